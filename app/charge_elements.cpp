@@ -1,0 +1,75 @@
+// The point-charge model built element by element, with its marks and arrows.
+
+#include <QCheckBox>
+
+#include "app/main_window.h"
+#include "view/drawing_surface.h"
+
+namespace {
+constexpr double kMarkHalfHeight = 0.007;  // matches the segment bar
+}
+
+int MainWindow::TakenElementCount() const {
+    int taken = 0;
+    for (int j = 1; j <= state_.ElementCount; ++j) taken += state_.ElementTaken[j] == 1;
+    return taken;
+}
+
+// A manual sum belongs to one point: once the point has moved, adding an
+// element starts the sum afresh instead of mixing two points in one total.
+void MainWindow::StartNewSumIfPointMoved() {
+    const bool moved = state_.PointX != state_.SumPointX || state_.PointY != state_.SumPointY;
+    if (moved && TakenElementCount() > 0) DrawFrontFrame();
+}
+
+void MainWindow::AddChargeElement(int i) {
+    if (!IsSelected(ui_.Obtener, 1)) return;
+    const bool manual = IsSelected(ui_.Manual, 1);
+    if (manual && state_.ElementTaken[i] == 1) return;
+    if (manual) StartNewSumIfPointMoved();
+    const int m = TakenElementCount();
+    const int n = state_.ElementCount;
+
+    const auto term = ElementContribution(i, n, state_.PointX, state_.PointY, state_.Lambda);
+    const auto ex = term ? state_.FieldEx.plus(term->Ex) : std::nullopt;
+    const auto ey = term ? state_.FieldEy.plus(term->Ey) : std::nullopt;
+    const auto v = term ? state_.Potential.plus(term->V) : std::nullopt;
+    if (!ex || !ey || !v) {  // at or extremely close to the element's charge
+        RefuseData();
+        return;
+    }
+
+    // With Ver1 the first element's own arrow is the total, so no total arrow
+    // is on the surface until the second element.
+    const bool showElements = ui_.Ver1->isChecked();
+    if (manual && (showElements ? m > 1 : m > 0))
+        DrawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);  // XOR: erases it
+
+    state_.ElementTaken[i] = 1;
+    if (m == 0) {
+        state_.SumPointX = state_.PointX;
+        state_.SumPointY = state_.PointY;
+    }
+    const double d = 1.0 / n;
+    state_.StepX = d;
+    const double start = (i - 1) * d, end = start + d;
+    const double z = state_.ZoomFactor;
+    ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);
+    ui_.CajaDib->fillBox(start + 0.4 * d, kMarkHalfHeight / z, end - 0.4 * d, -kMarkHalfHeight / z,
+                         state_.ColorCharge);
+
+    state_.ElementEx[i] = term->Ex;
+    state_.ElementEy[i] = term->Ey;
+    state_.ElementV[i] = term->V;
+    state_.FieldEx = *ex;
+    state_.FieldEy = *ey;
+    state_.Potential = *v;
+    ShowResults();
+
+    if (showElements) {
+        DrawArrow(state_.ElementEx[i], state_.ElementEy[i], state_.ColorElementField);
+        if (manual && m > 0) DrawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
+    } else if (manual) {
+        DrawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
+    }
+}

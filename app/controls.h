@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+
+class DrawingSurface;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The controls of the main window by their names. An option array is a button
+// group whose ids are the options' Index values.
+struct Controls {
+    DrawingSurface* CajaDib = nullptr;
+
+    QGroupBox* Frame1 = nullptr;  // "Obtener"
+    QButtonGroup* Obtener = nullptr;
+    QLabel* Label8 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* xxx = nullptr;
+    QLineEdit* CajaX = nullptr;
+    QLabel* Label5 = nullptr;
+    QLineEdit* CajaY = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* CajaEx = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* CajaEy = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* CajaV = nullptr;
+
+    QGroupBox* CuadroLV = nullptr;  // the line-family panel over Frame1
+    QButtonGroup* OptionV = nullptr;
+    QLabel* Label10 = nullptr;
+    QLineEdit* Delta = nullptr;
+    QPushButton* AceptaV = nullptr;
+    QPushButton* CancelaV = nullptr;
+
+    QGroupBox* Frame3 = nullptr;  // "Ampliación"
+    QButtonGroup* Amplia = nullptr;
+    QGroupBox* Frame4 = nullptr;  // "Operación"
+    QButtonGroup* Manual = nullptr;
+    QCheckBox* Ver1 = nullptr;
+    QGroupBox* Frame2 = nullptr;  // "Discretización"
+    QLabel* Label1 = nullptr;
+    QButtonGroup* Discretiza = nullptr;
+
+    QButtonGroup* Ver = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* MoveX = nullptr;
+    QLabel* Label7 = nullptr;
+    QLineEdit* MoveY = nullptr;
+
+    QPushButton* Limpiar = nullptr;
+    QPushButton* Calcular = nullptr;
+    QPushButton* Command2 = nullptr;  // "Salir"
+    QPushButton* Copiar = nullptr;
+    QAction* menu_salir = nullptr;
+    QAction* menu_acerca = nullptr;
+};
+
+inline bool IsSelected(const QButtonGroup* group, int index) {
+    const QAbstractButton* option = group->button(index);
+    return option && option->isChecked();
+}
+
+// Selecting from code runs the option's handler at once when the selection changes.
+inline void Select(QButtonGroup* group, int index) { group->button(index)->setChecked(true); }

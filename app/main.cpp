@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "app/main_window.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Tervik");
+    QApplication::setApplicationDisplayName("Tervik");
+    MainWindow window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,59 @@
+// The choice of action, the line-family panel and "Calcular".
+
+#include <QGroupBox>
+#include <QLineEdit>
+
+#include "app/main_window.h"
+#include "field/number_text.h"
+#include "view/drawing_surface.h"
+
+void MainWindow::Obtener_Click(int index) {
+    if (index <= 1) {
+        ui_.CajaDib->setMarkerVisible(true);
+    } else {  // lines are always traced from the exact model
+        SelectExactModel();
+        ui_.CajaDib->setMarkerVisible(false);
+    }
+    if (IsSelected(ui_.Obtener, 3)) ui_.CuadroLV->show();
+}
+
+// Reads Delta into PotentialStep; a step too large for the program is refused.
+bool MainWindow::ReadPotentialStep() {
+    const auto step = RoundToInt32(Val(CommasToPoints(ui_.Delta->text().toStdString())));
+    if (!step) {
+        RefuseData();
+        return false;
+    }
+    state_.PotentialStep = *step;
+    return true;
+}
+
+void MainWindow::AceptaV_Click() {
+    if (IsSelected(ui_.OptionV, 0)) {
+        ui_.CuadroLV->hide();
+        return;
+    }
+    if (!ReadPotentialStep()) return;
+    DrawEquipotentialSet(IsSelected(ui_.Ver, 0));
+}
+
+void MainWindow::CancelaV_Click() {
+    Select(ui_.Obtener, 1);
+    ui_.CuadroLV->hide();
+}
+
+void MainWindow::Calcular_Click() {
+    if (ui_.CuadroLV->isVisible()) {
+        AceptaV_Click();
+        return;
+    }
+    // A point on the segment has no field. In the profile view the same
+    // numbers are (Z, Y) and the click routine itself ignores the axis.
+    const bool onSegment = std::abs(state_.PointY) < 0.003 && state_.PointX > 0 && state_.PointX < 1;
+    if (state_.FrontView && onSegment) {
+        RefuseData();
+        return;
+    }
+    state_.UseTypedPoint = true;
+    CajaDib_Click();
+}

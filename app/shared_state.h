@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "field/currency.h"
+
+using Rgb = std::uint32_t;  // 0xffRRGGBB, as the drawing surface takes it
+
+constexpr Rgb MakeRgb(int r, int g, int b) {
+    return 0xff000000u | (std::uint32_t(r) << 16) | (std::uint32_t(g) << 8) | std::uint32_t(b);
+}
+
+constexpr int kMaxElements = 50;
+
+// Everything the program knows, read and written by the window's handlers.
+// Element arrays are indexed 1..50 like the elements on screen; entry 0 is unused.
+struct SharedState {
+    bool FrontView = true;    // false in the profile view (the plane x = 0.5)
+    double ZoomFactor = 1;    // 1, 0.5, 0.25 or 0.1
+    int ElementCount = 5;     // N: 5, 10, 20 or 50
+    double Lambda = 1e-6;     // linear charge density, C/m
+
+    Currency FieldEx;  // along the horizontal axis of the view (X, or Z in the profile view)
+    Currency FieldEy;
+    Currency Potential;
+
+    double StepX = 0;  // element width, or the x part of the last field-line step
+    double StepY = 0;  // the y part of the last field-line step
+
+    double PointerX = 0;  // last pointer position over the surface, or the typed point
+    double PointerY = 0;
+    double PointX = 0.6;  // the current, marked point
+    double PointY = 0.4;
+    double ProfileRadius = 0;  // distance of the point from the axis in the profile view
+
+    std::array<std::uint8_t, kMaxElements + 1> ElementTaken{};
+    std::array<Currency, kMaxElements + 1> ElementEx{};
+    std::array<Currency, kMaxElements + 1> ElementEy{};
+    std::array<Currency, kMaxElements + 1> ElementV{};
+
+    bool UseTypedPoint = false;     // "Calcular" asks for the point in CajaX, CajaY
+    std::int32_t PotentialStep = 0; // volts between the lines of a set
+
+    Rgb ColorSegment = MakeRgb(180, 180, 180);
+    Rgb ColorCharge = MakeRgb(200, 50, 50);
+    Rgb ColorField = MakeRgb(50, 250, 250);
+    Rgb ColorElementField = MakeRgb(250, 100, 250);
+    Rgb ColorEquipotential = MakeRgb(50, 50, 250);
+
+    // Where the elements taken in manual mode were evaluated, so that a sum
+    // never mixes contributions from two points.
+    double SumPointX = 0;
+    double SumPointY = 0;
+
+    int ViewSwitches = 0;   // a running set of lines stops when the view changes
+    bool Quitting = false;  // ... or when the program ends
+};

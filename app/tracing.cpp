@@ -1,0 +1,100 @@
+// Field lines and equipotentials through a point, and sets of equipotentials.
+
+#include <QCoreApplication>
+#include <QLineEdit>
+
+#include "app/main_window.h"
+#include "trace/geometry.h"
+#include "trace/line_drawing.h"
+#include "view/drawing_surface.h"
+
+std::optional<FieldSample> MainWindow::StoreField(double x, double y) {
+    const auto sample = ComputeField(x, y, state_.Lambda);
+    if (sample) {
+        state_.FieldEx = sample->Ex;
+        state_.FieldEy = sample->Ey;
+        state_.Potential = sample->V;
+    }
+    return sample;
+}
+
+// Follows the field from the current point outward to the edge of the window
+// and inward to the segment, in XOR so that tracing the same point again erases it.
+void MainWindow::TraceFieldLineFront() {
+    DrawingSurface& surface = *ui_.CajaDib;
+    if (!StoreField(state_.PointX, state_.PointY)) return;
+    DrawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
+    surface.setPen(DrawingSurface::Pen::Xor);
+    ui_.CajaEx->setText("");
+    ui_.CajaEy->setText("");
+
+    const FieldAt field = [this](double x, double y) -> std::optional<FieldVector> {
+        const auto sample = StoreField(x, y);
+        if (!sample) return std::nullopt;
+        return FieldVector{sample->Ex.toDouble(), sample->Ey.toDouble()};
+    };
+    const double z = state_.ZoomFactor;
+    const double h = (state_.Lambda < 0 ? -0.01 : 0.01) / z;  // away from the charge
+    const WorldPoint start{state_.PointX, state_.PointY};
+
+    surface.setPixel(start.x, start.y, surface.foreground());
+    const FieldLinePass outward = TraceFieldLinePass(
+        start, h, field, [z](double x, double y) { return OutsideWorldWindow(x, y, z); });
+    ContinuePolyline(surface, outward.points, state_.ColorField);
+    surface.setPixel(start.x, start.y, state_.ColorField);
+    const FieldLinePass inward = TraceFieldLinePass(
+        start, -h, field, [z](double x, double y) { return InsideSegmentBox(x, y, z); });
+    ContinuePolyline(surface, inward.points, state_.ColorField);
+
+    const FieldLinePass& last = inward.points.size() > 1 ? inward : outward;
+    state_.StepX = last.lastStep.x;
+    state_.StepY = last.lastStep.y;
+    surface.setPen(DrawingSurface::Pen::Copy);
+}
+
+// The ellipse with foci at the segment's ends through (x, y).
+void MainWindow::TraceEquipotentialFront(double x, double y) {
+    ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);
+    if (!StoreField(x, y)) return;
+    ui_.CajaV->setText(CurrencyText(state_.Potential));
+    DrawPolyline(*ui_.CajaDib, EquipotentialEllipse(x, y, state_.ZoomFactor),
+                 state_.ColorEquipotential);
+}
+
+// The circle around the axis at the distance ProfileRadius.
+void MainWindow::TraceEquipotentialProfile() {
+    ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);
+    const auto potential = PotentialAt(0.5, state_.ProfileRadius, state_.Lambda);
+    const auto stored = potential ? Currency::fromDouble(*potential) : std::nullopt;
+    if (!stored) return;
+    state_.Potential = *stored;
+    ui_.CajaV->setText(CurrencyText(state_.Potential));
+    ui_.CajaDib->drawCircle(0, 0, state_.ProfileRadius, state_.ColorEquipotential);
+}
+
+// A set of equipotentials spaced by PotentialStep volts, scanning outward from
+// the segment along x = 0.5. The scan yields to the window once per position;
+// it ends early when the view is switched or the program is closing. The
+// current point is left where the user put it.
+void MainWindow::DrawEquipotentialSet(bool front) {
+    const EquipotentialScanRange range = ScanRangeFor(state_.ZoomFactor);
+    const int viewSwitches = state_.ViewSwitches;
+    EquipotentialLevels levels;
+    for (double s = range.first; s <= range.end; s += range.step) {
+        const auto potential = PotentialAt(0.5, s, state_.Lambda);
+        if (!potential) break;
+        if (front) state_.Potential = Currency::fromDouble(*potential).value_or(state_.Potential);
+        const auto decision = levels.visit(s == range.first, *potential, state_.PotentialStep);
+        for (int k = 0; k < decision.linesToDraw; ++k) {
+            if (front) {
+                TraceEquipotentialFront(0.5, s);
+            } else {
+                state_.ProfileRadius = s;
+                TraceEquipotentialProfile();
+            }
+        }
+        if (decision.stop) break;
+        QCoreApplication::processEvents();
+        if (state_.Quitting || state_.ViewSwitches != viewSwitches) break;
+    }
+}

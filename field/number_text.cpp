@@ -1,0 +1,86 @@
+#include "field/number_text.h"
+
+#include <cfloat>
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Collects the characters of the leading number, blanks removed, in the form
+// strtod reads ("-12.5e3"). Stops at the first character that cannot continue.
+std::string leadingNumber(std::string_view text) {
+    enum class Stage { Sign, Integer, Fraction, ExponentSign, ExponentDigits };
+    Stage stage = Stage::Sign;
+    std::string number;
+    std::string exponent;  // kept apart: an exponent without digits is dropped
+    for (char c : text) {
+        if (isBlank(c)) continue;
+        if (stage == Stage::Sign) {
+            stage = Stage::Integer;
+            if (c == '+' || c == '-') {
+                number += c;
+                continue;
+            }
+        }
+        if (isDigit(c) && stage != Stage::ExponentSign) {
+            (stage == Stage::ExponentDigits ? exponent : number) += c;
+        } else if (c == '.' && stage == Stage::Integer) {
+            number += c;
+            stage = Stage::Fraction;
+        } else if ((c == 'e' || c == 'E') && (stage == Stage::Integer || stage == Stage::Fraction)) {
+            exponent = "e";
+            stage = Stage::ExponentSign;
+        } else if (stage == Stage::ExponentSign && (c == '+' || c == '-' || isDigit(c))) {
+            exponent += c;
+            stage = Stage::ExponentDigits;
+        } else {
+            break;
+        }
+    }
+    if (!exponent.empty() && isDigit(exponent.back())) number += exponent;
+    return number;
+}
+
+double parseInCLocale(const std::string& number) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    char* end = nullptr;
+    const double value = strtod_l(number.c_str(), &end, cLocale);
+    if (end == number.c_str()) return 0.0;  // no digits: "", "-", ".", "e5"
+    if (std::isinf(value)) return std::copysign(DBL_MAX, value);
+    return value;
+}
+
+}  // namespace
+
+std::string CommasToPoints(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c == ',') c = '.';
+    return out;
+}
+
+double Val(std::string_view text) { return parseInCLocale(leadingNumber(text)); }
+
+std::string FormatCoordinate(double value, char decimalSeparator) {
+    if (!std::isfinite(value)) value = 0.0;  // never reached: coordinates are finite
+    char buffer[DBL_MAX_10_EXP + 16];
+    std::snprintf(buffer, sizeof buffer, "%.4f", value);
+    std::string text(buffer);
+    text.erase(text.find_last_not_of('0') + 1);  // keeps the '.'
+    if (text == "-0.") text = "0.";
+    text[text.find('.')] = decimalSeparator;
+    return text;
+}
+
+std::optional<std::int32_t> RoundToInt32(double value) {
+    const double rounded = std::nearbyint(value);  // ties to even
+    if (!(rounded >= INT32_MIN && rounded <= INT32_MAX)) return std::nullopt;
+    return static_cast<std::int32_t>(rounded);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+
+#include "field/currency.h"
+
+// The electric field and potential of a straight segment from (0, 0) to
+// (L, 0) carrying a uniform linear charge density, in vacuum.
+namespace segment {
+constexpr double kCoulomb = 9e9;  // N·m²/C²
+constexpr double kLength = 1.0;   // m
+}  // namespace segment
+
+// Field components (V/m) and potential (V), each rounded to four decimals.
+struct FieldSample {
+    Currency Ex;
+    Currency Ey;
+    Currency V;
+};
+
+// Exact model: the closed-form integral over the continuous segment at (x, y)
+// for the density lambda (C/m). Empty where the field has no value (on the
+// closed segment, ends included) or a result is not finite or does not fit a
+// Currency.
+std::optional<FieldSample> ComputeField(double x, double y, double lambda);
+
+// Exact potential at (x, y), not rounded; empty where ComputeField has no potential.
+std::optional<double> PotentialAt(double x, double y, double lambda);
+
+// Point-charge model: element i of n (1-based) carries the charge lambda/n at
+// the centre of [(i - 1)/n, i/n]. Its contribution at (x, y), each part rounded
+// on its own; empty where it is not finite or does not fit a Currency (at or
+// extremely close to the element's centre).
+std::optional<FieldSample> ElementContribution(int i, int n, double x, double y, double lambda);
+
+// Centre of element i of n on the x axis.
+double ElementCentre(int i, int n);
+
+// The point-charge model at (x, y): the sum of the n rounded element
+// contributions in element order; empty where any of them or the sum has no value.
+std::optional<FieldSample> PointChargeSum(int n, double x, double y, double lambda);

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QImage>
+#include <QRgb>
+#include <QWidget>
+
+#include "view/world_window.h"
+
+// The drawing surface: a retained image with a world coordinate system in
+// metres, the drawing operations every figure is made of, and the marker of
+// the current point. What is drawn stays in the image until the next clear;
+// nothing is redrawn on expose.
+//
+// The image has the screen's device pixels, so the picture is crisp on
+// high-DPI screens; world coordinates and pointer positions do not depend on it.
+class DrawingSurface : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class Pen { Copy, Xor };
+
+    // logicalSize: the side of the square surface in device-independent pixels.
+    explicit DrawingSurface(int logicalSize, QWidget* parent = nullptr);
+
+    void setBackground(QRgb colour) { background_ = colour; }
+    void setWorldScale(double zoomFactor);
+    const WorldWindow& world() const { return world_; }
+    const QImage& image() const { return image_; }
+    QSize sizeHint() const override { return size(); }
+
+    // Drawing operations, in world metres.
+    void setPen(Pen pen) { pen_ = pen; }
+    Pen pen() const { return pen_; }
+    void clear();
+    void drawSegment(double x1, double y1, double x2, double y2, QRgb colour);
+    void drawSegmentTo(double x2, double y2, QRgb colour);  // from the current position
+    void drawBox(double x1, double y1, double x2, double y2, QRgb colour);
+    void fillBox(double x1, double y1, double x2, double y2, QRgb colour);
+    void drawCircle(double cx, double cy, double radius, QRgb colour);
+    void setPixel(double x, double y, QRgb colour);
+    void setCurrentPosition(double x, double y);
+    void printText(const QString& text);  // top-left corner at the current position
+    QRgb foreground() const { return qRgb(0, 0, 0); }
+
+    // The marker of the current point, placed by its left and top edges in
+    // world units like a shape on the surface. Its size is fixed on screen.
+    double markerWidth() const;
+    void setMarkerLeft(double left);
+    void setMarkerTop(double top);
+    void setMarkerVisible(bool visible);
+    bool markerVisible() const { return markerVisible_; }
+    double markerLeft() const { return markerLeft_; }
+    double markerTop() const { return markerTop_; }
+    // The marker's widget, shown only while its position lies on the surface.
+    QWidget* marker() const { return marker_; }
+
+    // The pointer shape over the surface: a cross-hair over the charged segment.
+    void setCrossHair(bool on);
+
+signals:
+    void pointerMoved(float x, float y);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void plot(int px, int py, QRgb colour);
+    void reportPointer(QPointF position);
+    void placeMarker();
+
+    QImage image_;
+    QWidget* marker_;
+    qreal pixelRatio_;
+    WorldWindow world_;
+    QRgb background_ = qRgb(255, 255, 255);
+    Pen pen_ = Pen::Copy;
+    double currentX_ = 0;
+    double currentY_ = 0;
+    double markerLeft_ = 0;
+    double markerTop_ = 0;
+    bool markerVisible_ = true;
+};

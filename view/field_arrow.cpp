@@ -1,0 +1,37 @@
+#include "view/field_arrow.h"
+
+#include <cmath>
+
+#include "view/drawing_surface.h"
+
+namespace {
+constexpr double kMetresPerVoltPerMetre = 6e-6;  // shaft length scale at 100 %
+constexpr double kHeadSize = 0.01;  // barbs end 2h behind the tip and h to each side
+}  // namespace
+
+void DrawFieldArrow(DrawingSurface& surface, const ArrowPlacement& at, Currency ex, Currency ey,
+                    QRgb colour) {
+    surface.setPen(DrawingSurface::Pen::Xor);
+    const double z = at.zoomFactor;
+    const double scale = kMetresPerVoltPerMetre / (z * z * z);
+    const double fx = ex.toDouble(), fy = ey.toDouble();
+    double tipX = at.baseX, tipY = at.baseY;
+    if (at.withShaft) {
+        tipX += scale * fx;
+        tipY += scale * fy;
+        surface.drawSegment(at.baseX, at.baseY, tipX, tipY, colour);
+    }
+    const double h = kHeadSize / z;
+    // Unit direction; a vertical or zero field points the head up or down.
+    double u = 0, w = fy > 0 ? 1 : -1;
+    if (fx != 0) {
+        const double theta = std::atan(fy / fx);
+        u = std::cos(theta);
+        w = std::sin(theta);
+    }
+    const double g = fx < 0 ? -1 : 1;
+    const double backX = tipX - 2 * h * g * u, backY = tipY - 2 * h * g * w;
+    surface.drawSegment(backX + h * w, backY - h * u, tipX, tipY, colour);
+    surface.drawSegment(backX - h * w, backY + h * u, tipX, tipY, colour);
+    surface.setPen(DrawingSurface::Pen::Copy);
+}

@@ -1,0 +1,55 @@
+#include "view/frames.h"
+
+#include "view/drawing_surface.h"
+
+namespace {
+
+constexpr double kBarHalfHeight = 0.007;      // the filled segment bar
+constexpr double kOutlineHalfHeight = 0.008;  // its outline and the element strokes
+
+void drawAxes(DrawingSurface& surface, double z) {
+    surface.drawSegment(-0.1 / z, 0, 1.1 / z, 0, surface.foreground());
+    surface.drawSegment(0, -0.1 / z, 0, 1.1 / z, surface.foreground());
+}
+
+void drawLetters(DrawingSurface& surface, double z, const char* horizontal) {
+    surface.setCurrentPosition(-0.04 / z, 1.05 / z);
+    surface.printText("Y");
+    surface.setCurrentPosition(1.05 / z, -0.03 / z);
+    surface.printText(horizontal);
+}
+
+void startFrame(DrawingSurface& surface, double z) {
+    surface.setPen(DrawingSurface::Pen::Copy);
+    surface.clear();
+    drawAxes(surface, z);
+}
+
+}  // namespace
+
+void DrawExactModelBar(DrawingSurface& surface, double zoomFactor, QRgb chargeColour) {
+    surface.fillBox(0, kBarHalfHeight / zoomFactor, 1, -kBarHalfHeight / zoomFactor, chargeColour);
+}
+
+void DrawFrontFrameFigure(DrawingSurface& surface, const FrontFrameLook& look) {
+    const double z = look.zoomFactor;
+    startFrame(surface, z);
+    surface.fillBox(0, kBarHalfHeight / z, 1, -kBarHalfHeight / z, look.segmentColour);
+    surface.drawBox(0, kOutlineHalfHeight / z, 1, -kOutlineHalfHeight / z, surface.foreground());
+    // Boundaries by repeated addition, as a student would step along the bar:
+    // with 20 or 50 elements the sum passes 1 by rounding before the last
+    // stroke, and the outline alone marks the right end.
+    const double step = 1.0 / look.elementCount;
+    for (double x = 0; x <= 1; x += step)
+        surface.drawSegment(x, kOutlineHalfHeight / z, x, -kOutlineHalfHeight / z,
+                            surface.foreground());
+    if (look.exactModel) DrawExactModelBar(surface, z, look.chargeColour);
+    drawLetters(surface, z, "X");
+}
+
+void DrawProfileFrameFigure(DrawingSurface& surface, double zoomFactor, QRgb chargeColour) {
+    const double z = zoomFactor;
+    startFrame(surface, z);
+    for (double radius : {0.01, 0.005, 0.002}) surface.drawCircle(0, 0, radius / z, chargeColour);
+    drawLetters(surface, z, "Z");
+}

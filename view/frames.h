@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QRgb>
+
+class DrawingSurface;
+
+// The empty frames of the two views. Decorations are sized in world lengths
+// divided by the zoom factor, so they keep their size on screen.
+
+struct FrontFrameLook {
+    double zoomFactor;
+    int elementCount;  // N: boundaries at 0, 1/N, 2/N, ...
+    bool exactModel;   // paint the continuous charge over the elements
+    QRgb segmentColour;
+    QRgb chargeColour;
+};
+
+// Clears the surface and draws the front view: axes, the segment bar divided
+// into its elements, and the letters "X" and "Y".
+void DrawFrontFrameFigure(DrawingSurface& surface, const FrontFrameLook& look);
+
+// The continuous charge: the whole bar in the charge colour.
+void DrawExactModelBar(DrawingSurface& surface, double zoomFactor, QRgb chargeColour);
+
+// Clears the surface and draws the profile view: axes, three rings for the
+// segment seen end-on, and the letters "Z" and "Y".
+void DrawProfileFrameFigure(DrawingSurface& surface, double zoomFactor, QRgb chargeColour);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cmath>
+
+// The world window of the drawing surface: metres on both axes, y upwards,
+// mapped onto an image of pixelWidth by pixelHeight pixels.
+struct WorldWindow {
+    double left = 0;
+    double top = 0;
+    double width = 1;   // metres across the image
+    double height = 1;  // metres down the image
+    int pixelWidth = 1;
+    int pixelHeight = 1;
+
+    // The window of the zoom factor z: x from -0.1/z to 1.1/z, y from 1.1/z down to -0.1/z.
+    static WorldWindow forZoom(double zoom, int pixelWidth, int pixelHeight) {
+        const double low = -0.1 / zoom;
+        const double high = 1.1 / zoom;
+        return {low, high, high - low, high - low, pixelWidth, pixelHeight};
+    }
+
+    double toPixelX(double x) const { return (x - left) / width * pixelWidth; }
+    double toPixelY(double y) const { return (top - y) / height * pixelHeight; }
+    double fromPixelX(double px) const { return left + width * px / pixelWidth; }
+    double fromPixelY(double py) const { return top - height * py / pixelHeight; }
+    double pixelsPerMetre() const { return pixelWidth / width; }
+};
