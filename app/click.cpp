@@ -11,10 +11,14 @@
 
 namespace {
 
-double ReadNumber(const QLineEdit* box) { return Val(CommasToPoints(box->text().toStdString())); }
+double ReadNumber(const QLineEdit* box) {
+    return Val(CommasToPoints(box->text().toStdString()));
+}
 
 // The value a coordinate box shows for x, read back: four decimals at most.
-double ShownValue(double x) { return Val(FormatCoordinate(x, '.')); }
+double ShownValue(double x) {
+    return Val(FormatCoordinate(x, '.'));
+}
 
 constexpr double kProfileAxisRadius = 0.008;  // clicks this close to the axis hit the segment
 
@@ -66,12 +70,13 @@ void MainWindow::ClickFront(bool typed, double shownX, double shownY) {
         ShowFieldAndPotential();
 }
 
-// Whether the action at (x, y) can be carried out: a point where the model
-// has no finite value is refused before anything changes.
+// Whether the action at (x, y) can be carried out, so that a point without a
+// finite value is refused before anything changes. Points where the segment's
+// own field has none (on the charge itself) are refused in every model.
 bool MainWindow::FrontActionHasValue(double x, double y) const {
-    const bool exact = !IsSelected(ui_.Obtener, 1) || IsSelected(ui_.Discretiza, 0);
-    if (exact) return ComputeField(x, y, state_.Lambda).has_value();
-    if (IsSelected(ui_.Manual, 1)) return true;  // elements are evaluated as they are added
+    if (!ComputeField(x, y, state_.Lambda)) return false;
+    const bool pointCharges = IsSelected(ui_.Obtener, 1) && !IsSelected(ui_.Discretiza, 0);
+    if (!pointCharges || IsSelected(ui_.Manual, 1)) return true;  // manual: checked per element
     return PointChargeSum(state_.ElementCount, x, y, state_.Lambda).has_value();
 }
 
@@ -127,5 +132,6 @@ void MainWindow::DrawProfileFieldLine() {
     DrawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
     const double reach = 3 / state_.ProfileRadius / state_.ZoomFactor;
     ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);
-    ui_.CajaDib->drawSegment(0, 0, state_.PointX * reach, state_.PointY * reach, state_.ColorCharge);
+    ui_.CajaDib->drawSegment(0, 0, state_.PointX * reach, state_.PointY * reach,
+                             state_.ColorCharge);
 }

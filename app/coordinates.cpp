@@ -7,7 +7,9 @@
 #include "view/drawing_surface.h"
 
 namespace {
-double ReadNumber(const QLineEdit* box) { return Val(CommasToPoints(box->text().toStdString())); }
+double ReadNumber(const QLineEdit* box) {
+    return Val(CommasToPoints(box->text().toStdString()));
+}
 }  // namespace
 
 // Runs on every change of the text, typed or written by code: the marker follows.

@@ -12,17 +12,17 @@
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit MainWindow(QWidget* parent = nullptr);
 
     const SharedState& state() const { return state_; }
     const Controls& controls() const { return ui_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // Building the window (window_layout.cpp).
     void buildControls();
     void buildObtenerFrame(QWidget* parent);

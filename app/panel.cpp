@@ -43,13 +43,14 @@ void MainWindow::CancelaV_Click() {
 }
 
 void MainWindow::Calcular_Click() {
-    if (ui_.CuadroLV->isVisible()) {
+    if (!ui_.CuadroLV->isHidden()) {
         AceptaV_Click();
         return;
     }
     // A point on the segment has no field. In the profile view the same
     // numbers are (Z, Y) and the click routine itself ignores the axis.
-    const bool onSegment = std::abs(state_.PointY) < 0.003 && state_.PointX > 0 && state_.PointX < 1;
+    const bool onSegment =
+        std::abs(state_.PointY) < 0.003 && state_.PointX > 0 && state_.PointX < 1;
     if (state_.FrontView && onSegment) {
         RefuseData();
         return;

@@ -16,10 +16,10 @@ constexpr int kMaxElements = 50;
 // Everything the program knows, read and written by the window's handlers.
 // Element arrays are indexed 1..50 like the elements on screen; entry 0 is unused.
 struct SharedState {
-    bool FrontView = true;    // false in the profile view (the plane x = 0.5)
-    double ZoomFactor = 1;    // 1, 0.5, 0.25 or 0.1
-    int ElementCount = 5;     // N: 5, 10, 20 or 50
-    double Lambda = 1e-6;     // linear charge density, C/m
+    bool FrontView = true;  // false in the profile view (the plane x = 0.5)
+    double ZoomFactor = 1;  // 1, 0.5, 0.25 or 0.1
+    int ElementCount = 5;   // N: 5, 10, 20 or 50
+    double Lambda = 1e-6;   // linear charge density, C/m
 
     Currency FieldEx;  // along the horizontal axis of the view (X, or Z in the profile view)
     Currency FieldEy;
@@ -39,8 +39,8 @@ struct SharedState {
     std::array<Currency, kMaxElements + 1> ElementEy{};
     std::array<Currency, kMaxElements + 1> ElementV{};
 
-    bool UseTypedPoint = false;     // "Calcular" asks for the point in CajaX, CajaY
-    std::int32_t PotentialStep = 0; // volts between the lines of a set
+    bool UseTypedPoint = false;      // "Calcular" asks for the point in CajaX, CajaY
+    std::int32_t PotentialStep = 0;  // volts between the lines of a set
 
     Rgb ColorSegment = MakeRgb(180, 180, 180);
     Rgb ColorCharge = MakeRgb(200, 50, 50);

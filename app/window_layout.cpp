@@ -24,7 +24,9 @@ namespace {
 
 constexpr double kTwipsPerPixel = 13;
 
-int Pixels(int twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+int Pixels(int twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
 
 QRect Twips(int left, int top, int width, int height) {
     return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
@@ -40,10 +42,10 @@ Widget* Place(Widget* widget, const QString& name, QRect geometry) {
 // A check box whose caption breaks onto a second line at its run of blanks,
 // as the caption was written to do.
 class TwoLineCheckBox : public QCheckBox {
-public:
+  public:
     using QCheckBox::QCheckBox;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QStylePainter painter(this);
         QStyleOptionButton option;
@@ -106,8 +108,8 @@ void MainWindow::buildControls() {
     setCentralWidget(central);
     central->setFixedSize(Twips(0, 0, 11535, 7335).size());
 
-    ui_.CajaDib = Place(new DrawingSurface(Pixels(6495), central), "CajaDib",
-                        Twips(240, 240, 6495, 6495));
+    ui_.CajaDib =
+        Place(new DrawingSurface(Pixels(6495), central), "CajaDib", Twips(240, 240, 6495, 6495));
     ui_.CajaDib->setAccessibleName("Superficie de dibujo");
     ui_.CajaDib->setAccessibleDescription(
         "Campo eléctrico y potencial de un segmento cargado; haga clic para elegir un punto");
@@ -158,13 +160,15 @@ void MainWindow::buildReadouts(QWidget* frame) {
     int top = 600;
     for (const Row& row : rows) {
         row.label = AddLabel(frame, row.labelName, row.caption, Twips(2400, top, 720, 300));
-        row.box = AddTextBox(frame, row.boxName, row.label, Twips(3120, top, 1335, 300), row.readOnly);
+        row.box =
+            AddTextBox(frame, row.boxName, row.label, Twips(3120, top, 1335, 300), row.readOnly);
         top += 330;
     }
 }
 
 void MainWindow::buildLinePanel(QWidget* frame) {
-    ui_.CuadroLV = AddFrame(frame, "CuadroLV", "Líneas Equipotenciales", Twips(0, 0, 4335, 2295));
+    // The panel covers the whole of "Obtener" while it is shown.
+    ui_.CuadroLV = AddFrame(frame, "CuadroLV", "Líneas Equipotenciales", Twips(0, 0, 4575, 2295));
     ui_.CuadroLV->setAutoFillBackground(true);
     ui_.OptionV = OptionArray(this, "OptionV");
     AddOption(ui_.OptionV, ui_.CuadroLV, 0, "Líneas Individuales", Twips(960, 240, 2295, 375))
@@ -200,8 +204,9 @@ void MainWindow::buildSettingsFrames(QWidget* parent) {
     AddOption(ui_.Manual, ui_.Frame4, 0, "Automático", Twips(240, 600, 1335, 255))->setFont(bold);
     ui_.Manual->button(0)->setChecked(true);
 
-    ui_.Ver1 = Place(new TwoLineCheckBox("Ver Elementos de campo             (discretización)", parent),
-                     "Ver1", Twips(8880, 3840, 2535, 495));
+    ui_.Ver1 =
+        Place(new TwoLineCheckBox("Ver Elementos de campo             (discretización)", parent),
+              "Ver1", Twips(8880, 3840, 2535, 495));
     ui_.Ver1->setAccessibleName("Ver Elementos de campo (discretización)");
 
     ui_.Frame2 = AddFrame(parent, "Frame2", "Discretización", Twips(6840, 4680, 4455, 1455));
@@ -228,7 +233,8 @@ void MainWindow::buildBottomRow(QWidget* parent) {
     ui_.Limpiar = AddCommand(parent, "Limpiar", "Limpiar", Twips(6840, 6240, 1455, 375));
     ui_.Calcular = AddCommand(parent, "Calcular", "Calcular", Twips(8520, 6240, 1215, 375));
     ui_.Command2 = AddCommand(parent, "Command2", "Salir", Twips(9960, 6240, 1455, 375));
-    ui_.Copiar = AddCommand(parent, "Copiar", "Copiar al Portapapeles", Twips(7200, 6840, 2775, 375));
+    ui_.Copiar =
+        AddCommand(parent, "Copiar", "Copiar al Portapapeles", Twips(7200, 6840, 2775, 375));
 }
 
 void MainWindow::buildMenus() {

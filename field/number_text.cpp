@@ -1,17 +1,21 @@
 #include "field/number_text.h"
 
+#include <locale.h>
 #include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Collects the characters of the leading number, blanks removed, in the form
 // strtod reads ("-12.5e3"). Stops at the first character that cannot continue.
@@ -34,7 +38,8 @@ std::string leadingNumber(std::string_view text) {
         } else if (c == '.' && stage == Stage::Integer) {
             number += c;
             stage = Stage::Fraction;
-        } else if ((c == 'e' || c == 'E') && (stage == Stage::Integer || stage == Stage::Fraction)) {
+        } else if ((c == 'e' || c == 'E') &&
+                   (stage == Stage::Integer || stage == Stage::Fraction)) {
             exponent = "e";
             stage = Stage::ExponentSign;
         } else if (stage == Stage::ExponentSign && (c == '+' || c == '-' || isDigit(c))) {
@@ -66,7 +71,9 @@ std::string CommasToPoints(std::string_view text) {
     return out;
 }
 
-double Val(std::string_view text) { return parseInCLocale(leadingNumber(text)); }
+double Val(std::string_view text) {
+    return parseInCLocale(leadingNumber(text));
+}
 
 std::string FormatCoordinate(double value, char decimalSeparator) {
     if (!std::isfinite(value)) value = 0.0;  // never reached: coordinates are finite

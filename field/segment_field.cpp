@@ -16,22 +16,27 @@ double distance(double dx, double dy) {
     return std::isfinite(r) && r > 0 ? r : std::hypot(dx, dy);  // no overflow or underflow
 }
 
-bool onClosedSegment(double x, double y) { return y == 0.0 && x >= 0.0 && x <= kLength; }
+bool onClosedSegment(double x, double y) {
+    return y == 0.0 && x >= 0.0 && x <= kLength;
+}
 
 struct Distances {
     double r1;  // to the start (0, 0)
     double r2;  // to the end (L, 0)
 };
 
-Distances distancesTo(double x, double y) { return {distance(x, y), distance(x - kLength, y)}; }
+Distances distancesTo(double x, double y) {
+    return {distance(x, y), distance(x - kLength, y)};
+}
 
 // ln((r2 + L − x) / (r1 − x)): the potential divided by k·λ.
 double potentialFactor(double x, double y, Distances d) {
-    const double nearTerm = d.r1 - x;             // cancels when x > 0 near the axis
-    const double farTerm = d.r2 + kLength - x;    // cancels when x > L near the axis
-    const bool wellConditioned = nearTerm * kCancellationLimit > d.r1 &&
-                                 farTerm * kCancellationLimit > d.r2 + kLength;
-    if (wellConditioned) return std::log(2 * d.r2 + 2 * kLength - 2 * x) - std::log(2 * d.r1 - 2 * x);
+    const double nearTerm = d.r1 - x;           // cancels when x > 0 near the axis
+    const double farTerm = d.r2 + kLength - x;  // cancels when x > L near the axis
+    const bool wellConditioned =
+        nearTerm * kCancellationLimit > d.r1 && farTerm * kCancellationLimit > d.r2 + kLength;
+    if (wellConditioned)
+        return std::log(2 * d.r2 + 2 * kLength - 2 * x) - std::log(2 * d.r1 - 2 * x);
     // Same value through r − x = y² / (r + x); beyond the far end the y² cancel,
     // which also gives the axis its finite limit ln(x / (x − L)).
     if (x > kLength) return std::log((d.r1 + x) / (d.r2 + x - kLength));

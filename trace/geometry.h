@@ -27,8 +27,8 @@ using FieldAt = std::function<std::optional<FieldVector>(double x, double y)>;
 using StopAfterStep = std::function<bool(double x, double y)>;
 
 struct FieldLinePass {
-    std::vector<WorldPoint> points;  // the start, then the position after every step
-    WorldPoint lastStep{0, 0};       // the last step taken, (0, 0) if none
+    std::vector<WorldPoint> points;        // the start, then the position after every step
+    WorldPoint lastStep{0, 0};             // the last step taken, (0, 0) if none
     std::optional<FieldVector> lastField;  // the field at the last point evaluated
 };
 
@@ -55,13 +55,13 @@ EquipotentialScanRange ScanRangeFor(double zoomFactor);
 // position always, then wherever |V| has fallen by the potential step from the
 // potential of the previous line. The scan ends once the next level is below zero.
 class EquipotentialLevels {
-public:
+  public:
     struct Decision {
         int linesToDraw;  // 0, 1 or 2 (the first position, with a step of 0 or less)
         bool stop;        // the scan ends here
     };
     Decision visit(bool firstPosition, double potential, long long potentialStep);
 
-private:
+  private:
     double level_ = 0;
 };

@@ -24,7 +24,7 @@ bool pixelSpan(double a, double b, int size, int& lo, int& hi) {
 
 // The marker of the current point: a small circle over the image, not part of it.
 class MarkerShape : public QWidget {
-public:
+  public:
     explicit MarkerShape(QWidget* surface) : QWidget(surface) {
         setObjectName("punto");
         setAccessibleName("Punto actual");
@@ -32,7 +32,7 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setPen(Qt::black);
@@ -92,8 +92,10 @@ void DrawingSurface::drawBox(double x1, double y1, double x2, double y2, QRgb co
     int left = 0, right = 0, top = 0, bottom = 0;
     if (!pixelSpan(ax, bx, image_.width(), left, right)) return;
     if (!pixelSpan(ay, by, image_.height(), top, bottom)) return;
-    const int edgeLeft = int(std::floor(std::min(ax, bx))), edgeRight = int(std::floor(std::max(ax, bx)));
-    const int edgeTop = int(std::floor(std::min(ay, by))), edgeBottom = int(std::floor(std::max(ay, by)));
+    const int edgeLeft = int(std::floor(std::min(ax, bx))),
+              edgeRight = int(std::floor(std::max(ax, bx)));
+    const int edgeTop = int(std::floor(std::min(ay, by))),
+              edgeBottom = int(std::floor(std::max(ay, by)));
     for (int py = top; py <= bottom; ++py) {
         const bool horizontalEdge = py == edgeTop || py == edgeBottom;
         for (int px = left; px <= right; ++px)
@@ -140,7 +142,8 @@ void DrawingSurface::setCurrentPosition(double x, double y) {
 void DrawingSurface::printText(const QString& text) {
     const double px = world_.toPixelX(currentX_) / pixelRatio_;
     const double py = world_.toPixelY(currentY_) / pixelRatio_;
-    if (!std::isfinite(px) || !std::isfinite(py) || std::abs(px) > 1e6 || std::abs(py) > 1e6) return;
+    if (!std::isfinite(px) || !std::isfinite(py) || std::abs(px) > 1e6 || std::abs(py) > 1e6)
+        return;
     QPainter painter(&image_);
     painter.setFont(font());
     painter.setPen(QColor(foreground()));
@@ -148,7 +151,9 @@ void DrawingSurface::printText(const QString& text) {
     update();
 }
 
-double DrawingSurface::markerWidth() const { return kMarkerPixels * world_.width / width(); }
+double DrawingSurface::markerWidth() const {
+    return kMarkerPixels * world_.width / width();
+}
 
 void DrawingSurface::setMarkerLeft(double left) {
     markerLeft_ = left;
@@ -166,10 +171,13 @@ void DrawingSurface::setMarkerVisible(bool visible) {
 }
 
 void DrawingSurface::placeMarker() {
-    const double px = std::floor((markerLeft_ - world_.left) / world_.width * width());
-    const double py = std::floor((world_.top - markerTop_) / world_.height * height());
+    // Centred on the pixel that holds the marked point.
+    const double half = kMarkerPixels / 2.0;
+    const double px = std::floor((markerLeft_ - world_.left) / world_.width * width() + half) - 2;
+    const double py = std::floor((world_.top - markerTop_) / world_.height * height() + half) - 2;
     // Far outside the surface the marker is simply out of sight.
-    const bool onSurface = px > -kMarkerPixels && px < width() && py > -kMarkerPixels && py < height();
+    const bool onSurface =
+        px > -kMarkerPixels && px < width() && py > -kMarkerPixels && py < height();
     if (onSurface) marker_->move(static_cast<int>(px), static_cast<int>(py));
     marker_->setVisible(markerVisible_ && onSurface);
 }
@@ -183,8 +191,9 @@ void DrawingSurface::setCrossHair(bool on) {
 
 void DrawingSurface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), image_, QRectF(event->rect().topLeft() * pixelRatio_,
-                                                    event->rect().size() * pixelRatio_));
+    painter.drawImage(
+        event->rect(), image_,
+        QRectF(event->rect().topLeft() * pixelRatio_, event->rect().size() * pixelRatio_));
 }
 
 void DrawingSurface::reportPointer(QPointF position) {
@@ -195,9 +204,13 @@ void DrawingSurface::reportPointer(QPointF position) {
     emit pointerMoved(static_cast<float>(x), static_cast<float>(y));
 }
 
-void DrawingSurface::mouseMoveEvent(QMouseEvent* event) { reportPointer(event->position()); }
+void DrawingSurface::mouseMoveEvent(QMouseEvent* event) {
+    reportPointer(event->position());
+}
 
-void DrawingSurface::mousePressEvent(QMouseEvent* event) { reportPointer(event->position()); }
+void DrawingSurface::mousePressEvent(QMouseEvent* event) {
+    reportPointer(event->position());
+}
 
 void DrawingSurface::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;

@@ -6,7 +6,7 @@
 
 namespace {
 constexpr double kMetresPerVoltPerMetre = 6e-6;  // shaft length scale at 100 %
-constexpr double kHeadSize = 0.01;  // barbs end 2h behind the tip and h to each side
+constexpr double kHeadSize = 0.01;               // barbs end 2h behind the tip and h to each side
 }  // namespace
 
 void DrawFieldArrow(DrawingSurface& surface, const ArrowPlacement& at, Currency ex, Currency ey,

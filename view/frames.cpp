@@ -27,6 +27,13 @@ void startFrame(DrawingSurface& surface, double z) {
 
 }  // namespace
 
+std::vector<double> ElementBoundaries(int elementCount) {
+    std::vector<double> boundaries;
+    const double step = 1.0 / elementCount;
+    for (double x = 0; x <= 1; x += step) boundaries.push_back(x);
+    return boundaries;
+}
+
 void DrawExactModelBar(DrawingSurface& surface, double zoomFactor, QRgb chargeColour) {
     surface.fillBox(0, kBarHalfHeight / zoomFactor, 1, -kBarHalfHeight / zoomFactor, chargeColour);
 }
@@ -36,11 +43,7 @@ void DrawFrontFrameFigure(DrawingSurface& surface, const FrontFrameLook& look) {
     startFrame(surface, z);
     surface.fillBox(0, kBarHalfHeight / z, 1, -kBarHalfHeight / z, look.segmentColour);
     surface.drawBox(0, kOutlineHalfHeight / z, 1, -kOutlineHalfHeight / z, surface.foreground());
-    // Boundaries by repeated addition, as a student would step along the bar:
-    // with 20 or 50 elements the sum passes 1 by rounding before the last
-    // stroke, and the outline alone marks the right end.
-    const double step = 1.0 / look.elementCount;
-    for (double x = 0; x <= 1; x += step)
+    for (double x : ElementBoundaries(look.elementCount))
         surface.drawSegment(x, kOutlineHalfHeight / z, x, -kOutlineHalfHeight / z,
                             surface.foreground());
     if (look.exactModel) DrawExactModelBar(surface, z, look.chargeColour);

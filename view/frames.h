@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRgb>
+#include <vector>
 
 class DrawingSurface;
 
@@ -14,6 +15,11 @@ struct FrontFrameLook {
     QRgb segmentColour;
     QRgb chargeColour;
 };
+
+// Where the element boundaries are drawn: from 0 by repeated addition of 1/N
+// while the sum is at most 1. With 20 or 50 elements the sum passes 1 by
+// rounding before the last stroke, and the bar's outline alone marks its end.
+std::vector<double> ElementBoundaries(int elementCount);
 
 // Clears the surface and draws the front view: axes, the segment bar divided
 // into its elements, and the letters "X" and "Y".

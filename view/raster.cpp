@@ -16,7 +16,13 @@ struct Segment {
 };
 
 // Liang–Barsky clipping to [lo, hiX] × [lo, hiY]; false when nothing is left.
+// The parameter runs from the end nearer the box, which keeps the clipped
+// points exact when the other end lies astronomically far away.
 bool clip(Segment& s, double lo, double hiX, double hiY) {
+    const double midX = (lo + hiX) / 2, midY = (lo + hiY) / 2;
+    const bool swapped = std::abs(s.x1 - midX) + std::abs(s.y1 - midY) <
+                         std::abs(s.x0 - midX) + std::abs(s.y0 - midY);
+    if (swapped) s = {s.x1, s.y1, s.x0, s.y0};
     const double dx = s.x1 - s.x0;
     const double dy = s.y1 - s.y0;
     double t0 = 0;
@@ -38,12 +44,15 @@ bool clip(Segment& s, double lo, double hiX, double hiY) {
     const Segment whole = s;
     if (t0 > 0) s.x0 = whole.x0 + t0 * dx, s.y0 = whole.y0 + t0 * dy;
     if (t1 < 1) s.x1 = whole.x0 + t1 * dx, s.y1 = whole.y0 + t1 * dy;
+    if (swapped) s = {s.x1, s.y1, s.x0, s.y0};
     return true;
 }
 
 constexpr double kLargestCircle = 1e6;
 
-std::int64_t floorToInt(double v) { return static_cast<std::int64_t>(std::floor(v)); }
+std::int64_t floorToInt(double v) {
+    return static_cast<std::int64_t>(std::floor(v));
+}
 
 // Steps i in [first, last) along the major axis keep `start + sign*i` in [0, limit).
 void majorRange(std::int64_t start, int sign, std::int64_t steps, int limit, std::int64_t& first,
@@ -105,11 +114,11 @@ void RasterCircle(double cx, double cy, double radius, int width, int height,
     std::int64_t x = std::llround(radius), y = 0;
     std::int64_t error = 1 - x;
     while (x >= y) {
-        const std::int64_t pts[8][2] = {{x, y}, {y, x}, {-y, x}, {-x, y},
+        const std::int64_t pts[8][2] = {{x, y},   {y, x},   {-y, x}, {-x, y},
                                         {-x, -y}, {-y, -x}, {y, -x}, {x, -y}};
         for (int k = 0; k < 8; ++k) {
-            const bool duplicate = (y == 0 && (k == 2 || k == 4 || k == 6 || k == 7)) ||
-                                   (x == y && k % 2 == 1);
+            const bool duplicate =
+                (y == 0 && (k == 2 || k == 4 || k == 6 || k == 7)) || (x == y && k % 2 == 1);
             if (!duplicate) put(ox + pts[k][0], oy + pts[k][1]);
         }
         ++y;
