@@ -39,11 +39,11 @@ void MainWindow::AddChargeElement(int i) {
         return;
     }
 
-    // With Ver1 the first element's own arrow is the total, so no total arrow
-    // is on the surface until the second element.
+    // The previous total arrow goes (XOR) before the new one is drawn. With
+    // Ver1 the first element's own arrow is the total, so no total arrow is
+    // drawn for it; the flag keeps this right when Ver1 changes in between.
     const bool showElements = ui_.Ver1->isChecked();
-    if (manual && (showElements ? m > 1 : m > 0))
-        DrawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);  // XOR: erases it
+    if (manual && state_.TotalArrowShown) DrawTotalArrow(false);
 
     state_.ElementTaken[i] = 1;
     if (m == 0) {
@@ -66,10 +66,11 @@ void MainWindow::AddChargeElement(int i) {
     state_.Potential = *v;
     ShowResults();
 
-    if (showElements) {
-        DrawArrow(state_.ElementEx[i], state_.ElementEy[i], state_.ColorElementField);
-        if (manual && m > 0) DrawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
-    } else if (manual) {
-        DrawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
-    }
+    if (showElements) DrawArrow(state_.ElementEx[i], state_.ElementEy[i], state_.ColorElementField);
+    if (manual && (!showElements || m > 0)) DrawTotalArrow(true);
+}
+
+void MainWindow::DrawTotalArrow(bool shown) {
+    DrawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
+    state_.TotalArrowShown = shown;
 }

@@ -21,6 +21,13 @@ void MainWindow::Combo1_Click() {
     ui_.Calcular->setFocus();
 }
 
+// The density is chosen from the list: typed characters never reach it.
+// Arrow keys still move through the list.
+bool MainWindow::Combo1_KeyPress(const QKeyEvent& key) const {
+    const bool character = !key.text().isEmpty() && key.text().at(0).isPrint();
+    return character || key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Delete;
+}
+
 void MainWindow::Discretiza_Click(int index) {
     // The profile view selects the integral itself and keeps its own frame.
     if (!state_.FrontView) return;

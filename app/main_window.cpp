@@ -77,12 +77,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Combo1_KeyPress: the density is chosen from the list; typed characters are dropped.
-    if (watched == ui_.Combo1 && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->text().isEmpty() && key->text().at(0).isPrint()) return true;
-        if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) return true;
-    }
+    if (watched == ui_.Combo1 && event->type() == QEvent::KeyPress &&
+        Combo1_KeyPress(*static_cast<QKeyEvent*>(event)))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <optional>
 
@@ -63,6 +64,7 @@ class MainWindow : public QMainWindow {
     void AddChargeElement(int i);
     int TakenElementCount() const;
     void StartNewSumIfPointMoved();
+    void DrawTotalArrow(bool shown);  // draws it, or erases it when shown is false
 
     // Lines (tracing.cpp).
     void TraceFieldLineFront();
@@ -80,6 +82,7 @@ class MainWindow : public QMainWindow {
 
     // Charge settings (charge_settings.cpp).
     void Combo1_Click();
+    bool Combo1_KeyPress(const QKeyEvent& key) const;  // true: the key is dropped
     void Discretiza_Click(int index);
     void SelectExactModel();
 

@@ -52,6 +52,9 @@ struct SharedState {
     // never mixes contributions from two points.
     double SumPointX = 0;
     double SumPointY = 0;
+    // Whether the arrow of the manual sum's totals is on the surface, to be
+    // erased before the next one is drawn.
+    bool TotalArrowShown = false;
 
     int ViewSwitches = 0;   // a running set of lines stops when the view changes
     bool Quitting = false;  // ... or when the program ends

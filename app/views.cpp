@@ -27,6 +27,7 @@ void MainWindow::DrawFrontFrame() {
     state_.ElementEy.fill(Currency());
     state_.ElementV.fill(Currency());
     state_.FieldEx = state_.FieldEy = state_.Potential = Currency();
+    state_.TotalArrowShown = false;
     ui_.CajaEx->setText("");
     ui_.CajaEy->setText("");
     ui_.CajaV->setText("");

@@ -105,3 +105,17 @@ TEST_F(ManualSum, ChoosingTheIntegralPrevails) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ManualSum, SwitchingElementArrowsOnHalfWayLeavesOneTotalArrow) {
+    driver.clickAt(0.25, 0.001);  // total arrow drawn
+    driver.choose("Ver1");
+    driver.clickAt(0.65, 0.001);
+    const SharedState& s = driver.state();
+    DrawFieldArrow(driver.surface(), {s.PointX, s.PointY, 1, true}, s.FieldEx, s.FieldEy,
+                   s.ColorField);
+    EXPECT_EQ(driver.countPixels(kTotalArrowOnGrey), 0);
+}
+
+}  // namespace
