@@ -79,6 +79,7 @@ class MainWindow : public QMainWindow {
     void CancelaV_Click();
     void Calcular_Click();
     bool ReadPotentialStep();
+    void ShowLinePanel(bool show);
 
     // Charge settings (charge_settings.cpp).
     void Combo1_Click();

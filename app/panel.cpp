@@ -14,7 +14,15 @@ void MainWindow::Obtener_Click(int index) {
         SelectExactModel();
         ui_.CajaDib->setMarkerVisible(false);
     }
-    if (IsSelected(ui_.Obtener, 3)) ui_.CuadroLV->show();
+    if (IsSelected(ui_.Obtener, 3)) ShowLinePanel(true);
+}
+
+// The panel lies over the content of "Obtener"; what it covers is out of
+// reach, by the mouse and by the keyboard, until it goes.
+void MainWindow::ShowLinePanel(bool show) {
+    for (QWidget* covered : ui_.Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (covered != ui_.CuadroLV) covered->setVisible(!show);
+    ui_.CuadroLV->setVisible(show);
 }
 
 // Reads Delta into PotentialStep; a step too large for the program is refused.
@@ -30,7 +38,7 @@ bool MainWindow::ReadPotentialStep() {
 
 void MainWindow::AceptaV_Click() {
     if (IsSelected(ui_.OptionV, 0)) {
-        ui_.CuadroLV->hide();
+        ShowLinePanel(false);
         return;
     }
     if (!ReadPotentialStep()) return;
@@ -39,7 +47,7 @@ void MainWindow::AceptaV_Click() {
 
 void MainWindow::CancelaV_Click() {
     Select(ui_.Obtener, 1);
-    ui_.CuadroLV->hide();
+    ShowLinePanel(false);
 }
 
 void MainWindow::Calcular_Click() {

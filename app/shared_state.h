@@ -56,6 +56,6 @@ struct SharedState {
     // erased before the next one is drawn.
     bool TotalArrowShown = false;
 
-    int ViewSwitches = 0;   // a running set of lines stops when the view changes
+    int FrameRedraws = 0;   // a running set of lines stops when its frame is redrawn
     bool Quitting = false;  // ... or when the program ends
 };

@@ -73,12 +73,14 @@ void MainWindow::TraceEquipotentialProfile() {
 }
 
 // A set of equipotentials spaced by PotentialStep volts, scanning outward from
-// the segment along x = 0.5. The scan yields to the window once per position;
-// it ends early when the view is switched or the program is closing. The
-// current point is left where the user put it.
+// the segment along x = 0.5. The scan yields to the window once per position.
+// A set belongs to the drawing it started on: it ends when the frame is
+// redrawn (clear, zoom, view, charge settings), which also starts a new
+// computation whose results it must not overwrite, or when the program ends.
+// The current point is left where the user put it.
 void MainWindow::DrawEquipotentialSet(bool front) {
     const EquipotentialScanRange range = ScanRangeFor(state_.ZoomFactor);
-    const int viewSwitches = state_.ViewSwitches;
+    const int frameRedraws = state_.FrameRedraws;
     EquipotentialLevels levels;
     for (double s = range.first; s <= range.end; s += range.step) {
         const auto potential = PotentialAt(0.5, s, state_.Lambda);
@@ -95,6 +97,6 @@ void MainWindow::DrawEquipotentialSet(bool front) {
         }
         if (decision.stop) break;
         QCoreApplication::processEvents();
-        if (state_.Quitting || state_.ViewSwitches != viewSwitches) break;
+        if (state_.Quitting || state_.FrameRedraws != frameRedraws) break;
     }
 }

@@ -21,6 +21,7 @@ void MainWindow::DrawFrontFrame() {
     const FrontFrameLook look{state_.ZoomFactor, state_.ElementCount, IsSelected(ui_.Discretiza, 0),
                               state_.ColorSegment, state_.ColorCharge};
     DrawFrontFrameFigure(*ui_.CajaDib, look);
+    ++state_.FrameRedraws;
     state_.StepX = 1.0 / state_.ElementCount;
     state_.ElementTaken.fill(0);
     state_.ElementEx.fill(Currency());
@@ -36,6 +37,7 @@ void MainWindow::DrawFrontFrame() {
 // The profile frame resets nothing: the read-outs keep their values.
 void MainWindow::DrawProfileFrame() {
     DrawProfileFrameFigure(*ui_.CajaDib, state_.ZoomFactor, state_.ColorCharge);
+    ++state_.FrameRedraws;
 }
 
 void MainWindow::Amplia_Click(int index) {
@@ -53,7 +55,6 @@ void MainWindow::Amplia_Click(int index) {
 }
 
 void MainWindow::Ver_Click(int index) {
-    ++state_.ViewSwitches;
     const bool front = index == 0;
     state_.FrontView = front;
     if (front) {

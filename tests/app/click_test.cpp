@@ -2,8 +2,8 @@
 
 #include <QCheckBox>
 
+#include "tests/support/window_driver.h"
 #include "view/drawing_surface.h"
-#include "window_driver.h"
 
 namespace {
 

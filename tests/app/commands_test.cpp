@@ -4,8 +4,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "tests/support/window_driver.h"
 #include "view/drawing_surface.h"
-#include "window_driver.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QGroupBox>
 #include <QTimer>
 
+#include "tests/support/window_driver.h"
 #include "view/drawing_surface.h"
-#include "window_driver.h"
 
 namespace {
 
@@ -125,10 +125,21 @@ class DuringASet : public Family {
     }
 };
 
-TEST_F(DuringASet, ClearGoesOnWithTheSetOnTheFreshFrame) {
+TEST_F(DuringASet, ClearEndsTheSet) {
     startSetAnd([this] { driver.choose("Limpiar"); });
-    EXPECT_EQ(driver.pixelAt(0.5, 1.0), kBlue);  // lines after the clear
-    EXPECT_TRUE(driver.text("CajaEx").isEmpty());
+    EXPECT_EQ(driver.countPixels(kBlue), 0);
+    EXPECT_TRUE(driver.text("CajaV").isEmpty());
+}
+
+// A manual sum started while a set is drawn keeps its own totals.
+TEST_F(DuringASet, ManualSumStartedMeanwhileKeepsItsTotals) {
+    startSetAnd([this] {
+        driver.choose("CancelaV");
+        driver.choose("Manual_1");
+        driver.clickAt(0.25, 0.001);
+    });
+    EXPECT_EQ(driver.text("CajaV"), "3600");
+    EXPECT_EQ(driver.state().Potential, *Currency::fromDouble(3600));
 }
 
 TEST_F(DuringASet, ViewSwitchStopsTheSet) {

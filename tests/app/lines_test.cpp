@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "tests/support/window_driver.h"
 #include "trace/geometry.h"
 #include "view/drawing_surface.h"
-#include "window_driver.h"
 
 namespace {
 

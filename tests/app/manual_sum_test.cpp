@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/window_driver.h"
 #include "view/drawing_surface.h"
 #include "view/field_arrow.h"
-#include "window_driver.h"
 
 namespace {
 

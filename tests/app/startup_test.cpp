@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QLocale>
 
+#include "tests/support/window_driver.h"
 #include "view/drawing_surface.h"
-#include "window_driver.h"
 
 namespace {
 

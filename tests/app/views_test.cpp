@@ -7,8 +7,8 @@
 #include <QTest>
 #include <cmath>
 
+#include "tests/support/window_driver.h"
 #include "view/drawing_surface.h"
-#include "window_driver.h"
 
 namespace {
 

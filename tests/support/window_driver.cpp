@@ -1,4 +1,4 @@
-#include "window_driver.h"
+#include "tests/support/window_driver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -52,7 +52,13 @@ void WindowDriver::type(const QString& boxName, const QString& text) {
     QLineEdit* target = box(boxName);
     target->selectAll();
     QTest::keyClick(target, Qt::Key_Delete);
-    QTest::keyClicks(target, text);
+    // QTest maps only printable ASCII to keys; other characters arrive as text alone.
+    for (QChar c : text) {
+        if (c.unicode() >= 32 && c.unicode() < 127)
+            QTest::keyClick(target, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 void WindowDriver::setDensity(const QString& density) {

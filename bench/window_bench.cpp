@@ -1,0 +1,101 @@
+// Click actions and families of equipotentials through the real window,
+// offscreen, each including the repaint it causes.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <algorithm>
+
+#include "tests/support/window_driver.h"
+
+namespace {
+
+const char* ZoomOption(long percent) {
+    switch (percent) {
+        case 10:
+            return "Amplia_10";
+        case 25:
+            return "Amplia_25";
+        case 50:
+            return "Amplia_50";
+        default:
+            return "Amplia_100";
+    }
+}
+
+// Clicks at a point again and again with the given options chosen.
+void ClickAction(benchmark::State& state, std::initializer_list<const char*> options, bool profile,
+                 double x, double y) {
+    WindowDriver driver;
+    driver.choose(ZoomOption(state.range(0)));
+    if (profile) driver.choose("Ver_1");
+    for (const char* option : options) driver.choose(option);
+    for (auto _ : state) {
+        driver.clickAt(x, y);
+        QApplication::processEvents();
+    }
+}
+
+void BM_ClickExactFieldAndArrow(benchmark::State& state) {
+    ClickAction(state, {"Discretiza_0"}, false, 0.6, 0.4);
+}
+void BM_ClickFiftyElementsWithArrows(benchmark::State& state) {
+    ClickAction(state, {"Discretiza_50", "Ver1"}, false, 0.6, 0.4);
+}
+void BM_ClickFieldLine(benchmark::State& state) {
+    ClickAction(state, {"Obtener_2"}, false, 0.6, 0.4);
+}
+void BM_ClickEquipotential(benchmark::State& state) {
+    ClickAction(state, {"Obtener_3", "AceptaV"}, false, 0.6, 0.4);
+}
+void BM_ClickProfileField(benchmark::State& state) {
+    ClickAction(state, {}, true, 0.3, 0.4);
+}
+
+BENCHMARK(BM_ClickExactFieldAndArrow)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClickFiftyElementsWithArrows)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClickFieldLine)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClickEquipotential)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClickProfileField)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond);
+
+// A whole family with the default step of the zoom. A zero-interval timer
+// fires at every yield of the scan, which gives the longest stretch between two.
+void BM_EquipotentialFamily(benchmark::State& state) {
+    WindowDriver driver;
+    driver.choose(ZoomOption(state.range(0)));
+    driver.choose("Obtener_3");
+    driver.choose("OptionV_1");
+    QElapsedTimer clock;
+    qint64 last = 0, longest = 0;
+    QTimer yieldProbe;
+    yieldProbe.setInterval(0);
+    QObject::connect(&yieldProbe, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+    });
+    for (auto _ : state) {
+        state.PauseTiming();
+        driver.choose("Limpiar");
+        QApplication::processEvents();
+        yieldProbe.start();
+        clock.start();
+        last = 0;
+        state.ResumeTiming();
+        driver.choose("AceptaV");
+        state.PauseTiming();
+        longest = std::max(longest, clock.nsecsElapsed() - last);
+        yieldProbe.stop();
+        state.ResumeTiming();
+    }
+    state.counters["longest_stretch_ms"] = static_cast<double>(longest) / 1e6;
+}
+BENCHMARK(BM_EquipotentialFamily)
+    ->Arg(100)
+    ->Arg(50)
+    ->Arg(25)
+    ->Arg(10)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
