@@ -1,12 +1,21 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors, checks the format
-# and runs every test.
+# Installs what is missing, checks the format, builds with warnings as errors
+# and runs every test; then runs them again, the random user with 20,000
+# events among them, under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
-configure_and_build build -DTERVIK_WERROR=ON -DTERVIK_BUILD_TESTS=ON
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
+run_preset() {  # preset, build folder
+    cmake --preset "$1" >/dev/null
+    cmake --build "$2" -j"$(nproc)"
+    ctest --test-dir "$2" --output-on-failure -j"$(nproc)"
+}
+run_preset default build
+run_preset asan build-asan
