@@ -22,6 +22,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setFont(small);
     buildControls();
     connectHandlers();
+    setUpKeyboard();
     Form_Load();
 }
 

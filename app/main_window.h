@@ -21,6 +21,7 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -33,6 +34,7 @@ class MainWindow : public QMainWindow {
     void buildBottomRow(QWidget* parent);
     void buildMenus();
     void connectHandlers();
+    void setUpKeyboard();
     void Form_Load();
 
     // Frames of the two views (views.cpp).

@@ -1,5 +1,6 @@
 // The choice of action, the line-family panel and "Calcular".
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 
@@ -20,9 +21,14 @@ void MainWindow::Obtener_Click(int index) {
 // The panel lies over the content of "Obtener"; what it covers is out of
 // reach, by the mouse and by the keyboard, until it goes.
 void MainWindow::ShowLinePanel(bool show) {
+    const bool hadFocus = ui_.Frame1->isAncestorOf(QApplication::focusWidget());
     for (QWidget* covered : ui_.Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (covered != ui_.CuadroLV) covered->setVisible(!show);
     ui_.CuadroLV->setVisible(show);
+    // Keyboard focus moves along with what is shown.
+    if (!hadFocus) return;
+    QButtonGroup* options = show ? ui_.OptionV : ui_.Obtener;
+    options->checkedButton()->setFocus();
 }
 
 // Reads Delta into PotentialStep; a step too large for the program is refused.

@@ -134,7 +134,10 @@ void MainWindow::buildObtenerFrame(QWidget* parent) {
     ui_.Combo1 = Place(new QComboBox(ui_.Frame1), "Combo1", Twips(2640, 240, 780, 315));
     ui_.Combo1->addItems({"-10", "-5", "-1", "1", "5", "10"});
     ui_.Combo1->setCurrentText("1");
+    // A screen reader names a combo box by its value and its label; the label
+    // is the bare letter, so it gets a spoken name of its own.
     ui_.Label8->setBuddy(ui_.Combo1);
+    ui_.Label8->setAccessibleName("Densidad de carga λ (10^-6 C/m)");
     ui_.Combo1->setAccessibleName("Densidad de carga λ (10^-6 C/m)");
     ui_.Label9 = AddLabel(ui_.Frame1, "Label9", ".10^ (-6) C/m", Twips(3480, 240, 1050, 315));
     buildReadouts(ui_.Frame1);

@@ -14,7 +14,9 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev)
-TEST_PACKAGES=(googletest libgtest-dev clang-format)
+TEST_PACKAGES=(googletest libgtest-dev clang-format
+    xvfb xauth dbus-daemon at-spi2-core python3-pyatspi   # the accessibility smoke test
+    desktop-file-utils appstream dpkg-dev)                # desktop files and the .deb
 
 configure_and_build() {  # build-dir, extra cmake arguments...
     local dir="$1"

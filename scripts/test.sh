@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the format, builds with warnings as errors
 # and runs every test; then runs them again, the random user with 20,000
-# events among them, under AddressSanitizer and UndefinedBehaviorSanitizer.
+# events among them, under AddressSanitizer and UndefinedBehaviorSanitizer;
+# last, builds the .deb, installs it and starts its desktop entry.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -19,3 +20,4 @@ run_preset() {  # preset, build folder
 }
 run_preset default build
 run_preset asan build-asan
+bash scripts/check-package.sh build

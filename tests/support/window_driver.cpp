@@ -14,10 +14,14 @@ WindowDriver::WindowDriver() : window_(std::make_unique<MainWindow>()) {
     // A modal box runs its own event loop; answer it from there.
     dismisser_.setInterval(1);
     QObject::connect(&dismisser_, &QTimer::timeout, [this] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        if (messages.isEmpty() || messages.last() != box->text() || !answerWithEscape_)
             messages << box->text();
+        if (answerWithEscape_)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
             box->accept();
-        }
     });
     dismisser_.start();
 }
@@ -101,4 +105,9 @@ bool WindowDriver::colourNear(double x, double y, QRgb colour) const {
             if (image().valid(cx + dx, cy + dy) && image().pixel(cx + dx, cy + dy) == colour)
                 return true;
     return false;
+}
+
+void WindowDriver::press(int key, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window_.get();
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
 }

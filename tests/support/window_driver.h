@@ -43,9 +43,15 @@ class WindowDriver {
     bool colourNear(double x, double y, QRgb colour) const;
     int countPixels(QRgb colour) const;
 
+    // Message boxes are answered with Escape instead of OK from now on.
+    void answerWithEscape() { answerWithEscape_ = true; }
+    // A key as the user presses it: to whichever control has the focus.
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
     QStringList messages;  // texts of the message boxes shown so far
 
   private:
     std::unique_ptr<MainWindow> window_;
     QTimer dismisser_;
+    bool answerWithEscape_ = false;
 };

@@ -1,0 +1,71 @@
+// Keyboard use: the tab order follows the window's columns, and access keys
+// reach the commands and menus without changing their captions.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <algorithm>
+
+#include "app/main_window.h"
+#include "view/drawing_surface.h"
+
+namespace {
+
+QList<QWidget*> Options(const QButtonGroup* group) {
+    QList<QWidget*> options;
+    for (QAbstractButton* option : group->buttons()) options << option;
+    // Left to right, then top to bottom, as they stand in their frame.
+    std::sort(options.begin(), options.end(), [](QWidget* a, QWidget* b) {
+        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+    });
+    return options;
+}
+
+}  // namespace
+
+void MainWindow::setUpKeyboard() {
+    // The drawing surface's column first, then "Obtener" and the panel over
+    // it, then the settings and the commands below them.
+    QList<QWidget*> order = Options(ui_.Ver);
+    order << ui_.MoveX << ui_.MoveY << Options(ui_.Obtener) << ui_.Combo1 << ui_.CajaX << ui_.CajaY
+          << ui_.CajaEx << ui_.CajaEy << ui_.CajaV << Options(ui_.OptionV) << ui_.Delta
+          << ui_.CancelaV << ui_.AceptaV << Options(ui_.Amplia) << Options(ui_.Manual) << ui_.Ver1
+          << Options(ui_.Discretiza) << ui_.Limpiar << ui_.Calcular << ui_.Command2 << ui_.Copiar;
+    for (qsizetype i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
+
+    const auto accessKey = [this](const char* keys, QAbstractButton* button) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+        connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+        button->setToolTip(button->text() + " (" + QKeySequence(keys).toString() + ")");
+    };
+    accessKey("Alt+L", ui_.Limpiar);
+    accessKey("Alt+C", ui_.Calcular);
+    accessKey("Alt+S", ui_.Command2);
+    accessKey("Alt+P", ui_.Copiar);
+
+    const auto menuKey = [this](const char* keys, QMenu* menu) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, menu] { menuBar()->setActiveAction(menu->menuAction()); });
+    };
+    menuKey("Alt+A", menuBar()->findChild<QMenu*>("menu_archivo"));
+    menuKey("Alt+Y", menuBar()->findChild<QMenu*>("menu_ayuda"));
+
+    // Enter in a coordinate box calculates; in the step box it accepts.
+    connect(ui_.CajaX, &QLineEdit::returnPressed, this, &MainWindow::Calcular_Click);
+    connect(ui_.CajaY, &QLineEdit::returnPressed, this, &MainWindow::Calcular_Click);
+    connect(ui_.Delta, &QLineEdit::returnPressed, this, &MainWindow::AceptaV_Click);
+}
+
+// Escape while the line panel is shown cancels it, like its "Cancelar".
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && !ui_.CuadroLV->isHidden()) {
+        ui_.CancelaV->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
