@@ -39,32 +39,6 @@ TEST(FieldLineClick, EmptiesTheFieldReadoutsAndKeepsThePotentialText) {
     EXPECT_TRUE(driver.surface().marker()->isHidden());
 }
 
-TEST(FieldLineClick, AlongTheAxisBeyondTheSegment) {
-    WindowDriver driver;
-    driver.choose("Obtener_2");
-    driver.clickAt(1.5, 0);
-    // The line runs over the black axis: black XOR cyan is cyan.
-    EXPECT_EQ(driver.pixelAt(1.08, 0), qRgb(50, 250, 250));
-    EXPECT_EQ(driver.pixelAt(1.02, 0), qRgb(50, 250, 250));
-    EXPECT_TRUE(std::isfinite(driver.state().StepX));
-    EXPECT_LT(driver.state().StepX, 0);  // the last step went back towards the segment
-}
-
-TEST(FieldLineClick, NegativeDensityDrawsTheSameLine) {
-    WindowDriver positive, negative;
-    negative.setDensity("-1");
-    for (WindowDriver* d : {&positive, &negative}) {
-        d->choose("Obtener_2");
-        d->clickAt(0.8, 0.3);
-    }
-    int differing = 0;
-    for (int y = 0; y < positive.image().height(); ++y)
-        for (int x = 0; x < positive.image().width(); ++x)
-            differing += positive.image().pixel(x, y) != negative.image().pixel(x, y);
-    EXPECT_GT(differing, 0);   // the head at the start points the other way
-    EXPECT_LT(differing, 40);  // ... and nothing else differs
-}
-
 // Every blue pixel of the traced ellipse lies within a pixel of the exact curve.
 TEST(EquipotentialClick, EllipseThroughThePointWithinOnePixel) {
     for (const char* zoom : {"Amplia_100", "Amplia_10"}) {

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <random>
 
 #include "field/number_text.h"
@@ -59,57 +60,37 @@ class RandomUser {
         return widget && widget->isVisibleTo(&driver_.window()) && widget->isEnabled();
     }
 
+    // One user event, picked with these weights, then the checks.
     void act(int depth) {
-        const int kind = std::uniform_int_distribution<int>(0, 9)(random_);
-        switch (kind) {
-            case 0:
-            case 1:
-                clickSomewhere();
-                break;
-            case 2:
-                clickTheSegment();
-                break;
-            case 3:
-            case 4:
-                chooseOption();
-                break;
-            case 5:
-                typeText();
-                break;
-            case 6:
-                pressCommand(depth);
-                break;
-            case 7:
-                chooseDensity();
-                break;
-            case 8:
-                driver_.pointAt(uniform(-1.5, 12), uniform(-1.5, 12));
-                break;
-            default:
-                realMouseClick();
-                break;
-        }
+        const std::function<void()> events[] = {
+            [&] { clickSomewhere(false); },
+            [&] { clickSomewhere(false); },
+            [&] { clickSomewhere(true); },
+            [&] { chooseOption(); },
+            [&] { chooseOption(); },
+            [&] { typeText(); },
+            [&] { pressCommand(depth); },
+            [&] { chooseDensity(); },
+            [&] { driver_.pointAt(uniform(-1.5, 12), uniform(-1.5, 12)); },
+            [&] { realMouseClick(); }};
+        events[std::uniform_int_distribution<int>(0, 9)(random_)]();
         check();
     }
 
-    void clickSomewhere() {
+    // Anywhere on the surface, on the segment's band, or as a real mouse click.
+    void clickSomewhere(bool onTheSegment) {
         const WorldWindow& w = driver_.surface().world();
-        const double x = w.left + uniform(0, w.width), y = w.top - uniform(0, w.height);
-        note("click at %g, %g", x, y);
-        driver_.clickAt(x, y);
-    }
-
-    void clickTheSegment() {
         const double band = 0.008 / driver_.state().ZoomFactor;
-        const double x = uniform(-0.01, 1.01), y = uniform(-band, band);
-        note("click on the segment at %g, %g", x, y);
+        const double x = onTheSegment ? uniform(-0.01, 1.01) : w.left + uniform(0, w.width);
+        const double y = onTheSegment ? uniform(-band, band) : w.top - uniform(0, w.height);
+        note("click at %g, %g", x, y);
         driver_.clickAt(x, y);
     }
 
     void realMouseClick() {
         DrawingSurface& surface = driver_.surface();
-        const QPoint at(std::uniform_int_distribution<int>(1, surface.width() - 1)(random_),
-                        std::uniform_int_distribution<int>(1, surface.height() - 1)(random_));
+        const QPoint at(int(uniform(1, surface.width() - 1)),
+                        int(uniform(1, surface.height() - 1)));
         note("mouse click at pixel %d, %d", at.x(), at.y());
         QTest::mouseClick(&surface, Qt::LeftButton, {}, at);
     }
@@ -171,15 +152,12 @@ class RandomUser {
         va_end(args);
     }
 
-    void fail(const QString& what) {
-        if (!ok_) return;
-        ok_ = false;
-        std::fprintf(stderr, "FAILED at event %ld (seed %llu) after \"%s\": %s\n", event_, seed_,
-                     last_, qPrintable(what));
-    }
-
     void expect(bool condition, const QString& what) {
-        if (!condition) fail(what);
+        if (!condition && ok_) {
+            ok_ = false;
+            std::fprintf(stderr, "FAILED at event %ld (seed %llu) after \"%s\": %s\n", event_,
+                         seed_, last_, qPrintable(what));
+        }
     }
 
     void check() {

@@ -75,18 +75,6 @@ TEST(ComputeField, SignAndScaleOfTheDensity) {
     }
 }
 
-TEST(ComputeField, MirrorSymmetries) {
-    // About the bisector x = 0.5 and about the axis y = 0.
-    const auto f = *ComputeField(0.2, 0.3, kLambda);
-    const auto mirrored = *ComputeField(0.8, 0.3, kLambda);
-    EXPECT_EQ(mirrored.Ex.tenThousandths(), -f.Ex.tenThousandths());
-    EXPECT_EQ(mirrored.Ey, f.Ey);
-    EXPECT_EQ(mirrored.V, f.V);
-    const auto below = *ComputeField(0.2, -0.3, kLambda);
-    EXPECT_EQ(below.Ey.tenThousandths(), -f.Ey.tenThousandths());
-    EXPECT_EQ(ComputeField(0.5, 0.7, kLambda)->Ex, Currency());
-}
-
 TEST(ElementContribution, ElementTwoOfFiveAtTheStartPointIsExact) {
     const auto e = *ElementContribution(2, 5, 0.6, 0.4, kLambda);
     EXPECT_EQ(e.Ex, *Currency::fromDouble(9e9 * 1e-6 * 0.2 * 0.3 / 0.125));

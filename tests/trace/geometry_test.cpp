@@ -101,24 +101,6 @@ TEST(FieldLine, FollowsTheConfocalHyperbola) {
     }
 }
 
-TEST(FieldLine, WeakFieldEndsThePassAtOnce) {
-    const auto out = TraceFieldLinePass(
-        {0.5, 1}, 0.01,
-        [](double, double) {
-            return std::optional<FieldVector>(FieldVector{0.0005, 0.0005});
-        },
-        [](double, double) { return false; });
-    EXPECT_EQ(out.points.size(), 1u);
-}
-
-TEST(ScanRange, FirstPositionsByZoom) {
-    EXPECT_EQ(ScanRangeFor(1).first, 0.05);
-    EXPECT_EQ(ScanRangeFor(0.5).first, 0.05);
-    EXPECT_EQ(ScanRangeFor(0.25).first, 0.1);
-    EXPECT_EQ(ScanRangeFor(0.1).first, 0.1);
-    EXPECT_DOUBLE_EQ(ScanRangeFor(0.1).end, 10.5);
-}
-
 TEST(EquipotentialLevels, FirstLineAlwaysThenEachStep) {
     EquipotentialLevels big;
     EXPECT_EQ(big.visit(true, 100, 1000).linesToDraw, 1);

@@ -114,13 +114,6 @@ TEST_F(Surface, BarKeepsItsThicknessOnScreenAtEveryZoom) {
     }
 }
 
-TEST_F(Surface, ProfileFrameRingsAroundTheOrigin) {
-    surface.setWorldScale(0.25);
-    DrawProfileFrameFigure(surface, 0.25, kRed);
-    EXPECT_EQ(at(0.01 / 0.25, 0), kRed);
-    EXPECT_EQ(at(0, -0.01 / 0.25), kRed);
-}
-
 TEST_F(Surface, PointerReportsWorldCoordinatesOfItsPixel) {
     QSignalSpy spy(&surface, &DrawingSurface::pointerMoved);
     // QTest takes the point (0, 0) for "the centre", so send this one by hand.
@@ -135,17 +128,7 @@ TEST_F(Surface, PointerReportsWorldCoordinatesOfItsPixel) {
     EXPECT_FLOAT_EQ(spy.last()[1].toFloat(), float(-0.1 + 1.2 / kSide));
 }
 
-TEST_F(Surface, MarkerStaysCentredAndHidesFarOutside) {
-    for (double z : {1.0, 0.1}) {
-        surface.setWorldScale(z);
-        const double w = surface.markerWidth();
-        surface.setMarkerLeft(0.6 - w / 2);
-        surface.setMarkerTop(0.4 + w / 2);
-        const QPoint centre = pixelOf(0.6, 0.4);
-        EXPECT_NEAR(surface.marker()->geometry().center().x(), centre.x(), 1);
-        EXPECT_NEAR(surface.marker()->geometry().center().y(), centre.y(), 1);
-        EXPECT_EQ(surface.marker()->size(), QSize(5, 5));
-    }
+TEST_F(Surface, MarkerHidesFarOutside) {
     surface.setMarkerLeft(1e300);
     EXPECT_TRUE(surface.marker()->isHidden());
 }
