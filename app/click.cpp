@@ -11,10 +11,6 @@
 
 namespace {
 
-double ReadNumber(const QLineEdit* box) {
-    return Val(CommasToPoints(box->text().toStdString()));
-}
-
 // The value a coordinate box shows for x, read back: four decimals at most.
 double ShownValue(double x) {
     return Val(FormatCoordinate(x, '.'));
@@ -27,8 +23,8 @@ constexpr double kProfileAxisRadius = 0.008;  // clicks this close to the axis h
 void MainWindow::CajaDib_Click() {
     const bool typed = state_.UseTypedPoint;
     if (typed) {
-        state_.PointerX = ReadNumber(ui_.CajaX);
-        state_.PointerY = ReadNumber(ui_.CajaY);
+        state_.PointerX = ReadBox(ui_.CajaX);
+        state_.PointerY = ReadBox(ui_.CajaY);
         state_.UseTypedPoint = false;
     }
     // Everything from here on uses the point as the coordinate boxes show it.

@@ -3,23 +3,18 @@
 #include <QLineEdit>
 
 #include "app/main_window.h"
-#include "field/number_text.h"
 #include "view/drawing_surface.h"
 
-namespace {
-double ReadNumber(const QLineEdit* box) {
-    return Val(CommasToPoints(box->text().toStdString()));
-}
-}  // namespace
+namespace {}  // namespace
 
 // Runs on every change of the text, typed or written by code: the marker follows.
 void MainWindow::CajaX_Change() {
-    state_.PointX = ReadNumber(ui_.CajaX);
+    state_.PointX = ReadBox(ui_.CajaX);
     ui_.CajaDib->setMarkerLeft(state_.PointX - ui_.CajaDib->markerWidth() / 2);
 }
 
 void MainWindow::CajaY_Change() {
-    const double y = ReadNumber(ui_.CajaY);
+    const double y = ReadBox(ui_.CajaY);
     ui_.CajaDib->setMarkerTop(y + ui_.CajaDib->markerWidth() / 2);
     state_.PointY = y;
 }

@@ -93,6 +93,10 @@ QString MainWindow::CurrencyText(Currency value) const {
     return QString::fromStdString(value.text(DecimalSeparator()));
 }
 
+double MainWindow::ReadBox(const QLineEdit* box) {
+    return Val(CommasToPoints(box->text().toStdString()));
+}
+
 QString MainWindow::CoordinateText(double value) const {
     return QString::fromStdString(FormatCoordinate(value, DecimalSeparator()));
 }

@@ -10,6 +10,8 @@
 
 // The one window of the program. It owns the shared state and the controls;
 // its handlers are named after the control and the event they serve.
+class QLineEdit;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -102,6 +104,7 @@ class MainWindow : public QMainWindow {
     void ShowResults();
     QString CurrencyText(Currency value) const;
     QString CoordinateText(double value) const;
+    static double ReadBox(const QLineEdit* box);  // a typed number, either separator
     char DecimalSeparator() const;
 
     SharedState state_;

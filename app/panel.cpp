@@ -33,7 +33,7 @@ void MainWindow::ShowLinePanel(bool show) {
 
 // Reads Delta into PotentialStep; a step too large for the program is refused.
 bool MainWindow::ReadPotentialStep() {
-    const auto step = RoundToInt32(Val(CommasToPoints(ui_.Delta->text().toStdString())));
+    const auto step = RoundToInt32(ReadBox(ui_.Delta));
     if (!step) {
         RefuseData();
         return false;
