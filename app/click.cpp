@@ -12,9 +12,7 @@
 namespace {
 
 // The value a coordinate box shows for x, read back: four decimals at most.
-double ShownValue(double x) {
-    return Val(FormatCoordinate(x, '.'));
-}
+double ShownValue(double x) { return Val(FormatCoordinate(x, '.')); }
 
 constexpr double kProfileAxisRadius = 0.008;  // clicks this close to the axis hit the segment
 

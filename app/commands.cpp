@@ -38,19 +38,18 @@ void MainWindow::Manual_Click(int /*index*/) {
 }
 
 void MainWindow::menu_acerca_Click() {
-    const QString text =
-        QStringList{
-            "Programa para Enseñanza de la Física",
-            "Marnel",
-            "Autores: el equipo de Tervik",
-            "Contacto: por medio del repositorio del proyecto",
-            "",
-            " © 2026 Marnel. Se permite su uso libre en la enseñanza.",
-            "",
-            "Comuniquese para obtener mayor información,",
-            "nuevas versiones y otros programas",
-        }
-            .join("\r\n");
+    const QStringList lines = {
+        "Programa para Enseñanza de la Física",
+        "Marnel",
+        "Autores: el equipo de Tervik",
+        "Contacto: por medio del repositorio del proyecto",
+        "",
+        " © 2026 Marnel. Se permite su uso libre en la enseñanza.",
+        "",
+        "Comuniquese para obtener mayor información,",
+        "nuevas versiones y otros programas",
+    };
+    const QString text = lines.join("\r\n");
     QMessageBox box(QMessageBox::NoIcon, "Tervik", text, QMessageBox::Ok, this);
     box.setObjectName("AcercaDe");
     box.exec();
@@ -63,6 +62,4 @@ void MainWindow::Command2_Click() {
     QCoreApplication::quit();
 }
 
-void MainWindow::menu_salir_Click() {
-    Command2_Click();
-}
+void MainWindow::menu_salir_Click() { Command2_Click(); }

@@ -69,6 +69,4 @@ inline bool IsSelected(const QButtonGroup* group, int index) {
 }
 
 // Selecting from code runs the option's handler at once when the selection changes.
-inline void Select(QButtonGroup* group, int index) {
-    group->button(index)->setChecked(true);
-}
+inline void Select(QButtonGroup* group, int index) { group->button(index)->setChecked(true); }

@@ -5,8 +5,6 @@
 #include "app/main_window.h"
 #include "view/drawing_surface.h"
 
-namespace {}  // namespace
-
 // Runs on every change of the text, typed or written by code: the marker follows.
 void MainWindow::CajaX_Change() {
     state_.PointX = ReadBox(ui_.CajaX);

@@ -8,25 +8,25 @@
 #include "app/shared_state.h"
 #include "field/segment_field.h"
 
-// The one window of the program. It owns the shared state and the controls;
-// its handlers are named after the control and the event they serve.
 class QLineEdit;
 
+// The one window of the program. It owns the shared state and the controls;
+// its handlers are named after the control and the event they serve.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
-  public:
+public:
     explicit MainWindow(QWidget* parent = nullptr);
 
     const SharedState& state() const { return state_; }
     const Controls& controls() const { return ui_; }
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     // Building the window (window_layout.cpp).
     void buildControls();
     void buildObtenerFrame(QWidget* parent);

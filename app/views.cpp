@@ -11,9 +11,7 @@
 #include "view/drawing_surface.h"
 #include "view/frames.h"
 
-void MainWindow::SetWorldScale() {
-    ui_.CajaDib->setWorldScale(state_.ZoomFactor);
-}
+void MainWindow::SetWorldScale() { ui_.CajaDib->setWorldScale(state_.ZoomFactor); }
 
 // Draws the front view afresh and starts a new computation: no element is
 // taken and the read-outs are empty.

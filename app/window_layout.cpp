@@ -24,9 +24,7 @@ namespace {
 
 constexpr double kTwipsPerPixel = 13;
 
-int Pixels(int twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
+int Pixels(int twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
 QRect Twips(int left, int top, int width, int height) {
     return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
@@ -42,10 +40,10 @@ Widget* Place(Widget* widget, const QString& name, QRect geometry) {
 // A check box whose caption breaks onto a second line at its run of blanks,
 // as the caption was written to do.
 class TwoLineCheckBox : public QCheckBox {
-  public:
+public:
     using QCheckBox::QCheckBox;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override {
         QStylePainter painter(this);
         QStyleOptionButton option;

@@ -12,7 +12,7 @@ namespace {
 
 // Keeps the time of each benchmark (its median when repeated), in seconds.
 class RecordingReporter : public benchmark::ConsoleReporter {
-  public:
+public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {

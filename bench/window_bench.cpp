@@ -49,9 +49,7 @@ void BM_ClickFieldLine(benchmark::State& state) {
 void BM_ClickEquipotential(benchmark::State& state) {
     ClickAction(state, {"Obtener_3", "AceptaV"}, false, 0.6, 0.4);
 }
-void BM_ClickProfileField(benchmark::State& state) {
-    ClickAction(state, {}, true, 0.3, 0.4);
-}
+void BM_ClickProfileField(benchmark::State& state) { ClickAction(state, {}, true, 0.3, 0.4); }
 
 BENCHMARK(BM_ClickExactFieldAndArrow)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ClickFiftyElementsWithArrows)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond);

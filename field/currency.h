@@ -8,7 +8,7 @@
 // a signed 64-bit count of ten-thousandths, so every value has exactly four
 // decimals. Conversions that do not fit report it instead of wrapping.
 class Currency {
-  public:
+public:
     static constexpr std::int64_t kScale = 10000;
 
     constexpr Currency() = default;
@@ -32,7 +32,7 @@ class Currency {
 
     friend constexpr bool operator==(Currency, Currency) = default;
 
-  private:
+private:
     constexpr explicit Currency(std::int64_t units) : units_(units) {}
     std::int64_t units_ = 0;
 };

@@ -10,12 +10,8 @@
 
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Collects the characters of the leading number, blanks removed, in the form
 // strtod reads ("-12.5e3"). Stops at the first character that cannot continue.
@@ -71,9 +67,7 @@ std::string CommasToPoints(std::string_view text) {
     return out;
 }
 
-double Val(std::string_view text) {
-    return parseInCLocale(leadingNumber(text));
-}
+double Val(std::string_view text) { return parseInCLocale(leadingNumber(text)); }
 
 std::string FormatCoordinate(double value, char decimalSeparator) {
     if (!std::isfinite(value)) value = 0.0;  // never reached: coordinates are finite

@@ -16,18 +16,14 @@ double distance(double dx, double dy) {
     return std::isfinite(r) && r > 0 ? r : std::hypot(dx, dy);  // no overflow or underflow
 }
 
-bool onClosedSegment(double x, double y) {
-    return y == 0.0 && x >= 0.0 && x <= kLength;
-}
+bool onClosedSegment(double x, double y) { return y == 0.0 && x >= 0.0 && x <= kLength; }
 
 struct Distances {
     double r1;  // to the start (0, 0)
     double r2;  // to the end (L, 0)
 };
 
-Distances distancesTo(double x, double y) {
-    return {distance(x, y), distance(x - kLength, y)};
-}
+Distances distancesTo(double x, double y) { return {distance(x, y), distance(x - kLength, y)}; }
 
 // ln((r2 + L − x) / (r1 − x)): the potential divided by k·λ.
 double potentialFactor(double x, double y, Distances d) {

@@ -55,13 +55,13 @@ EquipotentialScanRange ScanRangeFor(double zoomFactor);
 // position always, then wherever |V| has fallen by the potential step from the
 // potential of the previous line. The scan ends once the next level is below zero.
 class EquipotentialLevels {
-  public:
+public:
     struct Decision {
         int linesToDraw;  // 0, 1 or 2 (the first position, with a step of 0 or less)
         bool stop;        // the scan ends here
     };
     Decision visit(bool firstPosition, double potential, long long potentialStep);
 
-  private:
+private:
     double level_ = 0;
 };

@@ -24,7 +24,7 @@ bool pixelSpan(double a, double b, int size, int& lo, int& hi) {
 
 // The marker of the current point: a small circle over the image, not part of it.
 class MarkerShape : public QWidget {
-  public:
+public:
     explicit MarkerShape(QWidget* surface) : QWidget(surface) {
         setObjectName("punto");
         setAccessibleName("Punto actual");
@@ -32,7 +32,7 @@ class MarkerShape : public QWidget {
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setPen(Qt::black);
@@ -151,9 +151,7 @@ void DrawingSurface::printText(const QString& text) {
     update();
 }
 
-double DrawingSurface::markerWidth() const {
-    return kMarkerPixels * world_.width / width();
-}
+double DrawingSurface::markerWidth() const { return kMarkerPixels * world_.width / width(); }
 
 void DrawingSurface::setMarkerLeft(double left) {
     markerLeft_ = left;
@@ -204,13 +202,9 @@ void DrawingSurface::reportPointer(QPointF position) {
     emit pointerMoved(static_cast<float>(x), static_cast<float>(y));
 }
 
-void DrawingSurface::mouseMoveEvent(QMouseEvent* event) {
-    reportPointer(event->position());
-}
+void DrawingSurface::mouseMoveEvent(QMouseEvent* event) { reportPointer(event->position()); }
 
-void DrawingSurface::mousePressEvent(QMouseEvent* event) {
-    reportPointer(event->position());
-}
+void DrawingSurface::mousePressEvent(QMouseEvent* event) { reportPointer(event->position()); }
 
 void DrawingSurface::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;

@@ -16,7 +16,7 @@
 class DrawingSurface : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     enum class Pen { Copy, Xor };
 
     // logicalSize: the side of the square surface in device-independent pixels.
@@ -57,17 +57,17 @@ class DrawingSurface : public QWidget {
     // The pointer shape over the surface: a cross-hair over the charged segment.
     void setCrossHair(bool on);
 
-  signals:
+signals:
     void pointerMoved(float x, float y);
     void clicked();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-  private:
+private:
     void plot(int px, int py, QRgb colour);
     void reportPointer(QPointF position);
     void placeMarker();

@@ -50,9 +50,7 @@ bool clip(Segment& s, double lo, double hiX, double hiY) {
 
 constexpr double kLargestCircle = 1e6;
 
-std::int64_t floorToInt(double v) {
-    return static_cast<std::int64_t>(std::floor(v));
-}
+std::int64_t floorToInt(double v) { return static_cast<std::int64_t>(std::floor(v)); }
 
 // Steps i in [first, last) along the major axis keep `start + sign*i` in [0, limit).
 void majorRange(std::int64_t start, int sign, std::int64_t steps, int limit, std::int64_t& first,

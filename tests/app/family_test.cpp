@@ -12,7 +12,7 @@ namespace {
 const QRgb kBlue = qRgb(50, 50, 250);
 
 class Family : public ::testing::Test {
-  protected:
+protected:
     void openSetPanel(const QString& delta) {
         driver.choose("Obtener_3");
         driver.choose("OptionV_1");
@@ -105,7 +105,7 @@ TEST_F(Family, SingleLinesChoiceOnlyHidesThePanel) {
 // What the user does while a set is being drawn: each action runs from the
 // set's own yield to the event loop.
 class DuringASet : public Family {
-  protected:
+protected:
     void startSetAnd(std::function<void()> action) {
         openSetPanel("0");  // a line at every position: the longest set
         int yields = 0;

@@ -10,7 +10,7 @@
 namespace {
 
 class Keyboard : public ::testing::Test {
-  protected:
+protected:
     Keyboard() {
         driver.window().activateWindow();
         QApplication::setActiveWindow(&driver.window());

@@ -9,7 +9,7 @@ namespace {
 const QRgb kTotalArrowOnGrey = qRgb(200 ^ 50, 200 ^ 250, 200 ^ 250);
 
 class ManualSum : public ::testing::Test {
-  protected:
+protected:
     ManualSum() {
         driver.choose("Manual_1");
         driver.clickAt(0.6, 0.4);

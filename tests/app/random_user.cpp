@@ -37,7 +37,7 @@ const QStringList kTexts = {
     "ñ€✓",    "0x10",   "..",    "1e10",    "2147483648",   "-2147483649"};
 
 class RandomUser {
-  public:
+public:
     RandomUser(unsigned long long seed, long count) : seed_(seed), count_(count), random_(seed) {}
 
     bool run() {
@@ -45,7 +45,7 @@ class RandomUser {
         return ok_;
     }
 
-  private:
+private:
     template <typename T>
     const T& pick(const QList<T>& list) {
         return list[std::uniform_int_distribution<qsizetype>(0, list.size() - 1)(random_)];

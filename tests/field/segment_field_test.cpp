@@ -8,9 +8,7 @@ namespace {
 
 constexpr double kLambda = 1e-6;
 
-std::string Text(Currency c) {
-    return c.text('.');
-}
+std::string Text(Currency c) { return c.text('.'); }
 
 // The potential in long double through the focal-sum form, which does not
 // cancel off the ends of the segment, as a reference.

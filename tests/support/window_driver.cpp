@@ -32,9 +32,7 @@ DrawingSurface& WindowDriver::surface() const {
     return *window_->findChild<DrawingSurface*>("CajaDib");
 }
 
-const QImage& WindowDriver::image() const {
-    return surface().image();
-}
+const QImage& WindowDriver::image() const { return surface().image(); }
 
 QAbstractButton* WindowDriver::button(const QString& name) const {
     return window_->findChild<QAbstractButton*>(name);
@@ -44,13 +42,9 @@ QLineEdit* WindowDriver::box(const QString& name) const {
     return window_->findChild<QLineEdit*>(name);
 }
 
-bool WindowDriver::selected(const QString& name) const {
-    return button(name)->isChecked();
-}
+bool WindowDriver::selected(const QString& name) const { return button(name)->isChecked(); }
 
-void WindowDriver::choose(const QString& name) {
-    button(name)->click();
-}
+void WindowDriver::choose(const QString& name) { button(name)->click(); }
 
 void WindowDriver::type(const QString& boxName, const QString& text) {
     QLineEdit* target = box(boxName);

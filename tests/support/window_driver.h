@@ -15,7 +15,7 @@ class DrawingSurface;
 // Drives the real main window offscreen as a user would: options, texts,
 // pointer and clicks. Message boxes are answered with OK and remembered.
 class WindowDriver {
-  public:
+public:
     WindowDriver();
     ~WindowDriver();
 
@@ -50,7 +50,7 @@ class WindowDriver {
 
     QStringList messages;  // texts of the message boxes shown so far
 
-  private:
+private:
     std::unique_ptr<MainWindow> window_;
     QTimer dismisser_;
     bool answerWithEscape_ = false;

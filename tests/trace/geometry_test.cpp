@@ -16,9 +16,7 @@ FieldAt ExactField(double lambda) {
     };
 }
 
-double FocalSum(WorldPoint p) {
-    return std::hypot(p.x, p.y) + std::hypot(p.x - 1, p.y);
-}
+double FocalSum(WorldPoint p) { return std::hypot(p.x, p.y) + std::hypot(p.x - 1, p.y); }
 
 struct EllipseCase {
     double zoom;

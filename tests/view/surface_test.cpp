@@ -18,7 +18,7 @@ const QRgb kCyan = qRgb(50, 250, 250);
 const QRgb kRed = qRgb(200, 50, 50);
 
 class Surface : public ::testing::Test {
-  protected:
+protected:
     Surface() : surface(kSide) {
         surface.setBackground(kGrey);
         surface.setWorldScale(1);
