@@ -4,10 +4,7 @@
 
 #include "app/main_window.h"
 #include "view/drawing_surface.h"
-
-namespace {
-constexpr double kMarkHalfHeight = 0.007;  // matches the segment bar
-}
+#include "view/frames.h"
 
 int MainWindow::TakenElementCount() const {
     int taken = 0;
@@ -15,29 +12,34 @@ int MainWindow::TakenElementCount() const {
     return taken;
 }
 
-// A manual sum belongs to one point: once the point has moved, adding an
+// A manual sum belongs to one point: once the point has moved, the next
 // element starts the sum afresh instead of mixing two points in one total.
-void MainWindow::StartNewSumIfPointMoved() {
+bool MainWindow::ManualSumBelongsElsewhere() const {
     const bool moved = state_.PointX != state_.SumPointX || state_.PointY != state_.SumPointY;
-    if (moved && TakenElementCount() > 0) DrawFrontFrame();
+    return moved && TakenElementCount() > 0;
 }
 
 void MainWindow::AddChargeElement(int i) {
     if (!IsSelected(ui_.Obtener, 1)) return;
     const bool manual = IsSelected(ui_.Manual, 1);
-    if (manual && state_.ElementTaken[i] == 1) return;
-    if (manual) StartNewSumIfPointMoved();
-    const int m = TakenElementCount();
+    const bool newSum = manual && ManualSumBelongsElsewhere();
+    if (manual && !newSum && state_.ElementTaken[i] == 1) return;
     const int n = state_.ElementCount;
 
+    // Refused before anything changes: at or extremely close to the element's charge.
     const auto term = ElementContribution(i, n, state_.PointX, state_.PointY, state_.Lambda);
-    const auto ex = term ? state_.FieldEx.plus(term->Ex) : std::nullopt;
-    const auto ey = term ? state_.FieldEy.plus(term->Ey) : std::nullopt;
-    const auto v = term ? state_.Potential.plus(term->V) : std::nullopt;
-    if (!ex || !ey || !v) {  // at or extremely close to the element's charge
+    const FieldSample base =
+        newSum ? FieldSample{} : FieldSample{state_.FieldEx, state_.FieldEy, state_.Potential};
+    const auto ex = term ? base.Ex.plus(term->Ex) : std::nullopt;
+    const auto ey = term ? base.Ey.plus(term->Ey) : std::nullopt;
+    const auto v = term ? base.V.plus(term->V) : std::nullopt;
+    if (!ex || !ey || !v) {
         RefuseData();
         return;
     }
+    ++state_.PointsEvaluated;
+    if (newSum) DrawFrontFrame();
+    const int m = TakenElementCount();
 
     // The previous total arrow goes (XOR) before the new one is drawn. With
     // Ver1 the first element's own arrow is the total, so no total arrow is
@@ -53,10 +55,8 @@ void MainWindow::AddChargeElement(int i) {
     const double d = 1.0 / n;
     state_.StepX = d;
     const double start = (i - 1) * d, end = start + d;
-    const double z = state_.ZoomFactor;
     ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);
-    ui_.CajaDib->fillBox(start + 0.4 * d, kMarkHalfHeight / z, end - 0.4 * d, -kMarkHalfHeight / z,
-                         state_.ColorCharge);
+    FillBar(*ui_.CajaDib, start + 0.4 * d, end - 0.4 * d, state_.ZoomFactor, state_.ColorCharge);
 
     state_.ElementEx[i] = term->Ex;
     state_.ElementEy[i] = term->Ey;

@@ -14,6 +14,7 @@ void MainWindow::Combo1_Click() {
         ui_.Combo1->setCurrentText(chosen);
     }
     state_.Lambda = Val(chosen.toStdString()) * 1e-6;
+    ++state_.SettingChanges;
     if (state_.FrontView)
         DrawFrontFrame();
     else
@@ -31,6 +32,7 @@ bool MainWindow::Combo1_KeyPress(const QKeyEvent& key) const {
 void MainWindow::Discretiza_Click(int index) {
     // The profile view selects the integral itself and keeps its own frame.
     if (!state_.FrontView) return;
+    ++state_.SettingChanges;
     // Point charges are offered only for the field and potential at a point.
     if (!IsSelected(ui_.Obtener, 1)) {
         Select(ui_.Discretiza, 0);

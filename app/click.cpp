@@ -46,6 +46,7 @@ void MainWindow::ClickFront(bool typed, double shownX, double shownY) {
         RefuseData();
         return;
     }
+    ++state_.PointsEvaluated;
     const bool fieldMode = IsSelected(ui_.Obtener, 1);
     if (!fieldMode) {  // lines are always traced from the exact model
         SelectExactModel();
@@ -65,12 +66,12 @@ void MainWindow::ClickFront(bool typed, double shownX, double shownY) {
 }
 
 // Whether the action at (x, y) can be carried out, so that a point without a
-// finite value is refused before anything changes. Points where the segment's
-// own field has none (on the charge itself) are refused in every model.
+// finite value in the model in use is refused before anything changes. The
+// point charges sit at element centres: the segment's ends are points there.
 bool MainWindow::FrontActionHasValue(double x, double y) const {
-    if (!ComputeField(x, y, state_.Lambda)) return false;
     const bool pointCharges = IsSelected(ui_.Obtener, 1) && !IsSelected(ui_.Discretiza, 0);
-    if (!pointCharges || IsSelected(ui_.Manual, 1)) return true;  // manual: checked per element
+    if (!pointCharges) return ComputeField(x, y, state_.Lambda).has_value();
+    if (IsSelected(ui_.Manual, 1)) return true;  // checked element by element
     return PointChargeSum(state_.ElementCount, x, y, state_.Lambda).has_value();
 }
 
@@ -94,6 +95,7 @@ void MainWindow::ClickProfile(double shownX, double shownY) {
         RefuseData();
         return;
     }
+    ++state_.PointsEvaluated;
     state_.ProfileRadius = radius;
     ShowPoint(shownX, shownY);
     state_.PointX = shownX;

@@ -29,6 +29,7 @@ void MainWindow::Copiar_Click() {
 }
 
 void MainWindow::Manual_Click(int /*index*/) {
+    ++state_.SettingChanges;
     DrawFrontFrame();
     // Both operation modes work on point charges.
     if (IsSelected(ui_.Discretiza, 0)) {

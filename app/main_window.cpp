@@ -81,6 +81,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui_.Combo1 && event->type() == QEvent::KeyPress &&
         Combo1_KeyPress(*static_cast<QKeyEvent*>(event)))
         return true;
+    // The wheel passing over the density would change it and wipe the
+    // drawing; it turns the list only once the user has chosen the box.
+    if (watched == ui_.Combo1 && event->type() == QEvent::Wheel && !ui_.Combo1->hasFocus())
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 

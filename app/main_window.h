@@ -67,7 +67,7 @@ private:
     // Point charges (charge_elements.cpp).
     void AddChargeElement(int i);
     int TakenElementCount() const;
-    void StartNewSumIfPointMoved();
+    bool ManualSumBelongsElsewhere() const;
     void DrawTotalArrow(bool shown);  // draws it, or erases it when shown is false
 
     // Lines (tracing.cpp).
@@ -75,6 +75,7 @@ private:
     void TraceEquipotentialFront(double x, double y);
     void TraceEquipotentialProfile();
     void DrawEquipotentialSet(bool front);
+    void TraceLineOfSet(bool front, double s, bool showValue);
     std::optional<FieldSample> StoreField(double x, double y);
 
     // Panel and "Calcular" (panel.cpp).

@@ -56,6 +56,12 @@ struct SharedState {
     // erased before the next one is drawn.
     bool TotalArrowShown = false;
 
-    int FrameRedraws = 0;   // a running set of lines stops when its frame is redrawn
-    bool Quitting = false;  // ... or when the program ends
+    // A running set of lines ends when the view, the charge settings or the
+    // operation mode change under it, or when the program ends.
+    int SettingChanges = 0;
+    bool Quitting = false;
+    // Points evaluated by a click or "Calcular": once a point has been
+    // evaluated during a set, the read-outs are that point's and the set
+    // stops writing its lines' potential there.
+    int PointsEvaluated = 0;
 };

@@ -38,12 +38,13 @@ void MainWindow::TraceFieldLineFront() {
     const WorldPoint start{state_.PointX, state_.PointY};
 
     surface.setPixel(start.x, start.y, surface.foreground());
+    const long long limit = FieldLineStepLimit(start, h, z);
     const FieldLinePass outward = TraceFieldLinePass(
-        start, h, field, [z](double x, double y) { return OutsideWorldWindow(x, y, z); });
+        start, h, field, [z](double x, double y) { return OutsideWorldWindow(x, y, z); }, limit);
     ContinuePolyline(surface, outward.points, state_.ColorField);
     surface.setPixel(start.x, start.y, state_.ColorField);
     const FieldLinePass inward = TraceFieldLinePass(
-        start, -h, field, [z](double x, double y) { return InsideSegmentBox(x, y, z); });
+        start, -h, field, [z](double x, double y) { return InsideSegmentBox(x, y, z); }, limit);
     ContinuePolyline(surface, inward.points, state_.ColorField);
 
     const FieldLinePass& last = inward.points.size() > 1 ? inward : outward;
@@ -52,7 +53,7 @@ void MainWindow::TraceFieldLineFront() {
     surface.setPen(DrawingSurface::Pen::Copy);
 }
 
-// The ellipse with foci at the segment's ends through (x, y).
+// The ellipse with foci at the segment's ends through (x, y), and its potential.
 void MainWindow::TraceEquipotentialFront(double x, double y) {
     ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);
     if (!StoreField(x, y)) return;
@@ -61,7 +62,7 @@ void MainWindow::TraceEquipotentialFront(double x, double y) {
                  state_.ColorEquipotential);
 }
 
-// The circle around the axis at the distance ProfileRadius.
+// The circle around the axis at the distance ProfileRadius, and its potential.
 void MainWindow::TraceEquipotentialProfile() {
     ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);
     const auto potential = PotentialAt(0.5, state_.ProfileRadius, state_.Lambda);
@@ -72,31 +73,46 @@ void MainWindow::TraceEquipotentialProfile() {
     ui_.CajaDib->drawCircle(0, 0, state_.ProfileRadius, state_.ColorEquipotential);
 }
 
+// One line of a set through (0.5, s). While the read-outs are the set's, the
+// line shows its potential like a single line; once the user has evaluated a
+// point meanwhile, it is only drawn, so the read-outs stay that point's.
+void MainWindow::TraceLineOfSet(bool front, double s, bool showValue) {
+    if (showValue && front) {
+        TraceEquipotentialFront(0.5, s);
+    } else if (showValue) {
+        state_.ProfileRadius = s;
+        TraceEquipotentialProfile();
+    } else {
+        ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);
+        if (front)
+            DrawPolyline(*ui_.CajaDib, EquipotentialEllipse(0.5, s, state_.ZoomFactor),
+                         state_.ColorEquipotential);
+        else
+            ui_.CajaDib->drawCircle(0, 0, s, state_.ColorEquipotential);
+    }
+}
+
 // A set of equipotentials spaced by PotentialStep volts, scanning outward from
-// the segment along x = 0.5. The scan yields to the window once per position.
-// A set belongs to the drawing it started on: it ends when the frame is
-// redrawn (clear, zoom, view, charge settings), which also starts a new
-// computation whose results it must not overwrite, or when the program ends.
+// the segment along x = 0.5. The scan yields to the window once per position;
+// meanwhile every control stays live. "Limpiar" and the zoom let it go on (the
+// zoom sets the potential step that the next level uses); a change of view,
+// charge settings or operation mode ends it, as does the end of the program.
 // The current point is left where the user put it.
 void MainWindow::DrawEquipotentialSet(bool front) {
     const EquipotentialScanRange range = ScanRangeFor(state_.ZoomFactor);
-    const int frameRedraws = state_.FrameRedraws;
+    const int settingChanges = state_.SettingChanges;
+    const int pointsEvaluated = state_.PointsEvaluated;
     EquipotentialLevels levels;
     for (double s = range.first; s <= range.end; s += range.step) {
         const auto potential = PotentialAt(0.5, s, state_.Lambda);
         if (!potential) break;
-        if (front) state_.Potential = Currency::fromDouble(*potential).value_or(state_.Potential);
+        const bool ownReadouts = state_.PointsEvaluated == pointsEvaluated;
+        if (front && ownReadouts)
+            state_.Potential = Currency::fromDouble(*potential).value_or(state_.Potential);
         const auto decision = levels.visit(s == range.first, *potential, state_.PotentialStep);
-        for (int k = 0; k < decision.linesToDraw; ++k) {
-            if (front) {
-                TraceEquipotentialFront(0.5, s);
-            } else {
-                state_.ProfileRadius = s;
-                TraceEquipotentialProfile();
-            }
-        }
+        for (int k = 0; k < decision.linesToDraw; ++k) TraceLineOfSet(front, s, ownReadouts);
         if (decision.stop) break;
         QCoreApplication::processEvents();
-        if (state_.Quitting || state_.FrameRedraws != frameRedraws) break;
+        if (state_.Quitting || state_.SettingChanges != settingChanges) break;
     }
 }

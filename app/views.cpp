@@ -19,7 +19,6 @@ void MainWindow::DrawFrontFrame() {
     const FrontFrameLook look{state_.ZoomFactor, state_.ElementCount, IsSelected(ui_.Discretiza, 0),
                               state_.ColorSegment, state_.ColorCharge};
     DrawFrontFrameFigure(*ui_.CajaDib, look);
-    ++state_.FrameRedraws;
     state_.StepX = 1.0 / state_.ElementCount;
     state_.ElementTaken.fill(0);
     state_.ElementEx.fill(Currency());
@@ -35,7 +34,6 @@ void MainWindow::DrawFrontFrame() {
 // The profile frame resets nothing: the read-outs keep their values.
 void MainWindow::DrawProfileFrame() {
     DrawProfileFrameFigure(*ui_.CajaDib, state_.ZoomFactor, state_.ColorCharge);
-    ++state_.FrameRedraws;
 }
 
 void MainWindow::Amplia_Click(int index) {
@@ -54,6 +52,7 @@ void MainWindow::Amplia_Click(int index) {
 
 void MainWindow::Ver_Click(int index) {
     const bool front = index == 0;
+    ++state_.SettingChanges;
     state_.FrontView = front;
     if (front) {
         DrawFrontFrame();

@@ -1,7 +1,9 @@
 // Builds the controls of the main window. Positions come from the window's
 // original design in twips. That design had 15 twips to a pixel for a small
 // 8-point font; at 13 twips to a pixel the captions fit the wider fonts of
-// today's desktops with the same arrangement.
+// today's desktops with the same arrangement. A frame's title takes more
+// height here than it did there, so the first row of each frame starts a few
+// twips lower, clear of the frame's border.
 
 #include <QAction>
 #include <QCheckBox>
@@ -125,19 +127,20 @@ void MainWindow::buildObtenerFrame(QWidget* parent) {
         ->setChecked(true);
     AddOption(ui_.Obtener, ui_.Frame1, 2, "Líneas de Campo", Twips(120, 840, 2100, 375));
     AddOption(ui_.Obtener, ui_.Frame1, 3, "Líneas Equipotenciales", Twips(120, 1320, 2100, 375));
-    auto* rule = Place(new QFrame(ui_.Frame1), "Line1", Twips(2280, 120, 30, 2160));
+    auto* rule = Place(new QFrame(ui_.Frame1), "Line1", Twips(2280, 260, 30, 1976));
     rule->setFrameShape(QFrame::VLine);
 
-    ui_.Label8 = AddLabel(ui_.Frame1, "Label8", "λ", Twips(2400, 240, 240, 315));
-    ui_.Combo1 = Place(new QComboBox(ui_.Frame1), "Combo1", Twips(2640, 240, 780, 315));
+    ui_.Label8 = AddLabel(ui_.Frame1, "Label8", "λ", Twips(2400, 273, 240, 315));
+    ui_.Combo1 = Place(new QComboBox(ui_.Frame1), "Combo1", Twips(2640, 273, 780, 315));
     ui_.Combo1->addItems({"-10", "-5", "-1", "1", "5", "10"});
     ui_.Combo1->setCurrentText("1");
+    ui_.Combo1->setFocusPolicy(Qt::StrongFocus);  // the wheel alone never gives it the focus
     // A screen reader names a combo box by its value and its label; the label
     // is the bare letter, so it gets a spoken name of its own.
     ui_.Label8->setBuddy(ui_.Combo1);
     ui_.Label8->setAccessibleName("Densidad de carga λ (10^-6 C/m)");
     ui_.Combo1->setAccessibleName("Densidad de carga λ (10^-6 C/m)");
-    ui_.Label9 = AddLabel(ui_.Frame1, "Label9", ".10^ (-6) C/m", Twips(3480, 240, 1050, 315));
+    ui_.Label9 = AddLabel(ui_.Frame1, "Label9", ".10^ (-6) C/m", Twips(3480, 273, 1000, 315));
     buildReadouts(ui_.Frame1);
     buildLinePanel(ui_.Frame1);
 }
@@ -158,12 +161,12 @@ void MainWindow::buildReadouts(QWidget* frame) {
         {ui_.Label3, ui_.CajaEy, "Label3", "Ey", "CajaEy", true},
         {ui_.Label4, ui_.CajaV, "Label4", "V", "CajaV", true},
     };
-    int top = 600;
+    int top = 611;
     for (const Row& row : rows) {
         row.label = AddLabel(frame, row.labelName, row.caption, Twips(2400, top, 720, 300));
         row.box =
             AddTextBox(frame, row.boxName, row.label, Twips(3120, top, 1335, 300), row.readOnly);
-        top += 330;
+        top += 325;
     }
 }
 
@@ -172,9 +175,9 @@ void MainWindow::buildLinePanel(QWidget* frame) {
     ui_.CuadroLV = AddFrame(frame, "CuadroLV", "Líneas Equipotenciales", Twips(0, 0, 4575, 2295));
     ui_.CuadroLV->setAutoFillBackground(true);
     ui_.OptionV = OptionArray(this, "OptionV");
-    AddOption(ui_.OptionV, ui_.CuadroLV, 0, "Líneas Individuales", Twips(960, 240, 2295, 375))
+    AddOption(ui_.OptionV, ui_.CuadroLV, 0, "Líneas Individuales", Twips(960, 280, 2295, 330))
         ->setChecked(true);
-    AddOption(ui_.OptionV, ui_.CuadroLV, 1, "Conjunto de Líneas", Twips(960, 600, 2535, 375));
+    AddOption(ui_.OptionV, ui_.CuadroLV, 1, "Conjunto de Líneas", Twips(960, 620, 2535, 330));
     ui_.Label10 = AddLabel(ui_.CuadroLV, "Label10", "Diferencia de Potencial entre Líneas",
                            Twips(360, 1080, 2295, 375));
     ui_.Label10->setWordWrap(true);
@@ -192,7 +195,7 @@ void MainWindow::buildSettingsFrames(QWidget* parent) {
     const int zoomLefts[][2] = {{100, 3120}, {50, 2040}, {25, 1080}, {10, 120}};
     for (const auto& [percent, left] : zoomLefts)
         AddOption(ui_.Amplia, ui_.Frame3, percent, QString::number(percent) + " %",
-                  Twips(left, 240, 735, 255));
+                  Twips(left, 290, 735, 255));
     ui_.Amplia->button(100)->setChecked(true);
 
     ui_.Frame4 = AddFrame(parent, "Frame4", "Operación", Twips(6840, 3600, 1815, 975));
@@ -201,7 +204,7 @@ void MainWindow::buildSettingsFrames(QWidget* parent) {
     ui_.Frame4->setFont(bold);
     ui_.Manual = OptionArray(this, "Manual");
     bold.setBold(false);  // the caption alone is bold
-    AddOption(ui_.Manual, ui_.Frame4, 1, "Manual", Twips(240, 240, 1335, 255))->setFont(bold);
+    AddOption(ui_.Manual, ui_.Frame4, 1, "Manual", Twips(240, 290, 1335, 255))->setFont(bold);
     AddOption(ui_.Manual, ui_.Frame4, 0, "Automático", Twips(240, 600, 1335, 255))->setFont(bold);
     ui_.Manual->button(0)->setChecked(true);
 

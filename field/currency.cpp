@@ -1,15 +1,25 @@
 #include "field/currency.h"
 
-#include <cfenv>
 #include <cmath>
 #include <limits>
 
 std::optional<Currency> Currency::fromDouble(double value) {
-    // 2^63 is exactly representable; every double below it converts safely.
-    constexpr double kLimit = 9223372036854775808.0;
-    const double scaled = std::nearbyint(value * kScale);  // ties to even
-    if (!std::isfinite(scaled) || scaled >= kLimit || scaled < -kLimit) return std::nullopt;
-    return Currency(static_cast<std::int64_t>(scaled));
+    // The whole part is exact as an integer; the fraction is scaled with its
+    // rounding error kept (fma), so that only a true half of a ten-thousandth
+    // is a tie. Scaling the whole value at once would round twice.
+    if (!std::isfinite(value) || std::fabs(value) >= 1e15) return std::nullopt;
+    const double whole = std::trunc(value);
+    const double fraction = value - whole;  // exact
+    const double scaled = fraction * kScale;
+    const double error = std::fma(fraction, double(kScale), -scaled);  // exact
+    double units = std::nearbyint(scaled);                             // ties to even
+    if (std::fabs(scaled - units) == 0.5 && error != 0)
+        units = error > 0 ? std::ceil(scaled) : std::floor(scaled);
+    std::int64_t total = 0;
+    if (__builtin_mul_overflow(static_cast<std::int64_t>(whole), kScale, &total) ||
+        __builtin_add_overflow(total, static_cast<std::int64_t>(units), &total))
+        return std::nullopt;
+    return Currency(total);
 }
 
 std::optional<Currency> Currency::plus(Currency other) const {

@@ -2,10 +2,10 @@
 
 #include <locale.h>
 #include <cfloat>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -71,9 +71,11 @@ double Val(std::string_view text) { return parseInCLocale(leadingNumber(text)); 
 
 std::string FormatCoordinate(double value, char decimalSeparator) {
     if (!std::isfinite(value)) value = 0.0;  // never reached: coordinates are finite
+    // to_chars never looks at the C library's locale: the point is always '.'.
     char buffer[DBL_MAX_10_EXP + 16];
-    std::snprintf(buffer, sizeof buffer, "%.4f", value);
-    std::string text(buffer);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 4);
+    std::string text(buffer, written.ptr);
     text.erase(text.find_last_not_of('0') + 1);  // keeps the '.'
     if (text == "-0.") text = "0.";
     text[text.find('.')] = decimalSeparator;

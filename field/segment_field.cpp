@@ -86,9 +86,10 @@ std::optional<FieldSample> ElementContribution(int i, int n, double x, double y,
     const double d = kLength / n;
     const double dx = x - ElementCentre(i, n);
     const double s = dx * dx + y * y;
-    const double kl = kCoulomb * lambda;
+    // k·λ·d·Δx / s^(3/2), evaluated left to right: the order fixes the last bit.
+    const double kld = kCoulomb * lambda * d;
     const double cube = std::pow(s, 3.0 / 2);
-    return sampleOf((kl * dx) * d / cube, (kl * y) * d / cube, kl * d / std::pow(s, 1.0 / 2));
+    return sampleOf(kld * dx / cube, kld * y / cube, kld / std::pow(s, 1.0 / 2));
 }
 
 std::optional<FieldSample> PointChargeSum(int n, double x, double y, double lambda) {

@@ -13,9 +13,20 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# The comma-decimal locale that every test also runs in.
+ensure_spanish_locale() {
+    locale -a 2>/dev/null | grep -qix 'es_ES.utf8' && return 0
+    ensure_packages locales
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo localedef -i es_ES -f UTF-8 es_ES.UTF-8
+}
+
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev)
-TEST_PACKAGES=(googletest libgtest-dev clang-format
-    xvfb xauth dbus-daemon at-spi2-core python3-pyatspi   # the accessibility smoke test
+TEST_PACKAGES=(googletest libgtest-dev clang-format locales
+    xvfb xauth dbus-daemon at-spi2-core python3-pyatspi   # the program on an X server, seen
+    x11-utils xdotool imagemagick                         # by a screen reader, the window
+                                                          # manager and a screenshot
     desktop-file-utils appstream dpkg-dev)                # desktop files and the .deb
 
 configure_and_build() {  # build-dir, extra cmake arguments...

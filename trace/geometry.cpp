@@ -1,5 +1,6 @@
 #include "trace/geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -25,11 +26,11 @@ std::vector<WorldPoint> EquipotentialEllipse(double x, double y, double zoomFact
 }
 
 FieldLinePass TraceFieldLinePass(WorldPoint start, double h, const FieldAt& field,
-                                 const StopAfterStep& stop) {
+                                 const StopAfterStep& stop, long long maxSteps) {
     FieldLinePass pass;
     pass.points.push_back(start);
     WorldPoint p = start;
-    for (int n = 0; n < kMaxFieldLineSteps; ++n) {
+    for (long long n = 0; n < maxSteps; ++n) {
         pass.lastField = field(p.x, p.y);
         if (!pass.lastField) break;
         const double magnitude = std::hypot(pass.lastField->ey, pass.lastField->ex);
@@ -40,6 +41,13 @@ FieldLinePass TraceFieldLinePass(WorldPoint start, double h, const FieldAt& fiel
         if (stop(p.x, p.y)) break;
     }
     return pass;
+}
+
+long long FieldLineStepLimit(WorldPoint start, double h, double zoomFactor) {
+    constexpr double kFarthest = 3 * 2e4;  // metres of line, well past any field of 0.001 V/m
+    const double r = std::hypot(start.x - kHalfLength, start.y);
+    const double length = std::min(3 * (r + 2 / zoomFactor), kFarthest);
+    return static_cast<long long>(length / std::fabs(h)) + 100;
 }
 
 bool OutsideWorldWindow(double x, double y, double zoomFactor) {

@@ -34,10 +34,15 @@ struct FieldLinePass {
 
 // Follows the field from start in steps of the signed length h along the unit
 // field: evaluate, leave when |E| < 0.001 or the field has no value, step, and
-// stop once `stop` holds after a step. A pass never exceeds kMaxFieldLineSteps.
-constexpr int kMaxFieldLineSteps = 20000;
+// stop once `stop` holds after a step, or after maxSteps steps.
 FieldLinePass TraceFieldLinePass(WorldPoint start, double h, const FieldAt& field,
-                                 const StopAfterStep& stop);
+                                 const StopAfterStep& stop, long long maxSteps);
+
+// Enough steps for any pass from start to reach the segment or leave the
+// window of the zoom factor, yet a bound for a pass that cannot end. A field
+// line is shorter than 3·(r + 2/z), r being the start's distance from the
+// middle of the segment; beyond about 10 km from it no density gives 0.001 V/m.
+long long FieldLineStepLimit(WorldPoint start, double h, double zoomFactor);
 
 // Stop rules of the two passes of a field line in the front view.
 bool OutsideWorldWindow(double x, double y, double zoomFactor);

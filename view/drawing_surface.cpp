@@ -4,25 +4,24 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "view/raster.h"
 
 namespace {
 
-constexpr int kMarkerPixels = 5;  // logical pixels, 75 twips at 96 dpi
+constexpr int kMarkerPixels = 5;     // logical pixels, 75 twips at 96 dpi
+constexpr double kMarkerRadius = 2;  // logical pixels
 
-// Pixel range [lo, hi] covering two image coordinates, clamped to [0, size).
-bool pixelSpan(double a, double b, int size, int& lo, int& hi) {
-    if (!std::isfinite(a) || !std::isfinite(b)) return false;
-    const double first = std::floor(std::min(a, b));
-    const double last = std::floor(std::max(a, b));
-    if (last < 0 || first >= size) return false;
-    lo = static_cast<int>(std::max(first, 0.0));
-    hi = static_cast<int>(std::min(last, size - 1.0));
-    return true;
+// The pixel holding an image coordinate, kept within reach of an int: far
+// outside the image every figure is clipped anyway.
+int ClampedPixel(double v) {
+    constexpr double kFar = 1 << 24;
+    return static_cast<int>(PixelIndex(std::clamp(v, -kFar, kFar)));
 }
 
-// The marker of the current point: a small circle over the image, not part of it.
+// The marker of the current point as a shape on the surface, for screen
+// readers and for its geometry; the surface paints its ring.
 class MarkerShape : public QWidget {
 public:
     explicit MarkerShape(QWidget* surface) : QWidget(surface) {
@@ -30,13 +29,6 @@ public:
         setAccessibleName("Punto actual");
         setFixedSize(kMarkerPixels, kMarkerPixels);
         setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(Qt::black);
-        painter.drawEllipse(rect().adjusted(0, 0, -1, -1));
     }
 };
 
@@ -87,19 +79,12 @@ void DrawingSurface::drawSegmentTo(double x2, double y2, QRgb colour) {
 }
 
 void DrawingSurface::drawBox(double x1, double y1, double x2, double y2, QRgb colour) {
-    const double ax = world_.toPixelX(x1), bx = world_.toPixelX(x2);
-    const double ay = world_.toPixelY(y1), by = world_.toPixelY(y2);
-    int left = 0, right = 0, top = 0, bottom = 0;
-    if (!pixelSpan(ax, bx, image_.width(), left, right)) return;
-    if (!pixelSpan(ay, by, image_.height(), top, bottom)) return;
-    const int edgeLeft = int(std::floor(std::min(ax, bx))),
-              edgeRight = int(std::floor(std::max(ax, bx)));
-    const int edgeTop = int(std::floor(std::min(ay, by))),
-              edgeBottom = int(std::floor(std::max(ay, by)));
-    for (int py = top; py <= bottom; ++py) {
-        const bool horizontalEdge = py == edgeTop || py == edgeBottom;
-        for (int px = left; px <= right; ++px)
-            if (horizontalEdge || px == edgeLeft || px == edgeRight) plot(px, py, colour);
+    const QRect box = pixelBox(x1, y1, x2, y2);
+    const QRect visible = box.intersected(image_.rect());
+    for (int py = visible.top(); py <= visible.bottom(); ++py) {
+        const bool horizontalEdge = py == box.top() || py == box.bottom();
+        for (int px = visible.left(); px <= visible.right(); ++px)
+            if (horizontalEdge || px == box.left() || px == box.right()) plot(px, py, colour);
     }
     currentX_ = x2;
     currentY_ = y2;
@@ -107,13 +92,24 @@ void DrawingSurface::drawBox(double x1, double y1, double x2, double y2, QRgb co
 }
 
 void DrawingSurface::fillBox(double x1, double y1, double x2, double y2, QRgb colour) {
-    int left = 0, right = 0, top = 0, bottom = 0;
-    if (!pixelSpan(world_.toPixelX(x1), world_.toPixelX(x2), image_.width(), left, right)) return;
-    if (!pixelSpan(world_.toPixelY(y1), world_.toPixelY(y2), image_.height(), top, bottom)) return;
-    for (int py = top; py <= bottom; ++py)
-        for (int px = left; px <= right; ++px) plot(px, py, colour);
+    fillPixels(pixelBox(x1, y1, x2, y2), colour);
     currentX_ = x2;
     currentY_ = y2;
+}
+
+QRect DrawingSurface::pixelBox(double x1, double y1, double x2, double y2) const {
+    const double ax = world_.toPixelX(x1), bx = world_.toPixelX(x2);
+    const double ay = world_.toPixelY(y1), by = world_.toPixelY(y2);
+    if (!std::isfinite(ax) || !std::isfinite(bx) || !std::isfinite(ay) || !std::isfinite(by))
+        return {};
+    return QRect(QPoint(ClampedPixel(std::min(ax, bx)), ClampedPixel(std::min(ay, by))),
+                 QPoint(ClampedPixel(std::max(ax, bx)), ClampedPixel(std::max(ay, by))));
+}
+
+void DrawingSurface::fillPixels(const QRect& pixels, QRgb colour) {
+    const QRect visible = pixels.intersected(image_.rect());
+    for (int py = visible.top(); py <= visible.bottom(); ++py)
+        for (int px = visible.left(); px <= visible.right(); ++px) plot(px, py, colour);
     update();
 }
 
@@ -126,9 +122,11 @@ void DrawingSurface::drawCircle(double cx, double cy, double radius, QRgb colour
 }
 
 void DrawingSurface::setPixel(double x, double y, QRgb colour) {
-    const double px = std::floor(world_.toPixelX(x)), py = std::floor(world_.toPixelY(y));
-    if (px >= 0 && px < image_.width() && py >= 0 && py < image_.height())
-        plot(static_cast<int>(px), static_cast<int>(py), colour);
+    const double px = world_.toPixelX(x), py = world_.toPixelY(y);
+    if (std::isfinite(px) && std::isfinite(py)) {
+        const QPoint pixel(ClampedPixel(px), ClampedPixel(py));
+        if (image_.rect().contains(pixel)) plot(pixel.x(), pixel.y(), colour);
+    }
     currentX_ = x;
     currentY_ = y;
     update();
@@ -169,15 +167,19 @@ void DrawingSurface::setMarkerVisible(bool visible) {
 }
 
 void DrawingSurface::placeMarker() {
-    // Centred on the pixel that holds the marked point.
-    const double half = kMarkerPixels / 2.0;
-    const double px = std::floor((markerLeft_ - world_.left) / world_.width * width() + half) - 2;
-    const double py = std::floor((world_.top - markerTop_) / world_.height * height() + half) - 2;
+    // The marked point is the centre of the marker, in the image's pixels.
+    const double half = markerWidth() / 2;
+    const double px = world_.toPixelX(markerLeft_ + half), py = world_.toPixelY(markerTop_ - half);
+    const bool onSurface = std::abs(px) < 1e6 && std::abs(py) < 1e6;  // false for NaN too
+    if (onSurface) {
+        markerPixel_ = QPoint(ClampedPixel(px), ClampedPixel(py));
+        const QPointF centre = (QPointF(markerPixel_) + QPointF(0.5, 0.5)) / pixelRatio_;
+        marker_->move(static_cast<int>(std::floor(centre.x())) - kMarkerPixels / 2,
+                      static_cast<int>(std::floor(centre.y())) - kMarkerPixels / 2);
+    }
     // Far outside the surface the marker is simply out of sight.
-    const bool onSurface =
-        px > -kMarkerPixels && px < width() && py > -kMarkerPixels && py < height();
-    if (onSurface) marker_->move(static_cast<int>(px), static_cast<int>(py));
-    marker_->setVisible(markerVisible_ && onSurface);
+    marker_->setVisible(markerVisible_ && onSurface && rect().intersects(marker_->geometry()));
+    update();
 }
 
 void DrawingSurface::setCrossHair(bool on) {
@@ -187,11 +189,19 @@ void DrawingSurface::setCrossHair(bool on) {
         unsetCursor();
 }
 
-void DrawingSurface::paintEvent(QPaintEvent* event) {
+void DrawingSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(
-        event->rect(), image_,
-        QRectF(event->rect().topLeft() * pixelRatio_, event->rect().size() * pixelRatio_));
+    // The whole image at its own pixels; the painter clips it to the exposed
+    // region, so a partial repaint never copies from a fractional rectangle.
+    painter.drawImage(QPointF(0, 0), image_);
+    if (marker_->isVisible()) paintMarker(painter);
+}
+
+void DrawingSurface::paintMarker(QPainter& painter) const {
+    painter.setWorldTransform(QTransform::fromScale(1 / pixelRatio_, 1 / pixelRatio_));
+    const double radius = std::round(kMarkerRadius * pixelRatio_);
+    RasterCircle(markerPixel_.x(), markerPixel_.y(), radius, image_.width(), image_.height(),
+                 [&](int px, int py) { painter.fillRect(px, py, 1, 1, Qt::black); });
 }
 
 void DrawingSurface::reportPointer(QPointF position) {
@@ -204,10 +214,21 @@ void DrawingSurface::reportPointer(QPointF position) {
 
 void DrawingSurface::mouseMoveEvent(QMouseEvent* event) { reportPointer(event->position()); }
 
-void DrawingSurface::mousePressEvent(QMouseEvent* event) { reportPointer(event->position()); }
+void DrawingSurface::mousePressEvent(QMouseEvent* event) {
+    releaseEndsDoubleClick_ = false;
+    reportPointer(event->position());
+}
 
 void DrawingSurface::mouseReleaseEvent(QMouseEvent* event) {
+    if (std::exchange(releaseEndsDoubleClick_, false)) return;
     if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
     reportPointer(event->position());
     emit clicked();
+}
+
+// A double-click is one click: its first press and release already clicked,
+// and a second click would erase what the first drew with the XOR pen.
+void DrawingSurface::mouseDoubleClickEvent(QMouseEvent* event) {
+    reportPointer(event->position());
+    releaseEndsDoubleClick_ = true;
 }

@@ -36,6 +36,10 @@ public:
     void drawSegmentTo(double x2, double y2, QRgb colour);  // from the current position
     void drawBox(double x1, double y1, double x2, double y2, QRgb colour);
     void fillBox(double x1, double y1, double x2, double y2, QRgb colour);
+    // The image pixels a box with these corners covers, edges included; for
+    // figures that must fit exactly inside others.
+    QRect pixelBox(double x1, double y1, double x2, double y2) const;
+    void fillPixels(const QRect& pixels, QRgb colour);
     void drawCircle(double cx, double cy, double radius, QRgb colour);
     void setPixel(double x, double y, QRgb colour);
     void setCurrentPosition(double x, double y);
@@ -52,7 +56,10 @@ public:
     double markerLeft() const { return markerLeft_; }
     double markerTop() const { return markerTop_; }
     // The marker's widget, shown only while its position lies on the surface.
+    // Its ring is painted by the surface in device pixels, round and closed
+    // at every scale, around the image pixel that holds the marked point.
     QWidget* marker() const { return marker_; }
+    QPoint markerPixel() const { return markerPixel_; }
 
     // The pointer shape over the surface: a cross-hair over the charged segment.
     void setCrossHair(bool on);
@@ -66,9 +73,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void plot(int px, int py, QRgb colour);
+    void paintMarker(QPainter& painter) const;
     void reportPointer(QPointF position);
     void placeMarker();
 
@@ -83,4 +92,6 @@ private:
     double markerLeft_ = 0;
     double markerTop_ = 0;
     bool markerVisible_ = true;
+    QPoint markerPixel_;
+    bool releaseEndsDoubleClick_ = false;
 };

@@ -34,14 +34,24 @@ std::vector<double> ElementBoundaries(int elementCount) {
     return boundaries;
 }
 
+// The bar and everything painted over it fill only pixels strictly inside the
+// bar's outline, so the outline shows on every side at every zoom and the bar
+// has the same thickness in pixels at every zoom.
+void FillBar(DrawingSurface& surface, double x1, double x2, double z, QRgb colour) {
+    const QRect inside = surface.pixelBox(0, kOutlineHalfHeight / z, 1, -kOutlineHalfHeight / z)
+                             .adjusted(1, 1, -1, -1);
+    surface.fillPixels(surface.pixelBox(x1, kBarHalfHeight / z, x2, -kBarHalfHeight / z) & inside,
+                       colour);
+}
+
 void DrawExactModelBar(DrawingSurface& surface, double zoomFactor, QRgb chargeColour) {
-    surface.fillBox(0, kBarHalfHeight / zoomFactor, 1, -kBarHalfHeight / zoomFactor, chargeColour);
+    FillBar(surface, 0, 1, zoomFactor, chargeColour);
 }
 
 void DrawFrontFrameFigure(DrawingSurface& surface, const FrontFrameLook& look) {
     const double z = look.zoomFactor;
     startFrame(surface, z);
-    surface.fillBox(0, kBarHalfHeight / z, 1, -kBarHalfHeight / z, look.segmentColour);
+    FillBar(surface, 0, 1, z, look.segmentColour);
     surface.drawBox(0, kOutlineHalfHeight / z, 1, -kOutlineHalfHeight / z, surface.foreground());
     for (double x : ElementBoundaries(look.elementCount))
         surface.drawSegment(x, kOutlineHalfHeight / z, x, -kOutlineHalfHeight / z,

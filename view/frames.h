@@ -25,6 +25,10 @@ std::vector<double> ElementBoundaries(int elementCount);
 // into its elements, and the letters "X" and "Y".
 void DrawFrontFrameFigure(DrawingSurface& surface, const FrontFrameLook& look);
 
+// Paints the bar of the segment from x1 to x2 (metres) inside its outline:
+// the whole bar, or the mark of one charge element.
+void FillBar(DrawingSurface& surface, double x1, double x2, double zoomFactor, QRgb colour);
+
 // The continuous charge: the whole bar in the charge colour.
 void DrawExactModelBar(DrawingSurface& surface, double zoomFactor, QRgb chargeColour);
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "view/world_window.h"
+
 namespace {
 
 // Lines are clipped to the image grown by this margin before they are made
@@ -50,8 +52,6 @@ bool clip(Segment& s, double lo, double hiX, double hiY) {
 
 constexpr double kLargestCircle = 1e6;
 
-std::int64_t floorToInt(double v) { return static_cast<std::int64_t>(std::floor(v)); }
-
 // Steps i in [first, last) along the major axis keep `start + sign*i` in [0, limit).
 void majorRange(std::int64_t start, int sign, std::int64_t steps, int limit, std::int64_t& first,
                 std::int64_t& last) {
@@ -72,8 +72,8 @@ void RasterLine(double x0, double y0, double x1, double y1, int width, int heigh
     if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1))
         return;
     if (!clip(s, -kClipMargin, width + kClipMargin, height + kClipMargin)) return;
-    const std::int64_t ax = floorToInt(s.x0), ay = floorToInt(s.y0);
-    const std::int64_t bx = floorToInt(s.x1), by = floorToInt(s.y1);
+    const std::int64_t ax = PixelIndex(s.x0), ay = PixelIndex(s.y0);
+    const std::int64_t bx = PixelIndex(s.x1), by = PixelIndex(s.y1);
     const std::int64_t dx = std::abs(bx - ax), dy = std::abs(by - ay);
     const int sx = bx >= ax ? 1 : -1, sy = by >= ay ? 1 : -1;
     const bool xMajor = dx >= dy;
@@ -103,7 +103,7 @@ void RasterCircle(double cx, double cy, double radius, int width, int height,
     // no figure of the program has; walking it would take too long.
     if (radius > kLargestCircle) return;
 
-    const std::int64_t ox = floorToInt(cx), oy = floorToInt(cy);
+    const std::int64_t ox = PixelIndex(cx), oy = PixelIndex(cy);
     auto put = [&](std::int64_t x, std::int64_t y) {
         if (x >= 0 && x < width && y >= 0 && y < height) plot(int(x), int(y));
     };

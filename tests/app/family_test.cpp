@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QTimer>
+#include <functional>
 
 #include "tests/support/window_driver.h"
 #include "view/drawing_surface.h"
@@ -18,56 +18,80 @@ protected:
         driver.choose("OptionV_1");
         driver.type("Delta", delta);
     }
-    // Blue pixels met going up the line x = 0.5 from the segment: one per line of the set.
-    int linesCrossingTheBisector() const {
+    // Heights at which lines of the set cross the bisector x = 0.5, one per line.
+    std::vector<double> crossings() const {
         const WorldWindow& w = driver.surface().world();
-        const int column = int(std::floor(w.toPixelX(0.5)));
-        int lines = 0;
+        const int column = driver.pixelOf(0.5, 0).x();
+        std::vector<double> heights;
         bool inLine = false;
-        for (int py = int(w.toPixelY(0.02)); py >= 0; --py) {
+        for (int py = driver.pixelOf(0, 0.009 / driver.state().ZoomFactor).y(); py >= 0; --py) {
             const bool blue = driver.image().pixel(column, py) == kBlue;
-            lines += blue && !inLine;
+            if (blue && !inLine) heights.push_back(w.fromPixelY(py + 0.5));
             inLine = blue;
         }
-        return lines;
+        return heights;
     }
+    bool panelShown() { return !driver.window().findChild<QGroupBox*>("CuadroLV")->isHidden(); }
     WindowDriver driver;
 };
 
-TEST_F(Family, DefaultStepAtFullSize) {
-    openSetPanel("10000");
-    driver.choose("AceptaV");
-    EXPECT_EQ(driver.pixelAt(0.5, 0.05), kBlue);  // the first line, at height 0.05
-    const int lines = linesCrossingTheBisector();
-    EXPECT_GE(lines, 3);
-    EXPECT_LE(lines, 100);
-    // The user's point stays where it was; CajaV shows the last line's potential.
-    EXPECT_EQ(driver.state().PointX, 0.6);
-    EXPECT_EQ(driver.state().PointY, 0.4);
-    EXPECT_EQ(driver.text("CajaY"), "0.4");
-    // The scan measured further out than its last line: a smaller potential.
-    EXPECT_GT(driver.text("CajaV").toDouble(), driver.state().Potential.toDouble());
-    EXPECT_FALSE(driver.window().findChild<QGroupBox*>("CuadroLV")->isHidden());
+struct SetCase {
+    const char* zoom;
+    const char* delta;
+    std::vector<double> heights;  // of the lines, in metres above the segment's middle
+};
+
+// The first line at the first scan height, then one wherever |V| has fallen by the step.
+TEST_F(Family, LinesAtEveryZoom) {
+    const SetCase cases[] = {
+        {"Amplia_100", "10000", {0.05, 0.09, 0.16, 0.3, 0.63}},
+        {"Amplia_100",
+         "3000",
+         {0.05, 0.06, 0.08, 0.1, 0.12, 0.15, 0.18, 0.22, 0.27, 0.33, 0.41, 0.52, 0.68, 0.93}},
+        {"Amplia_50", "5000", {0.05, 0.07, 0.11, 0.15, 0.21, 0.29, 0.41, 0.61, 1.03}},
+        {"Amplia_25",
+         "2500",
+         {0.1, 0.14, 0.18, 0.22, 0.26, 0.34, 0.42, 0.54, 0.7, 0.94, 1.34, 2.22}},
+        {"Amplia_10",
+         "1000",
+         {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.1, 1.3, 1.6, 2.0, 2.6, 3.7, 6.4}},
+        {"Amplia_100", "1000000", {0.05}},
+    };
+    for (const SetCase& c : cases) {
+        driver.choose(c.zoom);
+        openSetPanel(c.delta);
+        driver.choose("AceptaV");
+        const std::vector<double> found = crossings();
+        ASSERT_EQ(found.size(), c.heights.size()) << c.zoom << " " << c.delta;
+        const double pixel = 1 / driver.surface().world().pixelsPerMetre();
+        for (std::size_t k = 0; k < found.size(); ++k)
+            EXPECT_NEAR(found[k], c.heights[k], 1.5 * pixel) << c.zoom << " " << c.delta;
+        EXPECT_EQ(driver.text("CajaY"), Shown("0.4"));  // the user's point stays
+        EXPECT_TRUE(panelShown());
+        driver.choose("CancelaV");
+        driver.choose("Limpiar");
+    }
 }
 
-TEST_F(Family, StepLargerThanTheFirstPotentialDrawsOneLine) {
-    openSetPanel("1000000");
-    driver.choose("Calcular");  // works the panel while it is shown
-    EXPECT_EQ(linesCrossingTheBisector(), 1);
-}
-
-TEST_F(Family, StepOfZeroDrawsALineAtEveryPosition) {
-    openSetPanel("abc");
-    driver.choose("AceptaV");
+TEST_F(Family, StepOfZeroOrTooLargeAndTheProfileView) {
+    openSetPanel("abc");  // reads as 0: a line at every scan position
+    driver.choose("Calcular");
     EXPECT_EQ(driver.state().PotentialStep, 0);
-    EXPECT_GE(linesCrossingTheBisector(), 60);  // neighbouring lines merge on screen
-}
-
-TEST_F(Family, StepTooLargeIsRefused) {
-    openSetPanel("1e10");
+    EXPECT_GE(crossings().size(), 60u);  // neighbouring lines merge on screen
+    driver.type("Delta", "1e10");
+    driver.choose("Limpiar");
     driver.choose("AceptaV");
     EXPECT_EQ(driver.messages, QStringList{"Datos No Aceptados"});
     EXPECT_EQ(driver.countPixels(kBlue), 0);
+    driver.choose("CancelaV");
+    driver.choose("Ver_1");
+    openSetPanel("10000");
+    driver.choose("AceptaV");
+    const SharedState& s = driver.state();
+    for (double r : {0.05, 0.09, 0.16, 0.3, 0.63}) EXPECT_TRUE(driver.colourNear(r, 0, kBlue));
+    EXPECT_NEAR(s.ProfileRadius, 0.63, 1e-9);
+    EXPECT_EQ(driver.text("CajaV"),
+              Shown(*Currency::fromDouble(*PotentialAt(0.5, s.ProfileRadius, 1e-6))));
 }
 
 TEST_F(Family, NegativeDensityDrawsTheSameSet) {
@@ -81,33 +105,12 @@ TEST_F(Family, NegativeDensityDrawsTheSameSet) {
     EXPECT_EQ(driver.image(), negative.image());
 }
 
-TEST_F(Family, ProfileSetIsConcentricCircles) {
-    driver.choose("Ver_1");
-    openSetPanel("10000");
-    driver.choose("AceptaV");
-    const SharedState& s = driver.state();
-    EXPECT_EQ(driver.pixelAt(0.05, 0), kBlue);
-    EXPECT_EQ(driver.pixelAt(0, 0.05 - 0.001), kBlue);
-    EXPECT_EQ(driver.pixelAt(s.ProfileRadius, 0), kBlue);  // the last circle drawn
-    EXPECT_EQ(driver.text("CajaV").toStdString(),
-              Currency::fromDouble(*PotentialAt(0.5, s.ProfileRadius, 1e-6))->text('.'));
-}
-
-TEST_F(Family, SingleLinesChoiceOnlyHidesThePanel) {
-    driver.choose("Obtener_3");
-    driver.choose("Calcular");
-    EXPECT_TRUE(driver.window().findChild<QGroupBox*>("CuadroLV")->isHidden());
-    EXPECT_EQ(driver.countPixels(kBlue), 0);
-    driver.choose("Calcular");  // now it runs the click action at the typed point
-    EXPECT_EQ(driver.pixelAt(0.6, 0.4), kBlue);
-}
-
-// What the user does while a set is being drawn: each action runs from the
-// set's own yield to the event loop.
+// What the user does while a set is drawn: each action runs at the set's
+// fifth yield to the event loop.
 class DuringASet : public Family {
 protected:
-    void startSetAnd(std::function<void()> action) {
-        openSetPanel("0");  // a line at every position: the longest set
+    void startSetAnd(const std::function<void()>& action, const char* delta = "0") {
+        openSetPanel(delta);
         int yields = 0;
         QTimer timer;
         timer.setInterval(0);
@@ -116,14 +119,42 @@ protected:
         });
         timer.start();
         driver.choose("AceptaV");
-        timer.stop();
     }
 };
 
-TEST_F(DuringASet, ClearEndsTheSet) {
+TEST_F(DuringASet, ClearAndZoomLetItGoOn) {
     startSetAnd([this] { driver.choose("Limpiar"); });
+    EXPECT_TRUE(driver.colourNear(0.5, 1.0, kBlue));    // lines after the clear
+    EXPECT_FALSE(driver.colourNear(0.5, 0.05, kBlue));  // but not those before it
+    EXPECT_FALSE(driver.text("CajaV").isEmpty());
+    driver.choose("Limpiar");
+    startSetAnd([this] { driver.choose("Amplia_50"); }, "10000");
+    // The scan keeps its heights; its levels now step by 5000 V.
+    EXPECT_EQ(driver.text("Delta"), "5000");
+    for (double s : {0.16, 0.22, 0.31, 0.44, 0.67}) EXPECT_TRUE(driver.colourNear(0.5, s, kBlue));
+    EXPECT_FALSE(driver.colourNear(0.5, 0.63, kBlue));  // where a step of 10000 V would be
+}
+
+// The read-outs belong to one point: the set stops writing them once the
+// user has evaluated a point meanwhile.
+TEST_F(DuringASet, ReadoutsStayThoseOfAPointEvaluatedMeanwhile) {
+    startSetAnd([this] {
+        driver.choose("CancelaV");
+        driver.calculateAt("0.6", "0.4");
+    });
+    EXPECT_EQ(driver.text("CajaEx") + " " + driver.text("CajaV"), Shown("3429.1482 18685.2312"));
+    EXPECT_TRUE(driver.colourNear(0.5, 1.0, kBlue));  // the set went on drawing
+}
+
+TEST_F(DuringASet, ASecondSetInsideTheFirstThenExit) {
+    startSetAnd([this] { driver.choose("AceptaV"); });
+    EXPECT_TRUE(driver.colourNear(0.5, 1.0, kBlue));
+    startSetAnd([this] { driver.choose("Ver_1"); });  // a view switch ends it
     EXPECT_EQ(driver.countPixels(kBlue), 0);
-    EXPECT_TRUE(driver.text("CajaV").isEmpty());
+    driver.choose("Ver_0");
+    startSetAnd([this] { driver.choose("Command2"); });
+    EXPECT_FALSE(driver.window().isVisible());
+    EXPECT_FALSE(driver.colourNear(0.5, 0.5, kBlue));  // lines further out never came
 }
 
 // A manual sum started while a set is drawn keeps its own totals.
@@ -134,30 +165,6 @@ TEST_F(DuringASet, ManualSumStartedMeanwhileKeepsItsTotals) {
         driver.clickAt(0.25, 0.001);
     });
     EXPECT_EQ(driver.text("CajaV"), "3600");
-    EXPECT_EQ(driver.state().Potential, *Currency::fromDouble(3600));
-}
-
-TEST_F(DuringASet, ViewSwitchStopsTheSet) {
-    startSetAnd([this] { driver.choose("Ver_1"); });
-    EXPECT_EQ(driver.countPixels(kBlue), 0);  // no ellipse on the profile frame
-    EXPECT_FALSE(driver.state().FrontView);
-}
-
-TEST_F(DuringASet, SecondSetInsideTheFirstAndCancel) {
-    startSetAnd([this] {
-        driver.choose("AceptaV");
-        driver.choose("CancelaV");
-    });
-    EXPECT_EQ(driver.pixelAt(0.5, 1.0), kBlue);
-    EXPECT_TRUE(driver.selected("Obtener_1"));
-    EXPECT_TRUE(driver.window().findChild<QGroupBox*>("CuadroLV")->isHidden());
-}
-
-TEST_F(DuringASet, ExitStopsTheSetAtOnce) {
-    startSetAnd([this] { driver.choose("Command2"); });
-    EXPECT_TRUE(driver.state().Quitting);
-    EXPECT_FALSE(driver.window().isVisible());
-    EXPECT_NE(driver.pixelAt(0.5, 0.5), kBlue);  // lines further out never came
 }
 
 }  // namespace

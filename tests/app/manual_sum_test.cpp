@@ -7,90 +7,99 @@
 namespace {
 
 const QRgb kTotalArrowOnGrey = qRgb(200 ^ 50, 200 ^ 250, 200 ^ 250);
+const QRgb kElementArrowOnGrey = qRgb(200 ^ 250, 200 ^ 100, 200 ^ 250);
+
+Currency Sum(std::initializer_list<Currency> terms) {
+    Currency total;
+    for (Currency term : terms) total = *total.plus(term);
+    return total;
+}
 
 class ManualSum : public ::testing::Test {
 protected:
     ManualSum() {
         driver.choose("Manual_1");
-        driver.clickAt(0.6, 0.4);
+        driver.choose("Calcular");  // the start point, nothing evaluated yet
+    }
+    FieldSample element(int i) const {
+        return *ElementContribution(i, 5, driver.state().PointX, driver.state().PointY, 1e-6);
     }
     // Whether the middle of the total arrow's shaft shows the colour.
-    bool shaftMiddleIs(QRgb colour) {
+    bool shaftMiddleIs(QRgb colour) const {
         const SharedState& s = driver.state();
         return driver.colourNear(s.PointX + 3e-6 * s.FieldEx.toDouble(),
                                  s.PointY + 3e-6 * s.FieldEy.toDouble(), colour);
     }
+    // Draws the totals' arrow once more: if it was the one arrow there, none is left.
+    int totalArrowPixelsLeftAfterErasing() {
+        const SharedState& s = driver.state();
+        DrawFieldArrow(driver.surface(), {s.PointX, s.PointY, 1, true}, s.FieldEx, s.FieldEy,
+                       s.ColorField);
+        return driver.countPixels(kTotalArrowOnGrey);
+    }
     WindowDriver driver;
 };
 
-TEST_F(ManualSum, ElementsAreAddedOneByOneAndOnlyOnce) {
+TEST_F(ManualSum, ElementsAddOneByOneOnceEachWithOneTotalArrow) {
     EXPECT_TRUE(driver.text("CajaEx").isEmpty());
-    driver.clickAt(0.25, 0.001);  // element 2
-    EXPECT_EQ(driver.text("CajaEx"), "4320");
-    EXPECT_EQ(driver.text("CajaEy"), "5760");
-    EXPECT_EQ(driver.text("CajaV"), "3600");
+    driver.clickAt(0.25, 0.001);  // element 2: exactly 4320, 5760, 3600
+    EXPECT_EQ(driver.text("CajaEx") + driver.text("CajaEy") + driver.text("CajaV"), "432057603600");
+    EXPECT_TRUE(shaftMiddleIs(kTotalArrowOnGrey));
     driver.clickAt(0.65, -0.002);  // element 4
-    const auto e4 = *ElementContribution(4, 5, 0.6, 0.4, 1e-6);
-    EXPECT_EQ(driver.state().FieldEx, Currency::fromDouble(4320)->plus(e4.Ex));
-    EXPECT_EQ(driver.text("CajaV"), Currency::fromDouble(3600)->plus(e4.V)->text('.').c_str());
+    EXPECT_EQ(driver.text("CajaV"), Shown(Sum({element(2).V, element(4).V})));
     const QImage before = driver.image().copy();
-    driver.clickAt(0.3, 0.0);  // element 2 again
+    driver.clickAt(0.3, 0.0);  // element 2 again: nothing
     EXPECT_EQ(driver.image(), before);
-    EXPECT_EQ(driver.text("CajaV"), Currency::fromDouble(3600)->plus(e4.V)->text('.').c_str());
+    EXPECT_EQ(driver.state().FieldEx, Sum({element(2).Ex, element(4).Ex}));
     EXPECT_EQ(driver.state().PointX, 0.6);
+    EXPECT_EQ(driver.pixelAt(0.3, 0.003), qRgb(200, 50, 50));  // the mark of element 2
+    EXPECT_EQ(totalArrowPixelsLeftAfterErasing(), 0);
 }
 
-TEST_F(ManualSum, ExactlyOneTotalArrowAtEveryStep) {
-    driver.clickAt(0.25, 0.001);
-    EXPECT_TRUE(shaftMiddleIs(kTotalArrowOnGrey));
-    driver.clickAt(0.65, 0.001);
-    EXPECT_TRUE(shaftMiddleIs(kTotalArrowOnGrey));
-    driver.clickAt(0.85, 0.001);
-    EXPECT_TRUE(shaftMiddleIs(kTotalArrowOnGrey));
-}
-
-TEST_F(ManualSum, WithElementArrowsTheTotalArrowAppearsWithTheSecondElement) {
+TEST_F(ManualSum, WithElementArrowsTheTotalArrowComesWithTheSecondElement) {
     driver.choose("Ver1");
     driver.clickAt(0.25, 0.001);
-    // One element: its own arrow is the total, drawn once in the element colour.
-    EXPECT_TRUE(shaftMiddleIs(qRgb(200 ^ 250, 200 ^ 100, 200 ^ 250)));
+    EXPECT_TRUE(shaftMiddleIs(kElementArrowOnGrey));  // one element: its arrow is the total
     EXPECT_FALSE(shaftMiddleIs(kTotalArrowOnGrey));
     driver.clickAt(0.65, 0.001);
     EXPECT_TRUE(shaftMiddleIs(kTotalArrowOnGrey));
-    // Removing the total arrow by drawing it again leaves no trace of another one.
-    const SharedState& s = driver.state();
-    DrawFieldArrow(driver.surface(), {s.PointX, s.PointY, 1, true}, s.FieldEx, s.FieldEy,
-                   s.ColorField);
-    EXPECT_EQ(driver.countPixels(kTotalArrowOnGrey), 0);
+    EXPECT_EQ(totalArrowPixelsLeftAfterErasing(), 0);
+    // Switched on half-way, the element arrows still leave one total arrow.
+    driver.choose("Limpiar");
+    driver.choose("Ver1");
+    driver.clickAt(0.05, 0.001);
+    driver.choose("Ver1");
+    driver.clickAt(0.45, 0.001);
+    EXPECT_EQ(totalArrowPixelsLeftAfterErasing(), 0);
 }
 
+// A sum belongs to one point: the first element after a new point, clicked
+// or typed, starts a new sum, whichever element it is.
 TEST_F(ManualSum, ANewPointStartsANewSum) {
     driver.clickAt(0.25, 0.001);
     driver.clickAt(0.3, 0.5);
     EXPECT_TRUE(driver.text("CajaEx").isEmpty());
-    EXPECT_EQ(driver.state().ElementTaken[2], 0);
-    EXPECT_EQ(driver.pixelAt(0.3, 0.004), qRgb(180, 180, 180));  // the mark is gone
+    EXPECT_EQ(driver.pixelAt(0.3, 0.003), qRgb(180, 180, 180));  // the mark is gone
     driver.clickAt(0.25, 0.001);
-    EXPECT_EQ(driver.state().FieldEx, ElementContribution(2, 5, 0.3, 0.5, 1e-6)->Ex);
-}
-
-TEST_F(ManualSum, ATypedPointNeverMixesWithTheOldSum) {
-    driver.clickAt(0.25, 0.001);
+    EXPECT_EQ(driver.state().FieldEx, element(2).Ex);
     driver.type("CajaX", "0.1");
-    driver.clickAt(0.65, 0.001);
-    EXPECT_EQ(driver.state().ElementTaken[2], 0);
-    EXPECT_EQ(driver.state().FieldEx, ElementContribution(4, 5, 0.1, 0.4, 1e-6)->Ex);
+    driver.clickAt(0.25, 0.001);  // element 2, taken in the old sum
+    EXPECT_EQ(driver.state().FieldEx, element(2).Ex);
+    EXPECT_EQ(driver.state().PointX, 0.1);
 }
 
-TEST_F(ManualSum, ElementAtTheCurrentPointIsRefused) {
+// An element on the current point is refused before anything changes.
+TEST_F(ManualSum, ElementAtTheCurrentPointIsRefusedKeepingTheSum) {
+    driver.clickAt(0.65, 0.001);
+    const QString total = driver.text("CajaV");
     driver.type("CajaX", "0.3");
     driver.type("CajaY", "0");
     const QImage before = driver.image().copy();
     driver.clickAt(0.25, 0.001);
     EXPECT_EQ(driver.messages, QStringList{"Datos No Aceptados"});
     EXPECT_EQ(driver.image(), before);
-    EXPECT_EQ(driver.state().ElementTaken[2], 0);
-    EXPECT_TRUE(driver.text("CajaV").isEmpty());
+    EXPECT_EQ(driver.text("CajaV"), total);
+    EXPECT_EQ(driver.state().ElementTaken[4], 1);
 }
 
 TEST_F(ManualSum, ChoosingTheIntegralPrevails) {
@@ -98,24 +107,16 @@ TEST_F(ManualSum, ChoosingTheIntegralPrevails) {
     EXPECT_TRUE(driver.selected("Discretiza_0"));
     EXPECT_TRUE(driver.selected("Manual_0"));
     EXPECT_EQ(driver.pixelAt(0.5, 0.003), qRgb(200, 50, 50));
-    // And choosing "Manual" with the integral falls back to five elements.
-    driver.choose("Manual_1");
-    EXPECT_TRUE(driver.selected("Discretiza_5"));
-    EXPECT_EQ(driver.state().ElementCount, 5);
 }
 
-}  // namespace
-
-namespace {
-
-TEST_F(ManualSum, SwitchingElementArrowsOnHalfWayLeavesOneTotalArrow) {
-    driver.clickAt(0.25, 0.001);  // total arrow drawn
+TEST(AutomaticSum, FiftyElementsWithTheirArrows) {
+    WindowDriver driver;
+    driver.choose("Discretiza_50");
     driver.choose("Ver1");
-    driver.clickAt(0.65, 0.001);
-    const SharedState& s = driver.state();
-    DrawFieldArrow(driver.surface(), {s.PointX, s.PointY, 1, true}, s.FieldEx, s.FieldEy,
-                   s.ColorField);
-    EXPECT_EQ(driver.countPixels(kTotalArrowOnGrey), 0);
+    driver.choose("Calcular");
+    EXPECT_EQ(driver.text("CajaV"), Shown(PointChargeSum(50, 0.6, 0.4, 1e-6)->V));
+    for (int i = 1; i <= 50; ++i) EXPECT_EQ(driver.state().ElementTaken[i], 1);
+    EXPECT_GT(driver.countPixels(kElementArrowOnGrey), 50);
 }
 
 }  // namespace

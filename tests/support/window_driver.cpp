@@ -2,26 +2,27 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLocale>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QTest>
 #include <cmath>
 
+#include "field/number_text.h"
 #include "view/drawing_surface.h"
 
 WindowDriver::WindowDriver() : window_(std::make_unique<MainWindow>()) {
     window_->show();
+    QApplication::setActiveWindow(window_.get());  // keyboard focus as on a desktop
     // A modal box runs its own event loop; answer it from there.
     dismisser_.setInterval(1);
     QObject::connect(&dismisser_, &QTimer::timeout, [this] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
-        if (messages.isEmpty() || messages.last() != box->text() || !answerWithEscape_)
-            messages << box->text();
-        if (answerWithEscape_)
-            QTest::keyClick(box, Qt::Key_Escape);
-        else
-            box->accept();
+        if (!box || !box->isVisible()) return;
+        messages << box->text();
+        QTest::keyClick(box, Qt::Key_Return);
     });
     dismisser_.start();
 }
@@ -44,11 +45,18 @@ QLineEdit* WindowDriver::box(const QString& name) const {
 
 bool WindowDriver::selected(const QString& name) const { return button(name)->isChecked(); }
 
-void WindowDriver::choose(const QString& name) { button(name)->click(); }
+void WindowDriver::choose(const QString& name) {
+    QAbstractButton* target = button(name);
+    // Options and check boxes react to their indicator; buttons anywhere.
+    const bool indicator = qobject_cast<QRadioButton*>(target) || qobject_cast<QCheckBox*>(target);
+    const QPoint at = indicator ? QPoint(7, target->height() / 2) : target->rect().center();
+    QTest::mouseClick(target, Qt::LeftButton, {}, at);
+}
 
 void WindowDriver::type(const QString& boxName, const QString& text) {
     QLineEdit* target = box(boxName);
-    target->selectAll();
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(target, Qt::Key_Delete);
     // QTest maps only printable ASCII to keys; other characters arrive as text alone.
     for (QChar c : text) {
@@ -61,16 +69,37 @@ void WindowDriver::type(const QString& boxName, const QString& text) {
 
 void WindowDriver::setDensity(const QString& density) {
     auto* combo = window_->findChild<QComboBox*>("Combo1");
-    combo->setCurrentIndex(combo->findText(density));
+    const int target = combo->findText(density);
+    while (combo->currentIndex() != target) {
+        combo->setFocus();  // each choice sends the focus on to "Calcular"
+        QTest::keyClick(combo, combo->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+    }
 }
 
-void WindowDriver::pointAt(double x, double y) {
-    emit surface().pointerMoved(static_cast<float>(x), static_cast<float>(y));
+QPoint WindowDriver::logicalPixel(double x, double y) const {
+    const WorldWindow& w = surface().world();
+    const double perPixel = w.width / surface().width();
+    return {int(std::floor((x - w.left) / perPixel + 1e-9)),
+            int(std::floor((w.top - y) / perPixel + 1e-9))};
 }
 
-void WindowDriver::clickAt(double x, double y) {
-    pointAt(x, y);
-    emit surface().clicked();
+QPointF WindowDriver::pointAt(double x, double y) {
+    QTest::mouseMove(&surface(), logicalPixel(x, y));
+    return {state().PointerX, state().PointerY};
+}
+
+QPointF WindowDriver::clickAt(double x, double y) {
+    QTest::mouseClick(&surface(), Qt::LeftButton, {}, logicalPixel(x, y));
+    return {state().PointerX, state().PointerY};
+}
+
+QPointF WindowDriver::doubleClickAt(double x, double y) {
+    // Press, release, double-click, release: as a real double-click arrives.
+    const QPoint at = logicalPixel(x, y);
+    QTest::mouseClick(&surface(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(&surface(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(&surface(), Qt::LeftButton, {}, at);
+    return {state().PointerX, state().PointerY};
 }
 
 void WindowDriver::calculateAt(const QString& x, const QString& y) {
@@ -79,9 +108,26 @@ void WindowDriver::calculateAt(const QString& x, const QString& y) {
     choose("Calcular");
 }
 
-QRgb WindowDriver::pixelAt(double x, double y) const {
+void WindowDriver::press(int key, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window_.get();
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+}
+
+QPoint WindowDriver::pixelOf(double x, double y) const {
     const WorldWindow& w = surface().world();
-    return image().pixel(int(std::floor(w.toPixelX(x))), int(std::floor(w.toPixelY(y))));
+    return {int(PixelIndex(w.toPixelX(x))), int(PixelIndex(w.toPixelY(y)))};
+}
+
+QRgb WindowDriver::pixelAt(double x, double y) const { return image().pixel(pixelOf(x, y)); }
+
+bool WindowDriver::colourNear(double x, double y, QRgb colour) const {
+    const QPoint centre = pixelOf(x, y);
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (image().valid(centre + QPoint(dx, dy)) &&
+                image().pixel(centre + QPoint(dx, dy)) == colour)
+                return true;
+    return false;
 }
 
 int WindowDriver::countPixels(QRgb colour) const {
@@ -91,17 +137,12 @@ int WindowDriver::countPixels(QRgb colour) const {
     return count;
 }
 
-bool WindowDriver::colourNear(double x, double y, QRgb colour) const {
-    const WorldWindow& w = surface().world();
-    const int cx = int(std::floor(w.toPixelX(x))), cy = int(std::floor(w.toPixelY(y)));
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (image().valid(cx + dx, cy + dy) && image().pixel(cx + dx, cy + dy) == colour)
-                return true;
-    return false;
+QString Shown(const QString& number) {
+    return QString(number).replace('.', QLocale().decimalPoint());
 }
 
-void WindowDriver::press(int key, Qt::KeyboardModifiers modifiers) {
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window_.get();
-    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+QString Shown(Currency value) { return Shown(QString::fromStdString(value.text('.'))); }
+
+QString ShownCoordinate(double value) {
+    return Shown(QString::fromStdString(FormatCoordinate(value, '.')));
 }

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QLineEdit>
-#include <QString>
 #include <QStringList>
 #include <QTimer>
 #include <memory>
@@ -12,8 +11,8 @@
 class QAbstractButton;
 class DrawingSurface;
 
-// Drives the real main window offscreen as a user would: options, texts,
-// pointer and clicks. Message boxes are answered with OK and remembered.
+// Drives the real main window offscreen with real mouse and key events, as a
+// user does. Message boxes are answered with Enter and remembered.
 class WindowDriver {
 public:
     WindowDriver();
@@ -29,29 +28,35 @@ public:
     QString text(const QString& name) const { return box(name)->text(); }
     bool selected(const QString& name) const;
 
-    void choose(const QString& name);  // clicks an option, check box or button
+    void choose(const QString& name);  // clicks an option, check box or button with the mouse
     void type(const QString& boxName, const QString& text);  // replaces the text key by key
-    void setDensity(const QString& density);
-    void pointAt(double x, double y);  // the pointer over the surface, in metres
-    void clickAt(double x, double y);
-    void calculateAt(const QString& x, const QString& y);  // types the point and presses "Calcular"
+    void setDensity(const QString& density);                 // arrow keys in the density list
+    // The pointer over the pixel that holds a world point (metres). The surface
+    // reports the pixel's top-left corner; the functions return that point.
+    QPointF pointAt(double x, double y);
+    QPointF clickAt(double x, double y);
+    QPointF doubleClickAt(double x, double y);
+    void calculateAt(const QString& x, const QString& y);  // types the point, presses "Calcular"
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);  // to the focus
 
-    // The colour of the pixel holding a world point.
+    // The colour of the image pixel that holds a world point.
     QRgb pixelAt(double x, double y) const;
-    // Whether a pixel within one pixel of a world point has the colour: for
-    // points on a drawn line, whose raster may pass a pixel beside them.
+    QPoint pixelOf(double x, double y) const;
+    // Whether the colour is within a pixel of a world point: for points on a
+    // drawn line, whose raster may pass a pixel beside them.
     bool colourNear(double x, double y, QRgb colour) const;
     int countPixels(QRgb colour) const;
-
-    // Message boxes are answered with Escape instead of OK from now on.
-    void answerWithEscape() { answerWithEscape_ = true; }
-    // A key as the user presses it: to whichever control has the focus.
-    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     QStringList messages;  // texts of the message boxes shown so far
 
 private:
+    QPoint logicalPixel(double x, double y) const;
+
     std::unique_ptr<MainWindow> window_;
     QTimer dismisser_;
-    bool answerWithEscape_ = false;
 };
+
+// A number as the window shows it: the locale's decimal separator for the point.
+QString Shown(const QString& number);
+QString Shown(Currency value);
+QString ShownCoordinate(double value);

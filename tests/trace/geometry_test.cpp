@@ -17,104 +17,90 @@ FieldAt ExactField(double lambda) {
 }
 
 double FocalSum(WorldPoint p) { return std::hypot(p.x, p.y) + std::hypot(p.x - 1, p.y); }
+double FocalDifference(WorldPoint p) { return std::hypot(p.x, p.y) - std::hypot(p.x - 1, p.y); }
 
-struct EllipseCase {
-    double zoom;
-    std::size_t points;  // the angle steps, plus the closing point
-};
-
-class Ellipse : public ::testing::TestWithParam<EllipseCase> {};
-
-TEST_P(Ellipse, ClosedCurveOfConstantFocalSumThroughThePoint) {
-    const auto points = EquipotentialEllipse(0.6, 0.4, GetParam().zoom);
-    EXPECT_EQ(points.size(), GetParam().points);
-    const double sum = FocalSum({0.6, 0.4});
-    for (const WorldPoint& p : points) EXPECT_NEAR(FocalSum(p), sum, 1e-12);
-    EXPECT_EQ(points.front().x, points.back().x);
-    EXPECT_EQ(points.front().y, points.back().y);
-    EXPECT_NEAR(points.front().x, 0.5 - sum / 2, 1e-12);  // the left vertex
+FieldLinePass Pass(WorldPoint start, double z, double lambda, bool outward) {
+    const double h = (lambda < 0 ? -0.01 : 0.01) / z * (outward ? 1 : -1);
+    const StopAfterStep stop =
+        outward ? StopAfterStep([z](double x, double y) { return OutsideWorldWindow(x, y, z); })
+                : StopAfterStep([z](double x, double y) { return InsideSegmentBox(x, y, z); });
+    return TraceFieldLinePass(start, h, ExactField(lambda), stop, FieldLineStepLimit(start, h, z));
 }
 
-INSTANTIATE_TEST_SUITE_P(Zooms, Ellipse,
-                         ::testing::Values(EllipseCase{1, 630}, EllipseCase{0.5, 316},
-                                           EllipseCase{0.25, 159}, EllipseCase{0.1, 64}));
-
-TEST(Ellipse, PointsOnTheAxisAreVertices) {
-    const auto right = EquipotentialEllipse(2, 0, 1);
-    const auto left = EquipotentialEllipse(-1, 0, 1);
-    EXPECT_NEAR(left.front().x, -1, 1e-12);
-    EXPECT_NEAR(right[314].x, 2, 1e-4);  // t ≈ π
+// At every zoom: the ellipse has 629, 315, 158 or 63 angle steps plus the
+// closing point, keeps its focal sum, and starts at its left vertex.
+TEST(Ellipse, ClosedCurveOfConstantFocalSumAtEveryZoom) {
+    for (auto [zoom, points] : {std::pair{1.0, 630u}, {0.5, 316u}, {0.25, 159u}, {0.1, 64u}}) {
+        const auto curve = EquipotentialEllipse(0.6, 0.4, zoom);
+        EXPECT_EQ(curve.size(), points) << zoom;
+        const double sum = FocalSum({0.6, 0.4});
+        for (const WorldPoint& p : curve) ASSERT_NEAR(FocalSum(p), sum, 1e-12);
+        EXPECT_NEAR(curve.front().x, 0.5 - sum / 2, 1e-12);
+        EXPECT_NEAR(curve.front().y, 0, 1e-12);
+        EXPECT_EQ(curve.back().x, curve.front().x);
+        EXPECT_EQ(curve.back().y, curve.front().y);
+    }
+    EXPECT_NEAR(EquipotentialEllipse(2, 0, 1)[314].x, 2, 1e-4);  // t ≈ π: the right vertex
     double top = 0;
     for (const WorldPoint& p : EquipotentialEllipse(0.5, 0.3, 1)) top = std::max(top, p.y);
     EXPECT_NEAR(top, 0.3, 1e-4);  // the semi-minor axis
 }
 
-struct FieldLineCase {
-    double zoom;
-    double lambda;
-};
-
-class FieldLine : public ::testing::TestWithParam<FieldLineCase> {};
-
-TEST_P(FieldLine, BisectorRunsStraightUpToTheEdgeAndDownToTheSegment) {
-    const double z = GetParam().zoom, lambda = GetParam().lambda;
-    const double h = (lambda < 0 ? -0.01 : 0.01) / z;
-    const auto stopOut = [z](double x, double y) { return OutsideWorldWindow(x, y, z); };
-    const auto stopIn = [z](double x, double y) { return InsideSegmentBox(x, y, z); };
-    const auto out = TraceFieldLinePass({0.5, 0.3 / z}, h, ExactField(lambda), stopOut);
-    const auto in = TraceFieldLinePass({0.5, 0.3 / z}, -h, ExactField(lambda), stopIn);
-    for (const auto& p : out.points) EXPECT_NEAR(p.x, 0.5, 1e-9);
-    for (const auto& p : in.points) EXPECT_NEAR(p.x, 0.5, 1e-9);
-    EXPECT_GT(out.points.back().y, 1.1 / z);
-    EXPECT_LT(out.points.back().y, 1.1 / z + 0.0100001 / z);
-    EXPECT_LT(in.points.back().y, 0.009 / z);
-    EXPECT_GT(in.points.back().y, -0.009 / z);
-    EXPECT_NEAR(std::hypot(in.lastStep.x, in.lastStep.y), 0.01 / z, 1e-12);
+// The field lines of the segment are the confocal hyperbolas |r1 − r2| = const:
+// outward to just past the window's edge, inward into the box around the
+// segment, at every zoom and for both signs of the density.
+TEST(FieldLine, FollowsTheHyperbolaToTheEdgeAndToTheSegment) {
+    const std::tuple<double, double, WorldPoint> cases[] = {
+        {1, 1e-6, {0.8, 0.3}},  {0.5, -5e-6, {0.2, 0.5}}, {0.25, 1e-5, {1.3, 0.2}},
+        {0.1, -1e-6, {0.5, 3}}, {1, 1e-6, {1.05, 0}},     {0.1, 1e-6, {-0.2, 0.1}}};
+    for (auto [z, lambda, start] : cases) {
+        const auto out = Pass(start, z, lambda, true);
+        const auto in = Pass(start, z, lambda, false);
+        for (const auto* pass : {&out, &in})
+            for (const WorldPoint& p : pass->points)
+                ASSERT_NEAR(FocalDifference(p), FocalDifference(start), 0.03 / z) << z;
+        const WorldPoint end = out.points.back();
+        EXPECT_TRUE(OutsideWorldWindow(end.x, end.y, z)) << z;
+        EXPECT_FALSE(OutsideWorldWindow(out.points.end()[-2].x, out.points.end()[-2].y, z)) << z;
+        EXPECT_TRUE(InsideSegmentBox(in.points.back().x, in.points.back().y, z)) << z;
+        EXPECT_NEAR(std::hypot(in.lastStep.x, in.lastStep.y), 0.01 / z, 1e-12);
+    }
+    EXPECT_TRUE(InsideSegmentBox(1.0019, 0.0899, 0.1));  // x limits fixed, y limits scaled
+    EXPECT_FALSE(InsideSegmentBox(1.0021, 0, 0.1));
+    EXPECT_FALSE(InsideSegmentBox(0.5, 0.0091, 1));
 }
 
-INSTANTIATE_TEST_SUITE_P(ZoomsAndSigns, FieldLine,
-                         ::testing::Values(FieldLineCase{1, 1e-6}, FieldLineCase{0.5, -5e-6},
-                                           FieldLineCase{0.25, 1e-5}, FieldLineCase{0.1, -1e-6}));
-
-TEST(FieldLine, AlongTheAxisBeyondTheFarEnd) {
-    const auto stopOut = [](double x, double y) { return OutsideWorldWindow(x, y, 1); };
-    const auto stopIn = [](double x, double y) { return InsideSegmentBox(x, y, 1); };
-    const auto out = TraceFieldLinePass({1.3, 0}, 0.01, ExactField(1e-6), stopOut);
-    const auto in = TraceFieldLinePass({1.3, 0}, -0.01, ExactField(1e-6), stopIn);
-    EXPECT_GT(out.points.back().x, 1.1);
-    for (const auto& p : out.points) EXPECT_EQ(p.y, 0);
-    EXPECT_LT(in.points.back().x, 1.002);
-    EXPECT_GT(in.points.back().x, 0.99);
-    EXPECT_TRUE(in.lastField.has_value());  // no failed evaluation on the way
+// A line from far outside the window still reaches the segment; one from
+// where the field is below 0.001 V/m is not followed at all.
+TEST(FieldLine, DistantStartsEnd) {
+    const auto in = Pass({150, 150}, 1, 1e-6, false);
+    EXPECT_TRUE(InsideSegmentBox(in.points.back().x, in.points.back().y, 1));
+    EXPECT_EQ(Pass({1e5, 0}, 1, 1e-6, false).points.size(), 1u);
+    EXPECT_LE(FieldLineStepLimit({1e300, 0}, 0.01, 1), 7'000'000);
 }
 
-// The field lines of the segment are the confocal hyperbolas |r1 − r2| = const.
-TEST(FieldLine, FollowsTheConfocalHyperbola) {
-    const auto stopOut = [](double x, double y) { return OutsideWorldWindow(x, y, 1); };
-    for (WorldPoint start : {WorldPoint{0.8, 0.3}, {0.2, 0.5}, {1.3, 0.2}}) {
-        const double difference = std::hypot(start.x, start.y) - std::hypot(start.x - 1, start.y);
-        const auto out = TraceFieldLinePass(start, 0.01, ExactField(1e-6), stopOut);
-        for (const auto& p : out.points)
-            EXPECT_NEAR(std::hypot(p.x, p.y) - std::hypot(p.x - 1, p.y), difference, 0.01);
+TEST(FamilyScan, FirstHeightEndAndStepAtEveryZoom) {
+    for (auto [zoom, first] : {std::pair{1.0, 0.05}, {0.5, 0.05}, {0.25, 0.1}, {0.1, 0.1}}) {
+        const EquipotentialScanRange range = ScanRangeFor(zoom);
+        EXPECT_EQ(range.first, first);
+        EXPECT_EQ(range.end, 1.05 / zoom);
+        EXPECT_EQ(range.step, 0.01 / zoom);
     }
 }
 
-TEST(EquipotentialLevels, FirstLineAlwaysThenEachStep) {
+TEST(FamilyScan, FirstLineAlwaysThenEachStepOfTheMagnitude) {
     EquipotentialLevels big;
     EXPECT_EQ(big.visit(true, 100, 1000).linesToDraw, 1);
     EXPECT_TRUE(big.visit(true, 100, 1000).stop);
-
     EquipotentialLevels zero;
-    const auto first = zero.visit(true, 100, 0);
-    EXPECT_EQ(first.linesToDraw, 2);  // the first position is drawn twice
+    EXPECT_EQ(zero.visit(true, 100, 0).linesToDraw, 2);  // the first position twice
     EXPECT_EQ(zero.visit(false, 99, 0).linesToDraw, 1);
-
     EquipotentialLevels tens;
     tens.visit(true, -100, 10);  // magnitudes: a negative density gives the same set
-    EXPECT_EQ(tens.visit(false, -95, 10).linesToDraw, 0);
-    EXPECT_EQ(tens.visit(false, -89, 10).linesToDraw, 1);
-    EXPECT_EQ(tens.visit(false, -80, 10).linesToDraw, 0);  // level is 79 now
-    EXPECT_EQ(tens.visit(false, -79, 10).linesToDraw, 1);
+    EXPECT_EQ(tens.visit(false, -90.5, 10).linesToDraw, 0);
+    EXPECT_EQ(tens.visit(false, -90, 10).linesToDraw, 1);
+    EXPECT_EQ(tens.visit(false, -80.5, 10).linesToDraw, 0);  // the level is 80 now
+    EXPECT_FALSE(tens.visit(false, -80, 10).stop);
 }
 
 }  // namespace

@@ -2,135 +2,266 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
+#include <set>
 
 #include "view/field_arrow.h"
 #include "view/frames.h"
+#include "view/raster.h"
 
 namespace {
 
+using Pixel = std::pair<int, int>;
 constexpr int kSide = 500;
-const QRgb kGrey = qRgb(200, 200, 200);
-const QRgb kCyan = qRgb(50, 250, 250);
-const QRgb kRed = qRgb(200, 50, 50);
+const QRgb kGrey = qRgb(200, 200, 200), kBarGrey = qRgb(180, 180, 180), kBlack = qRgb(0, 0, 0);
+const QRgb kCyan = qRgb(50, 250, 250), kRed = qRgb(200, 50, 50);
+const QRgb kCyanOnGrey = qRgb(250, 50, 50);  // the XOR pen's colour on the background
+
+std::multiset<Pixel> Line(double x0, double y0, double x1, double y1) {
+    std::multiset<Pixel> pixels;
+    RasterLine(x0, y0, x1, y1, 100, 100, [&](int x, int y) { pixels.insert({x, y}); });
+    return pixels;
+}
+
+TEST(Raster, LinesPaintTheirStartNotTheirEndAndClipFarPoints) {
+    const auto pixels = Line(10.5, 10.5, 20.5, 14.2);
+    EXPECT_EQ(pixels.count({10, 10}), 1u);
+    EXPECT_EQ(pixels.count({20, 14}), 0u);
+    EXPECT_EQ(pixels.size(), 10u);
+    EXPECT_EQ(Line(50.5, 50.5, 1e300, 50.5).size(), 50u);
+    EXPECT_LE(Line(-1e300, -1e300, 1e300, 1e300).size(), 200u);
+    EXPECT_TRUE(Line(std::nan(""), 5, 5, 5).empty());
+    EXPECT_EQ(Line(4.9999999999, 5, 9, 5).count({5, 5}), 1u);  // a corner's last bits
+    std::multiset<Pixel> ring;
+    RasterCircle(50.5, 50.5, 20, 100, 100, [&](int x, int y) { ring.insert({x, y}); });
+    for (const Pixel& p : ring) {
+        EXPECT_EQ(ring.count(p), 1u);
+        EXPECT_NEAR(std::hypot(p.first - 50, p.second - 50), 20, 0.75);
+    }
+}
 
 class Surface : public ::testing::Test {
 protected:
     Surface() : surface(kSide) {
         surface.setBackground(kGrey);
-        surface.setWorldScale(1);
         surface.clear();
+        surface.show();
     }
     QPoint pixelOf(double x, double y) const {
-        return {int(std::floor(surface.world().toPixelX(x))),
-                int(std::floor(surface.world().toPixelY(y)))};
+        const WorldWindow& w = surface.world();
+        return {int(PixelIndex(w.toPixelX(x))), int(PixelIndex(w.toPixelY(y)))};
     }
     QRgb at(double x, double y) const { return surface.image().pixel(pixelOf(x, y)); }
-    void drawFrame(int n, bool exact, double zoom = 1) {
-        surface.setWorldScale(zoom);
-        DrawFrontFrameFigure(surface, {zoom, n, exact, qRgb(180, 180, 180), kRed});
-    }
-    // Runs of foreground pixels along the row at height y, from x = -0.05 to 1.05.
-    int blackRunsAcrossBar(double y) const {
-        int runs = 0;
-        bool inRun = false;
-        for (int px = pixelOf(-0.05, y).x(); px <= pixelOf(1.05, y).x(); ++px) {
-            const bool black = surface.image().pixel(px, pixelOf(0, y).y()) == qRgb(0, 0, 0);
-            runs += black && !inRun;
-            inRun = black;
-        }
-        return runs;
+    QRgb atPixel(QPoint p) const { return surface.image().pixel(p); }
+    void frontFrame(double z, int n, bool exact) {
+        surface.setWorldScale(z);
+        DrawFrontFrameFigure(surface, {z, n, exact, kBarGrey, kRed});
     }
     DrawingSurface surface;
 };
 
-TEST_F(Surface, XorPenShowsTheComplementAndASecondPassRestores) {
-    const QImage before = surface.image().copy();
-    surface.setPen(DrawingSurface::Pen::Xor);
-    surface.drawSegment(0.1, 0.1, 0.9, 0.7, kCyan);
-    EXPECT_EQ(at(0.1, 0.1), qRgb(250, 50, 50));
-    surface.drawSegment(0.1, 0.1, 0.9, 0.7, kCyan);
-    EXPECT_EQ(surface.image(), before);
-}
+struct ArrowCase {
+    double ex, ey;
+};
 
-TEST_F(Surface, ArrowDrawnTwiceRestoresEveryPixel) {
-    drawFrame(5, false);
-    const QImage before = surface.image().copy();
-    for (bool shaft : {true, false}) {
-        for (double z : {1.0, 0.1}) {
-            const ArrowPlacement at{0.6, 0.4, z, shaft};
-            const Currency ex = *Currency::fromDouble(3429.1482),
-                           ey = *Currency::fromDouble(-34631.0342);
-            DrawFieldArrow(surface, at, ex, ey, kCyan);
-            EXPECT_NE(surface.image(), before);
-            DrawFieldArrow(surface, at, ex, ey, kCyan);
-            EXPECT_EQ(surface.image(), before);
-            EXPECT_EQ(surface.pen(), DrawingSurface::Pen::Copy);
+// The arrow at every zoom and for both signs of each component: the shaft
+// from the point 6e-6/z³ m per V/m, the barbs 2h behind the tip and h to each
+// side, h = 0.01/z; drawing it again restores every pixel.
+TEST_F(Surface, ArrowAtEveryZoomAndDirection) {
+    const ArrowCase fields[] = {{20000, 0},  {-20000, 0},    {0, 15000},
+                                {0, -15000}, {-9000, 12000}, {0, 0}};
+    for (double z : {1.0, 0.5, 0.25, 0.1}) {
+        frontFrame(z, 5, false);
+        surface.setPen(DrawingSurface::Pen::Copy);
+        surface.fillBox(-1, 12, 12, 0.1, kGrey);  // a plain background above the axis
+        const QImage before = surface.image().copy();
+        for (ArrowCase f : fields) {
+            f = {f.ex * z * z, f.ey * z * z};  // the same length on screen at every zoom
+            for (bool shaft : {true, false}) {
+                const double baseX = 0.3 / z, baseY = 0.5 / z, scale = 6e-6 / (z * z * z);
+                const double tipX = baseX + (shaft ? scale * f.ex : 0);
+                const double tipY = baseY + (shaft ? scale * f.ey : 0);
+                const double length = std::hypot(f.ex, f.ey);
+                const double ux = length > 0 ? f.ex / length : 0;
+                const double uy = length > 0 ? f.ey / length : -1;  // no field: pointing down
+                const double h = 0.01 / z, backX = tipX - 2 * h * ux, backY = tipY - 2 * h * uy;
+                const ArrowPlacement place{baseX, baseY, z, shaft};
+                DrawFieldArrow(surface, place, *Currency::fromDouble(f.ex),
+                               *Currency::fromDouble(f.ey), kCyan);
+                const std::string what = std::to_string(z) + " " + std::to_string(f.ex) + " " +
+                                         std::to_string(f.ey) + (shaft ? " shaft" : " head");
+                EXPECT_EQ(at(backX + h * uy, backY - h * ux), kCyanOnGrey) << what;
+                EXPECT_EQ(at(backX - h * uy, backY + h * ux), kCyanOnGrey) << what;
+                const double midX = (baseX + backX) / 2, midY = (baseY + backY) / 2;
+                if (length > 0) {
+                    EXPECT_EQ(at(midX, midY) == kCyanOnGrey, shaft) << what;
+                }
+                EXPECT_EQ(surface.pen(), DrawingSurface::Pen::Copy);
+                DrawFieldArrow(surface, place, *Currency::fromDouble(f.ex),
+                               *Currency::fromDouble(f.ey), kCyan);
+                ASSERT_EQ(surface.image(), before) << what;
+            }
         }
     }
 }
 
-TEST_F(Surface, ArrowShaftScalesWithTheFieldAndHugeArrowsAreClipped) {
-    const ArrowPlacement base{0.2, 0.2, 1, true};
-    DrawFieldArrow(surface, base, *Currency::fromDouble(100000), Currency(), kCyan);  // 0.6 m long
-    EXPECT_EQ(at(0.5, 0.2), qRgb(250, 50, 50));
-    EXPECT_EQ(at(0.85, 0.2), kGrey);
-    // 10^9 metres long: nothing overflows, the visible part is drawn.
+TEST_F(Surface, HugeArrowsAreClipped) {
     DrawFieldArrow(surface, {0.2, 0.5, 1, true}, *Currency::fromDouble(1e14), Currency(), kCyan);
-    EXPECT_EQ(at(1.05, 0.5), qRgb(250, 50, 50));
+    EXPECT_EQ(at(1.05, 0.5), kCyanOnGrey);
 }
 
-TEST(ElementBoundaries, RepeatedAdditionDropsTheLastStrokeForTwentyAndFifty) {
-    EXPECT_EQ(ElementBoundaries(5).size(), 6u);
-    EXPECT_EQ(ElementBoundaries(10).size(), 11u);
-    EXPECT_EQ(ElementBoundaries(20).size(), 20u);
-    EXPECT_EQ(ElementBoundaries(50).size(), 50u);
+// Rows of the bar at one column, from the top of its outline down.
+std::vector<QRgb> BarColumn(const QImage& image, QPoint top, int rows) {
+    std::vector<QRgb> column;
+    for (int k = 0; k < rows; ++k) column.push_back(image.pixel(top.x(), top.y() + k));
+    return column;
 }
 
-TEST_F(Surface, FrontFrameShowsTheElementsOrTheContinuousCharge) {
-    drawFrame(5, false);
-    EXPECT_EQ(blackRunsAcrossBar(0.004), 6);
-    EXPECT_EQ(at(0.5, 0.9), kGrey);
-    EXPECT_EQ(at(0, 0.9), qRgb(0, 0, 0));  // the Y axis
-    EXPECT_EQ(at(0.1, 0.004), qRgb(180, 180, 180));
-    drawFrame(10, false);
-    EXPECT_EQ(blackRunsAcrossBar(0.004), 11);
-    drawFrame(5, true);
-    EXPECT_EQ(at(0.1, 0.004), kRed);
+int DarkPixels(const QImage& image, QRect box) {
+    int dark = 0;
+    for (int py = box.top(); py <= box.bottom(); ++py)
+        for (int px = box.left(); px <= box.right(); ++px) dark += qGray(image.pixel(px, py)) < 100;
+    return dark;
 }
 
-TEST_F(Surface, BarKeepsItsThicknessOnScreenAtEveryZoom) {
+// At every zoom and scale: the outline shows on all four sides around the
+// bar, the bar has the same thickness in pixels, the element strokes cross
+// it, and the letters and rings keep their place and size on screen.
+TEST_F(Surface, ScaledFramesAtEveryZoom) {
+    std::set<std::vector<QRgb>> columns;
+    std::set<Pixel> origins;
     for (double z : {1.0, 0.5, 0.25, 0.1}) {
-        drawFrame(5, false, z);
-        const int column = pixelOf(0.1, 0).x();
-        int filled = 0;
-        for (int py = 0; py < kSide; ++py)
-            filled += surface.image().pixel(column, py) == qRgb(180, 180, 180);
-        EXPECT_NEAR(filled, 0.014 * kSide / 1.2, 1.0) << z;
-        EXPECT_EQ(pixelOf(0, 0), QPoint(int(kSide / 12.0), int(kSide - kSide / 12.0))) << z;
+        for (auto [n, strokes] : {std::pair{5, 6}, {10, 11}, {20, 21}, {50, 51}}) {
+            frontFrame(z, n, n == 50);
+            const QRgb bar = n == 50 ? kRed : kBarGrey;
+            const QRect outline = surface.pixelBox(0, 0.008 / z, 1, -0.008 / z);
+            for (int px = outline.left(); px <= outline.right(); ++px) {
+                ASSERT_EQ(surface.image().pixel(px, outline.top()), kBlack) << z;
+                ASSERT_EQ(surface.image().pixel(px, outline.bottom()), kBlack) << z;
+            }
+            const int middleRow = outline.bottom() - 1;  // below the axis
+            EXPECT_EQ(surface.image().pixel(outline.left(), middleRow), kBlack) << z << " " << n;
+            EXPECT_EQ(surface.image().pixel(outline.right(), middleRow), kBlack) << z << " " << n;
+            EXPECT_EQ(surface.image().pixel(outline.left() + 1, middleRow), bar) << z;
+            int runs = 0;
+            for (int px = outline.left() - 2; px <= outline.right() + 2; ++px)
+                runs +=
+                    atPixel({px, middleRow}) == kBlack && atPixel({px - 1, middleRow}) != kBlack;
+            if (n != 50) {
+                EXPECT_EQ(runs, strokes) << z << " " << n;
+            }
+            const QPoint midElement(pixelOf(n == 50 ? 0.5 : 0.5 / n, 0).x(), outline.top());
+            columns.insert(BarColumn(surface.image(), midElement, outline.height()));
+        }
+        EXPECT_EQ(at(0, 0.9 / z), kBlack);  // the Y axis
+        origins.insert({pixelOf(0, 0).x(), pixelOf(0, 0).y()});
+        const QPoint x = pixelOf(1.05 / z, -0.03 / z), y = pixelOf(-0.04 / z, 1.05 / z);
+        const QImage front = surface.image().copy();
+        const QRect letterBox(0, 0, int(8 * surface.devicePixelRatioF()),
+                              int(12 * surface.devicePixelRatioF()));
+        for (QPoint corner : {x, y}) EXPECT_GT(DarkPixels(front, letterBox.translated(corner)), 3);
+        surface.setWorldScale(z);
+        DrawProfileFrameFigure(surface, z, kRed);
+        EXPECT_NE(surface.image().copy(letterBox.translated(x)),
+                  front.copy(letterBox.translated(x)));
+        EXPECT_EQ(surface.image().copy(letterBox.translated(y)),
+                  front.copy(letterBox.translated(y)));
+        for (double radius : {0.01, 0.005, 0.002}) {
+            const double ppm = surface.world().pixelsPerMetre();
+            const QPoint centre = pixelOf(0, 0);
+            const int r = int(std::lround(radius / z * ppm));
+            EXPECT_EQ(atPixel(centre + QPoint(r, 0)), kRed) << z << " " << radius;
+            EXPECT_EQ(atPixel(centre - QPoint(0, r)), kRed) << z << " " << radius;
+        }
+    }
+    EXPECT_EQ(columns.size(), 2u);  // one bar, grey or red, at every zoom
+    EXPECT_EQ(origins.size(), 1u);
+}
+
+// The marker's ring, painted over the image in device pixels: round, closed,
+// and centred on the pixel where an arrow from the same point starts.
+TEST_F(Surface, ScaledMarkerIsRoundClosedAndWhereTheArrowStarts) {
+    for (double z : {1.0, 0.1}) {
+        surface.setWorldScale(z);
+        for (int k = 0; k < 40; ++k) {
+            surface.clear();
+            const WorldWindow& w = surface.world();
+            // A clicked point lies on the corner of a pointer pixel.
+            const double x = w.left + w.width * (37 + 7 * k) / kSide;
+            const double y = w.top - w.height * (29 + 11 * k) / kSide;
+            surface.setMarkerLeft(x - surface.markerWidth() / 2);
+            surface.setMarkerTop(y + surface.markerWidth() / 2);
+            DrawFieldArrow(surface, {x, y, z, true}, *Currency::fromDouble(9000), Currency(),
+                           kCyan);
+            ASSERT_EQ(atPixel(surface.markerPixel()), kCyanOnGrey) << z << " " << k;
+            ASSERT_EQ(atPixel(surface.markerPixel() - QPoint(1, 0)), kGrey) << z << " " << k;
+        }
+    }
+    const QImage screen = surface.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    std::set<Pixel> ring;
+    for (int py = 0; py < screen.height(); ++py)
+        for (int px = 0; px < screen.width(); ++px)
+            if (screen.pixel(px, py) != surface.image().pixel(px, py)) ring.insert({px, py});
+    const QPoint c = surface.markerPixel();
+    ASSERT_FALSE(ring.empty());
+    for (auto [px, py] : ring) {  // symmetric in both axes and the diagonal
+        const int dx = px - c.x(), dy = py - c.y();
+        EXPECT_TRUE(ring.count({c.x() - dx, py}) && ring.count({px, c.y() - dy}) &&
+                    ring.count({c.x() + dy, c.y() + dx}));
+        EXPECT_LE(std::abs(std::hypot(dx, dy) - 2 * surface.devicePixelRatioF()), 1.0);
+    }
+    // Closed: from the centre, no step to a neighbour escapes the ring.
+    std::set<Pixel> inside{{c.x(), c.y()}}, todo{{c.x(), c.y()}};
+    while (!todo.empty() && inside.size() < 100) {
+        const auto [px, py] = *todo.begin();
+        todo.erase(todo.begin());
+        for (Pixel next : {Pixel{px + 1, py}, {px - 1, py}, {px, py + 1}, {px, py - 1}})
+            if (!ring.count(next) && inside.insert(next).second) todo.insert(next);
+    }
+    EXPECT_LT(inside.size(), 100u);
+}
+
+// What the screen shows is the retained image, also after a repaint of an
+// odd part of the surface on a screen with a fractional scale.
+TEST_F(Surface, ScaledRepaintShowsTheImage) {
+    frontFrame(1, 5, false);
+    surface.setPen(DrawingSurface::Pen::Xor);
+    for (int k = 0; k < 30; ++k) surface.drawSegment(-0.1, 0.01 * k, 1.1, 1.1 - 0.03 * k, kCyan);
+    surface.setMarkerVisible(false);
+    for (QRect part : {QRect(7, 13, 101, 57), QRect(33, 1, 3, 211), QRect(0, 0, kSide, kSide)}) {
+        QImage screen(surface.image().size(), QImage::Format_RGB32);
+        screen.setDevicePixelRatio(surface.devicePixelRatioF());
+        screen.fill(Qt::white);
+        surface.render(&screen, part.topLeft(), QRegion(part));
+        const QRectF device(QPointF(part.topLeft()) * surface.devicePixelRatioF(),
+                            QSizeF(part.size()) * surface.devicePixelRatioF());
+        const QRect inner = device.toAlignedRect().adjusted(1, 1, -1, -1);
+        EXPECT_EQ(screen.copy(inner), surface.image().copy(inner)) << part.x();
     }
 }
 
-TEST_F(Surface, PointerReportsWorldCoordinatesOfItsPixel) {
-    QSignalSpy spy(&surface, &DrawingSurface::pointerMoved);
+TEST_F(Surface, PointerReportsItsPixelAndADoubleClickIsOneClick) {
+    QSignalSpy moved(&surface, &DrawingSurface::pointerMoved);
+    QSignalSpy clicked(&surface, &DrawingSurface::clicked);
     // QTest takes the point (0, 0) for "the centre", so send this one by hand.
     QMouseEvent move(QEvent::MouseMove, QPointF(0, 0), surface.mapToGlobal(QPointF(0, 0)),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&surface, &move);
-    QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(kSide - 1, kSide - 1));
-    ASSERT_GE(spy.count(), 2);
-    EXPECT_FLOAT_EQ(spy.first()[0].toFloat(), -0.1f);
-    EXPECT_FLOAT_EQ(spy.first()[1].toFloat(), 1.1f);
-    EXPECT_FLOAT_EQ(spy.last()[0].toFloat(), float(1.1 - 1.2 / kSide));
-    EXPECT_FLOAT_EQ(spy.last()[1].toFloat(), float(-0.1 + 1.2 / kSide));
-}
-
-TEST_F(Surface, MarkerHidesFarOutside) {
-    surface.setMarkerLeft(1e300);
-    EXPECT_TRUE(surface.marker()->isHidden());
+    const QPoint corner(kSide - 1, kSide - 1);  // a double-click as it arrives from the system
+    QTest::mouseClick(&surface, Qt::LeftButton, {}, corner);
+    QTest::mouseDClick(&surface, Qt::LeftButton, {}, corner);
+    QTest::mouseRelease(&surface, Qt::LeftButton, {}, corner);
+    EXPECT_EQ(clicked.count(), 1);
+    EXPECT_FLOAT_EQ(moved.first()[0].toFloat(), -0.1f);
+    EXPECT_FLOAT_EQ(moved.first()[1].toFloat(), 1.1f);
+    EXPECT_FLOAT_EQ(moved.last()[0].toFloat(), float(1.1 - 1.2 / kSide));
+    EXPECT_FLOAT_EQ(moved.last()[1].toFloat(), float(-0.1 + 1.2 / kSide));
+    QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(clicked.count(), 2);
 }
 
 }  // namespace

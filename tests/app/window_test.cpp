@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "tests/support/window_driver.h"
+#include "view/drawing_surface.h"
+
+namespace {
+
+QString Caption(WindowDriver& driver, const char* label) {
+    return driver.window().findChild<QLabel*>(label)->text();
+}
+
+// In the user's locale (the suite runs in a point and in a comma locale).
+TEST(StartUp, TitleTextsAndState) {
+    WindowDriver driver;
+    EXPECT_EQ(driver.window().windowTitle(), QString::fromUtf8("Tervik Versión 1.0  // Marnel"));
+    EXPECT_TRUE(QGuiApplication::applicationDisplayName().isEmpty() ||
+                QGuiApplication::applicationDisplayName() == QCoreApplication::applicationName());
+    EXPECT_EQ(driver.text("CajaX"), Shown("0.6"));
+    EXPECT_EQ(driver.text("CajaY"), Shown("0.4"));
+    EXPECT_EQ(driver.text("Delta"), "10000");
+    EXPECT_EQ(Caption(driver, "xxx"), "X (m)");
+    const SharedState& s = driver.state();
+    EXPECT_EQ(std::tuple(s.PointX, s.PointY, s.ZoomFactor, s.ElementCount, s.Lambda),
+              std::tuple(0.6, 0.4, 1.0, 5, 1e-6));
+    EXPECT_EQ(driver.pixelAt(0.5, 0.5), qRgb(200, 200, 200));
+    EXPECT_EQ(driver.pixelAt(0.1, 0.003), qRgb(180, 180, 180));
+    driver.choose("Calcular");  // the start point, five point charges
+    EXPECT_EQ(driver.text("CajaV"), Shown("18742.4103"));
+}
+
+// Nothing inside a frame touches its border or overlaps its neighbours.
+TEST(StartUp, FramesHoldTheirControlsClearOfTheBorder) {
+    WindowDriver driver;
+    for (QGroupBox* frame : driver.window().findChildren<QGroupBox*>()) {
+        const QRect inside = frame->contentsRect().adjusted(1, 1, -1, -1);
+        QList<QWidget*> children;
+        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!child->isHidden() && child->objectName() != "CuadroLV") children << child;
+        for (qsizetype i = 0; i < children.size(); ++i) {
+            const QString name = children[i]->objectName();
+            EXPECT_TRUE(inside.contains(children[i]->geometry())) << name.toStdString();
+            for (qsizetype j = i + 1; j < children.size(); ++j)
+                EXPECT_FALSE(children[i]->geometry().intersects(children[j]->geometry()))
+                    << name.toStdString() << " " << children[j]->objectName().toStdString();
+        }
+    }
+}
+
+// The wheel passing over the density changes nothing; once chosen, it turns the list.
+TEST(Density, WheelOnlyWithTheFocusAndTypingIgnored) {
+    WindowDriver driver;
+    driver.choose("Calcular");
+    auto* combo = driver.window().findChild<QComboBox*>("Combo1");
+    const auto wheel = [&] {
+        QWheelEvent event(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &event);
+    };
+    wheel();
+    EXPECT_EQ(combo->currentText(), "1");
+    EXPECT_FALSE(driver.text("CajaV").isEmpty());
+    combo->setFocus();
+    for (const char* keys : {"7", "a", "-"}) QTest::keyClicks(combo, keys);
+    QTest::keyClick(combo, Qt::Key_Backspace);
+    EXPECT_EQ(combo->currentText(), "1");
+    wheel();
+    EXPECT_EQ(combo->currentText(), "5");
+    EXPECT_EQ(driver.state().Lambda, 5 * 1e-6);
+    EXPECT_TRUE(driver.text("CajaV").isEmpty());
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Calcular");
+}
+
+// A whole task without the mouse: type a point, Enter, a family, Escape, quit.
+TEST(Keyboard, WholeTaskWithoutTheMouse) {
+    WindowDriver driver;
+    QApplication::setActiveWindow(&driver.window());
+    driver.type("CajaX", "0,3");
+    driver.press(Qt::Key_Tab);
+    driver.type("CajaY", "0.5");
+    driver.press(Qt::Key_Return);
+    EXPECT_EQ(driver.text("CajaV"), Shown(PointChargeSum(5, 0.3, 0.5, 1e-6)->V));
+    driver.press(Qt::Key_L, Qt::AltModifier);
+    EXPECT_TRUE(driver.text("CajaV").isEmpty());
+    driver.choose("Obtener_3");
+    driver.choose("OptionV_1");
+    driver.box("Delta")->setFocus();
+    driver.press(Qt::Key_Return);
+    EXPECT_EQ(driver.pixelAt(0.5, 0.05), qRgb(50, 50, 250));
+    driver.press(Qt::Key_Escape);
+    EXPECT_TRUE(driver.window().findChild<QGroupBox*>("CuadroLV")->isHidden());
+    EXPECT_TRUE(driver.selected("Obtener_1"));
+    driver.press(Qt::Key_S, Qt::AltModifier);
+    EXPECT_FALSE(driver.window().isVisible());
+}
+
+TEST(Commands, ClearCopyOperationModeAndAbout) {
+    WindowDriver driver;
+    const QImage frame = driver.image().copy();
+    driver.choose("Calcular");
+    driver.choose("Copiar");
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              driver.image());
+    driver.choose("Limpiar");
+    EXPECT_EQ(driver.image(), frame);
+    EXPECT_TRUE(driver.text("CajaV").isEmpty());
+    EXPECT_EQ(driver.state().ElementTaken[1], 0);
+
+    driver.choose("Discretiza_0");
+    driver.choose("Manual_1");  // both operation modes work on point charges
+    EXPECT_TRUE(driver.selected("Discretiza_5"));
+    driver.choose("Discretiza_20");
+    driver.choose("Manual_0");
+    EXPECT_EQ(driver.state().ElementCount, 20);
+
+    driver.window().findChild<QAction*>("menu_acerca")->trigger();
+    const QStringList lines = driver.messages.value(0).split("\r\n");
+    ASSERT_EQ(lines.size(), 9);
+    EXPECT_EQ(lines[0], QString::fromUtf8("Programa para Enseñanza de la Física"));
+    EXPECT_EQ(lines[1], "Marnel");
+    EXPECT_TRUE(lines[5].startsWith(' '));
+    EXPECT_EQ(lines[8], "nuevas versiones y otros programas");
+    driver.window().findChild<QAction*>("menu_salir")->trigger();
+    EXPECT_FALSE(driver.window().isVisible());
+}
+
+// Zoom: the frame is redrawn, the point kept, the step follows the zoom.
+TEST(Views, ZoomAndViewSwitch) {
+    WindowDriver driver;
+    driver.choose("Discretiza_10");
+    driver.choose("Calcular");
+    driver.type("Delta", "123");
+    for (auto [option, delta] : {std::pair{"Amplia_50", "5000"},
+                                 {"Amplia_25", "2500"},
+                                 {"Amplia_10", "1000"},
+                                 {"Amplia_100", "10000"}}) {
+        driver.choose(option);
+        EXPECT_EQ(driver.text("Delta"), delta);
+        EXPECT_EQ(driver.state().PotentialStep, QString(delta).toInt());
+        EXPECT_EQ(driver.text("CajaX"), Shown("0.6"));
+        EXPECT_TRUE(driver.text("CajaEx").isEmpty());
+        EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.6, 0.4)) << option;
+    }
+    driver.choose("Calcular");
+    driver.choose("Ver_1");
+    EXPECT_TRUE(driver.selected("Discretiza_0"));
+    EXPECT_FALSE(driver.button("Discretiza_5")->isEnabled());
+    EXPECT_FALSE(driver.button("Manual_1")->isEnabled());
+    EXPECT_FALSE(driver.button("Ver1")->isEnabled());
+    EXPECT_EQ(Caption(driver, "Label2") + Caption(driver, "Label6") + Caption(driver, "xxx"),
+              "EzZZ(m)");
+    EXPECT_FALSE(driver.text("CajaEx").isEmpty());  // the profile frame resets nothing
+    EXPECT_EQ(driver.pixelAt(0.01, 0), qRgb(200, 50, 50));
+    driver.choose("Ver_0");
+    EXPECT_EQ(Caption(driver, "Label2") + Caption(driver, "Label6") + Caption(driver, "xxx"),
+              "ExXX(m)");
+    EXPECT_TRUE(driver.text("CajaEx").isEmpty());
+    EXPECT_EQ(driver.pixelAt(0.5, 0.003), qRgb(200, 50, 50));  // the integral's red bar
+    EXPECT_EQ(driver.state().ElementCount, 10);
+}
+
+TEST(Pointer, ReadOutAndCrossHairOverTheSegmentOnly) {
+    WindowDriver driver;
+    const QPointF p = driver.pointAt(0.5, 0.0125);
+    EXPECT_EQ(driver.text("MoveX") + driver.text("MoveY"),
+              ShownCoordinate(p.x()) + ShownCoordinate(p.y()));
+    EXPECT_EQ(driver.surface().cursor().shape(), Qt::ArrowCursor);
+    driver.pointAt(0.5, 0.005);
+    EXPECT_EQ(driver.surface().cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(driver.text("MoveY"), ShownCoordinate(p.y()));  // unchanged over the segment
+    driver.choose("Ver_1");
+    driver.pointAt(0.45, 0.005);
+    EXPECT_EQ(driver.surface().cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(CoordinateEntry, MarkerFollowsEveryKeystrokeAndOddTextIsHarmless) {
+    WindowDriver driver;
+    for (auto [text, y] : {std::pair{"0", 0.0}, {"0,", 0.0}, {"0,4", 0.4}, {"-", 0.0}}) {
+        driver.type("CajaY", text);
+        EXPECT_EQ(driver.state().PointY, y) << text;
+        EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.6, y)) << text;
+    }
+    for (const char* text : {"1e300", "-1e999", "abc", "9999999999999999999999"}) {
+        driver.type("CajaX", text);
+        driver.choose("Amplia_10");
+        driver.choose("Calcular");
+        EXPECT_TRUE(std::isfinite(driver.state().PointX)) << text;
+    }
+    EXPECT_TRUE(driver.surface().marker()->isHidden());  // far out of sight
+}
+
+}  // namespace

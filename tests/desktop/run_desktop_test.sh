@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Starts Tervik on an X server (Xvfb) in a Spanish locale, with a session bus
+# and the AT-SPI bus, and checks from outside the process what a user, a
+# screen reader and the window manager see.
+#   run_desktop_test.sh PATH-TO-TERVIK
+set -euo pipefail
+tervik="$1"
+here="$(cd "$(dirname "$0")" && pwd)"
+export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+export LC_ALL=es_ES.UTF-8
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash -c '
+    /usr/libexec/at-spi-bus-launcher --launch-immediately &
+    sleep 1
+    "$1" &
+    app=$!
+    trap "kill $app 2>/dev/null" EXIT
+    /usr/bin/python3 "$2/desktop_test.py"
+' desktop "$tervik" "$here"

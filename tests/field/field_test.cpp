@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <clocale>
+#include <cmath>
+#include <limits>
+
+#include "field/number_text.h"
+#include "field/segment_field.h"
+
+namespace {
+
+constexpr double kLambda = 1e-6;
+
+std::string Text(std::optional<Currency> c) { return c ? c->text('.') : "none"; }
+
+// Rounding to four decimals happens once, from the exact value of the double:
+// 2.01715 is stored below the half and 2.01725 above it; 0.03125 is a true tie.
+TEST(Currency, RoundsOnceFromTheExactDouble) {
+    const std::pair<double, const char*> cases[] = {
+        {2.01715, "2.0171"},
+        {2.01725, "2.0173"},
+        {-2.01715, "-2.0171"},
+        {0.03125, "0.0312"},
+        {0.03135, "0.0314"},
+        {-0.03125, "-0.0312"},
+        {1.00005, "1.0001"},
+        {0.00005, "0.0001"},
+        {1e14 + 0.5, "100000000000000.5"},
+        {11996011.51885000057518482208, "11996011.5189"},
+        {-199878.68945000000530853868, "-199878.6895"},
+        {-0.00004, "0"},
+        {922337203685477.5, "922337203685477.5"}};
+    for (auto [value, text] : cases) EXPECT_EQ(Text(Currency::fromDouble(value)), text) << value;
+    for (double value : {9.3e14, -1e300, std::numeric_limits<double>::infinity(), std::nan("")})
+        EXPECT_FALSE(Currency::fromDouble(value)) << value;
+    const auto most = Currency::fromTenThousandths(INT64_MAX);
+    EXPECT_FALSE(most.plus(Currency::fromTenThousandths(1)));
+    EXPECT_EQ(Currency::fromTenThousandths(INT64_MIN).text(','), "-922337203685477,5808");
+    EXPECT_EQ(Currency::fromTenThousandths(-12000).text(','), "-1,2");
+}
+
+// Reading and showing numbers never depend on the C library's locale, which
+// Qt sets from the user's environment.
+TEST(NumberText, ReadsAndShowsAlikeInEveryLocale) {
+    std::setlocale(LC_ALL, "");
+    const std::pair<const char*, double> read[] = {
+        {"0,25", 0.25},    {"1,000.5", 1},     {"1 2", 12},
+        {"abc", 0},        {"-", 0},           {"", 0},
+        {"2e-1", 0.2},     {"\t3\n.5", 3.5},   {"+.5", 0.5},
+        {"1E+", 1},        {"--3", 0},         {"1e-400", 0},
+        {"1.5e3kg", 1500}, {"1e400", DBL_MAX}, {"-1e999", -DBL_MAX}};
+    for (auto [text, value] : read) EXPECT_EQ(Val(CommasToPoints(text)), value) << text;
+    for (const char* text : {"nan", "inf", "0x1p3", "\xff\xfe", "..", "e5"})
+        EXPECT_EQ(Val(text), 0) << text;
+    const std::tuple<double, char, const char*> shown[] = {{0.6, ',', "0,6"},
+                                                           {0.123456, '.', "0.1235"},
+                                                           {1, '.', "1."},
+                                                           {1, ',', "1,"},
+                                                           {-2.5, '.', "-2.5"},
+                                                           {-0.00001, '.', "0."},
+                                                           {1e20, '.', "100000000000000000000."}};
+    for (auto [value, separator, text] : shown)
+        EXPECT_EQ(FormatCoordinate(value, separator), text) << value;
+    EXPECT_EQ(RoundToInt32(Val(CommasToPoints("12,5"))), 12);
+    EXPECT_EQ(RoundToInt32(13.5), 14);
+    EXPECT_FALSE(RoundToInt32(2147483647.5));
+    EXPECT_FALSE(RoundToInt32(-2147483649.0));
+    std::setlocale(LC_ALL, "C");
+}
+
+struct FieldCase {
+    double x, y, lambda;
+    int n;  // 0: the exact model
+    const char *ex, *ey, *v;
+};
+
+// Read-outs digit for digit; the densities are the chosen number times 1e-6.
+TEST(Field, ReadoutsOfBothModels) {
+    const FieldCase cases[] = {
+        {0.6, 0.4, 1 * 1e-6, 0, "3429.1482", "34631.0342", "18685.2312"},
+        {0.6, 0.4, -5 * 1e-6, 0, "-17145.7408", "-173155.171", "-93426.1562"},
+        {0.213, 0.0075, 5 * 1e-6, 0, "-153960.1939", "11996011.5189", "422385.3564"},
+        {-1, 0, 1e-6, 0, "-4500", "0", "6238.3246"},
+        {0.5, 0.3, 1e-6, 0, "0", "51449.5755", "23108.3219"},
+        {0.6, 0.4, 1e-6, 5, "3428.2045", "34806.7578", "18742.4103"},
+        {0.8584, -0.0085, 1e-6, 5, "-883897.4463", "-204166.7864", "64357.9404"},
+        {1, 0, 1e-6, 5, "213095.6916", "0", "32171.4286"},
+        {0, 0, 1e-6, 5, "-213095.6916", "0", "32171.4286"},
+    };
+    for (const FieldCase& c : cases) {
+        const auto f =
+            c.n == 0 ? ComputeField(c.x, c.y, c.lambda) : PointChargeSum(c.n, c.x, c.y, c.lambda);
+        ASSERT_TRUE(f) << c.x << ", " << c.y;
+        EXPECT_EQ(Text(f->Ex) + " " + Text(f->Ey) + " " + Text(f->V),
+                  std::string(c.ex) + " " + c.ey + " " + c.v)
+            << c.x << ", " << c.y << ", N = " << c.n;
+    }
+    EXPECT_EQ(Currency::fromDouble(*PotentialAt(0.6, 0.4, kLambda)),
+              ComputeField(0.6, 0.4, kLambda)->V);
+}
+
+TEST(Field, NoValueWhereTheModelHasNone) {
+    for (auto [x, y] : {std::pair{1.0, 0.0},
+                        {0.5, 0.0},
+                        {0.0, 0.0},
+                        {1 + 1e-13, 0.0},
+                        {-1e-13, 0.0},
+                        {0.5, 1e-200},
+                        {1e308, 1e308}})
+        EXPECT_FALSE(ComputeField(x, y, kLambda)) << x << ", " << y;
+    EXPECT_FALSE(PotentialAt(0.5, 0, kLambda));
+    EXPECT_TRUE(ComputeField(2, 0, kLambda));  // beyond the end the axis has a value
+    EXPECT_FALSE(PointChargeSum(5, 0.3, 0, kLambda));
+    EXPECT_FALSE(ElementContribution(2, 5, 0.3, 1e-12, kLambda));
+}
+
+// Off the ends near the axis the written formulas cancel; the potential must
+// keep its four decimals there (reference: the focal-sum form in long double).
+TEST(Field, PotentialKeepsItsDigitsNearTheAxis) {
+    for (auto [x, y] : {std::pair{2.0, 1e-4}, {1.5, 1e-6}, {-0.5, 1e-5}, {3.0, 1e-9}}) {
+        const long double sum = std::hypot((long double)x, y) + std::hypot(x - 1.0L, y);
+        const long double reference = 9e9L * kLambda * std::log((sum + 1) / (sum - 1));
+        EXPECT_NEAR(*PotentialAt(x, y, kLambda), double(reference), 2e-5) << x << ", " << y;
+    }
+}
+
+TEST(Field, PointChargesApproachTheIntegral) {
+    const auto exact = *ComputeField(0.6, 0.4, kLambda);
+    double previous = 1e9;
+    for (int n : {5, 10, 20, 50}) {
+        const auto sum = *PointChargeSum(n, 0.6, 0.4, kLambda);
+        const double error = std::fabs(sum.Ey.toDouble() - exact.Ey.toDouble());
+        EXPECT_LT(error, previous) << n;
+        previous = error;
+    }
+    EXPECT_LT(previous, 1e-4 * exact.Ey.toDouble());
+    // Element 2 of 5 at (0.6, 0.4): s = 0.25, every part exact.
+    const auto e = *ElementContribution(2, 5, 0.6, 0.4, kLambda);
+    EXPECT_EQ(Text(e.Ex) + " " + Text(e.Ey) + " " + Text(e.V), "4320 5760 3600");
+}
+
+}  // namespace
