@@ -20,6 +20,7 @@ void MainWindow::Combo1_Click() {
     else
         DrawProfileFrame();
     ui_.Calcular->setFocus();
+    FollowPlots();
 }
 
 // The density is chosen from the list: typed characters never reach it.
@@ -41,6 +42,7 @@ void MainWindow::Discretiza_Click(int index) {
     if (index != 0) {
         state_.ElementCount = index;
         DrawFrontFrame();
+        FollowPlots();
         return;
     }
     // The integral is always evaluated at once: "Automático" goes with it. Its

@@ -17,9 +17,7 @@ void MainWindow::Limpiar_Click() {
 void MainWindow::Copiar_Click() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    const QImage& drawing = ui_.CajaDib->image();
-    QImage copy = drawing.copy();
-    copy.setDevicePixelRatio(1);  // the image at its own pixel size
+    const QImage copy = ui_.CajaDib->picture();
     clipboard->setImage(copy);
     if (clipboard->image().size() != copy.size()) {
         QMessageBox box(QMessageBox::NoIcon, "Tervik",

@@ -59,7 +59,9 @@ struct Controls {
     QPushButton* Calcular = nullptr;
     QPushButton* Command2 = nullptr;  // "Salir"
     QPushButton* Copiar = nullptr;
+    QAction* menu_guardar_imagen = nullptr;
     QAction* menu_salir = nullptr;
+    QAction* menu_graficas = nullptr;
     QAction* menu_acerca = nullptr;
 };
 

@@ -9,12 +9,14 @@
 void MainWindow::CajaX_Change() {
     state_.PointX = ReadBox(ui_.CajaX);
     ui_.CajaDib->setMarkerLeft(state_.PointX - ui_.CajaDib->markerWidth() / 2);
+    FollowPlots();
 }
 
 void MainWindow::CajaY_Change() {
     const double y = ReadBox(ui_.CajaY);
     ui_.CajaDib->setMarkerTop(y + ui_.CajaDib->markerWidth() / 2);
     state_.PointY = y;
+    FollowPlots();
 }
 
 // Writes a point into the coordinate boxes; their handlers read it back as shown.

@@ -53,6 +53,7 @@ void MainWindow::setUpKeyboard() {
                 [this, menu] { menuBar()->setActiveAction(menu->menuAction()); });
     };
     menuKey("Alt+A", menuBar()->findChild<QMenu*>("menu_archivo"));
+    menuKey("Alt+H", menuBar()->findChild<QMenu*>("menu_herramientas"));
     menuKey("Alt+Y", menuBar()->findChild<QMenu*>("menu_ayuda"));
 
     // Enter in a coordinate box calculates; in the step box it accepts.

@@ -12,8 +12,8 @@ int main(int argc, char* argv[]) {
     DescribeCommandLine(parser);
     if (AsksOnlyForText(argc, argv)) {
         QCoreApplication app(argc, argv);
-        parser.process(app);  // prints the text and ends the program
-        return 0;
+        parser.process(app);  // help and version print their text and end the program
+        return RunWithoutWindow(parser);
     }
     // Without a display Qt would abort; say instead how to run the program.
     if (!DisplayAvailable(argc, argv)) {

@@ -55,6 +55,9 @@ void MainWindow::connectHandlers() {
     connect(ui_.Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
     connect(ui_.menu_salir, &QAction::triggered, this, &MainWindow::menu_salir_Click);
     connect(ui_.menu_acerca, &QAction::triggered, this, &MainWindow::menu_acerca_Click);
+    connect(ui_.menu_graficas, &QAction::triggered, this, &MainWindow::menu_graficas_Click);
+    connect(ui_.menu_guardar_imagen, &QAction::triggered, this,
+            &MainWindow::menu_guardar_imagen_Click);
 }
 
 void MainWindow::Form_Load() {

@@ -8,6 +8,7 @@
 #include "app/shared_state.h"
 #include "field/segment_field.h"
 
+class PlotWindow;
 class QLineEdit;
 
 // The one window of the program. It owns the shared state and the controls;
@@ -100,6 +101,11 @@ private:
     void Command2_Click();
     void menu_salir_Click();
 
+    // Tools beyond the drawing: the plots and saving the drawing (tools.cpp).
+    void menu_graficas_Click();
+    void menu_guardar_imagen_Click();
+    void FollowPlots();  // the point or the charge settings changed
+
     // Read-outs and drawing helpers.
     void DrawArrow(Currency ex, Currency ey, Rgb colour);
     void ShowResults();
@@ -110,4 +116,5 @@ private:
 
     SharedState state_;
     Controls ui_;
+    PlotWindow* plots_ = nullptr;  // made when first asked for
 };

@@ -70,4 +70,5 @@ void MainWindow::Ver_Click(int index) {
     ui_.CajaEx->setAccessibleName(ui_.Label2->text());
     ui_.MoveX->setAccessibleName(ui_.Label6->text());
     ui_.CajaX->setAccessibleName(ui_.xxx->text());
+    FollowPlots();
 }

@@ -244,8 +244,16 @@ void MainWindow::buildBottomRow(QWidget* parent) {
 void MainWindow::buildMenus() {
     QMenu* archivo = menuBar()->addMenu("Archivo");
     archivo->setObjectName("menu_archivo");
+    ui_.menu_guardar_imagen = archivo->addAction("Guardar Imagen...");
+    ui_.menu_guardar_imagen->setObjectName("menu_guardar_imagen");
+    ui_.menu_guardar_imagen->setShortcut(QKeySequence("Ctrl+S"));
     ui_.menu_salir = archivo->addAction("Salir");
     ui_.menu_salir->setObjectName("menu_salir");
+    QMenu* herramientas = menuBar()->addMenu("Herramientas");
+    herramientas->setObjectName("menu_herramientas");
+    ui_.menu_graficas = herramientas->addAction("Gráficas...");
+    ui_.menu_graficas->setObjectName("menu_graficas");
+    ui_.menu_graficas->setShortcut(QKeySequence("Ctrl+G"));
     QMenu* ayuda = menuBar()->addMenu("Ayuda");
     ayuda->setObjectName("menu_ayuda");
     ui_.menu_acerca = ayuda->addAction("Acerca de ...");

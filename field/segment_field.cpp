@@ -51,23 +51,34 @@ double perpendicularFactor(double x, double y, Distances d) {
     return y * (1 / (d.r1 * (d.r1 - x)) - 1 / (d.r2 * (d.r2 + kLength - x)));
 }
 
-std::optional<FieldSample> sampleOf(double ex, double ey, double v) {
-    const auto cEx = Currency::fromDouble(ex);
-    const auto cEy = Currency::fromDouble(ey);
-    const auto cV = Currency::fromDouble(v);
-    if (!cEx || !cEy || !cV) return std::nullopt;
-    return FieldSample{*cEx, *cEy, *cV};
+// Each part rounded to four decimals on its own.
+std::optional<FieldSample> rounded(const std::optional<FieldValue>& f) {
+    if (!f) return std::nullopt;
+    const auto ex = Currency::fromDouble(f->ex);
+    const auto ey = Currency::fromDouble(f->ey);
+    const auto v = Currency::fromDouble(f->v);
+    if (!ex || !ey || !v) return std::nullopt;
+    return FieldSample{*ex, *ey, *v};
+}
+
+std::optional<FieldValue> finite(FieldValue f) {
+    if (!std::isfinite(f.ex) || !std::isfinite(f.ey) || !std::isfinite(f.v)) return std::nullopt;
+    return f;
 }
 
 }  // namespace
 
-std::optional<FieldSample> ComputeField(double x, double y, double lambda) {
+std::optional<FieldValue> ExactFieldAt(double x, double y, double lambda) {
     if (onClosedSegment(x, y)) return std::nullopt;
     const Distances d = distancesTo(x, y);
     const double kl = kCoulomb * lambda;
     const double ex = kl * (1 / d.r2 - 1 / d.r1);
     const double ey = y == 0.0 ? 0.0 : kl * perpendicularFactor(x, y, d);
-    return sampleOf(ex, ey, kl * potentialFactor(x, y, d));
+    return finite({ex, ey, kl * potentialFactor(x, y, d)});
+}
+
+std::optional<FieldSample> ComputeField(double x, double y, double lambda) {
+    return rounded(ExactFieldAt(x, y, lambda));
 }
 
 std::optional<double> PotentialAt(double x, double y, double lambda) {
@@ -82,14 +93,28 @@ double ElementCentre(int i, int n) {
     return (i - 1) * d + d / 2;
 }
 
-std::optional<FieldSample> ElementContribution(int i, int n, double x, double y, double lambda) {
+std::optional<FieldValue> ElementFieldAt(int i, int n, double x, double y, double lambda) {
     const double d = kLength / n;
     const double dx = x - ElementCentre(i, n);
     const double s = dx * dx + y * y;
     // k·λ·d·Δx / s^(3/2), evaluated left to right: the order fixes the last bit.
     const double kld = kCoulomb * lambda * d;
     const double cube = std::pow(s, 3.0 / 2);
-    return sampleOf(kld * dx / cube, kld * y / cube, kld / std::pow(s, 1.0 / 2));
+    return finite({kld * dx / cube, kld * y / cube, kld / std::pow(s, 1.0 / 2)});
+}
+
+std::optional<FieldSample> ElementContribution(int i, int n, double x, double y, double lambda) {
+    return rounded(ElementFieldAt(i, n, x, y, lambda));
+}
+
+std::optional<FieldValue> PointChargeFieldAt(int n, double x, double y, double lambda) {
+    FieldValue sum{0, 0, 0};
+    for (int i = 1; i <= n; ++i) {
+        const auto term = ElementFieldAt(i, n, x, y, lambda);
+        if (!term) return std::nullopt;
+        sum = {sum.ex + term->ex, sum.ey + term->ey, sum.v + term->v};
+    }
+    return finite(sum);
 }
 
 std::optional<FieldSample> PointChargeSum(int n, double x, double y, double lambda) {

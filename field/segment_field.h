@@ -18,6 +18,17 @@ struct FieldSample {
     Currency V;
 };
 
+// Field components (V/m) and potential (V) as computed, not rounded.
+struct FieldValue {
+    double ex;
+    double ey;
+    double v;
+};
+
+// Exact model, not rounded: for comparisons of the models. Empty where
+// ComputeField's parts are not finite.
+std::optional<FieldValue> ExactFieldAt(double x, double y, double lambda);
+
 // Exact model: the closed-form integral over the continuous segment at (x, y)
 // for the density lambda (C/m). Empty where the field has no value (on the
 // closed segment, ends included) or a result is not finite or does not fit a
@@ -32,6 +43,10 @@ std::optional<double> PotentialAt(double x, double y, double lambda);
 // on its own; empty where it is not finite or does not fit a Currency (at or
 // extremely close to the element's centre).
 std::optional<FieldSample> ElementContribution(int i, int n, double x, double y, double lambda);
+
+// The same, not rounded, and the sum of all n in doubles.
+std::optional<FieldValue> ElementFieldAt(int i, int n, double x, double y, double lambda);
+std::optional<FieldValue> PointChargeFieldAt(int n, double x, double y, double lambda);
 
 // Centre of element i of n on the x axis.
 double ElementCentre(int i, int n);

@@ -47,6 +47,12 @@ DrawingSurface::DrawingSurface(int logicalSize, QWidget* parent)
     setWorldScale(1.0);
 }
 
+QImage DrawingSurface::picture() const {
+    QImage copy = image_.copy();
+    copy.setDevicePixelRatio(1);
+    return copy;
+}
+
 void DrawingSurface::setWorldScale(double zoomFactor) {
     world_ = WorldWindow::forZoom(zoomFactor, image_.width(), image_.height());
     placeMarker();

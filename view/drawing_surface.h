@@ -26,6 +26,8 @@ public:
     void setWorldScale(double zoomFactor);
     const WorldWindow& world() const { return world_; }
     const QImage& image() const { return image_; }
+    // A copy of the image at its own pixel size, for the clipboard and files.
+    QImage picture() const;
     QSize sizeHint() const override { return size(); }
 
     // Drawing operations, in world metres.

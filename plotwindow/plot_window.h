@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "plots/bisector.h"
+#include "plots/convergence.h"
+
+class QChart;
+class QLabel;
+class QStackedWidget;
+class QTabWidget;
+
+// What the plots follow from the main window.
+struct PlotInputs {
+    double lambda;     // C/m
+    int elementCount;  // N of the point-charge model
+    double x;          // the current point, in the plane of the segment
+    double y;
+};
+
+// The window "Gráficas": a tab "Mediatriz" with |E| and V along the bisector,
+// and a tab "Convergencia" with the error of the point charges against N at
+// the current point. It follows the main window while it is shown.
+class PlotWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PlotWindow(QWidget* parent = nullptr);
+
+    void follow(const PlotInputs& inputs);
+    // Saves the visible tab as PNG or SVG, or its data as CSV, by the file's
+    // extension; says so in a message and returns false when it cannot.
+    bool save(const QString& path);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void refresh();
+    void Guardar_Click();
+    bool saveImage(const QString& path, bool svg);
+    bool saveCsv(const QString& path);
+    void refuse(const QString& text);
+
+    PlotInputs inputs_{1e-6, 5, 0.6, 0.4};
+    std::vector<BisectorSample> bisector_;
+    std::optional<std::vector<ConvergenceSample>> convergence_;
+    QTabWidget* tabs_;
+    QChart* fieldChart_;
+    QChart* potentialChart_;
+    QChart* convergenceChart_;
+    QStackedWidget* convergencePage_;
+    QLabel* noValue_;
+};
