@@ -47,7 +47,7 @@ long long FieldLineStepLimit(WorldPoint start, double h, double zoomFactor) {
     constexpr double kFarthest = 3 * 2e4;  // metres of line, well past any field of 0.001 V/m
     const double r = std::hypot(start.x - kHalfLength, start.y);
     const double length = std::min(3 * (r + 2 / zoomFactor), kFarthest);
-    return static_cast<long long>(length / std::fabs(h)) + 100;
+    return static_cast<long long>(length / std::fabs(h));
 }
 
 bool OutsideWorldWindow(double x, double y, double zoomFactor) {

@@ -28,6 +28,8 @@ TEST(FieldLineClick, VerticalAboveTheMiddleAndGoneWhenTracedAgain) {
         EXPECT_TRUE(driver.surface().marker()->isHidden());
         driver.choose("Calcular");
         EXPECT_EQ(driver.image(), before) << zoom;
+        driver.choose("Obtener_1");
+        EXPECT_TRUE(driver.surface().marker()->isVisible());
     }
 }
 

@@ -98,6 +98,10 @@ TEST(Keyboard, WholeTaskWithoutTheMouse) {
     driver.press(Qt::Key_Escape);
     EXPECT_TRUE(driver.window().findChild<QGroupBox*>("CuadroLV")->isHidden());
     EXPECT_TRUE(driver.selected("Obtener_1"));
+    for (const char* readout : {"CajaEx", "CajaEy", "CajaV", "MoveX", "MoveY"}) {
+        driver.type(readout, "7");
+        EXPECT_NE(driver.text(readout), "7") << readout;
+    }
     driver.press(Qt::Key_S, Qt::AltModifier);
     EXPECT_FALSE(driver.window().isVisible());
 }
@@ -136,6 +140,7 @@ TEST(Commands, ClearCopyOperationModeAndAbout) {
 TEST(Views, ZoomAndViewSwitch) {
     WindowDriver driver;
     driver.choose("Discretiza_10");
+    EXPECT_EQ(driver.state().StepX, 0.1);
     driver.choose("Calcular");
     driver.type("Delta", "123");
     for (auto [option, delta] : {std::pair{"Amplia_50", "5000"},

@@ -37,6 +37,9 @@ TEST(Raster, LinesPaintTheirStartNotTheirEndAndClipFarPoints) {
     EXPECT_TRUE(Line(std::nan(""), 5, 5, 5).empty());
     EXPECT_EQ(Line(4.9999999999, 5, 9, 5).count({5, 5}), 1u);  // a corner's last bits
     std::multiset<Pixel> ring;
+    RasterCircle(50.5, 99.5, 30, 100, 100, [&](int x, int y) {  // cut by the image's edges
+        EXPECT_TRUE(x >= 0 && x < 100 && y >= 0 && y < 100) << x << ", " << y;
+    });
     RasterCircle(50.5, 50.5, 20, 100, 100, [&](int x, int y) { ring.insert({x, y}); });
     for (const Pixel& p : ring) {
         EXPECT_EQ(ring.count(p), 1u);
@@ -157,7 +160,8 @@ TEST_F(Surface, ScaledFramesAtEveryZoom) {
             const QPoint midElement(pixelOf(n == 50 ? 0.5 : 0.5 / n, 0).x(), outline.top());
             columns.insert(BarColumn(surface.image(), midElement, outline.height()));
         }
-        EXPECT_EQ(at(0, 0.9 / z), kBlack);  // the Y axis
+        for (auto [x, y] : {std::pair{0.0, 1.09}, {0.0, -0.09}, {-0.09, 0.0}, {1.09, 0.0}})
+            EXPECT_EQ(at(x / z, y / z), kBlack) << "axes reach the edges at " << z;
         origins.insert({pixelOf(0, 0).x(), pixelOf(0, 0).y()});
         const QPoint x = pixelOf(1.05 / z, -0.03 / z), y = pixelOf(-0.04 / z, 1.05 / z);
         const QImage front = surface.image().copy();
