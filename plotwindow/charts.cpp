@@ -20,71 +20,68 @@ struct Curve {
 
 // Ticks on whole powers of the base around the data; more than six decades
 // take every second one, so the labels have room.
-QLogValueAxis* LogAxis(const QString& title, double low, double high) {
-    auto* axis = new QLogValueAxis;
-    axis->setTitleText(title);
+void FitLogAxis(QLogValueAxis& axis, const QString& title, double low, double high) {
+    axis.setTitleText(title);
     const double base = std::log10(high / low) > 6 ? 100 : 10;
-    axis->setBase(base);
-    axis->setLabelFormat("%g");
+    axis.setBase(base);
     const double decade = std::log(base);
-    axis->setRange(std::exp(std::floor(std::log(low) / decade) * decade),
-                   std::exp(std::ceil(std::log(high) / decade) * decade));
-    return axis;
+    axis.setRange(std::exp(std::floor(std::log(low) / decade) * decade),
+                  std::exp(std::ceil(std::log(high) / decade) * decade));
 }
 
-QXYSeries* Series(const Curve& curve) {
-    if (curve.style == Style::Marks) {
-        auto* marks = new QScatterSeries;
-        marks->setMarkerSize(9);
-        return marks;
+QXYSeries* NewSeries(Style style) {
+    if (style != Style::Marks) return new QLineSeries;
+    auto* marks = new QScatterSeries;
+    marks->setMarkerSize(9);
+    return marks;
+}
+
+// The chart's series, one per curve, on two log axes: made the first time,
+// then kept, so that following the main window only replaces points.
+QList<QAbstractSeries*> SeriesFor(QChart& chart, const std::vector<Curve>& curves) {
+    if (chart.series().size() == qsizetype(curves.size())) return chart.series();
+    auto* xAxis = new QLogValueAxis;
+    auto* yAxis = new QLogValueAxis;
+    xAxis->setLabelFormat("%g");
+    yAxis->setLabelFormat("%g");
+    chart.addAxis(xAxis, Qt::AlignBottom);
+    chart.addAxis(yAxis, Qt::AlignLeft);
+    for (const Curve& curve : curves) {
+        QXYSeries* series = NewSeries(curve.style);
+        chart.addSeries(series);
+        series->attachAxis(xAxis);
+        series->attachAxis(yAxis);
+        if (curve.style == Style::Dashed) {  // after the chart has given it its colour
+            QPen pen = series->pen();
+            pen.setStyle(Qt::DashLine);
+            series->setPen(pen);
+        }
     }
-    return new QLineSeries;
+    return chart.series();
 }
 
-// After the chart has given the series its colour.
-void DashIfLimit(QXYSeries* series, const Curve& curve) {
-    if (curve.style != Style::Dashed) return;
-    QPen pen = series->pen();
-    pen.setStyle(Qt::DashLine);
-    series->setPen(pen);
-}
-
-// Replaces what the chart shows by the curves on log-log axes. Points that a
-// log axis cannot show (zero or negative) are left out.
+// Shows the curves on log-log axes. Points that a log axis cannot show (zero
+// or negative) are left out.
 void Fill(QChart& chart, const QString& title, const std::vector<Curve>& curves,
           const QString& xTitle, const QString& yTitle) {
-    chart.removeAllSeries();
-    for (QAbstractAxis* axis : chart.axes()) {
-        chart.removeAxis(axis);
-        delete axis;
-    }
     chart.setTitle(title);
+    const QList<QAbstractSeries*> series = SeriesFor(chart, curves);
     double xLow = INFINITY, xHigh = 0, yLow = INFINITY, yHigh = 0;
-    std::vector<QXYSeries*> series;
-    for (const Curve& curve : curves) {
-        QXYSeries* s = Series(curve);
-        s->setName(curve.name);
+    for (std::size_t k = 0; k < curves.size(); ++k) {
         QList<QPointF> shown;
-        for (const QPointF& p : curve.points) {
+        for (const QPointF& p : curves[k].points) {
             if (!(p.x() > 0 && p.y() > 0 && std::isfinite(p.y()))) continue;
             shown.append(p);
             xLow = std::min(xLow, p.x()), xHigh = std::max(xHigh, p.x());
             yLow = std::min(yLow, p.y()), yHigh = std::max(yHigh, p.y());
         }
-        s->replace(shown);
-        chart.addSeries(s);
-        DashIfLimit(s, curve);
-        series.push_back(s);
+        auto* curve = static_cast<QXYSeries*>(series[qsizetype(k)]);
+        curve->setName(curves[k].name);
+        curve->replace(shown);
     }
     if (!(xHigh > 0 && yHigh > 0)) return;
-    QLogValueAxis* xAxis = LogAxis(xTitle, xLow, xHigh);
-    QLogValueAxis* yAxis = LogAxis(yTitle, yLow, yHigh);
-    chart.addAxis(xAxis, Qt::AlignBottom);
-    chart.addAxis(yAxis, Qt::AlignLeft);
-    for (QXYSeries* s : series) {
-        s->attachAxis(xAxis);
-        s->attachAxis(yAxis);
-    }
+    FitLogAxis(*static_cast<QLogValueAxis*>(chart.axes(Qt::Horizontal)[0]), xTitle, xLow, xHigh);
+    FitLogAxis(*static_cast<QLogValueAxis*>(chart.axes(Qt::Vertical)[0]), yTitle, yLow, yHigh);
 }
 
 template <typename Sample>

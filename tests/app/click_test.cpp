@@ -8,32 +8,24 @@ namespace {
 
 const QRgb kArrowOnGrey = qRgb(250, 50, 50);  // cyan XOR the background
 
-struct TypedCase {
-    const char* model;    // Discretiza option
-    const char* density;  // Combo1 item
-    const char *x, *y;    // typed, with either separator
-    const char *ex, *ey, *v;
-};
-
-// "Calcular" at a typed point shows the read-outs digit for digit.
+// "Calcular" at a typed point shows the read-outs digit for digit: model,
+// density, the point typed with either separator, then Ex, Ey and V.
 TEST(Calcular, ReadoutsOfBothModels) {
-    const TypedCase cases[] = {
-        {"Discretiza_5", "1", "0.6", "0.4", "3428.2045", "34806.7578", "18742.4103"},
-        {"Discretiza_0", "1", "0,6", "0,4", "3429.1482", "34631.0342", "18685.2312"},
-        {"Discretiza_0", "5", "0.213", "0,0075", "-153960.1939", "11996011.5189", "422385.3564"},
-        {"Discretiza_5", "1", "0.8584", "-0.0085", "-883897.4463", "-204166.7864", "64357.9404"},
-        {"Discretiza_5", "1", "1", "0", "213095.6916", "0", "32171.4286"},
-        {"Discretiza_5", "-1", "0", "0", "213095.6916", "0", "-32171.4286"},
-        {"Discretiza_0", "-5", "0.6", "0.4", "-17145.7408", "-173155.171", "-93426.1562"},
-    };
-    for (const TypedCase& c : cases) {
+    const char* const cases[][5] = {
+        {"Discretiza_5", "1", "0.6", "0.4", "3428.2045 34806.7578 18742.4103"},
+        {"Discretiza_0", "1", "0,6", "0,4", "3429.1482 34631.0342 18685.2312"},
+        {"Discretiza_0", "5", "0.213", "0,0075", "-153960.1939 11996011.5189 422385.3564"},
+        {"Discretiza_5", "1", "0.8584", "-0.0085", "-883897.4463 -204166.7864 64357.9404"},
+        {"Discretiza_5", "1", "1", "0", "213095.6916 0 32171.4286"},
+        {"Discretiza_5", "-1", "0", "0", "213095.6916 0 -32171.4286"},
+        {"Discretiza_0", "-5", "0.6", "0.4", "-17145.7408 -173155.171 -93426.1562"}};
+    for (auto [model, density, x, y, readouts] : cases) {
         WindowDriver driver;
-        driver.setDensity(c.density);
-        driver.choose(c.model);
-        driver.calculateAt(c.x, c.y);
+        driver.setDensity(density);
+        driver.choose(model);
+        driver.calculateAt(x, y);
         EXPECT_EQ(driver.text("CajaEx") + " " + driver.text("CajaEy") + " " + driver.text("CajaV"),
-                  Shown(QString("%1 %2 %3").arg(c.ex, c.ey, c.v)))
-            << c.x << ", " << c.y;
+                  Shown(readouts));
         EXPECT_TRUE(driver.messages.isEmpty());
     }
 }

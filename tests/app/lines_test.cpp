@@ -68,24 +68,8 @@ TEST(EquipotentialClick, ClosedEllipseThroughThePointAtEveryZoom) {
         EXPECT_GT(blue, 100 * driver.state().ZoomFactor) << zoom;
         EXPECT_TRUE(driver.colourNear(0.6, 0.4, kBlue));
         // The left vertex, where the curve closes, when it is on the surface.
-        const double z = driver.state().ZoomFactor;
-        const auto points = EquipotentialEllipse(0.6, 0.4, z);
-        const WorldPoint last = points.end()[-2], first = points.front();
-        EXPECT_TRUE(z > 0.5 || driver.colourNear(0.5 - a, 0, kBlue)) << zoom;
-        EXPECT_TRUE(z > 0.1 ||
-                    driver.colourNear((last.x + first.x) / 2, (last.y + first.y) / 2, kBlue));
+        EXPECT_TRUE(driver.state().ZoomFactor > 0.5 || driver.colourNear(0.5 - a, 0, kBlue));
     }
-}
-
-TEST(EquipotentialClick, ProfileCircleAroundTheAxis) {
-    WindowDriver driver;
-    driver.choose("Ver_1");
-    driver.choose("Obtener_3");
-    driver.choose("AceptaV");
-    driver.calculateAt("0.3", "0.4");
-    for (auto [x, y] : {std::pair{0.5, 0.0}, {0.4, 0.3}, {0.3, 0.4}})
-        EXPECT_TRUE(driver.colourNear(x, y, kBlue));
-    EXPECT_EQ(driver.text("CajaV"), Shown(*Currency::fromDouble(*PotentialAt(0.5, 0.5, 1e-6))));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <cfloat>
 #include <clocale>
 #include <cmath>
-#include <limits>
 
 #include "field/number_text.h"
 #include "field/segment_field.h"
@@ -14,28 +13,25 @@ constexpr double kLambda = 1e-6;
 
 std::string Text(std::optional<Currency> c) { return c ? c->text('.') : "none"; }
 
+template <typename T, typename F>
+std::string Joined(std::initializer_list<T> items, F show) {
+    std::string out;
+    for (const T& item : items) out += (out.empty() ? "" : " ") + show(item);
+    return out;
+}
+
 // Rounding to four decimals happens once, from the exact value of the double:
 // 2.01715 is stored below the half and 2.01725 above it; 0.03125 is a true tie.
 TEST(Currency, RoundsOnceFromTheExactDouble) {
-    const std::pair<double, const char*> cases[] = {
-        {2.01715, "2.0171"},
-        {2.01725, "2.0173"},
-        {-2.01715, "-2.0171"},
-        {0.03125, "0.0312"},
-        {0.03135, "0.0314"},
-        {-0.03125, "-0.0312"},
-        {1.00005, "1.0001"},
-        {0.00005, "0.0001"},
-        {1e14 + 0.5, "100000000000000.5"},
-        {11996011.51885000057518482208, "11996011.5189"},
-        {-199878.68945000000530853868, "-199878.6895"},
-        {-0.00004, "0"},
-        {922337203685477.5, "922337203685477.5"}};
-    for (auto [value, text] : cases) EXPECT_EQ(Text(Currency::fromDouble(value)), text) << value;
-    for (double value : {9.3e14, -1e300, std::numeric_limits<double>::infinity(), std::nan("")})
-        EXPECT_FALSE(Currency::fromDouble(value)) << value;
-    const auto most = Currency::fromTenThousandths(INT64_MAX);
-    EXPECT_FALSE(most.plus(Currency::fromTenThousandths(1)));
+    const auto rounded = [](double v) { return Text(Currency::fromDouble(v)); };
+    EXPECT_EQ(
+        Joined<double>({2.01715, 2.01725, -2.01715, 0.03125, 0.03135, -0.03125, 1.00005, 0.00005,
+                        -0.00004, 1e14 + 0.5, 922337203685477.5, 11996011.51885000057518482208,
+                        -199878.68945000000530853868, 9.3e14, -1e300, INFINITY, NAN},
+                       rounded),
+        "2.0171 2.0173 -2.0171 0.0312 0.0314 -0.0312 1.0001 0.0001 0 100000000000000.5 "
+        "922337203685477.5 11996011.5189 -199878.6895 none none none none");
+    EXPECT_FALSE(Currency::fromTenThousandths(INT64_MAX).plus(Currency::fromTenThousandths(1)));
     EXPECT_EQ(Currency::fromTenThousandths(INT64_MIN).text(','), "-922337203685477,5808");
     EXPECT_EQ(Currency::fromTenThousandths(-12000).text(','), "-1,2");
 }
@@ -44,24 +40,20 @@ TEST(Currency, RoundsOnceFromTheExactDouble) {
 // Qt sets from the user's environment.
 TEST(NumberText, ReadsAndShowsAlikeInEveryLocale) {
     std::setlocale(LC_ALL, "");
-    const std::pair<const char*, double> read[] = {
-        {"0,25", 0.25},    {"1,000.5", 1},     {"1 2", 12},
-        {"abc", 0},        {"-", 0},           {"", 0},
-        {"2e-1", 0.2},     {"\t3\n.5", 3.5},   {"+.5", 0.5},
-        {"1E+", 1},        {"--3", 0},         {"1e-400", 0},
-        {"1.5e3kg", 1500}, {"1e400", DBL_MAX}, {"-1e999", -DBL_MAX}};
-    for (auto [text, value] : read) EXPECT_EQ(Val(CommasToPoints(text)), value) << text;
-    for (const char* text : {"nan", "inf", "0x1p3", "\xff\xfe", "..", "e5"})
-        EXPECT_EQ(Val(text), 0) << text;
-    const std::tuple<double, char, const char*> shown[] = {{0.6, ',', "0,6"},
-                                                           {0.123456, '.', "0.1235"},
-                                                           {1, '.', "1."},
-                                                           {1, ',', "1,"},
-                                                           {-2.5, '.', "-2.5"},
-                                                           {-0.00001, '.', "0."},
-                                                           {1e20, '.', "100000000000000000000."}};
-    for (auto [value, separator, text] : shown)
-        EXPECT_EQ(FormatCoordinate(value, separator), text) << value;
+    const auto read = [](const char* text) {
+        return FormatCoordinate(Val(CommasToPoints(text)), '.');
+    };
+    EXPECT_EQ(Joined<const char*>(
+                  {"0,25", "1,000.5", "1 2", "abc", "-", "", "2e-1", "\t3\n.5", "+.5", "1E+", "--3",
+                   "1e-400", "1.5e3kg", "nan", "inf", "0x1p3", "\xff", "..", "e5"},
+                  read),
+              "0.25 1. 12. 0. 0. 0. 0.2 3.5 0.5 1. 0. 0. 1500. 0. 0. 0. 0. 0. 0.");
+    EXPECT_EQ(Val("1e400"), DBL_MAX);
+    EXPECT_EQ(Val("-1e999"), -DBL_MAX);
+    const auto comma = [](double v) { return FormatCoordinate(v, ','); };
+    EXPECT_EQ(Joined<double>({0.6, 0.123456, 1.0, -2.5, -0.00001, 1e20}, comma),
+              "0,6 0,1235 1, -2,5 0, 100000000000000000000,");
+    EXPECT_EQ(FormatCoordinate(1, '.'), "1.");
     EXPECT_EQ(RoundToInt32(Val(CommasToPoints("12,5"))), 12);
     EXPECT_EQ(RoundToInt32(13.5), 14);
     EXPECT_FALSE(RoundToInt32(2147483647.5));
@@ -101,14 +93,9 @@ TEST(Field, ReadoutsOfBothModels) {
 }
 
 TEST(Field, NoValueWhereTheModelHasNone) {
-    for (auto [x, y] : {std::pair{1.0, 0.0},
-                        {0.5, 0.0},
-                        {0.0, 0.0},
-                        {1 + 1e-13, 0.0},
-                        {-1e-13, 0.0},
-                        {0.5, 1e-200},
-                        {1e308, 1e308}})
-        EXPECT_FALSE(ComputeField(x, y, kLambda)) << x << ", " << y;
+    const double points[][2] = {{1, 0},      {0.5, 0},      {0, 0},        {1 + 1e-13, 0},
+                                {-1e-13, 0}, {0.5, 1e-200}, {1e308, 1e308}};
+    for (auto [x, y] : points) EXPECT_FALSE(ComputeField(x, y, kLambda)) << x << ", " << y;
     EXPECT_FALSE(PotentialAt(0.5, 0, kLambda));
     EXPECT_TRUE(ComputeField(2, 0, kLambda));  // beyond the end the axis has a value
     EXPECT_FALSE(PointChargeSum(5, 0.3, 0, kLambda));

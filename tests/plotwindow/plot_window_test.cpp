@@ -5,12 +5,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLineSeries>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QXYSeries>
 
 #include "plotwindow/plot_window.h"
 #include "tests/support/window_driver.h"
@@ -31,17 +31,24 @@ protected:
             counts << static_cast<QXYSeries*>(s)->count();
         return counts;
     }
-    // Answers the next file dialog with the path, typed as a user does.
-    void saveAs(const QString& path, QAbstractButton* button) {
+    // Saves with "Guardar..." (or the keys given), answering the file dialog
+    // with the name in the folder typed as a user does.
+    QString saveAs(const QString& name, int key = 0) {
+        const QString path = folder.filePath(name);
         QTimer::singleShot(50, [path] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             ASSERT_TRUE(dialog);
-            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-            name->selectAll();
-            QTest::keyClicks(name, path);
-            QTest::keyClick(name, Qt::Key_Return);
+            auto* box = dialog->findChild<QLineEdit*>("fileNameEdit");
+            box->selectAll();
+            QTest::keyClicks(box, path);
+            QTest::keyClick(box, Qt::Key_Return);
         });
-        QTest::mouseClick(button, Qt::LeftButton);
+        QApplication::setActiveWindow(key ? static_cast<QWidget*>(&driver.window()) : plots);
+        if (key)
+            driver.press(key, Qt::ControlModifier);
+        else
+            QTest::mouseClick(plots->findChild<QAbstractButton*>("Guardar"), Qt::LeftButton);
+        return path;
     }
     WindowDriver driver;
     PlotWindow* plots = nullptr;
@@ -54,13 +61,10 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
     EXPECT_EQ(pointCounts("Campo en la mediatriz"), QList<qsizetype>({241, 241, 241, 241}));
     EXPECT_EQ(pointCounts("Potencial en la mediatriz"), QList<qsizetype>({241, 241, 241}));
     EXPECT_EQ(pointCounts("Error de las cargas puntuales"), QList<qsizetype>({200, 200, 8}));
-    const QString before = chart("Error de las cargas puntuales")->title();
-    EXPECT_TRUE(before.contains(Shown("(0.6; 0.4)")));
-    const QPointF p = driver.clickAt(0.3, 0.7);
-    EXPECT_TRUE(chart("Error de las cargas puntuales")
-                    ->title()
-                    .contains(ShownCoordinate(driver.state().PointX)))
-        << p.x();
+    EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.6; 0.4)")));
+    driver.clickAt(0.3, 0.7);
+    const QString point = ShownCoordinate(driver.state().PointX);
+    EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(point));
     driver.setDensity("-5");
     driver.choose("Discretiza_20");
     EXPECT_TRUE(
@@ -75,38 +79,29 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
 }
 
 TEST_F(Plots, SavedPlotsAndDataReadBack) {
-    auto* save = plots->findChild<QAbstractButton*>("Guardar");
-    saveAs(folder.filePath("mediatriz.png"), save);
-    const QImage png(folder.filePath("mediatriz.png"));
-    EXPECT_GT(png.width(), 500);
-    saveAs(folder.filePath("mediatriz.svg"), save);
-    QFile svg(folder.filePath("mediatriz.svg"));
+    EXPECT_GT(QImage(saveAs("mediatriz.png")).width(), 500);
+    QFile svg(saveAs("mediatriz.svg"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     EXPECT_TRUE(svg.readAll().contains("<svg"));
     plots->findChild<QTabWidget*>()->setCurrentIndex(1);
-    saveAs(folder.filePath("convergencia.csv"), save);
-    QFile csv(folder.filePath("convergencia.csv"));
+    QFile csv(saveAs("convergencia.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_EQ(csv.readLine(), "N,error relativo |E|,error relativo V\n");
     EXPECT_EQ(csv.readAll().count('\n'), 200);
-    saveAs(folder.filePath("falta/datos.csv"), save);  // a folder that does not exist
+    saveAs("falta/datos.csv");  // a folder that does not exist
     EXPECT_EQ(driver.messages.size(), 1);
 }
 
-// Archivo > Guardar Imagen...: the drawing at its device pixels, as copied.
+// Archivo > Guardar Imagen... (Ctrl+S): the drawing at its device pixels, as
+// copied; a failed write says so and changes nothing.
 TEST_F(Plots, DrawingSavedAsPng) {
     driver.choose("Calcular");
-    driver.window().activateWindow();
-    QApplication::setActiveWindow(&driver.window());
-    QTimer::singleShot(50, [this] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_TRUE(dialog);
-        QTest::keyClicks(dialog->findChild<QLineEdit*>("fileNameEdit"), folder.filePath("dibujo"));
-        QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
-    });
-    driver.press(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(QImage(folder.filePath("dibujo.png")).convertToFormat(QImage::Format_RGB32),
-              driver.surface().picture());
+    const QImage drawing = driver.surface().picture();
+    EXPECT_EQ(QImage(saveAs("dibujo", Qt::Key_S)).convertToFormat(QImage::Format_RGB32), drawing);
+    saveAs("falta/dibujo.png", Qt::Key_S);
+    EXPECT_EQ(driver.messages.size(), 1);
+    EXPECT_EQ(driver.surface().picture(), drawing);
+    EXPECT_FALSE(driver.text("CajaV").isEmpty());
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLocale>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
@@ -27,8 +26,6 @@ WindowDriver::WindowDriver() : window_(std::make_unique<MainWindow>()) {
     dismisser_.start();
 }
 
-WindowDriver::~WindowDriver() = default;
-
 DrawingSurface& WindowDriver::surface() const {
     return *window_->findChild<DrawingSurface*>("CajaDib");
 }
@@ -39,18 +36,14 @@ QAbstractButton* WindowDriver::button(const QString& name) const {
     return window_->findChild<QAbstractButton*>(name);
 }
 
-QLineEdit* WindowDriver::box(const QString& name) const {
-    return window_->findChild<QLineEdit*>(name);
-}
-
 bool WindowDriver::selected(const QString& name) const { return button(name)->isChecked(); }
 
 void WindowDriver::choose(const QString& name) {
     QAbstractButton* target = button(name);
-    // Options and check boxes react to their indicator; buttons anywhere.
+    // Options and check boxes react on their indicator; buttons anywhere.
     const bool indicator = qobject_cast<QRadioButton*>(target) || qobject_cast<QCheckBox*>(target);
-    const QPoint at = indicator ? QPoint(7, target->height() / 2) : target->rect().center();
-    QTest::mouseClick(target, Qt::LeftButton, {}, at);
+    QTest::mouseClick(target, Qt::LeftButton, {},
+                      indicator ? QPoint(7, target->height() / 2) : target->rect().center());
 }
 
 void WindowDriver::type(const QString& boxName, const QString& text) {
@@ -76,6 +69,17 @@ void WindowDriver::setDensity(const QString& density) {
     }
 }
 
+void WindowDriver::calculateAt(const QString& x, const QString& y) {
+    type("CajaX", x);
+    type("CajaY", y);
+    choose("Calcular");
+}
+
+void WindowDriver::press(int key, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window_.get();
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+}
+
 QPoint WindowDriver::logicalPixel(double x, double y) const {
     const WorldWindow& w = surface().world();
     const double perPixel = w.width / surface().width();
@@ -93,8 +97,8 @@ QPointF WindowDriver::clickAt(double x, double y) {
     return {state().PointerX, state().PointerY};
 }
 
+// Press, release, double-click, release: as a real double-click arrives.
 QPointF WindowDriver::doubleClickAt(double x, double y) {
-    // Press, release, double-click, release: as a real double-click arrives.
     const QPoint at = logicalPixel(x, y);
     QTest::mouseClick(&surface(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(&surface(), Qt::LeftButton, {}, at);
@@ -102,31 +106,17 @@ QPointF WindowDriver::doubleClickAt(double x, double y) {
     return {state().PointerX, state().PointerY};
 }
 
-void WindowDriver::calculateAt(const QString& x, const QString& y) {
-    type("CajaX", x);
-    type("CajaY", y);
-    choose("Calcular");
-}
-
-void WindowDriver::press(int key, Qt::KeyboardModifiers modifiers) {
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window_.get();
-    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
-}
-
 QPoint WindowDriver::pixelOf(double x, double y) const {
     const WorldWindow& w = surface().world();
     return {int(PixelIndex(w.toPixelX(x))), int(PixelIndex(w.toPixelY(y)))};
 }
 
-QRgb WindowDriver::pixelAt(double x, double y) const { return image().pixel(pixelOf(x, y)); }
-
 bool WindowDriver::colourNear(double x, double y, QRgb colour) const {
-    const QPoint centre = pixelOf(x, y);
     for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (image().valid(centre + QPoint(dx, dy)) &&
-                image().pixel(centre + QPoint(dx, dy)) == colour)
-                return true;
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QPoint p = pixelOf(x, y) + QPoint(dx, dy);
+            if (image().valid(p) && image().pixel(p) == colour) return true;
+        }
     return false;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QLineEdit>
-#include <QStringList>
 #include <QTimer>
 #include <memory>
 
@@ -16,32 +15,30 @@ class DrawingSurface;
 class WindowDriver {
 public:
     WindowDriver();
-    ~WindowDriver();
 
     MainWindow& window() { return *window_; }
     const SharedState& state() const { return window_->state(); }
     DrawingSurface& surface() const;
     const QImage& image() const;
-
     QAbstractButton* button(const QString& name) const;
-    QLineEdit* box(const QString& name) const;
+    QLineEdit* box(const QString& name) const { return window_->findChild<QLineEdit*>(name); }
     QString text(const QString& name) const { return box(name)->text(); }
     bool selected(const QString& name) const;
 
-    void choose(const QString& name);  // clicks an option, check box or button with the mouse
+    void choose(const QString& name);  // clicks an option, check box or button
     void type(const QString& boxName, const QString& text);  // replaces the text key by key
-    void setDensity(const QString& density);                 // arrow keys in the density list
-    // The pointer over the pixel that holds a world point (metres). The surface
-    // reports the pixel's top-left corner; the functions return that point.
+    void setDensity(const QString& density);                 // arrow keys in the list
+    void calculateAt(const QString& x, const QString& y);    // types, presses "Calcular"
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);  // to the focus
+    // The pointer over the pixel that holds a world point; the surface reports
+    // that pixel's top-left corner, which these return.
     QPointF pointAt(double x, double y);
     QPointF clickAt(double x, double y);
     QPointF doubleClickAt(double x, double y);
-    void calculateAt(const QString& x, const QString& y);  // types the point, presses "Calcular"
-    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);  // to the focus
 
-    // The colour of the image pixel that holds a world point.
-    QRgb pixelAt(double x, double y) const;
+    // The image pixel that holds a world point, and its colour.
     QPoint pixelOf(double x, double y) const;
+    QRgb pixelAt(double x, double y) const { return image().pixel(pixelOf(x, y)); }
     // Whether the colour is within a pixel of a world point: for points on a
     // drawn line, whose raster may pass a pixel beside them.
     bool colourNear(double x, double y, QRgb colour) const;
