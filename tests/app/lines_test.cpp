@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QGroupBox>
+#include <QTimer>
 #include <cmath>
+#include <functional>
 
 #include "tests/support/window_driver.h"
-#include "trace/geometry.h"
 #include "view/drawing_surface.h"
 
 namespace {
-
-const QRgb kLineOnGrey = qRgb(250, 50, 50);  // cyan XOR the background
-const QRgb kBlue = qRgb(50, 50, 250);
 
 const char* const kZooms[] = {"Amplia_100", "Amplia_50", "Amplia_25", "Amplia_10"};
 
@@ -23,7 +22,7 @@ TEST(FieldLineClick, VerticalAboveTheMiddleAndGoneWhenTracedAgain) {
         const double z = driver.state().ZoomFactor;
         driver.calculateAt(QString::number(0.5), QString::number(0.5 / z));
         for (double y : {0.02, 0.2, 0.8, 1.09})
-            EXPECT_EQ(driver.pixelAt(0.5, y / z), kLineOnGrey) << zoom << " " << y;
+            EXPECT_EQ(driver.pixelAt(0.5, y / z), kFieldOnGrey) << zoom << " " << y;
         EXPECT_TRUE(driver.text("CajaEx").isEmpty());
         EXPECT_TRUE(driver.surface().marker()->isHidden());
         driver.choose("Calcular");
@@ -38,7 +37,7 @@ TEST(FieldLineClick, FromADistantTypedPoint) {
     WindowDriver driver;
     driver.choose("Obtener_2");
     driver.calculateAt("150", "150");
-    EXPECT_GT(driver.countPixels(kLineOnGrey), 150);
+    EXPECT_GT(driver.countPixels(kFieldOnGrey), 150);
 }
 
 // Every blue pixel of the traced ellipse lies within 1.5 pixels of the exact
@@ -70,6 +69,135 @@ TEST(EquipotentialClick, ClosedEllipseThroughThePointAtEveryZoom) {
         // The left vertex, where the curve closes, when it is on the surface.
         EXPECT_TRUE(driver.state().ZoomFactor > 0.5 || driver.colourNear(0.5 - a, 0, kBlue));
     }
+}
+
+class Family : public ::testing::Test {
+protected:
+    void openSetPanel(const QString& delta) {
+        driver.choose("Obtener_3");
+        driver.choose("OptionV_1");
+        driver.type("Delta", delta);
+    }
+    // Lines of the set met going up the bisector x = 0.5, one per line.
+    int crossings() const {
+        const int column = driver.pixelOf(0.5, 0).x();
+        int lines = 0;
+        for (int py = driver.pixelOf(0, 0.009 / driver.state().ZoomFactor).y(); py > 0; --py)
+            lines += driver.image().pixel(column, py) == kBlue &&
+                     driver.image().pixel(column, py + 1) != kBlue;
+        return lines;
+    }
+    WindowDriver driver;
+};
+
+// The first line at the first scan height, then one wherever |V| has fallen
+// by the step: the heights of the lines, in metres, at every zoom.
+TEST_F(Family, LinesAtEveryZoom) {
+    const char* const cases[][3] = {
+        {"Amplia_100", "10000", "0.05 0.09 0.16 0.3 0.63"},
+        {"Amplia_100", "3000",
+         "0.05 0.06 0.08 0.1 0.12 0.15 0.18 0.22 0.27 0.33 0.41 0.52 0.68 0.93"},
+        {"Amplia_50", "5000", "0.05 0.07 0.11 0.15 0.21 0.29 0.41 0.61 1.03"},
+        {"Amplia_25", "2500", "0.1 0.14 0.18 0.22 0.26 0.34 0.42 0.54 0.7 0.94 1.34 2.22"},
+        {"Amplia_10", "1000", "0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8 0.9 1.1 1.3 1.6 2 2.6 3.7 6.4"},
+        {"Amplia_100", "1000000", "0.05"}};
+    for (auto [zoom, delta, heights] : cases) {
+        driver.choose(zoom);
+        openSetPanel(delta);
+        driver.choose("AceptaV");
+        const QStringList expected = QString(heights).split(' ');
+        EXPECT_EQ(crossings(), expected.size()) << zoom << " " << delta;
+        for (const QString& s : expected)
+            EXPECT_TRUE(driver.colourNear(0.5, s.toDouble(), kBlue))
+                << zoom << " " << s.toStdString();
+        EXPECT_EQ(driver.text("CajaY"), Shown("0.4"));  // the user's point stays
+        EXPECT_FALSE(driver.window().findChild<QGroupBox*>("CuadroLV")->isHidden());
+        driver.choose("CancelaV");
+        driver.choose("Limpiar");
+    }
+}
+
+TEST_F(Family, StepOfZeroOrTooLargeAndTheProfileView) {
+    openSetPanel("abc");  // reads as 0: a line at every scan position
+    driver.choose("Calcular");
+    EXPECT_EQ(driver.state().PotentialStep, 0);
+    EXPECT_GE(crossings(), 60);  // neighbouring lines merge on screen
+    driver.type("Delta", "1e10");
+    driver.choose("Limpiar");
+    driver.choose("AceptaV");
+    EXPECT_EQ(driver.messages, QStringList{"Datos No Aceptados"});
+    EXPECT_EQ(driver.countPixels(kBlue), 0);
+    driver.choose("CancelaV");
+    driver.choose("Ver_1");
+    openSetPanel("10000");
+    driver.choose("AceptaV");
+    const SharedState& s = driver.state();
+    for (double r : {0.05, 0.09, 0.16, 0.3, 0.63}) EXPECT_TRUE(driver.colourNear(r, 0, kBlue));
+    EXPECT_NEAR(s.ProfileRadius, 0.63, 1e-9);
+    EXPECT_EQ(driver.text("CajaV"),
+              Shown(*Currency::fromDouble(*PotentialAt(0.5, s.ProfileRadius, 1e-6))));
+}
+
+// What the user does while a set is drawn: each action runs at the set's
+// fifth yield to the event loop.
+class DuringASet : public Family {
+protected:
+    void startSetAnd(const std::function<void()>& action, const char* delta = "0") {
+        openSetPanel(delta);
+        int yields = 0;
+        QTimer timer;
+        timer.setInterval(0);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            if (++yields == 5) action();
+        });
+        timer.start();
+        driver.choose("AceptaV");
+    }
+};
+
+TEST_F(DuringASet, ClearAndZoomLetItGoOn) {
+    startSetAnd([this] { driver.choose("Limpiar"); });
+    EXPECT_TRUE(driver.colourNear(0.5, 1.0, kBlue));    // lines after the clear
+    EXPECT_FALSE(driver.colourNear(0.5, 0.05, kBlue));  // but not those before it
+    EXPECT_FALSE(driver.text("CajaV").isEmpty());
+    driver.choose("Limpiar");
+    startSetAnd([this] { driver.choose("Amplia_50"); }, "10000");
+    // The scan keeps its heights; its levels now step by 5000 V.
+    EXPECT_EQ(driver.text("Delta"), "5000");
+    for (double s : {0.16, 0.22, 0.31, 0.44, 0.67}) EXPECT_TRUE(driver.colourNear(0.5, s, kBlue));
+    EXPECT_FALSE(driver.colourNear(0.5, 0.63, kBlue));  // where a step of 10000 V would be
+}
+
+// The read-outs belong to one point: the set stops writing them once the
+// user has evaluated a point meanwhile.
+TEST_F(DuringASet, ReadoutsStayThoseOfAPointEvaluatedMeanwhile) {
+    startSetAnd([this] {
+        driver.choose("CancelaV");
+        driver.calculateAt("0.6", "0.4");
+    });
+    EXPECT_EQ(driver.text("CajaEx") + " " + driver.text("CajaV"), Shown("3429.1482 18685.2312"));
+    EXPECT_TRUE(driver.colourNear(0.5, 1.0, kBlue));  // the set went on drawing
+}
+
+TEST_F(DuringASet, ASecondSetInsideTheFirstThenExit) {
+    startSetAnd([this] { driver.choose("AceptaV"); });
+    EXPECT_TRUE(driver.colourNear(0.5, 1.0, kBlue));
+    startSetAnd([this] { driver.choose("Ver_1"); });  // a view switch ends it
+    EXPECT_EQ(driver.countPixels(kBlue), 0);
+    driver.choose("Ver_0");
+    startSetAnd([this] { driver.choose("Command2"); });
+    EXPECT_FALSE(driver.window().isVisible());
+    EXPECT_FALSE(driver.colourNear(0.5, 0.5, kBlue));  // lines further out never came
+}
+
+// A manual sum started while a set is drawn keeps its own totals.
+TEST_F(DuringASet, ManualSumStartedMeanwhileKeepsItsTotals) {
+    startSetAnd([this] {
+        driver.choose("CancelaV");
+        driver.choose("Manual_1");
+        driver.clickAt(0.25, 0.001);
+    });
+    EXPECT_EQ(driver.text("CajaV"), "3600");
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ TEST(StartUp, TextsInTheUsersLocale) {
     EXPECT_EQ(driver.text("CajaY"), Shown("0.4"));
     EXPECT_EQ(driver.text("Delta"), "10000");
     EXPECT_EQ(std::pair(driver.state().PointX, driver.state().PointY), std::pair(0.6, 0.4));
-    EXPECT_EQ(driver.pixelAt(0.5, 0.5), qRgb(200, 200, 200));
-    EXPECT_EQ(driver.pixelAt(0.1, 0.003), qRgb(180, 180, 180));
+    EXPECT_EQ(driver.pixelAt(0.5, 0.5), kBackground);
+    EXPECT_EQ(driver.pixelAt(0.1, 0.003), kBarGrey);
     driver.choose("Calcular");  // the start point, five point charges
     EXPECT_EQ(driver.text("CajaV"), Shown("18742.4103"));
 }
@@ -89,7 +89,7 @@ TEST(Keyboard, WholeTaskWithoutTheMouse) {
     driver.choose("OptionV_1");
     driver.box("Delta")->setFocus();
     driver.press(Qt::Key_Return);
-    EXPECT_EQ(driver.pixelAt(0.5, 0.05), qRgb(50, 50, 250));
+    EXPECT_EQ(driver.pixelAt(0.5, 0.05), kBlue);
     driver.press(Qt::Key_Escape);
     EXPECT_TRUE(driver.window().findChild<QGroupBox*>("CuadroLV")->isHidden());
     EXPECT_TRUE(driver.selected("Obtener_1"));
@@ -153,12 +153,12 @@ TEST(Views, ZoomAndViewSwitch) {
     EXPECT_EQ(Caption(driver, "Label2") + Caption(driver, "Label6") + Caption(driver, "xxx"),
               "EzZZ(m)");
     EXPECT_FALSE(driver.text("CajaEx").isEmpty());  // the profile frame resets nothing
-    EXPECT_EQ(driver.pixelAt(0.01, 0), qRgb(200, 50, 50));
+    EXPECT_EQ(driver.pixelAt(0.01, 0), kChargeRed);
     driver.choose("Ver_0");
     EXPECT_EQ(Caption(driver, "Label2") + Caption(driver, "Label6") + Caption(driver, "xxx"),
               "ExXX(m)");
     EXPECT_TRUE(driver.text("CajaEx").isEmpty());
-    EXPECT_EQ(driver.pixelAt(0.5, 0.003), qRgb(200, 50, 50));  // the integral's red bar
+    EXPECT_EQ(driver.pixelAt(0.5, 0.003), kChargeRed);  // the integral's red bar
     EXPECT_EQ(driver.state().ElementCount, 10);
 }
 

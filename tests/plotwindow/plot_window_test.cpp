@@ -32,17 +32,22 @@ protected:
         return counts;
     }
     // Saves with "Guardar..." (or the keys given), answering the file dialog
-    // with the name in the folder typed as a user does.
+    // with the name in the test's folder.
     QString saveAs(const QString& name, int key = 0) {
         const QString path = folder.filePath(name);
-        QTimer::singleShot(50, [path] {
+        // Polls until the dialog has gone, since it may take a while to open.
+        // The name is put in whole: typed, the dialog's completer would offer
+        // its own names for Enter to take.
+        QTimer answer;
+        answer.setInterval(20);
+        QObject::connect(&answer, &QTimer::timeout, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            ASSERT_TRUE(dialog);
+            if (!dialog || !dialog->isVisible()) return;
             auto* box = dialog->findChild<QLineEdit*>("fileNameEdit");
-            box->selectAll();
-            QTest::keyClicks(box, path);
+            box->setText(path);
             QTest::keyClick(box, Qt::Key_Return);
         });
+        answer.start();
         QApplication::setActiveWindow(key ? static_cast<QWidget*>(&driver.window()) : plots);
         if (key)
             driver.press(key, Qt::ControlModifier);

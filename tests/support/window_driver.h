@@ -53,6 +53,13 @@ private:
     QTimer dismisser_;
 };
 
+// Colours on the surface: its background, the segment's grey and red, the
+// equipotentials' blue, and the cyan of the field and the magenta of one
+// element's field as the XOR pen shows them on the background.
+const QRgb kBackground = qRgb(200, 200, 200), kBarGrey = qRgb(180, 180, 180);
+const QRgb kChargeRed = qRgb(200, 50, 50), kBlue = qRgb(50, 50, 250);
+const QRgb kFieldOnGrey = qRgb(250, 50, 50), kElementFieldOnGrey = qRgb(50, 172, 50);
+
 // A number as the window shows it: the locale's decimal separator for the point.
 QString Shown(const QString& number);
 QString Shown(Currency value);
