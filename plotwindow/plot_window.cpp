@@ -10,6 +10,7 @@
 #include <QStackedWidget>
 #include <QSvgGenerator>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "plots/csv.h"
@@ -62,9 +63,13 @@ PlotWindow::PlotWindow(QWidget* parent)
     layout->addWidget(saveButton, 0, Qt::AlignRight);
 }
 
+// A click writes both coordinates of the point, one after the other: the
+// plots are redrawn once, when the event loop is back, like a repaint.
 void PlotWindow::follow(const PlotInputs& inputs) {
     inputs_ = inputs;
-    if (isVisible()) refresh();
+    if (!isVisible() || refreshPending_) return;
+    refreshPending_ = true;
+    QTimer::singleShot(0, this, &PlotWindow::refresh);
 }
 
 void PlotWindow::showEvent(QShowEvent* event) {
@@ -73,6 +78,7 @@ void PlotWindow::showEvent(QShowEvent* event) {
 }
 
 void PlotWindow::refresh() {
+    refreshPending_ = false;
     const bool negative = inputs_.lambda < 0;
     bisector_ = BisectorSamples(inputs_.lambda, inputs_.elementCount);
     FillBisectorFieldChart(*fieldChart_, bisector_, inputs_.elementCount, negative);

@@ -45,6 +45,7 @@ private:
     void refuse(const QString& text);
 
     PlotInputs inputs_{1e-6, 5, 0.6, 0.4};
+    bool refreshPending_ = false;
     std::vector<BisectorSample> bisector_;
     std::optional<std::vector<ConvergenceSample>> convergence_;
     QTabWidget* tabs_;

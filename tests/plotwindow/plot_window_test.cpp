@@ -24,7 +24,11 @@ protected:
         driver.press(Qt::Key_G, Qt::ControlModifier);  // Herramientas > Gráficas...
         plots = driver.window().findChild<PlotWindow*>("Graficas");
     }
-    QChart* chart(const char* name) const { return plots->findChild<QChartView*>(name)->chart(); }
+    // The chart as the user sees it once the window has redrawn.
+    QChart* chart(const char* name) const {
+        QApplication::processEvents();
+        return plots->findChild<QChartView*>(name)->chart();
+    }
     QList<qsizetype> pointCounts(const char* name) const {
         QList<qsizetype> counts;
         for (QAbstractSeries* s : chart(name)->series())
@@ -76,6 +80,7 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
         chart("Campo en la mediatriz")->axes(Qt::Vertical)[0]->titleText().contains("magnitudes"));
     EXPECT_EQ(chart("Campo en la mediatriz")->series()[1]->name(), "20 cargas puntuales");
     driver.calculateAt("0,5", "0");  // refused by the window, but the point moved: no value
+    QApplication::processEvents();
     EXPECT_EQ(plots->findChild<QStackedWidget*>("Convergencia")->currentIndex(), 1);
     EXPECT_TRUE(plots->findChild<QLabel*>("SinValor")->text().contains("no tiene un valor finito"));
     driver.choose("Ver_1");  // the profile view's point lies at x = 0.5, its distance from the axis
