@@ -1,9 +1,11 @@
 #include "app/command_line.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "field/number_text.h"
@@ -35,9 +37,11 @@ int Refuse(const QString& line) {
 }
 
 std::string_view ChosenPlatform(int argc, char** argv) {
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
-            return argv[i + 1];
+    const std::span<char*> arguments(argv, argc);
+    const auto chosen = std::adjacent_find(arguments.begin(), arguments.end(), [](char* a, char*) {
+        return std::strcmp(a, "-platform") == 0 || std::strcmp(a, "--platform") == 0;
+    });
+    if (chosen != arguments.end()) return chosen[1];
     const char* variable = std::getenv("QT_QPA_PLATFORM");
     return variable ? variable : "";
 }
@@ -98,9 +102,9 @@ int RunWithoutWindow(const QCommandLineParser& parser) {
 }
 
 bool AsksOnlyForText(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (kTextOnly.contains(QString(argv[i]).section('=', 0, 0))) return true;
-    return false;
+    return std::any_of(argv + 1, argv + argc, [](const char* argument) {
+        return kTextOnly.contains(QString(argument).section('=', 0, 0));
+    });
 }
 
 bool DisplayAvailable(int argc, char** argv) {

@@ -107,12 +107,14 @@ void PlotWindow::Guardar_Click() {
     if (dialog.exec() == QDialog::Accepted) save(dialog.selectedFiles().value(0));
 }
 
-bool PlotWindow::save(const QString& path) {
+void PlotWindow::save(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == "csv") return saveCsv(path);
-    if (suffix == "png" || suffix == "svg") return saveImage(path, suffix == "svg");
-    refuse("Elija un archivo .png, .svg o .csv.");
-    return false;
+    if (suffix == "csv")
+        saveCsv(path);
+    else if (suffix == "png" || suffix == "svg")
+        saveImage(path, suffix == "svg");
+    else
+        refuse("Elija un archivo .png, .svg o .csv.");
 }
 
 bool PlotWindow::saveImage(const QString& path, bool svg) {

@@ -31,8 +31,8 @@ public:
 
     void follow(const PlotInputs& inputs);
     // Saves the visible tab as PNG or SVG, or its data as CSV, by the file's
-    // extension; says so in a message and returns false when it cannot.
-    bool save(const QString& path);
+    // extension; says so in a message when it cannot.
+    void save(const QString& path);
 
 protected:
     void showEvent(QShowEvent* event) override;

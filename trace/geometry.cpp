@@ -16,7 +16,6 @@ std::vector<WorldPoint> EquipotentialEllipse(double x, double y, double zoomFact
     const double p = (a - kHalfLength) * (1 + e);
     const double step = 0.01 / zoomFactor;
     std::vector<WorldPoint> points;
-    points.reserve(static_cast<std::size_t>(kFullTurn / step) + 2);
     for (double t = 0; t <= kFullTurn; t += step) {
         const double rho = p / (1 + e * std::cos(t));
         points.push_back({-rho * std::cos(t), rho * std::sin(t)});

@@ -30,8 +30,10 @@ void DrawFieldArrow(DrawingSurface& surface, const ArrowPlacement& at, Currency 
         w = std::sin(theta);
     }
     const double g = fx < 0 ? -1 : 1;
-    const double backX = tipX - 2 * h * g * u, backY = tipY - 2 * h * g * w;
-    surface.drawSegment(backX + h * w, backY - h * u, tipX, tipY, colour);
-    surface.drawSegment(backX - h * w, backY + h * u, tipX, tipY, colour);
+    const double ux = g * u, uy = g * w;  // the unit vector of the field
+    // The barbs end 2h behind the tip and h to either side of the shaft's line.
+    const double backX = tipX - 2 * h * ux, backY = tipY - 2 * h * uy;
+    surface.drawSegment(backX + h * uy, backY - h * ux, tipX, tipY, colour);
+    surface.drawSegment(backX - h * uy, backY + h * ux, tipX, tipY, colour);
     surface.setPen(DrawingSurface::Pen::Copy);
 }

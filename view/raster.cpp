@@ -18,12 +18,11 @@ struct Segment {
 };
 
 // Liang–Barsky clipping to [lo, hiX] × [lo, hiY]; false when nothing is left.
-// The parameter runs from the end nearer the box, which keeps the clipped
-// points exact when the other end lies astronomically far away.
+// The parameter runs from the end nearer the image (which lies near the
+// origin), which keeps the clipped points exact when the other end lies
+// astronomically far away.
 bool clip(Segment& s, double lo, double hiX, double hiY) {
-    const double midX = (lo + hiX) / 2, midY = (lo + hiY) / 2;
-    const bool swapped = std::abs(s.x1 - midX) + std::abs(s.y1 - midY) <
-                         std::abs(s.x0 - midX) + std::abs(s.y0 - midY);
+    const bool swapped = std::abs(s.x1) + std::abs(s.y1) < std::abs(s.x0) + std::abs(s.y0);
     if (swapped) s = {s.x1, s.y1, s.x0, s.y0};
     const double dx = s.x1 - s.x0;
     const double dy = s.y1 - s.y0;

@@ -42,8 +42,11 @@ TEST(Click, EvaluatesTheShownPointAndADoubleClickKeepsTheArrow) {
     driver.choose("Limpiar");
     driver.doubleClickAt(0.6, 0.4);
     const SharedState& s = driver.state();
-    EXPECT_TRUE(driver.colourNear(s.PointX + 3e-6 * s.FieldEx.toDouble(),
-                                  s.PointY + 3e-6 * s.FieldEy.toDouble(), kFieldOnGrey));
+    const QPointF shaft(s.PointX + 3e-6 * s.FieldEx.toDouble(),
+                        s.PointY + 3e-6 * s.FieldEy.toDouble());
+    EXPECT_TRUE(driver.colourNear(shaft.x(), shaft.y(), kFieldOnGrey));
+    driver.clickAt(0.2, 0.7);  // the arrows of earlier points stay
+    EXPECT_TRUE(driver.colourNear(shaft.x(), shaft.y(), kFieldOnGrey));
 }
 
 TEST(Click, OnTheSegmentBandInAutomaticModeChangesNothing) {

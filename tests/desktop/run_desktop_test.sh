@@ -6,7 +6,8 @@
 set -euo pipefail
 tervik="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
-export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+unset QT_QPA_PLATFORM  # as on a desktop: Qt finds the X server through DISPLAY
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 export LC_ALL=es_ES.UTF-8
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash -c '

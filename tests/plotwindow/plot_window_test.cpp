@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLogValueAxis>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -28,6 +29,9 @@ protected:
     QChart* chart(const char* name) const {
         QApplication::processEvents();
         return plots->findChild<QChartView*>(name)->chart();
+    }
+    QLogValueAxis* verticalAxis(const char* name) const {
+        return static_cast<QLogValueAxis*>(chart(name)->axes(Qt::Vertical)[0]);
     }
     QList<qsizetype> pointCounts(const char* name) const {
         QList<qsizetype> counts;
@@ -68,6 +72,9 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
     ASSERT_TRUE(plots && plots->isVisible());
     EXPECT_EQ(plots->windowTitle(), QString::fromUtf8("Gráficas"));
     EXPECT_EQ(pointCounts("Campo en la mediatriz"), QList<qsizetype>({241, 241, 241, 241}));
+    // |E| spans eleven decades: every second one is labelled; V spans six.
+    EXPECT_EQ(verticalAxis("Campo en la mediatriz")->base(), 100);
+    EXPECT_EQ(verticalAxis("Potencial en la mediatriz")->base(), 10);
     EXPECT_EQ(pointCounts("Potencial en la mediatriz"), QList<qsizetype>({241, 241, 241}));
     EXPECT_EQ(pointCounts("Error de las cargas puntuales"), QList<qsizetype>({200, 200, 8}));
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.6; 0.4)")));
