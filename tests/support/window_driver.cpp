@@ -63,7 +63,7 @@ void WindowDriver::type(const QString& boxName, const QString& text) {
 void WindowDriver::setDensity(const QString& density) {
     auto* combo = window_->findChild<QComboBox*>("Combo1");
     const int target = combo->findText(density);
-    while (combo->currentIndex() != target) {
+    for (int key = 0; key < combo->count() && combo->currentIndex() != target; ++key) {
         combo->setFocus();  // each choice sends the focus on to "Calcular"
         QTest::keyClick(combo, combo->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
     }
