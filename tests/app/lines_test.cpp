@@ -32,12 +32,15 @@ TEST(FieldLineClick, VerticalAboveTheMiddleAndGoneWhenTracedAgain) {
     }
 }
 
-// From a point typed far outside the window the line still comes in to the segment.
+// From a point typed far outside the window the line still comes in to the
+// segment; lines are traced from the exact model, without element arrows.
 TEST(FieldLineClick, FromADistantTypedPoint) {
     WindowDriver driver;
+    driver.choose("Ver1");
     driver.choose("Obtener_2");
     driver.calculateAt("150", "150");
     EXPECT_GT(driver.countPixels(kFieldOnGrey), 150);
+    EXPECT_FALSE(driver.selected("Ver1"));
 }
 
 // Every blue pixel of the traced ellipse lies within 1.5 pixels of the exact

@@ -75,6 +75,8 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
     // |E| spans eleven decades: every second one is labelled; V spans six.
     EXPECT_EQ(verticalAxis("Campo en la mediatriz")->base(), 100);
     EXPECT_EQ(verticalAxis("Potencial en la mediatriz")->base(), 10);
+    EXPECT_NEAR(verticalAxis("Potencial en la mediatriz")->min(), 10, 1e-9);  // whole decades
+    EXPECT_NEAR(verticalAxis("Potencial en la mediatriz")->max(), 1e7, 1e-3);
     EXPECT_EQ(pointCounts("Potencial en la mediatriz"), QList<qsizetype>({241, 241, 241}));
     EXPECT_EQ(pointCounts("Error de las cargas puntuales"), QList<qsizetype>({200, 200, 8}));
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.6; 0.4)")));
