@@ -88,8 +88,8 @@ int RunWithoutWindow(const QCommandLineParser& parser) {
     const double lambda = Val(parser.value("lambda").toStdString()) * 1e-6;
     std::string csv;
     if (plot == "bisector") {
-        csv = BisectorCsv(BisectorSamples(lambda, parser.value("model").toInt()),
-                          parser.value("model").toInt());
+        const int n = parser.value("model").toInt();
+        csv = BisectorCsv(BisectorSamples(lambda, n), n);
     } else {
         const auto samples = ConvergenceSamples(point->first, point->second, lambda);
         if (!samples)

@@ -73,6 +73,7 @@ private:
 
     // Lines (tracing.cpp).
     void TraceFieldLineFront();
+    void DrawEquipotential(bool front, double x, double y);
     void TraceEquipotentialFront(double x, double y);
     void TraceEquipotentialProfile();
     void DrawEquipotentialSet(bool front);

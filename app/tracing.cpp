@@ -53,42 +53,46 @@ void MainWindow::TraceFieldLineFront() {
     surface.setPen(DrawingSurface::Pen::Copy);
 }
 
-// The ellipse with foci at the segment's ends through (x, y), and its potential.
-void MainWindow::TraceEquipotentialFront(double x, double y) {
+// The curve alone, with the copy pen: in the front view the ellipse with foci
+// at the segment's ends through (x, y); in the profile view the circle of
+// radius y around the axis.
+void MainWindow::DrawEquipotential(bool front, double x, double y) {
     ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);
+    if (front)
+        DrawPolyline(*ui_.CajaDib, EquipotentialEllipse(x, y, state_.ZoomFactor),
+                     state_.ColorEquipotential);
+    else
+        ui_.CajaDib->drawCircle(0, 0, y, state_.ColorEquipotential);
+}
+
+// The ellipse through (x, y), and its potential.
+void MainWindow::TraceEquipotentialFront(double x, double y) {
     if (!StoreField(x, y)) return;
     ui_.CajaV->setText(CurrencyText(state_.Potential));
-    DrawPolyline(*ui_.CajaDib, EquipotentialEllipse(x, y, state_.ZoomFactor),
-                 state_.ColorEquipotential);
+    DrawEquipotential(true, x, y);
 }
 
 // The circle around the axis at the distance ProfileRadius, and its potential.
 void MainWindow::TraceEquipotentialProfile() {
-    ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);
     const auto potential = PotentialAt(0.5, state_.ProfileRadius, state_.Lambda);
     const auto stored = potential ? Currency::fromDouble(*potential) : std::nullopt;
     if (!stored) return;
     state_.Potential = *stored;
     ui_.CajaV->setText(CurrencyText(state_.Potential));
-    ui_.CajaDib->drawCircle(0, 0, state_.ProfileRadius, state_.ColorEquipotential);
+    DrawEquipotential(false, 0, state_.ProfileRadius);
 }
 
 // One line of a set through (0.5, s). While the read-outs are the set's, the
 // line shows its potential like a single line; once the user has evaluated a
 // point meanwhile, it is only drawn, so the read-outs stay that point's.
 void MainWindow::TraceLineOfSet(bool front, double s, bool showValue) {
-    if (showValue && front) {
+    if (!showValue) {
+        DrawEquipotential(front, 0.5, s);
+    } else if (front) {
         TraceEquipotentialFront(0.5, s);
-    } else if (showValue) {
+    } else {
         state_.ProfileRadius = s;
         TraceEquipotentialProfile();
-    } else {
-        ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);
-        if (front)
-            DrawPolyline(*ui_.CajaDib, EquipotentialEllipse(0.5, s, state_.ZoomFactor),
-                         state_.ColorEquipotential);
-        else
-            ui_.CajaDib->drawCircle(0, 0, s, state_.ColorEquipotential);
     }
 }
 
