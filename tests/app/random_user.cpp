@@ -4,33 +4,28 @@
 // failure prints its seed and event; the same seed replays the same run.
 
 #include <QApplication>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTimer>
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
 #include <random>
 
 #include "field/number_text.h"
 #include "tests/support/window_driver.h"
-#include "view/drawing_surface.h"
 
 namespace {
 
-const QStringList kOptions =
-    QString(
-        "Obtener_1 Obtener_2 Obtener_3 Amplia_100 Amplia_50 Amplia_25 Amplia_10 Manual_0 Manual_1 "
-        "Discretiza_0 Discretiza_5 Discretiza_10 Discretiza_20 Discretiza_50 Ver_0 Ver_1 OptionV_0 "
-        "OptionV_1 Ver1 Calcular AceptaV CancelaV Limpiar Copiar")
-        .split(' ');
-const QStringList kTexts =
-    QString(
-        "0.6|0,4||-|1e300|-1e999|abc|0|1|0.3|1,000.5| 1 2 |nan|1e-400|0.0001|1.00001|999999999999|"
-        "12,5|-7|ñ€✓|2147483648")
-        .split('|');
+const QStringList kOptions = QString(
+                                 "Obtener_1 Obtener_2 Obtener_3 Amplia_100 Amplia_50 Amplia_25 "
+                                 "Amplia_10 Manual_0 Manual_1 Discretiza_0 Discretiza_5 "
+                                 "Discretiza_10 Discretiza_20 Discretiza_50 Ver_0 Ver_1 OptionV_0 "
+                                 "OptionV_1 Ver1 Calcular AceptaV CancelaV Limpiar Copiar")
+                                 .split(' ');
+const QStringList kTexts = QString(
+                               "0.6|0,4||-|1e300|-1e999|abc|0|1|0.3|1,000.5| 1 2 |nan|1e-400|"
+                               "0.0001|1.00001|999999999999|12,5|-7|ñ€✓|2147483648")
+                               .split('|');
 
 class RandomUser {
 public:
@@ -48,25 +43,33 @@ private:
     const QString& pick(const QStringList& list) {
         return list[qsizetype(uniform(0, double(list.size())))];
     }
+    bool visible(QWidget* control) { return control->isVisibleTo(&driver_.window()); }
 
     // One user event, then the checks.
     void act(int depth) {
         const double dice = uniform(0, 8);
         if (dice < 3) {
             const QPointF p = somewhere(uniform(0, 1) < 0.3);
-            note("%s at %g, %g", dice < 1 ? "double-click" : "click", p.x(), p.y());
+            last_ = QString("%1 at %2, %3")
+                        .arg(dice < 1 ? "double-click" : "click")
+                        .arg(p.x())
+                        .arg(p.y());
             dice < 1 ? driver_.doubleClickAt(p.x(), p.y()) : driver_.clickAt(p.x(), p.y());
         } else if (dice < 4) {
             const QPointF p = somewhere(uniform(0, 1) < 0.3);
-            note("pointer at %g, %g", p.x(), p.y());
+            last_ = QString("pointer at %1, %2").arg(p.x()).arg(p.y());
             driver_.pointAt(p.x(), p.y());
         } else if (dice < 5) {
-            type();
+            const QString box = pick({"CajaX", "CajaY", "Delta"});
+            QString text =
+                uniform(0, 1) < 0.5 ? pick(kTexts) : QString::number(uniform(-2, 3), 'g', 7);
+            if (uniform(0, 1) < 0.1) text.replace('.', ',');
+            last_ = QString("type '%1' into %2").arg(text, box);
+            if (visible(driver_.box(box))) driver_.type(box, text);
         } else if (dice < 6) {
             const QString density = pick({"-10", "-5", "-1", "1", "5", "10"});
-            note("density %s", qPrintable(density));
-            if (driver_.button("Obtener_1")->isVisibleTo(&driver_.window()))
-                driver_.setDensity(density);
+            last_ = "density " + density;
+            if (visible(driver_.button("Obtener_1"))) driver_.setDensity(density);
         } else {
             choose(pick(kOptions), depth);
         }
@@ -79,18 +82,11 @@ private:
         return onTheSegment ? QPointF(uniform(-0.01, 1.01), uniform(-band, band))
                             : QPointF(w.left + uniform(0, w.width), w.top - uniform(0, w.height));
     }
-    void type() {
-        const QString box = pick({"CajaX", "CajaY", "Delta"});
-        QString text = uniform(0, 1) < 0.5 ? pick(kTexts) : QString::number(uniform(-2, 3), 'g', 7);
-        if (uniform(0, 1) < 0.1) text.replace('.', ',');
-        note("type '%s' into %s", qPrintable(text), qPrintable(box));
-        if (driver_.box(box)->isVisibleTo(&driver_.window())) driver_.type(box, text);
-    }
     // While a set of lines is being drawn, more events arrive between its yields.
     void choose(const QString& option, int depth) {
         QAbstractButton* button = driver_.button(option);
-        note("choose %s", qPrintable(option));
-        if (!button->isVisibleTo(&driver_.window()) || !button->isEnabled()) return;
+        last_ = "choose " + option;
+        if (!visible(button) || !button->isEnabled()) return;
         QTimer interrupter;
         interrupter.setInterval(0);
         int yields = 0;
@@ -101,17 +97,14 @@ private:
         driver_.choose(option);
     }
 
-    void note(const char* format, ...) __attribute__((format(printf, 2, 3))) {
-        va_list args;
-        va_start(args, format);
-        std::vsnprintf(last_, sizeof last_, format, args);
-        va_end(args);
-    }
-    void expect(bool condition, const QString& what) {
+    void expect(bool condition, const char* what) {
         if (condition || !ok_) return;
         ok_ = false;
         std::fprintf(stderr, "FAILED at event %ld (seed %llu) after \"%s\": %s\n", event_, seed_,
-                     last_, qPrintable(what));
+                     qPrintable(last_), what);
+    }
+    bool matches(const char* box, const QRegularExpression& pattern) {
+        return driver_.text(box).isEmpty() || pattern.match(driver_.text(box)).hasMatch();
     }
 
     void check() {
@@ -121,14 +114,10 @@ private:
             expect(std::isfinite(v), "a state value is not finite");
         expect(QList<int>{5, 10, 20, 50}.contains(s.ElementCount), "ElementCount");
         expect(QList<double>{-10, -5, -1, 1, 5, 10}.contains(std::round(s.Lambda * 1e6)), "Lambda");
-        static const QRegularExpression currency("^-?\\d+([.,]\\d{1,4})?$");
-        static const QRegularExpression coordinate("^-?\\d+[.,]\\d{0,4}$");
-        for (const char* box : {"CajaEx", "CajaEy", "CajaV"})
-            expect(driver_.text(box).isEmpty() || currency.match(driver_.text(box)).hasMatch(),
-                   box);
-        for (const char* box : {"MoveX", "MoveY"})
-            expect(driver_.text(box).isEmpty() || coordinate.match(driver_.text(box)).hasMatch(),
-                   box);
+        const QRegularExpression currency("^-?\\d+([.,]\\d{1,4})?$");
+        const QRegularExpression coordinate("^-?\\d+[.,]\\d{0,4}$");
+        for (const char* box : {"CajaEx", "CajaEy", "CajaV"}) expect(matches(box, currency), box);
+        for (const char* box : {"MoveX", "MoveY"}) expect(matches(box, coordinate), box);
         expect(s.PointX == Val(CommasToPoints(driver_.text("CajaX").toStdString())), "CajaX");
         expect(s.PointY == Val(CommasToPoints(driver_.text("CajaY").toStdString())), "CajaY");
         const bool front = s.FrontView;
@@ -148,7 +137,7 @@ private:
         Currency ex, ey, v;  // a manual sum is the sum of its elements
         for (int i = 1; i <= s.ElementCount; ++i) {
             if (s.ElementTaken[i] != 1) continue;
-            ex = *ex.plus(s.ElementEx[i]), ey = *ey.plus(s.ElementEy[i]),
+            ex = *ex.plus(s.ElementEx[i]), ey = *ey.plus(s.ElementEy[i]);
             v = *v.plus(s.ElementV[i]);
         }
         expect(ex == s.FieldEx && ey == s.FieldEy && v == s.Potential, "manual totals");
@@ -159,7 +148,7 @@ private:
     long event_ = 0;
     std::mt19937_64 random_;
     bool ok_ = true;
-    char last_[256] = "start-up";
+    QString last_ = "start-up";
     WindowDriver driver_;
 };
 

@@ -6,30 +6,17 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QWheelEvent>
 
 #include "tests/support/window_driver.h"
-#include "view/drawing_surface.h"
 
 namespace {
 
 QString Caption(WindowDriver& driver, const char* label) {
     return driver.window().findChild<QLabel*>(label)->text();
-}
-
-// In the user's locale (the suite runs in a point and in a comma locale);
-// the desktop test checks the title the window manager shows.
-TEST(StartUp, TextsInTheUsersLocale) {
-    WindowDriver driver;
-    EXPECT_EQ(driver.text("CajaX"), Shown("0.6"));
-    EXPECT_EQ(driver.text("CajaY"), Shown("0.4"));
-    EXPECT_EQ(driver.text("Delta"), "10000");
-    EXPECT_EQ(std::pair(driver.state().PointX, driver.state().PointY), std::pair(0.6, 0.4));
-    EXPECT_EQ(driver.pixelAt(0.5, 0.5), kBackground);
-    EXPECT_EQ(driver.pixelAt(0.1, 0.003), kBarGrey);
-    driver.choose("Calcular");  // the start point, five point charges
-    EXPECT_EQ(driver.text("CajaV"), Shown("18742.4103"));
 }
 
 // Nothing inside a frame touches its border or overlaps its neighbours.
@@ -74,17 +61,23 @@ TEST(Density, WheelOnlyWithTheFocusAndTypingIgnored) {
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "Calcular");
 }
 
-// A whole task without the mouse: type a point, Enter, a family, Escape, quit.
-TEST(Keyboard, WholeTaskWithoutTheMouse) {
+// A whole task without the mouse: type a point, Enter, copy, clear, a
+// family, Escape; then the operation modes, the about box, and quit.
+TEST(Commands, WholeTaskWithoutTheMouse) {
     WindowDriver driver;
-    QApplication::setActiveWindow(&driver.window());
+    const QImage frame = driver.image().copy();
     driver.type("CajaX", "0,3");
     driver.press(Qt::Key_Tab);
     driver.type("CajaY", "0.5");
     driver.press(Qt::Key_Return);
     EXPECT_EQ(driver.text("CajaV"), Shown(PointChargeSum(5, 0.3, 0.5, 1e-6)->V));
+    driver.choose("Copiar");
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              driver.image());
     driver.press(Qt::Key_L, Qt::AltModifier);
+    EXPECT_EQ(driver.image(), frame);
     EXPECT_TRUE(driver.text("CajaV").isEmpty());
+    EXPECT_EQ(driver.state().ElementTaken[1], 0);
     driver.choose("Obtener_3");
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "OptionV_0");  // the panel's first
     driver.choose("OptionV_1");
@@ -98,32 +91,20 @@ TEST(Keyboard, WholeTaskWithoutTheMouse) {
         driver.type(readout, "7");
         EXPECT_NE(driver.text(readout), "7") << readout;
     }
-    driver.press(Qt::Key_S, Qt::AltModifier);
-    EXPECT_FALSE(driver.window().isVisible());
-}
-
-TEST(Commands, ClearCopyOperationModeAndAbout) {
-    WindowDriver driver;
-    const QImage frame = driver.image().copy();
-    driver.choose("Calcular");
-    driver.choose("Copiar");
-    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
-              driver.image());
-    driver.choose("Limpiar");
-    EXPECT_EQ(driver.image(), frame);
-    EXPECT_TRUE(driver.text("CajaV").isEmpty());
-    EXPECT_EQ(driver.state().ElementTaken[1], 0);
-
     driver.choose("Discretiza_0");
     driver.choose("Manual_1");  // both operation modes work on point charges
     EXPECT_TRUE(driver.selected("Discretiza_5"));
     driver.choose("Discretiza_20");
     driver.choose("Manual_0");
     EXPECT_EQ(driver.state().ElementCount, 20);
-
-    driver.window().findChild<QAction*>("menu_acerca")->trigger();
+    QMenuBar* bar = driver.window().menuBar();
+    QAction* help = bar->actions().last();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help).center());
+    QTest::mouseClick(help->menu(), Qt::LeftButton, {},
+                      help->menu()->actionGeometry(help->menu()->actions()[0]).center());
     EXPECT_EQ(driver.messages.value(0).split("\r\n").size(), 9);  // the about box
-    driver.window().findChild<QAction*>("menu_salir")->trigger();
+    QApplication::setActiveWindow(&driver.window());
+    driver.press(Qt::Key_S, Qt::AltModifier);
     EXPECT_FALSE(driver.window().isVisible());
 }
 
@@ -147,10 +128,7 @@ TEST(Views, ZoomAndViewSwitch) {
     }
     driver.choose("Calcular");
     driver.choose("Ver_1");
-    EXPECT_TRUE(driver.selected("Discretiza_0"));
-    EXPECT_FALSE(driver.button("Discretiza_5")->isEnabled());
-    EXPECT_FALSE(driver.button("Manual_1")->isEnabled());
-    EXPECT_FALSE(driver.button("Ver1")->isEnabled());
+    EXPECT_FALSE(driver.button("Manual_1")->isEnabled() || driver.button("Ver1")->isEnabled());
     EXPECT_EQ(Caption(driver, "Label2") + Caption(driver, "Label6") + Caption(driver, "xxx"),
               "EzZZ(m)");
     EXPECT_FALSE(driver.text("CajaEx").isEmpty());  // the profile frame resets nothing

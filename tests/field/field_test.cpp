@@ -116,19 +116,4 @@ TEST(Field, ResultsKeepTheirDigitsNearTheAxis) {
     }
 }
 
-TEST(Field, PointChargesApproachTheIntegral) {
-    const auto exact = *ComputeField(0.6, 0.4, kLambda);
-    double previous = 1e9;
-    for (int n : {5, 10, 20, 50}) {
-        const auto sum = *PointChargeSum(n, 0.6, 0.4, kLambda);
-        const double error = std::fabs(sum.Ey.toDouble() - exact.Ey.toDouble());
-        EXPECT_LT(error, previous) << n;
-        previous = error;
-    }
-    EXPECT_LT(previous, 1e-4 * exact.Ey.toDouble());
-    // Element 2 of 5 at (0.6, 0.4): s = 0.25, every part exact.
-    const auto e = *ElementContribution(2, 5, 0.6, 0.4, kLambda);
-    EXPECT_EQ(Text(e.Ex) + " " + Text(e.Ey) + " " + Text(e.V), "4320 5760 3600");
-}
-
 }  // namespace

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
-#include <sstream>
 
-#include "plots/csv.h"
+#include "plots/bisector.h"
+#include "plots/convergence.h"
 
 namespace {
 
@@ -46,25 +45,6 @@ TEST(Convergence, MidpointRuleFallsAsOneOverNSquared) {
     EXPECT_NEAR(slopes.potential, -2, 0.02);
     EXPECT_FALSE(ConvergenceSamples(0.5, 0, kLambda));  // on the segment
     EXPECT_FALSE(ConvergenceSamples(1, 0, kLambda));    // at its end
-}
-
-// Spreadsheets read a point as the decimal separator, whatever the locale.
-TEST(Csv, HeaderRowsAndTenSignificantDigits) {
-    std::setlocale(LC_ALL, "");
-    std::istringstream bisector(BisectorCsv(BisectorSamples(kLambda, 20), 20));
-    std::string line;
-    std::getline(bisector, line);
-    EXPECT_EQ(line.substr(0, 31), "s (m),|E| exacto (V/m),|E| carg");
-    EXPECT_NE(line.find("N=20 (V/m)"), std::string::npos);
-    std::getline(bisector, line);
-    EXPECT_EQ(line.substr(0, 15), "0.001,17999964,");
-    int rows = 1;
-    while (std::getline(bisector, line)) ++rows;
-    EXPECT_EQ(rows, 241);
-    const std::string convergence = ConvergenceCsv(*ConvergenceSamples(0.6, 0.4, kLambda));
-    EXPECT_EQ(convergence.substr(0, convergence.find('\n', 40) + 1),
-              "N,error relativo |E|,error relativo V\n1,0.5515688819,0.1682063751\n");
-    std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <cmath>
 
 #include "field/number_text.h"
-#include "view/drawing_surface.h"
 
 WindowDriver::WindowDriver() : window_(std::make_unique<MainWindow>()) {
     window_->show();
@@ -25,18 +24,6 @@ WindowDriver::WindowDriver() : window_(std::make_unique<MainWindow>()) {
     });
     dismisser_.start();
 }
-
-DrawingSurface& WindowDriver::surface() const {
-    return *window_->findChild<DrawingSurface*>("CajaDib");
-}
-
-const QImage& WindowDriver::image() const { return surface().image(); }
-
-QAbstractButton* WindowDriver::button(const QString& name) const {
-    return window_->findChild<QAbstractButton*>(name);
-}
-
-bool WindowDriver::selected(const QString& name) const { return button(name)->isChecked(); }
 
 void WindowDriver::choose(const QString& name) {
     QAbstractButton* target = button(name);

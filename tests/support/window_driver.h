@@ -1,14 +1,13 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QImage>
 #include <QLineEdit>
 #include <QTimer>
 #include <memory>
 
 #include "app/main_window.h"
-
-class QAbstractButton;
-class DrawingSurface;
+#include "view/drawing_surface.h"
 
 // Drives the real main window offscreen with real mouse and key events, as a
 // user does. Message boxes are answered with Enter and remembered.
@@ -18,12 +17,14 @@ public:
 
     MainWindow& window() { return *window_; }
     const SharedState& state() const { return window_->state(); }
-    DrawingSurface& surface() const;
-    const QImage& image() const;
-    QAbstractButton* button(const QString& name) const;
+    DrawingSurface& surface() const { return *window_->findChild<DrawingSurface*>("CajaDib"); }
+    const QImage& image() const { return surface().image(); }
+    QAbstractButton* button(const QString& name) const {
+        return window_->findChild<QAbstractButton*>(name);
+    }
     QLineEdit* box(const QString& name) const { return window_->findChild<QLineEdit*>(name); }
     QString text(const QString& name) const { return box(name)->text(); }
-    bool selected(const QString& name) const;
+    bool selected(const QString& name) const { return button(name)->isChecked(); }
 
     void choose(const QString& name);  // clicks an option, check box or button
     void type(const QString& boxName, const QString& text);  // replaces the text key by key

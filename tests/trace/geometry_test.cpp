@@ -79,15 +79,6 @@ TEST(FieldLine, DistantStartsEnd) {
     EXPECT_LE(FieldLineStepLimit({1e300, 0}, 0.01, 1), 7'000'000);
 }
 
-TEST(FamilyScan, FirstHeightEndAndStepAtEveryZoom) {
-    for (auto [zoom, first] : {std::pair{1.0, 0.05}, {0.5, 0.05}, {0.25, 0.1}, {0.1, 0.1}}) {
-        const EquipotentialScanRange range = ScanRangeFor(zoom);
-        EXPECT_EQ(range.first, first);
-        EXPECT_EQ(range.end, 1.05 / zoom);
-        EXPECT_EQ(range.step, 0.01 / zoom);
-    }
-}
-
 TEST(FamilyScan, FirstLineAlwaysThenEachStepOfTheMagnitude) {
     EquipotentialLevels big;
     EXPECT_EQ(big.visit(true, 100, 1000).linesToDraw, 1);

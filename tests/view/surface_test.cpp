@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QMouseEvent>
 #include <QPainter>
-#include <QSignalSpy>
-#include <QTest>
 #include <cmath>
 #include <set>
 
@@ -70,58 +67,44 @@ protected:
     DrawingSurface surface;
 };
 
-struct ArrowCase {
-    double ex, ey;
-};
-
 // The arrow at every zoom and for both signs of each component: the shaft
 // from the point 6e-6/z³ m per V/m, the barbs 2h behind the tip and h to each
 // side, h = 0.01/z; drawing it again restores every pixel.
 TEST_F(Surface, ArrowAtEveryZoomAndDirection) {
-    const ArrowCase fields[] = {{20000, 0},  {-20000, 0},    {0, 15000},
-                                {0, -15000}, {-9000, 12000}, {0, 0}};
+    const std::pair<double, double> fields[] = {{20000, 0},  {-20000, 0},    {0, 15000},
+                                                {0, -15000}, {-9000, 12000}, {0, 0}};
     for (double z : {1.0, 0.5, 0.25, 0.1}) {
         frontFrame(z, 5, false);
         surface.setPen(DrawingSurface::Pen::Copy);
         surface.fillBox(-1, 12, 12, 0.1, kGrey);  // a plain background above the axis
         const QImage before = surface.image().copy();
-        for (ArrowCase f : fields) {
-            f = {f.ex * z * z, f.ey * z * z};  // the same length on screen at every zoom
+        for (auto [fx, fy] : fields) {
+            const double ex = fx * z * z, ey = fy * z * z;  // the same length on screen
             for (bool shaft : {true, false}) {
                 const double baseX = 0.3 / z, baseY = 0.5 / z, scale = 6e-6 / (z * z * z);
-                const double tipX = baseX + (shaft ? scale * f.ex : 0);
-                const double tipY = baseY + (shaft ? scale * f.ey : 0);
-                const double length = std::hypot(f.ex, f.ey);
-                const double ux = length > 0 ? f.ex / length : 0;
-                const double uy = length > 0 ? f.ey / length : -1;  // no field: pointing down
+                const double tipX = baseX + (shaft ? scale * ex : 0);
+                const double tipY = baseY + (shaft ? scale * ey : 0);
+                const double length = std::hypot(ex, ey);
+                const double ux = length > 0 ? ex / length : 0;
+                const double uy = length > 0 ? ey / length : -1;  // no field: pointing down
                 const double h = 0.01 / z, backX = tipX - 2 * h * ux, backY = tipY - 2 * h * uy;
                 const ArrowPlacement place{baseX, baseY, z, shaft};
-                DrawFieldArrow(surface, place, *Currency::fromDouble(f.ex),
-                               *Currency::fromDouble(f.ey), kCyan);
-                const std::string what = std::to_string(z) + " " + std::to_string(f.ex) + " " +
-                                         std::to_string(f.ey) + (shaft ? " shaft" : " head");
-                EXPECT_EQ(at(backX + h * uy, backY - h * ux), kCyanOnGrey) << what;
-                EXPECT_EQ(at(backX - h * uy, backY + h * ux), kCyanOnGrey) << what;
+                DrawFieldArrow(surface, place, *Currency::fromDouble(ex), *Currency::fromDouble(ey),
+                               kCyan);
+                SCOPED_TRACE(testing::Message() << z << " " << ex << " " << ey << " " << shaft);
+                EXPECT_EQ(at(backX + h * uy, backY - h * ux), kCyanOnGrey);
+                EXPECT_EQ(at(backX - h * uy, backY + h * ux), kCyanOnGrey);
                 const double midX = (baseX + backX) / 2, midY = (baseY + backY) / 2;
-                if (length > 0) {
-                    EXPECT_EQ(at(midX, midY) == kCyanOnGrey, shaft) << what;
-                }
+                EXPECT_TRUE(length == 0 || (at(midX, midY) == kCyanOnGrey) == shaft);
                 EXPECT_EQ(surface.pen(), DrawingSurface::Pen::Copy);
-                DrawFieldArrow(surface, place, *Currency::fromDouble(f.ex),
-                               *Currency::fromDouble(f.ey), kCyan);
-                ASSERT_EQ(surface.image(), before) << what;
+                DrawFieldArrow(surface, place, *Currency::fromDouble(ex), *Currency::fromDouble(ey),
+                               kCyan);
+                ASSERT_EQ(surface.image(), before);
             }
         }
     }
     DrawFieldArrow(surface, {0.2, 0.5, 1, true}, *Currency::fromDouble(1e14), Currency(), kCyan);
     EXPECT_EQ(at(1.05, 0.5), kCyanOnGrey);  // 10^9 m long: clipped, not overflowing
-}
-
-// Rows of the bar at one column, from the top of its outline down.
-std::vector<QRgb> BarColumn(const QImage& image, QPoint top, int rows) {
-    std::vector<QRgb> column;
-    for (int k = 0; k < rows; ++k) column.push_back(image.pixel(top.x(), top.y() + k));
-    return column;
 }
 
 int DarkPixels(const QImage& image, QRect box) {
@@ -158,7 +141,10 @@ TEST_F(Surface, ScaledFramesAtEveryZoom) {
                 EXPECT_EQ(runs, n == 50 ? 2 : strokes) << z << " " << n;
             }
             const QPoint midElement(pixelOf(n == 50 ? 0.5 : 0.5 / n, 0).x(), outline.top());
-            columns.insert(BarColumn(surface.image(), midElement, outline.height()));
+            std::vector<QRgb> column;
+            for (int k = 0; k < outline.height(); ++k)
+                column.push_back(atPixel(midElement + QPoint(0, k)));
+            columns.insert(column);
         }
         for (auto [x, y] : {std::pair{0.0, 1.09}, {0.0, -0.09}, {-0.09, 0.0}, {1.09, 0.0}})
             EXPECT_EQ(at(x / z, y / z), kBlack) << "axes reach the edges at " << z;
@@ -250,21 +236,6 @@ TEST_F(Surface, ScaledRepaintShowsTheImage) {
         const QRect inner = device.toAlignedRect().adjusted(1, 1, -1, -1);
         EXPECT_EQ(screen.copy(inner), surface.image().copy(inner)) << part.x();
     }
-}
-
-TEST_F(Surface, PointerReportsItsPixel) {
-    QSignalSpy moved(&surface, &DrawingSurface::pointerMoved);
-    QSignalSpy clicked(&surface, &DrawingSurface::clicked);
-    // QTest takes the point (0, 0) for "the centre", so send this one by hand.
-    QMouseEvent move(QEvent::MouseMove, QPointF(0, 0), surface.mapToGlobal(QPointF(0, 0)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&surface, &move);
-    QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(kSide - 1, kSide - 1));
-    EXPECT_FLOAT_EQ(moved.first()[0].toFloat(), -0.1f);
-    EXPECT_FLOAT_EQ(moved.first()[1].toFloat(), 1.1f);
-    EXPECT_FLOAT_EQ(moved.last()[0].toFloat(), float(1.1 - 1.2 / kSide));
-    EXPECT_FLOAT_EQ(moved.last()[1].toFloat(), float(-0.1 + 1.2 / kSide));
-    EXPECT_EQ(clicked.count(), 1);
 }
 
 }  // namespace
