@@ -146,8 +146,6 @@ void DrawingSurface::setCurrentPosition(double x, double y) {
 void DrawingSurface::printText(const QString& text) {
     const double px = world_.toPixelX(currentX_) / pixelRatio_;
     const double py = world_.toPixelY(currentY_) / pixelRatio_;
-    if (!std::isfinite(px) || !std::isfinite(py) || std::abs(px) > 1e6 || std::abs(py) > 1e6)
-        return;
     QPainter painter(&image_);
     painter.setFont(font());
     painter.setPen(QColor(foreground()));

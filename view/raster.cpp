@@ -43,7 +43,7 @@ bool clip(Segment& s, double lo, double hiX, double hiY) {
         if (t0 > t1) return false;
     }
     const Segment whole = s;
-    if (t0 > 0) s.x0 = whole.x0 + t0 * dx, s.y0 = whole.y0 + t0 * dy;
+    s.x0 = whole.x0 + t0 * dx, s.y0 = whole.y0 + t0 * dy;  // exact for t0 = 0
     if (t1 < 1) s.x1 = whole.x0 + t1 * dx, s.y1 = whole.y0 + t1 * dy;
     if (swapped) s = {s.x1, s.y1, s.x0, s.y0};
     return true;
@@ -91,16 +91,10 @@ void RasterLine(double x0, double y0, double x1, double y1, int width, int heigh
 
 void RasterCircle(double cx, double cy, double radius, int width, int height,
                   const PixelSink& plot) {
-    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(radius) || radius < 0) return;
-    // Nothing to draw when the circle lies wholly outside the image or wholly around it.
-    const double nearX = std::clamp(cx, 0.0, double(width)) - cx;
-    const double nearY = std::clamp(cy, 0.0, double(height)) - cy;
-    const double farX = std::max(std::abs(cx), std::abs(width - cx));
-    const double farY = std::max(std::abs(cy), std::abs(height - cy));
-    if (std::hypot(nearX, nearY) > radius + 1 || std::hypot(farX, farY) < radius - 1) return;
-    // A visible circle this large needs its centre far off the image, which
-    // no figure of the program has; walking it would take too long.
-    if (radius > kLargestCircle) return;
+    // A visible circle larger than this needs its centre far off the image,
+    // which no figure of the program has; walking it would take too long.
+    if (!std::isfinite(cx) || !std::isfinite(cy) || !(radius >= 0 && radius <= kLargestCircle))
+        return;
 
     const std::int64_t ox = PixelIndex(cx), oy = PixelIndex(cy);
     auto put = [&](std::int64_t x, std::int64_t y) {

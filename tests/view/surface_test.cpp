@@ -39,6 +39,19 @@ TEST(Raster, LinesAndCircles) {
     RasterCircle(50.5, 99.5, 30, 100, 100, [&](int x, int y) {  // cut by the image's edges
         EXPECT_TRUE(x >= 0 && x < 100 && y >= 0 && y < 100) << x << ", " << y;
     });
+    const auto none = [](int x, int y) { ADD_FAILURE() << x << ", " << y; };
+    for (auto [cx, cy, r] : {std::tuple{NAN, 5.0, 3.0},
+                             {5.0, NAN, 3.0},
+                             {5.0, 5.0, NAN},
+                             {5.0, 5.0, -1.0},
+                             {50.5 - 1e6 - 1, 50.5, 1e6 + 1}})
+        RasterCircle(cx, cy, r, 100, 100, none);  // none, or one too large to walk
+    RasterCircle(50.5 - 1e6, 50.5, 1e6, 100, 100, [&](int x, int y) { ring.insert({x, y}); });
+    EXPECT_EQ(ring.size(), 100u);  // the largest that is walked: one pixel a row
+    ring.clear();
+    RasterCircle(7.5, 9.5, 0, 100, 100, [&](int x, int y) { ring.insert({x, y}); });
+    EXPECT_EQ(ring, (std::multiset<Pixel>{{7, 9}}));
+    ring.clear();
     RasterCircle(50.5, 50.5, 20, 100, 100, [&](int x, int y) { ring.insert({x, y}); });
     for (const auto& [x, y] : ring) {  // once each, at the radius, in all eight octants
         EXPECT_EQ(ring.count({x, y}), 1u);
