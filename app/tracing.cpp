@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <cmath>
 
 #include "app/main_window.h"
 #include "trace/geometry.h"
@@ -34,7 +35,7 @@ void MainWindow::TraceFieldLineFront() {
         return FieldVector{sample->Ex.toDouble(), sample->Ey.toDouble()};
     };
     const double z = state_.ZoomFactor;
-    const double h = (state_.Lambda < 0 ? -0.01 : 0.01) / z;  // away from the charge
+    const double h = std::copysign(0.01, state_.Lambda) / z;  // away from the charge
     const WorldPoint start{state_.PointX, state_.PointY};
 
     surface.setPixel(start.x, start.y, surface.foreground());

@@ -1,6 +1,7 @@
 #include "field/currency.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 std::optional<Currency> Currency::fromDouble(double value) {
@@ -30,7 +31,7 @@ std::optional<Currency> Currency::plus(Currency other) const {
 
 std::optional<Currency> Currency::magnitude() const {
     if (units_ == std::numeric_limits<std::int64_t>::min()) return std::nullopt;
-    return Currency(units_ < 0 ? -units_ : units_);
+    return Currency(std::abs(units_));
 }
 
 std::string Currency::text(char decimalSeparator) const {

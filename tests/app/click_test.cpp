@@ -16,7 +16,9 @@ TEST(Calcular, ReadoutsOfBothModels) {
         {"Discretiza_5", "1", "0.8584", "-0.0085", "-883897.4463 -204166.7864 64357.9404"},
         {"Discretiza_5", "1", "1", "0", "213095.6916 0 32171.4286"},
         {"Discretiza_5", "-1", "0", "0", "213095.6916 0 -32171.4286"},
-        {"Discretiza_0", "-5", "0.6", "0.4", "-17145.7408 -173155.171 -93426.1562"}};
+        {"Discretiza_0", "-5", "0.6", "0.4", "-17145.7408 -173155.171 -93426.1562"},
+        {"Discretiza_0", "1", "-1", "0", "-4500 0 6238.3246"},
+        {"Discretiza_0", "1", "0.5", "0.3", "0 51449.5755 23108.3219"}};
     for (auto [model, density, x, y, readouts] : cases) {
         WindowDriver driver;
         driver.setDensity(density);

@@ -9,8 +9,6 @@
 #include <QTest>
 #include <cmath>
 
-#include "field/number_text.h"
-
 WindowDriver::WindowDriver() : window_(std::make_unique<MainWindow>()) {
     window_->show();
     QApplication::setActiveWindow(window_.get());  // keyboard focus as on a desktop
@@ -112,14 +110,4 @@ int WindowDriver::countPixels(QRgb colour) const {
     for (int y = 0; y < image().height(); ++y)
         for (int x = 0; x < image().width(); ++x) count += image().pixel(x, y) == colour;
     return count;
-}
-
-QString Shown(const QString& number) {
-    return QString(number).replace('.', QLocale().decimalPoint());
-}
-
-QString Shown(Currency value) { return Shown(QString::fromStdString(value.text('.'))); }
-
-QString ShownCoordinate(double value) {
-    return Shown(QString::fromStdString(FormatCoordinate(value, '.')));
 }

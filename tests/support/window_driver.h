@@ -3,10 +3,12 @@
 #include <QAbstractButton>
 #include <QImage>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTimer>
 #include <memory>
 
 #include "app/main_window.h"
+#include "field/number_text.h"
 #include "view/drawing_surface.h"
 
 // Drives the real main window offscreen with real mouse and key events, as a
@@ -54,14 +56,16 @@ private:
     QTimer dismisser_;
 };
 
-// Colours on the surface: its background, the segment's grey and red, the
-// equipotentials' blue, and the cyan of the field and the magenta of one
-// element's field as the XOR pen shows them on the background.
-const QRgb kBackground = qRgb(200, 200, 200), kBarGrey = qRgb(180, 180, 180);
+// Colours on the surface: the segment's grey and red, the equipotentials'
+// blue, and the cyan of the field and the magenta of one element's field as
+// the XOR pen shows them on the background.
+const QRgb kBarGrey = qRgb(180, 180, 180);
 const QRgb kChargeRed = qRgb(200, 50, 50), kBlue = qRgb(50, 50, 250);
 const QRgb kFieldOnGrey = qRgb(250, 50, 50), kElementFieldOnGrey = qRgb(50, 172, 50);
 
 // A number as the window shows it: the locale's decimal separator for the point.
-QString Shown(const QString& number);
-QString Shown(Currency value);
-QString ShownCoordinate(double value);
+inline QString Shown(QString number) { return number.replace('.', QLocale().decimalPoint()); }
+inline QString Shown(Currency value) { return Shown(QString::fromStdString(value.text('.'))); }
+inline QString ShownCoordinate(double value) {
+    return Shown(QString::fromStdString(FormatCoordinate(value, '.')));
+}

@@ -79,19 +79,4 @@ TEST(FieldLine, DistantStartsEnd) {
     EXPECT_LE(FieldLineStepLimit({1e300, 0}, 0.01, 1), 7'000'000);
 }
 
-TEST(FamilyScan, FirstLineAlwaysThenEachStepOfTheMagnitude) {
-    EquipotentialLevels big;
-    EXPECT_EQ(big.visit(true, 100, 1000).linesToDraw, 1);
-    EXPECT_TRUE(big.visit(true, 100, 1000).stop);
-    EquipotentialLevels zero;
-    EXPECT_EQ(zero.visit(true, 100, 0).linesToDraw, 2);  // the first position twice
-    EXPECT_EQ(zero.visit(false, 99, 0).linesToDraw, 1);
-    EquipotentialLevels tens;
-    tens.visit(true, -100, 10);  // magnitudes: a negative density gives the same set
-    EXPECT_EQ(tens.visit(false, -90.5, 10).linesToDraw, 0);
-    EXPECT_EQ(tens.visit(false, -90, 10).linesToDraw, 1);
-    EXPECT_EQ(tens.visit(false, -80.5, 10).linesToDraw, 0);  // the level is 80 now
-    EXPECT_FALSE(tens.visit(false, -80, 10).stop);
-}
-
 }  // namespace
