@@ -14,12 +14,12 @@ bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Collects the characters of the leading number, blanks removed, in the form
-// strtod reads ("-12.5e3"). Stops at the first character that cannot continue.
+// strtod reads ("-12.5e3"). Stops at the first character that cannot continue;
+// strtod itself leaves out an exponent without digits ("1e+").
 std::string leadingNumber(std::string_view text) {
     enum class Stage { Sign, Integer, Fraction, ExponentSign, ExponentDigits };
     Stage stage = Stage::Sign;
     std::string number;
-    std::string exponent;  // kept apart: an exponent without digits is dropped
     for (char c : text) {
         if (isBlank(c)) continue;
         if (stage == Stage::Sign) {
@@ -30,22 +30,21 @@ std::string leadingNumber(std::string_view text) {
             }
         }
         if (isDigit(c) && stage != Stage::ExponentSign) {
-            (stage == Stage::ExponentDigits ? exponent : number) += c;
+            number += c;
         } else if (c == '.' && stage == Stage::Integer) {
             number += c;
             stage = Stage::Fraction;
         } else if ((c == 'e' || c == 'E') &&
                    (stage == Stage::Integer || stage == Stage::Fraction)) {
-            exponent = "e";
+            number += 'e';
             stage = Stage::ExponentSign;
         } else if (stage == Stage::ExponentSign && (c == '+' || c == '-' || isDigit(c))) {
-            exponent += c;
+            number += c;
             stage = Stage::ExponentDigits;
         } else {
             break;
         }
     }
-    if (!exponent.empty() && isDigit(exponent.back())) number += exponent;
     return number;
 }
 

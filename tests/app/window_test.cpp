@@ -19,9 +19,13 @@ QString Caption(WindowDriver& driver, const char* label) {
     return driver.window().findChild<QLabel*>(label)->text();
 }
 
-// Nothing inside a frame touches its border or overlaps its neighbours.
+// Nothing inside a frame touches its border or overlaps its neighbours; the
+// caption of "Operación" alone is bold.
 TEST(StartUp, FramesHoldTheirControlsClearOfTheBorder) {
     WindowDriver driver;
+    EXPECT_TRUE(driver.window().findChild<QGroupBox*>("Frame4")->font().bold());
+    EXPECT_FALSE(driver.button("Manual_0")->font().bold() ||
+                 driver.button("Manual_1")->font().bold());
     for (QGroupBox* frame : driver.window().findChildren<QGroupBox*>()) {
         const QRect inside = frame->contentsRect().adjusted(1, 1, -1, -1);
         QList<QWidget*> children;

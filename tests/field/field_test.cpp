@@ -56,6 +56,8 @@ TEST(NumberText, ReadsAndShowsAlikeInEveryLocale) {
     EXPECT_EQ(FormatCoordinate(1, '.'), "1.");
     EXPECT_EQ(RoundToInt32(Val(CommasToPoints("12,5"))), 12);
     EXPECT_EQ(RoundToInt32(13.5), 14);
+    EXPECT_EQ(RoundToInt32(2147483647.4), INT32_MAX);
+    EXPECT_EQ(RoundToInt32(-2147483648.4), INT32_MIN);
     EXPECT_FALSE(RoundToInt32(2147483647.5));
     EXPECT_FALSE(RoundToInt32(-2147483649.0));
     std::setlocale(LC_ALL, "C");

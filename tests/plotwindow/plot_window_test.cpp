@@ -84,8 +84,8 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(point));
     driver.setDensity("-5");
     driver.choose("Discretiza_20");
-    EXPECT_TRUE(
-        chart("Campo en la mediatriz")->axes(Qt::Vertical)[0]->titleText().contains("magnitudes"));
+    EXPECT_EQ(chart("Campo en la mediatriz")->axes(Qt::Vertical)[0]->titleText(),
+              QString::fromUtf8("|E| (V/m) · magnitudes (λ < 0)"));
     EXPECT_EQ(chart("Campo en la mediatriz")->series()[1]->name(), "20 cargas puntuales");
     driver.calculateAt("0,5", "0");  // refused by the window, but the point moved: no value
     QApplication::processEvents();
@@ -113,8 +113,9 @@ TEST_F(Plots, SavedPlotsDataAndDrawingReadBack) {
     const QImage drawing = driver.surface().picture();
     EXPECT_EQ(QImage(saveAs("dibujo", Qt::Key_S)).convertToFormat(QImage::Format_RGB32), drawing);
     saveAs("falta/datos.csv");  // a folder that does not exist
+    saveAs("falta/datos.svg");
     saveAs("falta/dibujo.png", Qt::Key_S);
-    EXPECT_EQ(driver.messages.size(), 2);
+    EXPECT_EQ(driver.messages.size(), 3);
     EXPECT_EQ(driver.surface().picture(), drawing);
     EXPECT_FALSE(driver.text("CajaV").isEmpty());
 }
