@@ -18,6 +18,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <cmath>
+#include <tuple>
 
 #include "app/main_window.h"
 #include "view/drawing_surface.h"
@@ -218,10 +219,10 @@ void MainWindow::buildSettingsFrames(QWidget* parent) {
                           Twips(240, 270, 4000, 300));
     ui_.Discretiza = OptionArray(this, "Discretiza");
     AddOption(ui_.Discretiza, ui_.Frame2, 0, "Infinito (Integral)", Twips(240, 630, 2400, 300));
-    const int counts[][2] = {{50, 240}, {20, 1140}, {10, 2040}, {5, 2940}};
-    for (const auto& [count, left] : counts)
-        AddOption(ui_.Discretiza, ui_.Frame2, count, count == 5 ? " 5" : QString::number(count),
-                  Twips(left, 990, 780, 300));
+    const std::tuple<int, int, const char*> counts[] = {
+        {50, 240, "50"}, {20, 1140, "20"}, {10, 2040, "10"}, {5, 2940, " 5"}};
+    for (const auto& [count, left, caption] : counts)
+        AddOption(ui_.Discretiza, ui_.Frame2, count, caption, Twips(left, 990, 780, 300));
     ui_.Discretiza->button(5)->setChecked(true);
 }
 

@@ -117,8 +117,9 @@ void PlotWindow::save(const QString& path) {
         refuse("Elija un archivo .png, .svg o .csv.");
 }
 
-bool PlotWindow::saveImage(const QString& path, bool svg) {
+void PlotWindow::saveImage(const QString& path, bool svg) {
     QWidget* page = tabs_->currentWidget();
+    bool saved = false;
     if (svg) {
         QSvgGenerator generator;
         generator.setFileName(path);
@@ -128,30 +129,28 @@ bool PlotWindow::saveImage(const QString& path, bool svg) {
         QPainter painter;
         if (painter.begin(&generator)) {
             page->render(&painter);
-            if (painter.end() && QFileInfo(path).size() > 0) return true;
+            saved = painter.end() && QFileInfo(path).size() > 0;
         }
-    } else if (page->grab().save(path, "PNG")) {
-        return true;
+    } else {
+        saved = page->grab().save(path, "PNG");
     }
-    refuse("No se pudo guardar la gráfica en «" + path + "».");
-    return false;
+    if (!saved) refuse("No se pudo guardar la gráfica en «" + path + "».");
 }
 
-bool PlotWindow::saveCsv(const QString& path) {
+void PlotWindow::saveCsv(const QString& path) {
     const bool bisector = tabs_->currentIndex() == 0;
     if (!bisector && !convergence_) {
         refuse("En este punto no hay datos de convergencia que guardar.");
-        return false;
+        return;
     }
     const std::string csv =
         bisector ? BisectorCsv(bisector_, inputs_.elementCount) : ConvergenceCsv(*convergence_);
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
         file.write(csv.data(), qint64(csv.size())) == qint64(csv.size()) && file.flush())
-        return true;
+        return;
     file.remove();
     refuse("No se pudo guardar la gráfica en «" + path + "».");
-    return false;
 }
 
 void PlotWindow::refuse(const QString& text) {

@@ -40,8 +40,8 @@ protected:
 private:
     void refresh();
     void Guardar_Click();
-    bool saveImage(const QString& path, bool svg);
-    bool saveCsv(const QString& path);
+    void saveImage(const QString& path, bool svg);
+    void saveCsv(const QString& path);
     void refuse(const QString& text);
 
     PlotInputs inputs_{1e-6, 5, 0.6, 0.4};

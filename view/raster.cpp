@@ -97,20 +97,20 @@ void RasterCircle(double cx, double cy, double radius, int width, int height,
         return;
 
     const std::int64_t ox = PixelIndex(cx), oy = PixelIndex(cy);
-    auto put = [&](std::int64_t x, std::int64_t y) {
-        if (x >= 0 && x < width && y >= 0 && y < height) plot(int(x), int(y));
-    };
-    // Midpoint circle: one octant, mirrored, skipping the mirror images that
-    // coincide on the axes and on the diagonals.
+    // Midpoint circle: one octant, mirrored around the centre, skipping the
+    // mirror images that coincide on the axes and on the diagonals.
     std::int64_t x = std::llround(radius), y = 0;
     std::int64_t error = 1 - x;
     while (x >= y) {
-        const std::int64_t pts[8][2] = {{x, y},   {y, x},   {-y, x}, {-x, y},
-                                        {-x, -y}, {-y, -x}, {y, -x}, {x, -y}};
+        const std::int64_t pts[8][2] = {{ox + x, oy + y}, {ox + y, oy + x}, {ox - y, oy + x},
+                                        {ox - x, oy + y}, {ox - x, oy - y}, {ox - y, oy - x},
+                                        {ox + y, oy - x}, {ox + x, oy - y}};
         for (int k = 0; k < 8; ++k) {
             const bool duplicate =
                 (y == 0 && (k == 2 || k == 4 || k == 6 || k == 7)) || (x == y && k % 2 == 1);
-            if (!duplicate) put(ox + pts[k][0], oy + pts[k][1]);
+            const auto [px, py] = pts[k];
+            if (!duplicate && px >= 0 && px < width && py >= 0 && py < height)
+                plot(int(px), int(py));
         }
         ++y;
         if (error < 0) {

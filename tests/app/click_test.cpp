@@ -51,7 +51,8 @@ TEST(Click, EvaluatesTheShownPointAndADoubleClickKeepsTheArrow) {
 }
 
 // Points without a finite value in the model in use are refused and change
-// nothing; a click on the segment's band, at any zoom, is not a point.
+// nothing; a click on the segment's band, at any zoom, is not a point, but
+// one just at its end is.
 TEST(Refusal, ShowsTheMessageAndLeavesEverythingAsItWas) {
     WindowDriver driver;
     driver.choose("Discretiza_0");
@@ -70,6 +71,9 @@ TEST(Refusal, ShowsTheMessageAndLeavesEverythingAsItWas) {
     driver.clickAt(0.45, 0.0005);
     EXPECT_EQ(driver.image(), zoomed);
     EXPECT_EQ(driver.text("CajaX") + driver.text("CajaEx"), x);
+    driver.choose("Amplia_50");
+    driver.clickAt(1, 0.001);  // the end of the segment is a pixel corner at 50 %: a point
+    EXPECT_EQ(driver.text("CajaX") + driver.text("CajaEx"), Shown("1.5616000.0115"));
     EXPECT_EQ(driver.messages.size(), 4);
 }
 

@@ -24,6 +24,7 @@ TEST(LineClick, FieldLineAndClosedEllipseAtEveryZoom) {
         driver.calculateAt(QString::number(0.5), QString::number(0.5 / z));
         for (double y : {0.02, 0.2, 0.8, 1.09})
             EXPECT_EQ(driver.pixelAt(0.5, y / z), kFieldOnGrey) << zoom << " " << y;
+        EXPECT_EQ(driver.pixelAt(0.5, 0.004 / z), qRgb(250, 200, 200));  // into the red bar
         EXPECT_TRUE(driver.text("CajaEx").isEmpty());
         EXPECT_TRUE(driver.surface().marker()->isHidden());
         driver.choose("Calcular");

@@ -18,8 +18,8 @@ def run(*command):
     return subprocess.run(command, capture_output=True, text=True, check=True).stdout
 
 
-def find_application(name, seconds=20):
-    for _ in range(seconds * 2):
+def find_application(name):
+    for _ in range(40):
         apps = [a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == name]
         if apps:
             return apps[0]
@@ -27,11 +27,10 @@ def find_application(name, seconds=20):
     return None
 
 
-def walk(node, found):
+def walk(node, found):  # every node of the tree by its name
     found.setdefault(node.name, []).append(node)
-    for child in node:
-        if child is not None:
-            walk(child, found)
+    for child in filter(None, node):
+        walk(child, found)
 
 
 def text_of(found, name):

@@ -18,11 +18,17 @@ const QRgb kGrey = qRgb(200, 200, 200), kBarGrey = qRgb(180, 180, 180), kBlack =
 const QRgb kCyan = qRgb(50, 250, 250), kRed = qRgb(200, 50, 50);
 const QRgb kCyanOnGrey = qRgb(250, 50, 50);  // the XOR pen's colour on the background
 
-std::multiset<Pixel> Line(double x0, double y0, double x1, double y1) {
+// The pixels a line or a circle paints on a 100 × 100 image.
+template <typename Raster, typename... Figure>
+std::multiset<Pixel> Painted(Raster raster, Figure... figure) {
     std::multiset<Pixel> pixels;
-    RasterLine(x0, y0, x1, y1, 100, 100, [&](int x, int y) { pixels.insert({x, y}); });
+    raster(figure..., 100, 100, [&](int x, int y) { pixels.insert({x, y}); });
     return pixels;
 }
+auto Line(double x0, double y0, double x1, double y1) {
+    return Painted(RasterLine, x0, y0, x1, y1);
+}
+auto Circle(double cx, double cy, double r) { return Painted(RasterCircle, cx, cy, r); }
 
 // Lines paint their start pixel but not their end, so continued strokes
 // paint each vertex once; far points are clipped; circles stay in the image.
@@ -35,24 +41,19 @@ TEST(Raster, LinesAndCircles) {
     EXPECT_GE(diagonal.size(), 49u);
     for (const auto& [x, y] : diagonal) EXPECT_NEAR(y, x + 50, 1);
     for (const auto& [x, y] : Line(99.5, 0.5, 100.9, 99.5)) EXPECT_LT(x, 100) << y;  // the edge
-    std::multiset<Pixel> ring;
-    RasterCircle(50.5, 99.5, 30, 100, 100, [&](int x, int y) {  // cut by the image's edges
+    EXPECT_EQ(Line(0.5, 0.5, 0.5, 99.5).size() + Line(0.5, 0.5, 99.5, 0.5).size(), 198u);
+    EXPECT_EQ(Circle(0.5, 0.5, 20).count({0, 20}) + Circle(0.5, 0.5, 20).count({20, 0}), 2u);
+    for (const auto& [x, y] : Circle(50.5, 99.5, 30))  // cut by the image's edges
         EXPECT_TRUE(x >= 0 && x < 100 && y >= 0 && y < 100) << x << ", " << y;
-    });
-    const auto none = [](int x, int y) { ADD_FAILURE() << x << ", " << y; };
     for (auto [cx, cy, r] : {std::tuple{NAN, 5.0, 3.0},
                              {5.0, NAN, 3.0},
                              {5.0, 5.0, NAN},
                              {5.0, 5.0, -1.0},
                              {50.5 - 1e6 - 1, 50.5, 1e6 + 1}})
-        RasterCircle(cx, cy, r, 100, 100, none);  // none, or one too large to walk
-    RasterCircle(50.5 - 1e6, 50.5, 1e6, 100, 100, [&](int x, int y) { ring.insert({x, y}); });
-    EXPECT_EQ(ring.size(), 100u);  // the largest that is walked: one pixel a row
-    ring.clear();
-    RasterCircle(7.5, 9.5, 0, 100, 100, [&](int x, int y) { ring.insert({x, y}); });
-    EXPECT_EQ(ring, (std::multiset<Pixel>{{7, 9}}));
-    ring.clear();
-    RasterCircle(50.5, 50.5, 20, 100, 100, [&](int x, int y) { ring.insert({x, y}); });
+        EXPECT_TRUE(Circle(cx, cy, r).empty()) << r;        // none, or one too large to walk
+    EXPECT_EQ(Circle(50.5 - 1e6, 50.5, 1e6).size(), 100u);  // the largest walked: a pixel a row
+    EXPECT_EQ(Circle(7.5, 9.5, 0), (std::multiset<Pixel>{{7, 9}}));
+    const auto ring = Circle(50.5, 50.5, 20);
     for (const auto& [x, y] : ring) {  // once each, at the radius, in all eight octants
         EXPECT_EQ(ring.count({x, y}), 1u);
         EXPECT_NEAR(std::hypot(x - 50, y - 50), 20, 0.75);
