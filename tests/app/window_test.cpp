@@ -19,10 +19,12 @@ QString Caption(WindowDriver& driver, const char* label) {
     return driver.window().findChild<QLabel*>(label)->text();
 }
 
-// Nothing inside a frame touches its border or overlaps its neighbours; the
-// caption of "Operación" alone is bold.
+// The options chosen at start-up; nothing inside a frame touches its border
+// or overlaps its neighbours; the caption of "Operación" alone is bold.
 TEST(StartUp, FramesHoldTheirControlsClearOfTheBorder) {
     WindowDriver driver;
+    for (const char* option : {"Ver_0", "Obtener_1", "Amplia_100", "Manual_0", "Discretiza_5"})
+        EXPECT_TRUE(driver.selected(option)) << option;  // as the window opens
     EXPECT_TRUE(driver.window().findChild<QGroupBox*>("Frame4")->font().bold());
     EXPECT_FALSE(driver.button("Manual_0")->font().bold() ||
                  driver.button("Manual_1")->font().bold());
