@@ -2,8 +2,7 @@
 
 #include <QApplication>
 
-// Widget tests run headless unless a platform is chosen, in the locale the
-// environment gives, as the program does.
+// Widget tests run headless unless a platform is chosen, in the environment's locale.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

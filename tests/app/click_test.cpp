@@ -30,9 +30,18 @@ TEST(Calcular, ReadoutsOfBothModels) {
     }
 }
 
-// A click evaluates the point its coordinate boxes show, four decimals.
+// The pointer's read-out and its cross-hair over the segment only; a click
+// evaluates the point its coordinate boxes show, four decimals, and a
+// double-click keeps the arrow; the marker follows every keystroke.
 TEST(Click, EvaluatesTheShownPointAndADoubleClickKeepsTheArrow) {
     WindowDriver driver;
+    const QPointF pointer = driver.pointAt(0.5, 0.0125);
+    EXPECT_EQ(driver.text("MoveX") + driver.text("MoveY"),
+              ShownCoordinate(pointer.x()) + ShownCoordinate(pointer.y()));
+    EXPECT_EQ(driver.surface().cursor().shape(), Qt::ArrowCursor);
+    driver.pointAt(0.5, 0.005);
+    EXPECT_EQ(driver.surface().cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(driver.text("MoveY"), ShownCoordinate(pointer.y()));  // unchanged over the segment
     driver.choose("Discretiza_0");
     const QPointF p = driver.clickAt(0.1234, 0.6543);
     const double x = Val(FormatCoordinate(p.x(), '.')), y = Val(FormatCoordinate(p.y(), '.'));
@@ -48,6 +57,17 @@ TEST(Click, EvaluatesTheShownPointAndADoubleClickKeepsTheArrow) {
     EXPECT_TRUE(driver.colourNear(shaft.x(), shaft.y(), kFieldOnGrey));
     driver.clickAt(0.2, 0.7);  // the arrows of earlier points stay
     EXPECT_TRUE(driver.colourNear(shaft.x(), shaft.y(), kFieldOnGrey));
+    driver.choose("Ver_1");
+    driver.pointAt(0.45, 0.005);
+    EXPECT_EQ(driver.surface().cursor().shape(), Qt::ArrowCursor);
+    driver.type("CajaX", "0,3");
+    for (auto [text, typed] : {std::pair{"0", 0.0}, {"0,", 0.0}, {"0,4", 0.4}, {"-", 0.0}}) {
+        driver.type("CajaY", text);
+        EXPECT_EQ(driver.state().PointY, typed) << text;
+        EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.3, typed)) << text;
+    }
+    driver.type("CajaX", "1e300");
+    EXPECT_TRUE(driver.surface().marker()->isHidden());  // far out of sight
 }
 
 // Points without a finite value in the model in use are refused and change
@@ -139,11 +159,9 @@ TEST_F(ManualSum, ElementsAddOneByOneOnceEachWithOneTotalArrow) {
     EXPECT_EQ(driver.state().PointX, 0.6);
     EXPECT_EQ(driver.pixelAt(0.3, 0.003), kChargeRed);  // the mark of element 2
     EXPECT_EQ(totalArrowPixelsLeftAfterErasing(), 0);
-}
-
-TEST_F(ManualSum, WithElementArrowsTheTotalArrowComesWithTheSecondElement) {
-    driver.choose("Ver1");
-    driver.clickAt(0.85, 0.001);                      // the last element
+    driver.choose("Limpiar");
+    driver.choose("Ver1");        // with element arrows, the total's comes with the second element
+    driver.clickAt(0.85, 0.001);  // the last element
     EXPECT_TRUE(shaftMiddleIs(kElementFieldOnGrey));  // one element: its arrow is the total
     EXPECT_FALSE(shaftMiddleIs(kFieldOnGrey));
     driver.clickAt(0.25, 0.001);

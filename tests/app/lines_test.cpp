@@ -141,7 +141,7 @@ protected:
     }
 };
 
-TEST_F(DuringASet, ClearAndZoomLetItGoOn) {
+TEST_F(DuringASet, ClearZoomAndASecondSetLetItGoOnViewAndExitEndIt) {
     startSetAnd([this] { driver.choose("Limpiar"); });
     EXPECT_TRUE(driver.colourNear(0.5, 1.0, kBlue));    // lines after the clear
     EXPECT_FALSE(driver.colourNear(0.5, 0.05, kBlue));  // but not those before it
@@ -152,6 +152,15 @@ TEST_F(DuringASet, ClearAndZoomLetItGoOn) {
     EXPECT_EQ(driver.text("Delta"), "5000");
     for (double s : {0.16, 0.22, 0.31, 0.44, 0.67}) EXPECT_TRUE(driver.colourNear(0.5, s, kBlue));
     EXPECT_FALSE(driver.colourNear(0.5, 0.63, kBlue));  // where a step of 10000 V would be
+    driver.choose("Amplia_100");
+    startSetAnd([this] { driver.choose("AceptaV"); });  // a second set inside the first
+    EXPECT_TRUE(driver.colourNear(0.5, 1.0, kBlue));
+    startSetAnd([this] { driver.choose("Ver_1"); });  // a view switch ends it
+    EXPECT_EQ(driver.countPixels(kBlue), 0);
+    driver.choose("Ver_0");
+    startSetAnd([this] { driver.choose("Command2"); });  // and so does "Salir"
+    EXPECT_FALSE(driver.window().isVisible());
+    EXPECT_FALSE(driver.colourNear(0.5, 0.5, kBlue));  // lines further out never came
 }
 
 // The read-outs belong to one point: the set stops writing them once the
@@ -169,17 +178,6 @@ TEST_F(DuringASet, ReadoutsStayThoseOfAPointEvaluatedMeanwhile) {
         driver.clickAt(0.25, 0.001);
     });
     EXPECT_EQ(driver.text("CajaV"), "3600");
-}
-
-TEST_F(DuringASet, ASecondSetInsideTheFirstThenExit) {
-    startSetAnd([this] { driver.choose("AceptaV"); });
-    EXPECT_TRUE(driver.colourNear(0.5, 1.0, kBlue));
-    startSetAnd([this] { driver.choose("Ver_1"); });  // a view switch ends it
-    EXPECT_EQ(driver.countPixels(kBlue), 0);
-    driver.choose("Ver_0");
-    startSetAnd([this] { driver.choose("Command2"); });
-    EXPECT_FALSE(driver.window().isVisible());
-    EXPECT_FALSE(driver.colourNear(0.5, 0.5, kBlue));  // lines further out never came
 }
 
 }  // namespace

@@ -16,12 +16,6 @@
 
 namespace {
 
-const QStringList kOptions = QString(
-                                 "Obtener_1 Obtener_2 Obtener_3 Amplia_100 Amplia_50 Amplia_25 "
-                                 "Amplia_10 Manual_0 Manual_1 Discretiza_0 Discretiza_5 "
-                                 "Discretiza_10 Discretiza_20 Discretiza_50 Ver_0 Ver_1 OptionV_0 "
-                                 "OptionV_1 Ver1 Calcular AceptaV CancelaV Limpiar Copiar")
-                                 .split(' ');
 const QStringList kTexts = QString(
                                "0.6|0,4||-|1e300|-1e999|abc|0|1|0.3|1,000.5| 1 2 |nan|1e-400|"
                                "0.0001|1.00001|999999999999|12,5|-7|ñ€✓|2147483648")
@@ -29,7 +23,12 @@ const QStringList kTexts = QString(
 
 class RandomUser {
 public:
-    RandomUser(unsigned long long seed, long count) : seed_(seed), count_(count), random_(seed) {}
+    RandomUser(unsigned long long seed, long count) : seed_(seed), count_(count), random_(seed) {
+        for (QAbstractButton* control : driver_.window().findChildren<QAbstractButton*>())
+            options_ << control->objectName();
+        options_.removeIf([](const QString& name) { return name.startsWith("qt_"); });
+        options_.removeOne("Command2");  // "Salir" would end the run
+    }
 
     bool run() {
         for (event_ = 0; event_ < count_ && ok_; ++event_) act(0);
@@ -71,7 +70,7 @@ private:
             last_ = "density " + density;
             if (visible(driver_.button("Obtener_1"))) driver_.setDensity(density);
         } else {
-            choose(pick(kOptions), depth);
+            choose(pick(options_), depth);
         }
         check();
     }
@@ -150,6 +149,7 @@ private:
     bool ok_ = true;
     QString last_ = "start-up";
     WindowDriver driver_;
+    QStringList options_;  // every option, check box and button of the window
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLogValueAxis>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,13 +39,10 @@ protected:
             counts << static_cast<QXYSeries*>(s)->count();
         return counts;
     }
-    // Saves with "Guardar..." (or the keys given), answering the file dialog
-    // with the name in the test's folder.
+    // Saves with "Guardar..." (or the keys given), answering the file dialog once it
+    // opens with the whole name: typed, its completer would offer names for Enter.
     QString saveAs(const QString& name, int key = 0) {
         const QString path = folder.filePath(name);
-        // Polls until the dialog has gone, since it may take a while to open.
-        // The name is put in whole: typed, the dialog's completer would offer
-        // its own names for Enter to take.
         QTimer answer;
         answer.setInterval(20);
         QObject::connect(&answer, &QTimer::timeout, [&] {
@@ -104,7 +102,8 @@ TEST_F(Plots, SavedPlotsDataAndDrawingReadBack) {
     QFile svg(saveAs("mediatriz.svg"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     EXPECT_TRUE(svg.readAll().contains("<svg"));
-    plots->findChild<QTabWidget*>()->setCurrentIndex(1);
+    QTabBar* tabs = plots->findChild<QTabWidget*>()->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     QFile csv(saveAs("convergencia.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_EQ(csv.readLine(), "N,error relativo |E|,error relativo V\n");
