@@ -5,9 +5,7 @@ set -uo pipefail
 tervik=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=es_ES.UTF-8 "$1")
 passed=0 failed=0
 check() {  # description, then the command that must succeed
-    local what="$1"
-    shift
-    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)) && echo "FAILED: $what"; fi
+    if "${@:2}"; then passed=$((passed + 1)); else failed=$((failed + 1)) && echo "FAILED: $1"; fi
 }
 out="$(mktemp)" err="$(mktemp)"
 trap 'rm -f "$out" "$err"' EXIT

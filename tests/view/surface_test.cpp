@@ -175,11 +175,9 @@ TEST_F(Surface, ScaledFramesAtEveryZoom) {
         EXPECT_EQ(surface.image().copy(letterBox.translated(y)),
                   front.copy(letterBox.translated(y)));
         for (double radius : {0.01, 0.005, 0.002}) {
-            const double ppm = surface.world().pixelsPerMetre();
-            const QPoint centre = pixelOf(0, 0);
-            const int r = int(std::lround(radius / z * ppm));
-            EXPECT_EQ(atPixel(centre + QPoint(r, 0)), kRed) << z << " " << radius;
-            EXPECT_EQ(atPixel(centre - QPoint(0, r)), kRed) << z << " " << radius;
+            const int r = int(std::lround(radius / z * surface.world().pixelsPerMetre()));
+            EXPECT_EQ(atPixel(pixelOf(0, 0) + QPoint(r, 0)), kRed) << z << " " << radius;
+            EXPECT_EQ(atPixel(pixelOf(0, 0) - QPoint(0, r)), kRed) << z << " " << radius;
         }
     }
     EXPECT_EQ(columns.size(), 2u);  // one bar, grey or red, at every zoom
