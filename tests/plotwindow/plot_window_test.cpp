@@ -88,7 +88,9 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
     driver.calculateAt("0,5", "0");  // refused by the window, but the point moved: no value
     QApplication::processEvents();
     EXPECT_EQ(plots->findChild<QStackedWidget*>("Convergencia")->currentIndex(), 1);
-    EXPECT_TRUE(plots->findChild<QLabel*>("SinValor")->text().contains("no tiene un valor finito"));
+    auto* noValue = plots->findChild<QLabel*>("SinValor");
+    EXPECT_TRUE(noValue->text().contains("no tiene un valor finito"));
+    EXPECT_GT(noValue->heightForWidth(noValue->width()), noValue->fontMetrics().height());
     driver.choose("Ver_1");  // the profile view's point lies at x = 0.5, its distance from the axis
     driver.calculateAt("0.3", "0.4");
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.5; 0.5)")));
