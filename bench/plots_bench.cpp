@@ -1,5 +1,5 @@
 // Building both plots for a new point: the data alone, and the window with
-// its charts refilled and repainted, for N point charges up to 200.
+// the chart a new point changes refilled and all repainted, for N up to 200.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

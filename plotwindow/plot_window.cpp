@@ -77,12 +77,24 @@ void PlotWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+// Each tab is recomputed only when what it depends on has changed: the
+// bisector on the density and N, the convergence on the density and the point.
 void PlotWindow::refresh() {
     refreshPending_ = false;
+    const bool newDensity = !shown_ || shown_->lambda != inputs_.lambda;
+    if (newDensity || shown_->elementCount != inputs_.elementCount) refreshBisector();
+    if (newDensity || shown_->x != inputs_.x || shown_->y != inputs_.y) refreshConvergence();
+    shown_ = inputs_;
+}
+
+void PlotWindow::refreshBisector() {
     const bool negative = inputs_.lambda < 0;
     bisector_ = BisectorSamples(inputs_.lambda, inputs_.elementCount);
     FillBisectorFieldChart(*fieldChart_, bisector_, inputs_.elementCount, negative);
     FillBisectorPotentialChart(*potentialChart_, bisector_, inputs_.elementCount, negative);
+}
+
+void PlotWindow::refreshConvergence() {
     const QLocale locale;
     const QString point =
         QString("(%1; %2) m")

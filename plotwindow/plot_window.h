@@ -39,6 +39,8 @@ protected:
 
 private:
     void refresh();
+    void refreshBisector();
+    void refreshConvergence();
     void Guardar_Click();
     void saveImage(const QString& path, bool svg);
     void saveCsv(const QString& path);
@@ -46,6 +48,7 @@ private:
 
     PlotInputs inputs_{1e-6, 5, 0.6, 0.4};
     bool refreshPending_ = false;
+    std::optional<PlotInputs> shown_;  // what the charts show; none before the first refresh
     std::vector<BisectorSample> bisector_;
     std::optional<std::vector<ConvergenceSample>> convergence_;
     QTabWidget* tabs_;
