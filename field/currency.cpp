@@ -1,8 +1,6 @@
 #include "field/currency.h"
 
 #include <cmath>
-#include <cstdlib>
-#include <limits>
 
 std::optional<Currency> Currency::fromDouble(double value) {
     // The whole part is exact as an integer; the fraction is scaled with its
@@ -27,11 +25,6 @@ std::optional<Currency> Currency::plus(Currency other) const {
     std::int64_t sum = 0;
     if (__builtin_add_overflow(units_, other.units_, &sum)) return std::nullopt;
     return Currency(sum);
-}
-
-std::optional<Currency> Currency::magnitude() const {
-    if (units_ == std::numeric_limits<std::int64_t>::min()) return std::nullopt;
-    return Currency(std::abs(units_));
 }
 
 std::string Currency::text(char decimalSeparator) const {

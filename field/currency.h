@@ -23,8 +23,6 @@ public:
 
     // Exact sum; empty on overflow.
     std::optional<Currency> plus(Currency other) const;
-    // Absolute value; empty for the one value whose magnitude does not fit.
-    std::optional<Currency> magnitude() const;
 
     // Plain decimal form: optional minus, integer digits without grouping and,
     // when there is a fraction, the separator and one to four digits.

@@ -27,11 +27,11 @@ Distances distancesTo(double x, double y) { return {distance(x, y), distance(x -
 
 // ln((r2 + L − x) / (r1 − x)): the potential divided by k·λ.
 double potentialFactor(double x, double y, Distances d) {
-    const double nearTerm = d.r1 - x;           // cancels when x > 0 near the axis
-    const double farTerm = d.r2 + kLength - x;  // cancels when x > L near the axis
-    const bool wellConditioned =
-        nearTerm * kCancellationLimit > d.r1 && farTerm * kCancellationLimit > d.r2 + kLength;
-    if (wellConditioned)
+    // r1 − x cancels when x > 0 near the axis; r2 + L − x cancels only beyond
+    // the far end, where r1 − x cancels even more, so one test covers both.
+    const double nearTerm = d.r1 - x;
+    const double farTerm = d.r2 + kLength - x;
+    if (nearTerm * kCancellationLimit > d.r1)
         return std::log(2 * d.r2 + 2 * kLength - 2 * x) - std::log(2 * d.r1 - 2 * x);
     // Same value through r − x = y² / (r + x); beyond the far end the y² cancel,
     // which also gives the axis its finite limit ln(x / (x − L)).
