@@ -64,8 +64,8 @@ TEST(FieldLine, FollowsTheHyperbolaToTheEdgeAndToTheSegment) {
         EXPECT_TRUE(InsideSegmentBox(in.points.back().x, in.points.back().y, z)) << z;
         EXPECT_NEAR(std::hypot(in.lastStep.x, in.lastStep.y), 0.01 / z, 1e-12);
     }
-    EXPECT_TRUE(InsideSegmentBox(1.0019, 0.0899, 0.1));  // x limits fixed, y limits scaled
-    EXPECT_FALSE(InsideSegmentBox(1.0021, 0, 0.1));
+    EXPECT_TRUE(InsideSegmentBox(1.0019, 0.0899, 0.1) && InsideSegmentBox(-0.0019, -0.0899, 0.1));
+    EXPECT_FALSE(InsideSegmentBox(1.0021, 0, 0.1));  // x limits fixed, y limits scaled
     EXPECT_FALSE(InsideSegmentBox(0.5, 0.0091, 1));
 }
 
