@@ -20,12 +20,13 @@ QString Caption(WindowDriver& driver, const char* label) {
 }
 
 // The options chosen at start-up; nothing inside a frame touches its border
-// or overlaps its neighbours; the caption of "Operación" alone is bold.
+// or overlaps its neighbours; the commands and the caption of "Operación" alone are bold.
 TEST(StartUp, FramesHoldTheirControlsClearOfTheBorder) {
     WindowDriver driver;
     for (const char* option : {"Ver_0", "Obtener_1", "Amplia_100", "Manual_0", "Discretiza_5"})
         EXPECT_TRUE(driver.selected(option)) << option;  // as the window opens
-    EXPECT_TRUE(driver.window().findChild<QGroupBox*>("Frame4")->font().bold());
+    EXPECT_TRUE(driver.window().findChild<QGroupBox*>("Frame4")->font().bold() &&
+                driver.button("Calcular")->font().bold());
     EXPECT_FALSE(driver.button("Manual_0")->font().bold() ||
                  driver.button("Manual_1")->font().bold());
     for (QGroupBox* frame : driver.window().findChildren<QGroupBox*>()) {

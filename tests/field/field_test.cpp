@@ -84,7 +84,6 @@ TEST(Field, ResultsKeepTheirDigitsNearTheAxis) {
         const long double v = 9e9L * kLambda * std::log((r1 + r2 + 1) / (r1 + r2 - 1));
         EXPECT_NEAR(*PotentialAt(x, y, kLambda), double(v), 2e-5) << x << ", " << y;
         const long double ey = 9e9L * kLambda / y * (x / r1 + (1 - x) / r2);
-        if (y < 1e-5) continue;  // the long double reference itself cancels
         EXPECT_NEAR(ComputeField(x, y, kLambda)->Ey.toDouble(), double(ey), 1e-4) << x << ", " << y;
     }
 }

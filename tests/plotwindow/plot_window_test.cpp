@@ -81,10 +81,10 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.2; 0.4)")));
     driver.type("CajaY", "0,3");
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.2; 0.3)")));
-    driver.setDensity("-5");
-    driver.choose("Discretiza_20");
+    driver.setDensity("-5");  // the density alone, then N alone
     EXPECT_EQ(chart("Campo en la mediatriz")->axes(Qt::Vertical)[0]->titleText(),
               QString::fromUtf8("|E| (V/m) · magnitudes (λ < 0)"));
+    driver.choose("Discretiza_20");
     EXPECT_EQ(chart("Campo en la mediatriz")->series()[1]->name(), "20 cargas puntuales");
     driver.calculateAt("0,5", "0");  // refused by the window, but the point moved: no value
     QApplication::processEvents();
