@@ -1,62 +1,60 @@
 // The point-charge model built element by element, with its marks and arrows.
 
-#include <QCheckBox>
-
 #include "app/main_window.h"
 #include "view/drawing_surface.h"
 #include "view/frames.h"
 
-int MainWindow::TakenElementCount() const {
+int MainWindow::takenElementCount() const {
     int taken = 0;
-    for (int j = 1; j <= state_.ElementCount; ++j) taken += state_.ElementTaken[j] == 1;
+    for (int j = 1; j <= settings_.elementCount(); ++j) taken += state_.ElementTaken[j] == 1;
     return taken;
 }
 
 // A manual sum belongs to one point: once the point has moved, the next
 // element starts the sum afresh instead of mixing two points in one total.
-bool MainWindow::ManualSumBelongsElsewhere() const {
+bool MainWindow::manualSumBelongsElsewhere() const {
     const bool moved = state_.PointX != state_.SumPointX || state_.PointY != state_.SumPointY;
-    return moved && TakenElementCount() > 0;
+    return moved && takenElementCount() > 0;
 }
 
-void MainWindow::AddChargeElement(int i) {
-    if (!IsSelected(ui_.Obtener, 1)) return;
-    const bool manual = IsSelected(ui_.Manual, 1);
-    const bool newSum = manual && ManualSumBelongsElsewhere();
+void MainWindow::addChargeElement(int i) {
+    if (settings_.action() != Action::FieldAndPotential) return;
+    const bool manual = settings_.manual();
+    const bool newSum = manual && manualSumBelongsElsewhere();
     if (manual && !newSum && state_.ElementTaken[i] == 1) return;
-    const int n = state_.ElementCount;
+    const int n = settings_.elementCount();
 
     // Refused before anything changes: at or extremely close to the element's charge.
-    const auto term = ElementContribution(i, n, state_.PointX, state_.PointY, state_.Lambda);
+    const auto term = ElementContribution(i, n, state_.PointX, state_.PointY, settings_.lambda());
     const FieldSample base =
         newSum ? FieldSample{} : FieldSample{state_.FieldEx, state_.FieldEy, state_.Potential};
     const auto ex = term ? base.Ex.plus(term->Ex) : std::nullopt;
     const auto ey = term ? base.Ey.plus(term->Ey) : std::nullopt;
     const auto v = term ? base.V.plus(term->V) : std::nullopt;
     if (!ex || !ey || !v) {
-        RefuseData();
+        refuseData();
         return;
     }
-    ++state_.PointsEvaluated;
-    if (newSum) DrawFrontFrame();
-    const int m = TakenElementCount();
+    settings_.pointEvaluated({state_.PointX, state_.PointY});
+    if (newSum) drawFrontFrame();
+    const int m = takenElementCount();
 
     // The previous total arrow goes (XOR) before the new one is drawn. With
-    // Ver1 the first element's own arrow is the total, so no total arrow is
-    // drawn for it; the flag keeps this right when Ver1 changes in between.
-    const bool showElements = ui_.Ver1->isChecked();
-    if (manual && state_.TotalArrowShown) DrawTotalArrow(false);
+    // element arrows shown, the first one is the total, so no total arrow is
+    // drawn for it; the flag keeps this right when that option changes in between.
+    const bool showElements = settings_.elementArrows();
+    if (manual && state_.TotalArrowShown) drawTotalArrow(false);
 
     state_.ElementTaken[i] = 1;
     if (m == 0) {
         state_.SumPointX = state_.PointX;
         state_.SumPointY = state_.PointY;
     }
-    const double d = 1.0 / n;
-    state_.StepX = d;
+    const double d = segment::kLength / n;
     const double start = (i - 1) * d, end = start + d;
     ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);
-    FillBar(*ui_.CajaDib, start + 0.4 * d, end - 0.4 * d, state_.ZoomFactor, state_.ColorCharge);
+    FillBar(*ui_.CajaDib, start + 0.4 * d, end - 0.4 * d, settings_.zoomFactor(),
+            state_.ColorCharge);
 
     state_.ElementEx[i] = term->Ex;
     state_.ElementEy[i] = term->Ey;
@@ -64,13 +62,13 @@ void MainWindow::AddChargeElement(int i) {
     state_.FieldEx = *ex;
     state_.FieldEy = *ey;
     state_.Potential = *v;
-    ShowResults();
+    showResults();
 
-    if (showElements) DrawArrow(state_.ElementEx[i], state_.ElementEy[i], state_.ColorElementField);
-    if (manual && (!showElements || m > 0)) DrawTotalArrow(true);
+    if (showElements) drawArrow(state_.ElementEx[i], state_.ElementEy[i], state_.ColorElementField);
+    if (manual && (!showElements || m > 0)) drawTotalArrow(true);
 }
 
-void MainWindow::DrawTotalArrow(bool shown) {
-    DrawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
+void MainWindow::drawTotalArrow(bool shown) {
+    drawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
     state_.TotalArrowShown = shown;
 }

@@ -9,6 +9,8 @@
 #include "field/number_text.h"
 #include "view/drawing_surface.h"
 
+using segment::kMiddle;
+
 namespace {
 
 // The value a coordinate box shows for x, read back: four decimals at most.
@@ -18,115 +20,117 @@ constexpr double kProfileAxisRadius = 0.008;  // clicks this close to the axis h
 
 }  // namespace
 
-void MainWindow::CajaDib_Click() {
-    const bool typed = state_.UseTypedPoint;
+// The point is the pointer's, or for "Calcular" the one typed in the boxes.
+void MainWindow::evaluatePoint(bool typed) {
     if (typed) {
-        state_.PointerX = ReadBox(ui_.CajaX);
-        state_.PointerY = ReadBox(ui_.CajaY);
-        state_.UseTypedPoint = false;
+        state_.PointerX = state_.PointX;
+        state_.PointerY = state_.PointY;
     }
     // Everything from here on uses the point as the coordinate boxes show it.
     const double shownX = ShownValue(state_.PointerX);
     const double shownY = ShownValue(state_.PointerY);
-    if (state_.FrontView)
-        ClickFront(typed, shownX, shownY);
+    if (settings_.front())
+        evaluateFrontPoint(typed, shownX, shownY);
     else
-        ClickProfile(shownX, shownY);
+        evaluateProfilePoint(shownX, shownY);
 }
 
-void MainWindow::ClickFront(bool typed, double shownX, double shownY) {
+void MainWindow::evaluateFrontPoint(bool typed, double shownX, double shownY) {
     // A click on the drawn segment takes an element in manual mode and is
     // otherwise ignored; a typed point is always meant as a point.
-    if (!typed && OnSegmentBand(state_.PointerX, state_.PointerY)) {
-        if (IsSelected(ui_.Manual, 1))
-            AddChargeElement(static_cast<int>(state_.PointerX * state_.ElementCount / 1) + 1);
+    if (!typed && onSegmentBand(state_.PointerX, state_.PointerY)) {
+        const double share = state_.PointerX / segment::kLength;
+        if (settings_.manual()) addChargeElement(int(share * settings_.elementCount()) + 1);
         return;
     }
-    if (!FrontActionHasValue(shownX, shownY)) {
-        RefuseData();
+    if (!frontActionHasValue(shownX, shownY)) {
+        refuseData();
         return;
     }
-    ++state_.PointsEvaluated;
-    const bool fieldMode = IsSelected(ui_.Obtener, 1);
-    if (!fieldMode) {  // lines are always traced from the exact model
-        SelectExactModel();
+    const Action action = settings_.action();
+    if (action != Action::FieldAndPotential) {  // lines are always traced from the exact model
+        selectExactModel();
         ui_.Ver1->setChecked(false);
     }
-    if (fieldMode && IsSelected(ui_.Manual, 1)) DrawFrontFrame();  // a new point starts a new sum
+    // A new point starts a new sum.
+    if (action == Action::FieldAndPotential && settings_.manual()) drawFrontFrame();
     state_.PointX = shownX;
     state_.PointY = shownY;
-    ShowPoint(shownX, shownY);
-    CentreMarker(shownX, shownY);
-    if (IsSelected(ui_.Obtener, 2))
-        TraceFieldLineFront();
-    else if (IsSelected(ui_.Obtener, 3))
-        TraceEquipotentialFront(state_.PointX, state_.PointY);
+    settings_.pointEvaluated({shownX, shownY});
+    showPoint(shownX, shownY);
+    centreMarker(shownX, shownY);
+    if (action == Action::FieldLine)
+        traceFieldLine();
+    else if (action == Action::Equipotential)
+        traceEquipotential(state_.PointX, state_.PointY);
     else
-        ShowFieldAndPotential();
+        showFieldAndPotential();
 }
 
 // Whether the action at (x, y) can be carried out, so that a point without a
 // finite value in the model in use is refused before anything changes. The
 // point charges sit at element centres: the segment's ends are points there.
-bool MainWindow::FrontActionHasValue(double x, double y) const {
-    const bool pointCharges = IsSelected(ui_.Obtener, 1) && !IsSelected(ui_.Discretiza, 0);
-    if (!pointCharges) return ComputeField(x, y, state_.Lambda).has_value();
-    if (IsSelected(ui_.Manual, 1)) return true;  // checked element by element
-    return PointChargeSum(state_.ElementCount, x, y, state_.Lambda).has_value();
+bool MainWindow::frontActionHasValue(double x, double y) const {
+    const bool pointCharges =
+        settings_.action() == Action::FieldAndPotential && !settings_.exactModel();
+    if (!pointCharges) return ComputeField(x, y, settings_.lambda()).has_value();
+    if (settings_.manual()) return true;  // checked element by element
+    return PointChargeSum(settings_.elementCount(), x, y, settings_.lambda()).has_value();
 }
 
-void MainWindow::ShowFieldAndPotential() {
-    const bool automatic = IsSelected(ui_.Manual, 0);
-    if (IsSelected(ui_.Discretiza, 0)) {
-        StoreField(state_.PointX, state_.PointY);
-        DrawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
+void MainWindow::showFieldAndPotential() {
+    const bool automatic = !settings_.manual();
+    if (settings_.exactModel()) {
+        storeField(state_.PointX, state_.PointY);
+        drawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
     } else if (automatic) {
         state_.FieldEx = state_.FieldEy = state_.Potential = Currency();
-        for (int i = 1; i <= state_.ElementCount; ++i) AddChargeElement(i);
-        DrawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
+        for (int i = 1; i <= settings_.elementCount(); ++i) addChargeElement(i);
+        drawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
     }
-    if (automatic) ShowResults();
+    if (automatic) showResults();
 }
 
-void MainWindow::ClickProfile(double shownX, double shownY) {
+void MainWindow::evaluateProfilePoint(double shownX, double shownY) {
     const double radius = std::hypot(shownX, shownY);
     if (radius < kProfileAxisRadius) return;  // on the segment's cross-section
-    if (!ComputeField(0.5, radius, state_.Lambda)) {
-        RefuseData();
+    if (!ComputeField(kMiddle, radius, settings_.lambda())) {
+        refuseData();
         return;
     }
-    ++state_.PointsEvaluated;
     state_.ProfileRadius = radius;
-    ShowPoint(shownX, shownY);
+    showPoint(shownX, shownY);
     state_.PointX = shownX;
     state_.PointY = shownY;
-    if (IsSelected(ui_.Obtener, 1)) ShowProfileField();
-    if (IsSelected(ui_.Obtener, 2)) DrawProfileFieldLine();
-    if (IsSelected(ui_.Obtener, 3)) TraceEquipotentialProfile();
+    settings_.pointEvaluated({shownX, shownY});
+    const Action action = settings_.action();
+    if (action == Action::FieldAndPotential) showProfileField();
+    if (action == Action::FieldLine) drawProfileFieldLine();
+    if (action == Action::Equipotential) traceProfileEquipotential();
 }
 
 // The field in the profile view is radial: its size is that of the mid-plane
 // field at the same distance from the axis, pointing away from the axis.
-void MainWindow::ShowProfileField() {
-    StoreField(0.5, state_.ProfileRadius);
+void MainWindow::showProfileField() {
+    storeField(kMiddle, state_.ProfileRadius);
     const double strength = std::fabs(state_.FieldEy.toDouble());
     const double radius = state_.ProfileRadius;
     state_.FieldEy = Currency::fromDouble(strength * state_.PointY / radius).value_or(Currency());
     state_.FieldEx = Currency::fromDouble(strength * state_.PointX / radius).value_or(Currency());
-    if (!IsSelected(ui_.Obtener, 1)) return;
-    CentreMarker(state_.PointX, state_.PointY);
-    DrawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
-    ui_.CajaV->setText(CurrencyText(state_.Potential));
-    ui_.CajaEx->setText(CurrencyText(state_.FieldEx));
-    ui_.CajaEy->setText(CurrencyText(state_.FieldEy));
+    if (settings_.action() != Action::FieldAndPotential) return;
+    centreMarker(state_.PointX, state_.PointY);
+    drawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
+    ui_.CajaV->setText(currencyText(state_.Potential));
+    ui_.CajaEx->setText(currencyText(state_.FieldEx));
+    ui_.CajaEy->setText(currencyText(state_.FieldEy));
 }
 
 // The radial field line through the point: the head at the point and a line
 // from the axis out beyond the visible area.
-void MainWindow::DrawProfileFieldLine() {
-    ShowProfileField();
-    DrawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
-    const double reach = 3 / state_.ProfileRadius / state_.ZoomFactor;
+void MainWindow::drawProfileFieldLine() {
+    showProfileField();
+    drawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
+    const double reach = 3 / state_.ProfileRadius / settings_.zoomFactor();
     ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);
     ui_.CajaDib->drawSegment(0, 0, state_.PointX * reach, state_.PointY * reach,
                              state_.ColorCharge);

@@ -8,6 +8,7 @@
 #include <span>
 #include <string_view>
 
+#include "field/domain.h"
 #include "field/number_text.h"
 #include "plots/csv.h"
 
@@ -15,8 +16,22 @@ namespace {
 
 bool IsSet(const char* variable) { return !qEnvironmentVariableIsEmpty(variable); }
 
-const QStringList kDensities{"-10", "-5", "-1", "1", "5", "10"};
-const QStringList kModels{"5", "10", "20", "50"};
+template <std::size_t size>
+QStringList Texts(const std::array<int, size>& numbers) {
+    QStringList texts;
+    for (int number : numbers) texts << QString::number(number);
+    return texts;
+}
+
+// "a, b o c", as the messages list the choices.
+QString Choices(const QStringList& texts) {
+    return texts.mid(0, texts.size() - 1).join(", ") + " o " + texts.back();
+}
+
+const QStringList kDensities = Texts(kDensityChoices);
+const QStringList kModels = Texts(kElementCountChoices);
+const QString kStartPointText =
+    QString("%1,%2").arg(kStartPoint.x).arg(kStartPoint.y);  // "0.6,0.4"
 const QStringList kTextOnly{"-h",        "--help", "-?",       "--help-all", "-v",
                             "--version", "--csv",  "--lambda", "--model",    "--point"};
 
@@ -63,11 +78,18 @@ void DescribeCommandLine(QCommandLineParser& parser) {
          "Escribe los datos de una gráfica en CSV por la salida estándar, sin ventana: "
          "bisector (la mediatriz) o convergence (el error de las cargas puntuales).",
          "gráfica"},
-        {"lambda", "Densidad de carga en µC/m: -10, -5, -1, 1, 5 o 10 (por omisión 1).", "densidad",
-         "1"},
-        {"model", "Número de cargas puntuales: 5, 10, 20 o 50 (por omisión 5).", "N", "5"},
-        {"point", "Punto de la convergencia, X,Y en metros (por omisión 0.6,0.4).", "X,Y",
-         "0.6,0.4"},
+        {"lambda",
+         QString("Densidad de carga en µC/m: %1 (por omisión %2).")
+             .arg(Choices(kDensities))
+             .arg(kStartDensity),
+         "densidad", QString::number(kStartDensity)},
+        {"model",
+         QString("Número de cargas puntuales: %1 (por omisión %2).")
+             .arg(Choices(kModels))
+             .arg(kStartElementCount),
+         "N", QString::number(kStartElementCount)},
+        {"point", "Punto de la convergencia, X,Y en metros (por omisión " + kStartPointText + ").",
+         "X,Y", kStartPointText},
     });
 }
 
@@ -77,15 +99,17 @@ int RunWithoutWindow(const QCommandLineParser& parser) {
     if (plot != "bisector" && plot != "convergence")
         return Refuse("--csv espera bisector o convergence, no «" + plot + "»");
     if (!kDensities.contains(parser.value("lambda")))
-        return Refuse("--lambda espera -10, -5, -1, 1, 5 o 10, no «" + parser.value("lambda") +
+        return Refuse("--lambda espera " + Choices(kDensities) + ", no «" + parser.value("lambda") +
                       "»");
     if (!kModels.contains(parser.value("model")))
-        return Refuse("--model espera 5, 10, 20 o 50, no «" + parser.value("model") + "»");
+        return Refuse("--model espera " + Choices(kModels) + ", no «" + parser.value("model") +
+                      "»");
     const auto point = ReadPoint(parser.value("point"));
     if (!point)
-        return Refuse("--point espera X,Y, como 0.6,0.4, no «" + parser.value("point") + "»");
+        return Refuse("--point espera X,Y, como " + kStartPointText + ", no «" +
+                      parser.value("point") + "»");
     // The same density the window takes: the chosen number times 1e-6.
-    const double lambda = Val(parser.value("lambda").toStdString()) * 1e-6;
+    const double lambda = Val(parser.value("lambda").toStdString()) * kMicro;
     std::string csv;
     if (plot == "bisector") {
         const int n = parser.value("model").toInt();

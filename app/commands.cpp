@@ -7,14 +7,9 @@
 #include "app/main_window.h"
 #include "view/drawing_surface.h"
 
-void MainWindow::Limpiar_Click() {
-    if (IsSelected(ui_.Ver, 0))
-        DrawFrontFrame();
-    else
-        DrawProfileFrame();
-}
+void MainWindow::clearDrawing() { redrawFrame(); }
 
-void MainWindow::Copiar_Click() {
+void MainWindow::copyDrawing() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     const QImage copy = ui_.CajaDib->picture();
@@ -26,17 +21,17 @@ void MainWindow::Copiar_Click() {
     }
 }
 
-void MainWindow::Manual_Click(int /*index*/) {
-    ++state_.SettingChanges;
-    DrawFrontFrame();
+void MainWindow::onOperationChosen(int operation) {
+    settings_.setOperation(Operation(operation));
+    drawFrontFrame();
     // Both operation modes work on point charges.
-    if (IsSelected(ui_.Discretiza, 0)) {
-        Select(ui_.Discretiza, 5);
-        state_.ElementCount = 5;
+    if (settings_.exactModel()) {
+        Select(ui_.Discretiza, kStartElementCount);
+        settings_.setElementCount(kStartElementCount);
     }
 }
 
-void MainWindow::menu_acerca_Click() {
+void MainWindow::showAbout() {
     const QStringList lines = {
         "Programa para Enseñanza de la Física",
         "Marnel",
@@ -55,10 +50,8 @@ void MainWindow::menu_acerca_Click() {
 }
 
 // Ends the program at once; nothing is kept.
-void MainWindow::Command2_Click() {
-    state_.Quitting = true;
+void MainWindow::exitProgram() {
+    settings_.endProgram();
     close();
     QCoreApplication::quit();
 }
-
-void MainWindow::menu_salir_Click() { Command2_Click(); }

@@ -12,8 +12,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The controls of the main window by their names. An option array is a button
-// group whose ids are the options' Index values.
+// The controls of the main window by their object names. An option array is
+// a button group whose ids are the options' values (see settings.h). The
+// controls show the settings; only a control's own handler reads it.
 struct Controls {
     DrawingSurface* CajaDib = nullptr;
 
@@ -64,11 +65,6 @@ struct Controls {
     QAction* menu_graficas = nullptr;
     QAction* menu_acerca = nullptr;
 };
-
-inline bool IsSelected(const QButtonGroup* group, int index) {
-    const QAbstractButton* option = group->button(index);
-    return option && option->isChecked();
-}
 
 // Selecting from code runs the option's handler at once when the selection changes.
 inline void Select(QButtonGroup* group, int index) { group->button(index)->setChecked(true); }

@@ -57,9 +57,9 @@ void MainWindow::setUpKeyboard() {
     menuKey("Alt+Y", menuBar()->findChild<QMenu*>("menu_ayuda"));
 
     // Enter in a coordinate box calculates; in the step box it accepts.
-    connect(ui_.CajaX, &QLineEdit::returnPressed, this, &MainWindow::Calcular_Click);
-    connect(ui_.CajaY, &QLineEdit::returnPressed, this, &MainWindow::Calcular_Click);
-    connect(ui_.Delta, &QLineEdit::returnPressed, this, &MainWindow::AceptaV_Click);
+    connect(ui_.CajaX, &QLineEdit::returnPressed, this, &MainWindow::calculateTypedPoint);
+    connect(ui_.CajaY, &QLineEdit::returnPressed, this, &MainWindow::calculateTypedPoint);
+    connect(ui_.Delta, &QLineEdit::returnPressed, this, &MainWindow::acceptLinePanel);
 }
 
 // Escape while the line panel is shown cancels it, like its "Cancelar".

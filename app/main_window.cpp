@@ -23,66 +23,68 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildControls();
     connectHandlers();
     setUpKeyboard();
-    Form_Load();
+    showStartPoint();
 }
 
 void MainWindow::connectHandlers() {
     // Option handlers run whenever an option becomes selected, by the user or by code.
+    // Each takes the id of the option, which is its value (see settings.h).
     const auto onSelect = [this](QButtonGroup* group, void (MainWindow::*handler)(int)) {
         connect(group, &QButtonGroup::idToggled, this, [this, handler](int id, bool checked) {
             if (checked) (this->*handler)(id);
         });
     };
-    onSelect(ui_.Amplia, &MainWindow::Amplia_Click);
-    onSelect(ui_.Ver, &MainWindow::Ver_Click);
-    onSelect(ui_.Obtener, &MainWindow::Obtener_Click);
-    onSelect(ui_.Discretiza, &MainWindow::Discretiza_Click);
-    onSelect(ui_.Manual, &MainWindow::Manual_Click);
+    onSelect(ui_.Amplia, &MainWindow::onZoomChosen);
+    onSelect(ui_.Ver, &MainWindow::onViewChosen);
+    onSelect(ui_.Obtener, &MainWindow::onActionChosen);
+    onSelect(ui_.Discretiza, &MainWindow::onModelChosen);
+    onSelect(ui_.Manual, &MainWindow::onOperationChosen);
+    onSelect(ui_.OptionV, &MainWindow::onLineChoiceChosen);
+    connect(ui_.Ver1, &QCheckBox::toggled, &settings_, &Settings::setElementArrows);
 
     // Text handlers run on every change of the text, typed or written by code.
-    connect(ui_.CajaX, &QLineEdit::textChanged, this, &MainWindow::CajaX_Change);
-    connect(ui_.CajaY, &QLineEdit::textChanged, this, &MainWindow::CajaY_Change);
-    connect(ui_.Combo1, &QComboBox::currentIndexChanged, this, &MainWindow::Combo1_Click);
+    connect(ui_.CajaX, &QLineEdit::textChanged, this, &MainWindow::onXTyped);
+    connect(ui_.CajaY, &QLineEdit::textChanged, this, &MainWindow::onYTyped);
+    connect(ui_.Combo1, &QComboBox::currentIndexChanged, this, &MainWindow::onDensityChosen);
     ui_.Combo1->installEventFilter(this);
 
-    connect(ui_.CajaDib, &DrawingSurface::pointerMoved, this, &MainWindow::CajaDib_MouseMove);
-    connect(ui_.CajaDib, &DrawingSurface::clicked, this, &MainWindow::CajaDib_Click);
-    connect(ui_.AceptaV, &QPushButton::clicked, this, &MainWindow::AceptaV_Click);
-    connect(ui_.CancelaV, &QPushButton::clicked, this, &MainWindow::CancelaV_Click);
-    connect(ui_.Calcular, &QPushButton::clicked, this, &MainWindow::Calcular_Click);
-    connect(ui_.Limpiar, &QPushButton::clicked, this, &MainWindow::Limpiar_Click);
-    connect(ui_.Copiar, &QPushButton::clicked, this, &MainWindow::Copiar_Click);
-    connect(ui_.Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
-    connect(ui_.menu_salir, &QAction::triggered, this, &MainWindow::menu_salir_Click);
-    connect(ui_.menu_acerca, &QAction::triggered, this, &MainWindow::menu_acerca_Click);
-    connect(ui_.menu_graficas, &QAction::triggered, this, &MainWindow::menu_graficas_Click);
-    connect(ui_.menu_guardar_imagen, &QAction::triggered, this,
-            &MainWindow::menu_guardar_imagen_Click);
+    connect(ui_.CajaDib, &DrawingSurface::pointerMoved, this, &MainWindow::onPointerMoved);
+    connect(ui_.CajaDib, &DrawingSurface::clicked, this, [this] { evaluatePoint(false); });
+    connect(ui_.AceptaV, &QPushButton::clicked, this, &MainWindow::acceptLinePanel);
+    connect(ui_.CancelaV, &QPushButton::clicked, this, &MainWindow::cancelLinePanel);
+    connect(ui_.Calcular, &QPushButton::clicked, this, &MainWindow::calculateTypedPoint);
+    connect(ui_.Limpiar, &QPushButton::clicked, this, &MainWindow::clearDrawing);
+    connect(ui_.Copiar, &QPushButton::clicked, this, &MainWindow::copyDrawing);
+    connect(ui_.Command2, &QPushButton::clicked, this, &MainWindow::exitProgram);
+    connect(ui_.menu_salir, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(ui_.menu_acerca, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(ui_.menu_graficas, &QAction::triggered, this, &MainWindow::showPlots);
+    connect(ui_.menu_guardar_imagen, &QAction::triggered, this, &MainWindow::saveDrawing);
+
+    // The controls that show the view follow it, whoever changed it.
+    connect(&settings_, &Settings::changed, this, [this](Settings::Changes what) {
+        if (what & Settings::Change::View) showView();
+    });
 }
 
-void MainWindow::Form_Load() {
-    state_.UseTypedPoint = false;
-    state_.FrontView = true;
-    state_.ZoomFactor = 1;
-    state_.ElementCount = 5;
-    state_.Lambda = 1e-6;
+void MainWindow::showStartPoint() {
     ui_.CajaDib->setBackground(qRgb(200, 200, 200));
-    SetWorldScale();
-    DrawFrontFrame();
-    state_.PointX = 0.6;
-    state_.PointY = 0.4;
-    ShowPoint(state_.PointX, state_.PointY);
-    CentreMarker(state_.PointX, state_.PointY);
+    applyZoomToSurface();
+    drawFrontFrame();
+    state_.PointX = kStartPoint.x;
+    state_.PointY = kStartPoint.y;
+    showPoint(state_.PointX, state_.PointY);
+    centreMarker(state_.PointX, state_.PointY);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    state_.Quitting = true;  // a set of lines being drawn stops at its next yield
+    settings_.endProgram();  // a set of lines being drawn stops at its next yield
     QMainWindow::closeEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui_.Combo1 && event->type() == QEvent::KeyPress &&
-        Combo1_KeyPress(*static_cast<QKeyEvent*>(event)))
+        dropsDensityKey(*static_cast<QKeyEvent*>(event)))
         return true;
     // The wheel passing over the density would change it and wipe the
     // drawing; it turns the list only once the user has chosen the box.
@@ -91,36 +93,36 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-char MainWindow::DecimalSeparator() const {
+char MainWindow::decimalSeparator() const {
     const QString point = QLocale().decimalPoint();
     return point == "," ? ',' : '.';
 }
 
-QString MainWindow::CurrencyText(Currency value) const {
-    return QString::fromStdString(value.text(DecimalSeparator()));
+QString MainWindow::currencyText(Currency value) const {
+    return QString::fromStdString(value.text(decimalSeparator()));
 }
 
-double MainWindow::ReadBox(const QLineEdit* box) {
+double MainWindow::readBox(const QLineEdit* box) {
     return Val(CommasToPoints(box->text().toStdString()));
 }
 
-QString MainWindow::CoordinateText(double value) const {
-    return QString::fromStdString(FormatCoordinate(value, DecimalSeparator()));
+QString MainWindow::coordinateText(double value) const {
+    return QString::fromStdString(FormatCoordinate(value, decimalSeparator()));
 }
 
-void MainWindow::ShowResults() {
-    ui_.CajaEx->setText(CurrencyText(state_.FieldEx));
-    ui_.CajaEy->setText(CurrencyText(state_.FieldEy));
-    ui_.CajaV->setText(CurrencyText(state_.Potential));
+void MainWindow::showResults() {
+    ui_.CajaEx->setText(currencyText(state_.FieldEx));
+    ui_.CajaEy->setText(currencyText(state_.FieldEy));
+    ui_.CajaV->setText(currencyText(state_.Potential));
 }
 
-void MainWindow::DrawArrow(Currency ex, Currency ey, Rgb colour) {
-    const ArrowPlacement at{state_.PointX, state_.PointY, state_.ZoomFactor,
-                            IsSelected(ui_.Obtener, 1)};
+void MainWindow::drawArrow(Currency ex, Currency ey, Rgb colour) {
+    const ArrowPlacement at{state_.PointX, state_.PointY, settings_.zoomFactor(),
+                            settings_.action() == Action::FieldAndPotential};
     DrawFieldArrow(*ui_.CajaDib, at, ex, ey, colour);
 }
 
-void MainWindow::RefuseData() {
+void MainWindow::refuseData() {
     QMessageBox box(QMessageBox::NoIcon, "Tervik", "Datos No Aceptados", QMessageBox::Ok, this);
     box.setObjectName("DatosNoAceptados");
     box.exec();

@@ -5,14 +5,15 @@
 #include <optional>
 
 #include "app/controls.h"
+#include "app/settings.h"
 #include "app/shared_state.h"
 #include "field/segment_field.h"
 
 class PlotWindow;
 class QLineEdit;
 
-// The one window of the program. It owns the shared state and the controls;
-// its handlers are named after the control and the event they serve.
+// The one window of the program. It owns the settings, the working values and
+// the controls; its handlers are named after what they do for the user.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -20,6 +21,7 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
 
     const SharedState& state() const { return state_; }
+    const Settings& settings() const { return settings_; }
     const Controls& controls() const { return ui_; }
 
 protected:
@@ -38,83 +40,86 @@ private:
     void buildMenus();
     void connectHandlers();
     void setUpKeyboard();
-    void Form_Load();
+    void showStartPoint();
 
     // Frames of the two views (views.cpp).
-    void SetWorldScale();
-    void DrawFrontFrame();
-    void DrawProfileFrame();
-    void Amplia_Click(int index);
-    void Ver_Click(int index);
+    void applyZoomToSurface();
+    void drawFrontFrame();
+    void drawProfileFrame();
+    void redrawFrame();  // of the current view
+    void onZoomChosen(int percent);
+    void onViewChosen(int view);
+    void showView();  // the captions and the options that belong to the view
 
     // Coordinates and pointer (coordinates.cpp).
-    void CajaX_Change();
-    void CajaY_Change();
-    void CajaDib_MouseMove(float x, float y);
-    void ShowPoint(double x, double y);
-    void CentreMarker(double x, double y);
-    bool OnSegmentBand(double x, double y) const;
+    void onXTyped();
+    void onYTyped();
+    void onPointerMoved(float x, float y);
+    void showPoint(double x, double y);
+    void centreMarker(double x, double y);
+    bool onSegmentBand(double x, double y) const;
 
-    // The click and what it does at a point (click.cpp).
-    void CajaDib_Click();
-    void ClickFront(bool typed, double shownX, double shownY);
-    void ClickProfile(double shownX, double shownY);
-    bool FrontActionHasValue(double x, double y) const;
-    void ShowFieldAndPotential();
-    void ShowProfileField();
-    void DrawProfileFieldLine();
-    void RefuseData();
+    // A click or "Calcular", and what it does at a point (click.cpp).
+    void evaluatePoint(bool typed);
+    void evaluateFrontPoint(bool typed, double shownX, double shownY);
+    void evaluateProfilePoint(double shownX, double shownY);
+    bool frontActionHasValue(double x, double y) const;
+    void showFieldAndPotential();
+    void showProfileField();
+    void drawProfileFieldLine();
+    void refuseData();
 
     // Point charges (charge_elements.cpp).
-    void AddChargeElement(int i);
-    int TakenElementCount() const;
-    bool ManualSumBelongsElsewhere() const;
-    void DrawTotalArrow(bool shown);  // draws it, or erases it when shown is false
+    void addChargeElement(int i);
+    int takenElementCount() const;
+    bool manualSumBelongsElsewhere() const;
+    void drawTotalArrow(bool shown);  // draws it, or erases it when shown is false
 
     // Lines (tracing.cpp).
-    void TraceFieldLineFront();
-    void DrawEquipotential(bool front, double x, double y);
-    void TraceEquipotentialFront(double x, double y);
-    void TraceEquipotentialProfile();
-    void DrawEquipotentialSet(bool front);
-    void TraceLineOfSet(bool front, double s, bool showValue);
-    std::optional<FieldSample> StoreField(double x, double y);
+    void traceFieldLine();
+    void drawEquipotential(bool front, double x, double y);
+    void traceEquipotential(double x, double y);
+    void traceProfileEquipotential();
+    void drawEquipotentialSet(bool front);
+    void traceLineOfSet(bool front, double s, bool showValue);
+    std::optional<FieldSample> storeField(double x, double y);
 
-    // Panel and "Calcular" (panel.cpp).
-    void Obtener_Click(int index);
-    void AceptaV_Click();
-    void CancelaV_Click();
-    void Calcular_Click();
-    bool ReadPotentialStep();
-    void ShowLinePanel(bool show);
+    // The choice of action, the line panel and "Calcular" (panel.cpp).
+    void onActionChosen(int action);
+    void onLineChoiceChosen(int choice);
+    void acceptLinePanel();
+    void cancelLinePanel();
+    void calculateTypedPoint();
+    bool readPotentialStep();
+    void showLinePanel(bool show);
 
     // Charge settings (charge_settings.cpp).
-    void Combo1_Click();
-    bool Combo1_KeyPress(const QKeyEvent& key) const;  // true: the key is dropped
-    void Discretiza_Click(int index);
-    void SelectExactModel();
+    void onDensityChosen();
+    bool dropsDensityKey(const QKeyEvent& key) const;
+    void onModelChosen(int model);
+    void selectExactModel();
+    void selectAutomaticQuietly();
 
     // Commands (commands.cpp).
-    void Limpiar_Click();
-    void Copiar_Click();
-    void Manual_Click(int index);  // either option; the index is not used
-    void menu_acerca_Click();
-    void Command2_Click();
-    void menu_salir_Click();
+    void clearDrawing();
+    void copyDrawing();
+    void onOperationChosen(int operation);
+    void showAbout();
+    void exitProgram();
 
     // Tools beyond the drawing: the plots and saving the drawing (tools.cpp).
-    void menu_graficas_Click();
-    void menu_guardar_imagen_Click();
-    void FollowPlots();  // the point or the charge settings changed
+    void showPlots();
+    void saveDrawing();
 
     // Read-outs and drawing helpers.
-    void DrawArrow(Currency ex, Currency ey, Rgb colour);
-    void ShowResults();
-    QString CurrencyText(Currency value) const;
-    QString CoordinateText(double value) const;
-    static double ReadBox(const QLineEdit* box);  // a typed number, either separator
-    char DecimalSeparator() const;
+    void drawArrow(Currency ex, Currency ey, Rgb colour);
+    void showResults();
+    QString currencyText(Currency value) const;
+    QString coordinateText(double value) const;
+    static double readBox(const QLineEdit* box);  // a typed number, either separator
+    char decimalSeparator() const;
 
+    Settings settings_;
     SharedState state_;
     Controls ui_;
     PlotWindow* plots_ = nullptr;  // made when first asked for

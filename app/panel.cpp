@@ -8,19 +8,20 @@
 #include "field/number_text.h"
 #include "view/drawing_surface.h"
 
-void MainWindow::Obtener_Click(int index) {
-    if (index <= 1) {
+void MainWindow::onActionChosen(int action) {
+    settings_.setAction(Action(action));
+    if (settings_.action() == Action::FieldAndPotential) {
         ui_.CajaDib->setMarkerVisible(true);
     } else {  // lines are always traced from the exact model
-        SelectExactModel();
+        selectExactModel();
         ui_.CajaDib->setMarkerVisible(false);
     }
-    if (IsSelected(ui_.Obtener, 3)) ShowLinePanel(true);
+    if (settings_.action() == Action::Equipotential) showLinePanel(true);
 }
 
 // The panel lies over the content of "Obtener"; what it covers is out of
 // reach, by the mouse and by the keyboard, until it goes.
-void MainWindow::ShowLinePanel(bool show) {
+void MainWindow::showLinePanel(bool show) {
     const bool hadFocus = ui_.Frame1->isAncestorOf(QApplication::focusWidget());
     for (QWidget* covered : ui_.Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (covered != ui_.CuadroLV) covered->setVisible(!show);
@@ -31,44 +32,45 @@ void MainWindow::ShowLinePanel(bool show) {
     options->checkedButton()->setFocus();
 }
 
-// Reads Delta into PotentialStep; a step too large for the program is refused.
-bool MainWindow::ReadPotentialStep() {
-    const auto step = RoundToInt32(ReadBox(ui_.Delta));
+void MainWindow::onLineChoiceChosen(int choice) { settings_.setLineChoice(LineChoice(choice)); }
+
+// Reads the step box into PotentialStep; a step too large for the program is refused.
+bool MainWindow::readPotentialStep() {
+    const auto step = RoundToInt32(readBox(ui_.Delta));
     if (!step) {
-        RefuseData();
+        refuseData();
         return false;
     }
     state_.PotentialStep = *step;
     return true;
 }
 
-void MainWindow::AceptaV_Click() {
-    if (IsSelected(ui_.OptionV, 0)) {
-        ShowLinePanel(false);
+void MainWindow::acceptLinePanel() {
+    if (settings_.lineChoice() == LineChoice::Single) {
+        showLinePanel(false);
         return;
     }
-    if (!ReadPotentialStep()) return;
-    DrawEquipotentialSet(IsSelected(ui_.Ver, 0));
+    if (!readPotentialStep()) return;
+    drawEquipotentialSet(settings_.front());
 }
 
-void MainWindow::CancelaV_Click() {
-    Select(ui_.Obtener, 1);
-    ShowLinePanel(false);
+void MainWindow::cancelLinePanel() {
+    Select(ui_.Obtener, int(Action::FieldAndPotential));
+    showLinePanel(false);
 }
 
-void MainWindow::Calcular_Click() {
+void MainWindow::calculateTypedPoint() {
     if (!ui_.CuadroLV->isHidden()) {
-        AceptaV_Click();
+        acceptLinePanel();
         return;
     }
     // A point on the segment has no field. In the profile view the same
     // numbers are (Z, Y) and the click routine itself ignores the axis.
     const bool onSegment =
-        std::abs(state_.PointY) < 0.003 && state_.PointX > 0 && state_.PointX < 1;
-    if (state_.FrontView && onSegment) {
-        RefuseData();
+        std::abs(state_.PointY) < 0.003 && state_.PointX > 0 && state_.PointX < segment::kLength;
+    if (settings_.front() && onSegment) {
+        refuseData();
         return;
     }
-    state_.UseTypedPoint = true;
-    CajaDib_Click();
+    evaluatePoint(true);
 }

@@ -2,32 +2,25 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <cmath>
 
 #include "app/main_window.h"
+#include "app/plot_follower.h"
 #include "plotwindow/plot_window.h"
 #include "view/drawing_surface.h"
 
-void MainWindow::menu_graficas_Click() {
-    if (!plots_) plots_ = new PlotWindow(this);
-    FollowPlots();
+void MainWindow::showPlots() {
+    if (!plots_) {
+        plots_ = new PlotWindow(this);
+        FollowSettings(*plots_, settings_);
+    }
     plots_->show();
     plots_->raise();
     plots_->activateWindow();
 }
 
-// The plots follow the current point; in the profile view that point lies in
-// the plane x = 0.5 at its distance from the axis.
-void MainWindow::FollowPlots() {
-    if (!plots_) return;
-    const bool front = state_.FrontView;
-    plots_->follow({state_.Lambda, state_.ElementCount, front ? state_.PointX : 0.5,
-                    front ? state_.PointY : std::hypot(state_.PointX, state_.PointY)});
-}
-
 // The drawing as it is, at its device pixels: the image "Copiar al
 // Portapapeles" puts on the clipboard.
-void MainWindow::menu_guardar_imagen_Click() {
+void MainWindow::saveDrawing() {
     QFileDialog dialog(this, "Guardar Imagen", "dibujo.png", "Imagen PNG (*.png)");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("png");

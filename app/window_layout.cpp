@@ -18,7 +18,6 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <cmath>
-#include <tuple>
 
 #include "app/main_window.h"
 #include "view/drawing_surface.h"
@@ -133,8 +132,8 @@ void MainWindow::buildObtenerFrame(QWidget* parent) {
 
     ui_.Label8 = AddLabel(ui_.Frame1, "Label8", "λ", Twips(2400, 273, 240, 315));
     ui_.Combo1 = Place(new QComboBox(ui_.Frame1), "Combo1", Twips(2640, 273, 780, 315));
-    ui_.Combo1->addItems({"-10", "-5", "-1", "1", "5", "10"});
-    ui_.Combo1->setCurrentText("1");
+    for (int density : kDensityChoices) ui_.Combo1->addItem(QString::number(density));
+    ui_.Combo1->setCurrentText(QString::number(kStartDensity));
     ui_.Combo1->setFocusPolicy(Qt::StrongFocus);  // the wheel alone never gives it the focus
     // A screen reader names a combo box by its value and its label; the label
     // is the bare letter, so it gets a spoken name of its own.
@@ -183,7 +182,7 @@ void MainWindow::buildLinePanel(QWidget* frame) {
                            Twips(360, 1080, 2295, 375));
     ui_.Label10->setWordWrap(true);
     ui_.Delta = AddTextBox(ui_.CuadroLV, "Delta", ui_.Label10, Twips(2760, 1080, 1215, 375), false);
-    ui_.Delta->setText("10000");
+    ui_.Delta->setText(QString::number(kPotentialStepAtZoom1));
     ui_.CancelaV = AddCommand(ui_.CuadroLV, "CancelaV", "Cancelar", Twips(240, 1800, 1335, 375));
     ui_.AceptaV = AddCommand(ui_.CuadroLV, "AceptaV", "Aceptar", Twips(3120, 1800, 1095, 375));
     ui_.CuadroLV->raise();
@@ -193,11 +192,12 @@ void MainWindow::buildLinePanel(QWidget* frame) {
 void MainWindow::buildSettingsFrames(QWidget* parent) {
     ui_.Frame3 = AddFrame(parent, "Frame3", "Ampliación", Twips(6840, 2520, 4455, 735));
     ui_.Amplia = OptionArray(this, "Amplia");
-    const int zoomLefts[][2] = {{100, 3120}, {50, 2040}, {25, 1080}, {10, 120}};
-    for (const auto& [percent, left] : zoomLefts)
-        AddOption(ui_.Amplia, ui_.Frame3, percent, QString::number(percent) + " %",
-                  Twips(left, 290, 735, 255));
-    ui_.Amplia->button(100)->setChecked(true);
+    const int zoomLefts[] = {3120, 2040, 1080, 120};
+    for (std::size_t i = 0; i < kZoomPercentChoices.size(); ++i)
+        AddOption(ui_.Amplia, ui_.Frame3, kZoomPercentChoices[i],
+                  QString::number(kZoomPercentChoices[i]) + " %",
+                  Twips(zoomLefts[i], 290, 735, 255));
+    ui_.Amplia->button(kZoomPercentChoices.front())->setChecked(true);
 
     ui_.Frame4 = AddFrame(parent, "Frame4", "Operación", Twips(6840, 3600, 1815, 975));
     QFont bold = ui_.Frame4->font();
@@ -219,11 +219,13 @@ void MainWindow::buildSettingsFrames(QWidget* parent) {
                           Twips(240, 270, 4000, 300));
     ui_.Discretiza = OptionArray(this, "Discretiza");
     AddOption(ui_.Discretiza, ui_.Frame2, 0, "Infinito (Integral)", Twips(240, 630, 2400, 300));
-    const std::tuple<int, int, const char*> counts[] = {
-        {50, 240, "50"}, {20, 1140, "20"}, {10, 2040, "10"}, {5, 2940, " 5"}};
-    for (const auto& [count, left, caption] : counts)
-        AddOption(ui_.Discretiza, ui_.Frame2, count, caption, Twips(left, 990, 780, 300));
-    ui_.Discretiza->button(5)->setChecked(true);
+    const int countLefts[] = {240, 1140, 2040, 2940};  // from "50" on the left to " 5"
+    for (std::size_t i = 0; i < kElementCountChoices.size(); ++i) {
+        const int count = kElementCountChoices.rbegin()[i];
+        AddOption(ui_.Discretiza, ui_.Frame2, count, QString::number(count).rightJustified(2),
+                  Twips(countLefts[i], 990, 780, 300));
+    }
+    ui_.Discretiza->button(kStartElementCount)->setChecked(true);
 }
 
 void MainWindow::buildBottomRow(QWidget* parent) {

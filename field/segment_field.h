@@ -3,13 +3,10 @@
 #include <optional>
 
 #include "field/currency.h"
+#include "field/domain.h"
 
 // The electric field and potential of a straight segment from (0, 0) to
 // (L, 0) carrying a uniform linear charge density, in vacuum.
-namespace segment {
-constexpr double kCoulomb = 9e9;  // N·m²/C²
-constexpr double kLength = 1.0;   // m
-}  // namespace segment
 
 // Field components (V/m) and potential (V), each rounded to four decimals.
 struct FieldSample {

@@ -57,7 +57,7 @@ PlotWindow::PlotWindow(QWidget* parent)
     auto* saveButton = new QPushButton("Guardar...");
     saveButton->setObjectName("Guardar");
     saveButton->setAccessibleName("Guardar...");
-    connect(saveButton, &QPushButton::clicked, this, &PlotWindow::Guardar_Click);
+    connect(saveButton, &QPushButton::clicked, this, &PlotWindow::askWhereToSave);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(saveButton, 0, Qt::AlignRight);
@@ -111,7 +111,7 @@ void PlotWindow::refreshConvergence() {
     convergencePage_->setCurrentIndex(1);
 }
 
-void PlotWindow::Guardar_Click() {
+void PlotWindow::askWhereToSave() {
     QFileDialog dialog(this, "Guardar gráfica", "grafica.png",
                        "Imagen PNG (*.png);;Imagen SVG (*.svg);;Datos CSV (*.csv)");
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "field/domain.h"
 #include "plots/bisector.h"
 #include "plots/convergence.h"
 
@@ -41,12 +42,12 @@ private:
     void refresh();
     void refreshBisector();
     void refreshConvergence();
-    void Guardar_Click();
+    void askWhereToSave();
     void saveImage(const QString& path, bool svg);
     void saveCsv(const QString& path);
     void refuse(const QString& text);
 
-    PlotInputs inputs_{1e-6, 5, 0.6, 0.4};
+    PlotInputs inputs_{kStartDensity * kMicro, kStartElementCount, kStartPoint.x, kStartPoint.y};
     bool refreshPending_ = false;
     std::optional<PlotInputs> shown_;  // what the charts show; none before the first refresh
     std::vector<BisectorSample> bisector_;

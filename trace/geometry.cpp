@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+using segment::kLength;
+
 namespace {
-constexpr double kFullTurn = 6.28318;  // the angle range of an ellipse, not 2π
-constexpr double kHalfLength = 0.5;    // focus to centre
+constexpr double kFullTurn = 6.28318;                 // the angle range of an ellipse, not 2π
+constexpr double kHalfLength = segment::kLength / 2;  // focus to centre
 }  // namespace
 
 std::vector<WorldPoint> EquipotentialEllipse(double x, double y, double zoomFactor) {
-    const double r2 = std::hypot(1 - x, y);
+    const double r2 = std::hypot(kLength - x, y);
     const double r1 = std::hypot(x, y);
     const double a = (r1 + r2) / 2;
     const double e = kHalfLength / a;
@@ -30,12 +32,11 @@ FieldLinePass TraceFieldLinePass(WorldPoint start, double h, const FieldAt& fiel
     pass.points.push_back(start);
     WorldPoint p = start;
     for (long long n = 0; n < maxSteps; ++n) {
-        pass.lastField = field(p.x, p.y);
-        if (!pass.lastField) break;
-        const double magnitude = std::hypot(pass.lastField->ey, pass.lastField->ex);
+        const std::optional<FieldVector> e = field(p.x, p.y);
+        if (!e) break;
+        const double magnitude = std::hypot(e->ey, e->ex);
         if (magnitude < 0.001) break;
-        pass.lastStep = {h * pass.lastField->ex / magnitude, h * pass.lastField->ey / magnitude};
-        p = {p.x + pass.lastStep.x, p.y + pass.lastStep.y};
+        p = {p.x + h * e->ex / magnitude, p.y + h * e->ey / magnitude};
         pass.points.push_back(p);
         if (stop(p.x, p.y)) break;
     }
@@ -50,13 +51,13 @@ long long FieldLineStepLimit(WorldPoint start, double h, double zoomFactor) {
 }
 
 bool OutsideWorldWindow(double x, double y, double zoomFactor) {
-    const double low = -0.1 / zoomFactor, high = 1.1 / zoomFactor;
+    const double low = kWorldLow / zoomFactor, high = kWorldHigh / zoomFactor;
     return x < low || x > high || y < low || y > high;
 }
 
 bool InsideSegmentBox(double x, double y, double zoomFactor) {
     // The x limits stay put at every zoom; the y limits scale with it.
-    return x > -0.002 && x < 1.002 && y < 0.009 / zoomFactor && y > -0.009 / zoomFactor;
+    return x > -0.002 && x < kLength + 0.002 && y < 0.009 / zoomFactor && y > -0.009 / zoomFactor;
 }
 
 EquipotentialScanRange ScanRangeFor(double zoomFactor) {

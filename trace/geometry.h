@@ -4,13 +4,10 @@
 #include <optional>
 #include <vector>
 
+#include "field/domain.h"
+
 // The shapes of field lines and equipotentials of the charged segment, as
 // lists of world points in metres. Plain C++: no drawing here.
-
-struct WorldPoint {
-    double x;
-    double y;
-};
 
 // The equipotential through (x, y) in the plane of the segment: the ellipse
 // with foci at the segment's ends, by the polar angle at the focus (0, 0) in
@@ -27,9 +24,7 @@ using FieldAt = std::function<std::optional<FieldVector>(double x, double y)>;
 using StopAfterStep = std::function<bool(double x, double y)>;
 
 struct FieldLinePass {
-    std::vector<WorldPoint> points;        // the start, then the position after every step
-    WorldPoint lastStep{0, 0};             // the last step taken, (0, 0) if none
-    std::optional<FieldVector> lastField;  // the field at the last point evaluated
+    std::vector<WorldPoint> points;  // the start, then the position after every step
 };
 
 // Follows the field from start in steps of the signed length h along the unit

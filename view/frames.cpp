@@ -1,6 +1,9 @@
 #include "view/frames.h"
 
+#include "field/domain.h"
 #include "view/drawing_surface.h"
+
+using segment::kLength;
 
 namespace {
 
@@ -8,8 +11,8 @@ constexpr double kBarHalfHeight = 0.007;      // the filled segment bar
 constexpr double kOutlineHalfHeight = 0.008;  // its outline and the element strokes
 
 void drawAxes(DrawingSurface& surface, double z) {
-    surface.drawSegment(-0.1 / z, 0, 1.1 / z, 0, surface.foreground());
-    surface.drawSegment(0, -0.1 / z, 0, 1.1 / z, surface.foreground());
+    surface.drawSegment(kWorldLow / z, 0, kWorldHigh / z, 0, surface.foreground());
+    surface.drawSegment(0, kWorldLow / z, 0, kWorldHigh / z, surface.foreground());
 }
 
 void drawLetters(DrawingSurface& surface, double z, const char* horizontal) {
@@ -29,8 +32,8 @@ void startFrame(DrawingSurface& surface, double z) {
 
 std::vector<double> ElementBoundaries(int elementCount) {
     std::vector<double> boundaries;
-    const double step = 1.0 / elementCount;
-    for (double x = 0; x <= 1; x += step) boundaries.push_back(x);
+    const double step = kLength / elementCount;
+    for (double x = 0; x <= kLength; x += step) boundaries.push_back(x);
     return boundaries;
 }
 
@@ -38,21 +41,23 @@ std::vector<double> ElementBoundaries(int elementCount) {
 // bar's outline, so the outline shows on every side at every zoom and the bar
 // has the same thickness in pixels at every zoom.
 void FillBar(DrawingSurface& surface, double x1, double x2, double z, QRgb colour) {
-    const QRect inside = surface.pixelBox(0, kOutlineHalfHeight / z, 1, -kOutlineHalfHeight / z)
-                             .adjusted(1, 1, -1, -1);
+    const QRect inside =
+        surface.pixelBox(0, kOutlineHalfHeight / z, kLength, -kOutlineHalfHeight / z)
+            .adjusted(1, 1, -1, -1);
     surface.fillPixels(surface.pixelBox(x1, kBarHalfHeight / z, x2, -kBarHalfHeight / z) & inside,
                        colour);
 }
 
 void DrawExactModelBar(DrawingSurface& surface, double zoomFactor, QRgb chargeColour) {
-    FillBar(surface, 0, 1, zoomFactor, chargeColour);
+    FillBar(surface, 0, kLength, zoomFactor, chargeColour);
 }
 
 void DrawFrontFrameFigure(DrawingSurface& surface, const FrontFrameLook& look) {
     const double z = look.zoomFactor;
     startFrame(surface, z);
-    FillBar(surface, 0, 1, z, look.segmentColour);
-    surface.drawBox(0, kOutlineHalfHeight / z, 1, -kOutlineHalfHeight / z, surface.foreground());
+    FillBar(surface, 0, kLength, z, look.segmentColour);
+    surface.drawBox(0, kOutlineHalfHeight / z, kLength, -kOutlineHalfHeight / z,
+                    surface.foreground());
     for (double x : ElementBoundaries(look.elementCount))
         surface.drawSegment(x, kOutlineHalfHeight / z, x, -kOutlineHalfHeight / z,
                             surface.foreground());

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "field/domain.h"
+
 // The pixel that holds an image coordinate: pixel i covers [i, i+1). A value
 // within a millionth of a pixel below a pixel corner counts as on the corner,
 // so that computations of one point that differ in their last bits (a clicked
@@ -19,10 +21,11 @@ struct WorldWindow {
     int pixelWidth = 1;
     int pixelHeight = 1;
 
-    // The window of the zoom factor z: x from -0.1/z to 1.1/z, y from 1.1/z down to -0.1/z.
+    // The window of the zoom factor z: x from kWorldLow/z to kWorldHigh/z, y
+    // from kWorldHigh/z down to kWorldLow/z.
     static WorldWindow forZoom(double zoom, int pixelWidth, int pixelHeight) {
-        const double low = -0.1 / zoom;
-        const double high = 1.1 / zoom;
+        const double low = kWorldLow / zoom;
+        const double high = kWorldHigh / zoom;
         return {low, high, high - low, high - low, pixelWidth, pixelHeight};
     }
 

@@ -105,7 +105,7 @@ TEST(ProfileClick, RadialFieldFromTheMidPlaneAndItsFieldLine) {
         driver.clickAt(0.003, 0.004);  // on the cross-section: nothing happens
         EXPECT_EQ(driver.text("CajaX"), Shown("0.6"));
         driver.calculateAt("0.3", "0.4");
-        const auto mid = *ComputeField(0.5, 0.5, driver.state().Lambda);
+        const auto mid = *ComputeField(0.5, 0.5, driver.settings().lambda());
         const double e = std::fabs(mid.Ey.toDouble());
         EXPECT_EQ(driver.text("CajaEx"), Shown(*Currency::fromDouble(0.6 * e)));
         EXPECT_EQ(driver.text("CajaEy"), Shown(*Currency::fromDouble(0.8 * e)));

@@ -18,7 +18,7 @@ TEST(LineClick, FieldLineAndClosedEllipseAtEveryZoom) {
         driver.choose(zoom);
         driver.choose("Obtener_2");
         const QImage before = driver.image().copy();
-        const double z = driver.state().ZoomFactor;
+        const double z = driver.settings().zoomFactor();
         driver.calculateAt(QString::number(0.5), QString::number(0.5 / z));
         for (double y : {0.02, 0.2, 0.8, 1.09})
             EXPECT_EQ(driver.pixelAt(0.5, y / z), kFieldOnGrey) << zoom << " " << y;
@@ -65,7 +65,7 @@ protected:
     int crossings() const {
         const int column = driver.pixelOf(0.5, 0).x();
         int lines = 0;
-        for (int py = driver.pixelOf(0, 0.009 / driver.state().ZoomFactor).y(); py > 0; --py)
+        for (int py = driver.pixelOf(0, 0.009 / driver.settings().zoomFactor()).y(); py > 0; --py)
             lines += driver.image().pixel(column, py) == kBlue &&
                      driver.image().pixel(column, py + 1) != kBlue;
         return lines;

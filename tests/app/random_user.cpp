@@ -77,7 +77,7 @@ private:
 
     QPointF somewhere(bool onTheSegment) {
         const WorldWindow& w = driver_.surface().world();
-        const double band = 0.008 / driver_.state().ZoomFactor;
+        const double band = 0.008 / driver_.settings().zoomFactor();
         return onTheSegment ? QPointF(uniform(-0.01, 1.01), uniform(-band, band))
                             : QPointF(w.left + uniform(0, w.width), w.top - uniform(0, w.height));
     }
@@ -108,19 +108,28 @@ private:
 
     void check() {
         const SharedState& s = driver_.state();
-        for (double v :
-             {s.PointX, s.PointY, s.PointerX, s.PointerY, s.StepX, s.StepY, s.ProfileRadius})
+        const Settings& settings = driver_.settings();
+        for (double v : {s.PointX, s.PointY, s.PointerX, s.PointerY, s.ProfileRadius})
             expect(std::isfinite(v), "a state value is not finite");
-        expect(QList<int>{5, 10, 20, 50}.contains(s.ElementCount), "ElementCount");
-        expect(QList<double>{-10, -5, -1, 1, 5, 10}.contains(std::round(s.Lambda * 1e6)), "Lambda");
+        expect(QList<int>{5, 10, 20, 50}.contains(settings.elementCount()), "ElementCount");
+        expect(QList<double>{-10, -5, -1, 1, 5, 10}.contains(std::round(settings.lambda() * 1e6)),
+               "Lambda");
         const QRegularExpression currency("^-?\\d+([.,]\\d{1,4})?$");
         const QRegularExpression coordinate("^-?\\d+[.,]\\d{0,4}$");
         for (const char* box : {"CajaEx", "CajaEy", "CajaV"}) expect(matches(box, currency), box);
         for (const char* box : {"MoveX", "MoveY"}) expect(matches(box, coordinate), box);
         expect(s.PointX == Val(CommasToPoints(driver_.text("CajaX").toStdString())), "CajaX");
         expect(s.PointY == Val(CommasToPoints(driver_.text("CajaY").toStdString())), "CajaY");
-        const bool front = s.FrontView;
-        expect(driver_.selected("Ver_0") == front, "Ver and FrontView");
+        const bool front = settings.front();
+        const auto shows = [this](const char* group, int value) {
+            return driver_.selected(QString("%1_%2").arg(group).arg(value));
+        };
+        expect(shows("Ver", int(settings.view())) && shows("Obtener", int(settings.action())) &&
+                   shows("Manual", int(settings.operation())) &&
+                   shows("Discretiza", settings.model()) &&
+                   shows("OptionV", int(settings.lineChoice())) &&
+                   driver_.selected("Ver1") == settings.elementArrows(),
+               "an option that does not show its setting");
         expect(driver_.button("Discretiza_5")->isEnabled() == front, "Frame2 enabled");
         expect(driver_.window().findChild<QLabel*>("Label2")->text() == (front ? "Ex" : "Ez"),
                "Ex");
@@ -131,10 +140,11 @@ private:
         expect(driver_.window().findChild<QGroupBox*>("CuadroLV")->isHidden() ||
                    driver_.selected("Obtener_3"),
                "panel without Líneas Equipotenciales");
-        expect(driver_.selected(QString("Amplia_%1").arg(std::lround(s.ZoomFactor * 100))), "zoom");
+        expect(driver_.selected(QString("Amplia_%1").arg(std::lround(settings.zoomFactor() * 100))),
+               "zoom");
         if (!driver_.selected("Manual_1")) return;
         Currency ex, ey, v;  // a manual sum is the sum of its elements
-        for (int i = 1; i <= s.ElementCount; ++i) {
+        for (int i = 1; i <= settings.elementCount(); ++i) {
             if (s.ElementTaken[i] != 1) continue;
             ex = *ex.plus(s.ElementEx[i]), ey = *ey.plus(s.ElementEy[i]);
             v = *v.plus(s.ElementV[i]);

@@ -63,7 +63,7 @@ TEST(Density, WheelOnlyWithTheFocusAndTypingIgnored) {
     EXPECT_EQ(combo->currentText(), "1");
     wheel();
     EXPECT_EQ(combo->currentText(), "5");
-    EXPECT_EQ(driver.state().Lambda, 5 * 1e-6);
+    EXPECT_EQ(driver.settings().lambda(), 5 * 1e-6);
     EXPECT_TRUE(driver.text("CajaV").isEmpty());
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "Calcular");
 }
@@ -102,7 +102,7 @@ TEST(Commands, WholeTaskWithoutTheMouse) {
     EXPECT_TRUE(driver.selected("Discretiza_5"));
     driver.choose("Discretiza_20");
     driver.choose("Manual_0");
-    EXPECT_EQ(driver.state().ElementCount, 20);
+    EXPECT_EQ(driver.settings().elementCount(), 20);
     QMenuBar* bar = driver.window().menuBar();
     QAction* help = bar->actions().last();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help).center());
@@ -143,7 +143,7 @@ TEST(Views, ZoomAndViewSwitch) {
               "ExXX(m)");
     EXPECT_TRUE(driver.text("CajaEx").isEmpty());
     EXPECT_EQ(driver.pixelAt(0.5, 0.003), kChargeRed);  // the integral's red bar
-    EXPECT_EQ(driver.state().ElementCount, 10);
+    EXPECT_EQ(driver.settings().elementCount(), 10);
 }
 
 }  // namespace

@@ -77,16 +77,20 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
     EXPECT_EQ(pointCounts("Potencial en la mediatriz"), QList<qsizetype>({241, 241, 241}));
     EXPECT_EQ(pointCounts("Error de las cargas puntuales"), QList<qsizetype>({200, 200, 8}));
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.6; 0.4)")));
-    driver.type("CajaX", "0,2");  // one coordinate at a time
+    driver.type("CajaX", "0,2");  // typed text is followed only once it is evaluated
+    EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.6; 0.4)")));
+    driver.choose("Calcular");
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.2; 0.4)")));
-    driver.type("CajaY", "0,3");
+    driver.calculateAt("0,2", "0,3");  // one coordinate at a time
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.2; 0.3)")));
     driver.setDensity("-5");  // the density alone, then N alone
     EXPECT_EQ(chart("Campo en la mediatriz")->axes(Qt::Vertical)[0]->titleText(),
               QString::fromUtf8("|E| (V/m) · magnitudes (λ < 0)"));
     driver.choose("Discretiza_20");
     EXPECT_EQ(chart("Campo en la mediatriz")->series()[1]->name(), "20 cargas puntuales");
-    driver.calculateAt("0,5", "0");  // refused by the window, but the point moved: no value
+    driver.calculateAt("0,5", "0");  // refused by the window: the plots keep their point
+    EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.2; 0.3)")));
+    driver.calculateAt("1e15", "1e15");  // so far that the exact potential rounds to zero
     QApplication::processEvents();
     EXPECT_EQ(plots->findChild<QStackedWidget*>("Convergencia")->currentIndex(), 1);
     auto* noValue = plots->findChild<QLabel*>("SinValor");

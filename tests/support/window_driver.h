@@ -19,6 +19,7 @@ public:
 
     MainWindow& window() { return *window_; }
     const SharedState& state() const { return window_->state(); }
+    const Settings& settings() const { return window_->settings(); }
     DrawingSurface& surface() const { return *window_->findChild<DrawingSurface*>("CajaDib"); }
     const QImage& image() const { return surface().image(); }
     QAbstractButton* button(const QString& name) const {

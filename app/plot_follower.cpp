@@ -1,0 +1,26 @@
+#include "app/plot_follower.h"
+
+#include <cmath>
+
+#include "app/settings.h"
+#include "plotwindow/plot_window.h"
+
+namespace {
+
+PlotInputs InputsFrom(const Settings& settings) {
+    const WorldPoint point = settings.evaluatedPoint();
+    const bool front = settings.front();
+    return {settings.lambda(), settings.elementCount(), front ? point.x : segment::kMiddle,
+            front ? point.y : std::hypot(point.x, point.y)};
+}
+
+}  // namespace
+
+void FollowSettings(PlotWindow& plots, const Settings& settings) {
+    plots.follow(InputsFrom(settings));
+    using Change = Settings::Change;
+    QObject::connect(&settings, &Settings::changed, &plots, [&](Settings::Changes what) {
+        if (what.testAnyFlags(Change::Point | Change::Charge | Change::View))
+            plots.follow(InputsFrom(settings));
+    });
+}
