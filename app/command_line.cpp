@@ -108,7 +108,7 @@ int RunWithoutWindow(const QCommandLineParser& parser) {
     if (!point)
         return Refuse("--point espera X,Y, como " + kStartPointText + ", no «" +
                       parser.value("point") + "»");
-    // The same density the window takes: the chosen number times 1e-6.
+    // The same density the window takes: the chosen number of µC/m.
     const double lambda = Val(parser.value("lambda").toStdString()) * kMicro;
     std::string csv;
     if (plot == "bisector") {

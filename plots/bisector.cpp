@@ -15,8 +15,8 @@ std::vector<BisectorSample> BisectorSamples(double lambda, int n) {
     for (int k = 0; k < kBisectorSamples; ++k) {
         const double s = kBisectorNearest * std::pow(10, decades * k / (kBisectorSamples - 1));
         // Off the segment both models are finite: s is at least 1 mm.
-        const FieldValue exact = *ExactFieldAt(0.5, s, lambda);
-        const FieldValue charges = *PointChargeFieldAt(n, 0.5, s, lambda);
+        const FieldValue exact = *ExactFieldAt(segment::kMiddle, s, lambda);
+        const FieldValue charges = *PointChargeFieldAt(n, segment::kMiddle, s, lambda);
         samples.push_back({s, std::hypot(exact.ex, exact.ey), std::hypot(charges.ex, charges.ey),
                            std::fabs(2 * kCoulomb * lambda / s),
                            std::fabs(kCoulomb * charge / (s * s)), exact.v, charges.v,
