@@ -35,7 +35,8 @@ void MainWindow::addChargeElement(int i) {
         refuseData();
         return;
     }
-    settings_.pointEvaluated({state_.PointX, state_.PointY});
+    // Taken by hand, an element evaluates the point; in automatic mode the click already did.
+    if (manual) settings_.pointEvaluated({state_.PointX, state_.PointY});
     if (newSum) drawFrontFrame();
     const int m = takenElementCount();
 
