@@ -141,7 +141,7 @@ protected:
     }
 };
 
-TEST_F(DuringASet, ClearZoomAndASecondSetLetItGoOnViewAndExitEndIt) {
+TEST_F(DuringASet, ClearZoomAndASecondSetLetItGoDensityViewAndExitEndIt) {
     startSetAnd([this] { driver.choose("Limpiar"); });
     EXPECT_TRUE(driver.colourNear(0.5, 1.0, kBlue));    // lines after the clear
     EXPECT_FALSE(driver.colourNear(0.5, 0.05, kBlue));  // but not those before it
@@ -155,7 +155,12 @@ TEST_F(DuringASet, ClearZoomAndASecondSetLetItGoOnViewAndExitEndIt) {
     driver.choose("Amplia_100");
     startSetAnd([this] { driver.choose("AceptaV"); });  // a second set inside the first
     EXPECT_TRUE(driver.colourNear(0.5, 1.0, kBlue));
-    startSetAnd([this] { driver.choose("Ver_1"); });  // a view switch ends it
+    startSetAnd([this] {  // a new density ends it
+        driver.choose("CancelaV");
+        driver.setDensity("5");
+    });
+    EXPECT_EQ(driver.countPixels(kBlue), 0);
+    startSetAnd([this] { driver.choose("Ver_1"); });  // and so does a view switch
     EXPECT_EQ(driver.countPixels(kBlue), 0);
     driver.choose("Ver_0");
     startSetAnd([this] { driver.choose("Command2"); });  // and so does "Salir"
