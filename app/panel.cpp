@@ -28,8 +28,9 @@ void MainWindow::showLinePanel(bool show) {
     ui_.CuadroLV->setVisible(show);
     // Keyboard focus moves along with what is shown.
     if (!hadFocus) return;
-    QButtonGroup* options = show ? ui_.OptionV : ui_.Obtener;
-    options->checkedButton()->setFocus();
+    QAbstractButton* chosen = show ? ui_.OptionV->button(int(settings_.lineChoice()))
+                                   : ui_.Obtener->button(int(settings_.action()));
+    chosen->setFocus();
 }
 
 void MainWindow::onLineChoiceChosen(int choice) { settings_.setLineChoice(LineChoice(choice)); }

@@ -66,10 +66,12 @@ void MainWindow::showView() {
     ui_.Frame2->setEnabled(front);
     ui_.Frame4->setEnabled(front);
     ui_.Ver1->setEnabled(front);
-    ui_.Label2->setText(front ? "Ex" : "Ez");
-    ui_.Label6->setText(front ? "X" : "Z");
-    ui_.xxx->setText(front ? "X(m)" : "Z(m)");
-    ui_.CajaEx->setAccessibleName(ui_.Label2->text());
-    ui_.MoveX->setAccessibleName(ui_.Label6->text());
-    ui_.CajaX->setAccessibleName(ui_.xxx->text());
+    // A box is spoken by its label's caption.
+    const auto caption = [](QLabel* label, QWidget* box, const QString& text) {
+        label->setText(text);
+        box->setAccessibleName(text);
+    };
+    caption(ui_.Label2, ui_.CajaEx, front ? "Ex" : "Ez");
+    caption(ui_.Label6, ui_.MoveX, front ? "X" : "Z");
+    caption(ui_.xxx, ui_.CajaX, front ? "X(m)" : "Z(m)");
 }
