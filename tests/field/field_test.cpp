@@ -4,6 +4,7 @@
 #include <clocale>
 #include <cmath>
 #include <iomanip>
+#include <tuple>
 
 #include "field/number_text.h"
 #include "field/segment_field.h"
@@ -18,14 +19,12 @@ std::string Text(std::optional<Currency> c) { return c ? c->text('.') : "none"; 
 // 2.01715 is stored below the half and 2.01725 above it; 0.03125 is a true tie.
 TEST(Currency, RoundsOnceFromTheExactDouble) {
     const std::pair<double, const char*> cases[] = {
-        {2.01715, "2.0171"},   {2.01725, "2.0173"},
-        {-2.01715, "-2.0171"}, {0.03125, "0.0312"},
-        {0.03135, "0.0314"},   {-0.03125, "-0.0312"},
-        {1.00005, "1.0001"},   {0.00005, "0.0001"},
-        {-0.00004, "0"},       {9.3e14, "none"},
-        {-1e300, "none"},      {INFINITY, "none"},
-        {NAN, "none"},         {1e14 + 0.5, "100000000000000.5"}};
-    const std::pair<double, const char*> wide[] = {{922337203685477.5, "922337203685477.5"},
+        {2.01715, "2.0171"}, {2.01725, "2.0173"},   {-2.01715, "-2.0171"}, {0.03125, "0.0312"},
+        {0.03135, "0.0314"}, {-0.03125, "-0.0312"}, {1.00005, "1.0001"},   {0.00005, "0.0001"},
+        {-0.00004, "0"},     {9.3e14, "none"},      {-1e300, "none"},      {INFINITY, "none"},
+        {NAN, "none"}};
+    const std::pair<double, const char*> wide[] = {{1e14 + 0.5, "100000000000000.5"},
+                                                   {922337203685477.5, "922337203685477.5"},
                                                    {11996011.51885000057518482208, "11996011.5189"},
                                                    {-199878.68945000000530853868, "-199878.6895"}};
     for (auto [value, text] : wide) EXPECT_EQ(Text(Currency::fromDouble(value)), text) << text;
@@ -70,7 +69,6 @@ TEST(Field, NoValueWhereTheModelHasNone) {
                                 {-1e-13, 0}, {0.5, 1e-200}, {1e308, 1e308}};
     for (auto [x, y] : points) EXPECT_FALSE(ComputeField(x, y, kLambda)) << x << ", " << y;
     EXPECT_FALSE(PotentialAt(0.5, 0, kLambda));
-    EXPECT_TRUE(ComputeField(2, 0, kLambda));  // beyond the end the axis has a value
     EXPECT_FALSE(PointChargeSum(5, 0.3, 0, kLambda));
     EXPECT_FALSE(ElementContribution(2, 5, 0.3, 1e-12, kLambda));
     EXPECT_EQ(Currency::fromDouble(*PotentialAt(0.6, 0.4, kLambda)),
@@ -81,12 +79,7 @@ TEST(Field, NoValueWhereTheModelHasNone) {
 // segment, and near and on the axis at both ends, where the written forms
 // cancel (reference: the closed forms in 50-digit arithmetic).
 TEST(Field, EachBranchOfTheFormulasDigitForDigit) {
-    struct Case {
-        const char* name;
-        double x, y;
-        const char *ex, *ey, *v;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, double, double, const char*, const char*, const char*> cases[] = {
         {"beside the middle", 0.6, 0.4, "3429.1482", "34631.0342", "18685.2312"},
         {"below the middle, its mirror image", 0.5, -0.3, "0", "-51449.5755", "23108.3219"},
         {"just above the segment", 0.3, 1e-5, "-17142.8571", "1799999999.4082", "205663.4779"},
@@ -95,12 +88,12 @@ TEST(Field, EachBranchOfTheFormulasDigitForDigit) {
         {"before the near end, near the axis", -0.5, 1e-5, "-12000", "0.16", "9887.5106"},
         {"before the near end, on the axis", -1, 0, "-4500", "0", "6238.3246"},
         {"far away, as one charge", 100, 100, "0.319", "0.3206", "63.799"}};
-    for (const Case& c : cases) {
-        const auto f = ComputeField(c.x, c.y, kLambda);
-        ASSERT_TRUE(f) << c.name;
-        EXPECT_EQ(f->Ex.text('.'), c.ex) << c.name;
-        EXPECT_EQ(f->Ey.text('.'), c.ey) << c.name;
-        EXPECT_EQ(f->V.text('.'), c.v) << c.name;
+    for (auto [name, x, y, ex, ey, v] : cases) {
+        const auto f = ComputeField(x, y, kLambda);
+        ASSERT_TRUE(f) << name;
+        EXPECT_EQ(f->Ex.text('.'), ex) << name;
+        EXPECT_EQ(f->Ey.text('.'), ey) << name;
+        EXPECT_EQ(f->V.text('.'), v) << name;
     }
 }
 
