@@ -163,6 +163,13 @@ TEST(ProfileClick, RadialFieldFromTheMidPlaneAndItsFieldLine) {
     driver.calculateAt("0.3", "0.4");
     EXPECT_TRUE(driver.text("CajaEx").isEmpty());
     for (double r : {0.25, 1.0}) EXPECT_TRUE(driver.colourNear(0.6 * r, 0.8 * r, kChargeRed));
+    driver.choose("Obtener_3");
+    driver.choose("AceptaV");
+    driver.calculateAt("0.3", "0.4");  // the equipotential: the circle of radius 0.5 m
+    EXPECT_EQ(driver.text("CajaV"), Shown("15864.7246"));
+    for (auto [x, y] : {std::pair{0.5, 0.0}, {0.0, 0.5}, {0.3536, 0.3536}, {0.4, 0.3}})
+        EXPECT_TRUE(driver.colourNear(x, y, kBlue)) << x << ", " << y;
+    EXPECT_FALSE(driver.colourNear(0.45, 0, kBlue) || driver.colourNear(0.55, 0, kBlue));
 }
 
 class ManualSum : public ::testing::Test {
