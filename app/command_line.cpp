@@ -71,7 +71,9 @@ void ExitIfOutputUnwritten() {
 void DescribeCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         "Campo eléctrico y potencial de un segmento cargado: programa para enseñanza de la "
-        "física.");
+        "física.\n\n"
+        "Estado de salida: 0 si todo fue bien, 1 si no hay pantalla, 2 si una opción o un valor "
+        "no es válido, 3 si no se pudo escribir la salida.");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
