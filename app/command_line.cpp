@@ -18,22 +18,11 @@ const QStringList kModels{"5", "10", "20", "50"};
 const QStringList kFlags{"h", "help", "help-all", "v", "version"};
 const QStringList kOptionsWithValue{"csv", "lambda", "model", "point"};
 // Options QApplication reads itself, with a value and without one.
-const QStringList kQtOptionsWithValue{"platform",
-                                      "platformpluginpath",
-                                      "platformtheme",
-                                      "plugin",
-                                      "qwindowgeometry",
-                                      "geometry",
-                                      "qwindowicon",
-                                      "icon",
-                                      "qwindowtitle",
-                                      "title",
-                                      "display",
-                                      "style",
-                                      "stylesheet",
-                                      "session",
-                                      "name",
-                                      "qmljsdebugger"};
+const QStringList kQtOptionsWithValue =
+    QString(
+        "platform platformpluginpath platformtheme plugin qwindowgeometry geometry qwindowicon "
+        "icon qwindowtitle title display style stylesheet session name qmljsdebugger")
+        .split(' ');
 const QStringList kQtFlags{"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 // An option's name without its dashes and its "=value"; empty for other words.
