@@ -18,7 +18,10 @@ WindowDriver::WindowDriver() : window_(std::make_unique<MainWindow>()) {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;
         messages << box->text();
-        QTest::keyClick(box, Qt::Key_Return);
+        if (QAbstractButton* chosen = box->button(answer))
+            QTest::mouseClick(chosen, Qt::LeftButton);
+        else
+            QTest::keyClick(box, Qt::Key_Return);
     });
     dismisser_.start();
 }

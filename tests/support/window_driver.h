@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QTimer>
 #include <cmath>
 #include <memory>
@@ -14,7 +15,7 @@
 #include "view/drawing_surface.h"
 
 // Drives the real main window offscreen with real mouse and key events, as a
-// user does. Message boxes are answered with Enter and remembered.
+// user does. Message boxes are answered (Enter, or `answer`) and remembered.
 class WindowDriver {
 public:
     WindowDriver();
@@ -53,6 +54,7 @@ public:
     int countPixels(QRgb colour) const;
 
     QStringList messages;  // texts of the message boxes shown so far
+    QMessageBox::StandardButton answer = QMessageBox::NoButton;  // clicked instead of Enter
 
 private:
     QPoint logicalPixel(double x, double y) const;
