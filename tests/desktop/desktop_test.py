@@ -91,6 +91,7 @@ def main():
         problems.append("the file dialog has no button \"Cancelar\" in es_ES")
     run("xdotool", "key", "Escape")
     time.sleep(1)
+    run("xdotool", "windowfocus", "--sync", window)
     run("xdotool", "key", "ctrl+g")  # the plots' module, loaded from where the program is
     if not subprocess.run(["xdotool", "sleep", "2", "search", "--onlyvisible", "--name", "^Gráficas$"],
                           capture_output=True, check=False).stdout.strip():
