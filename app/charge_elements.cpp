@@ -13,8 +13,12 @@ int MainWindow::takenElementCount() const {
 // A manual sum belongs to one point: once the point has moved, the next
 // element starts the sum afresh instead of mixing two points in one total.
 bool MainWindow::manualSumBelongsElsewhere() const {
-    const bool moved = state_.PointX != state_.SumPointX || state_.PointY != state_.SumPointY;
-    return moved && takenElementCount() > 0;
+    return takenElementCount() > 0 && !sumIsAt(state_.PointX, state_.PointY);
+}
+
+// Whether elements taken in manual mode were evaluated at (x, y).
+bool MainWindow::sumIsAt(double x, double y) const {
+    return takenElementCount() > 0 && x == state_.SumPointX && y == state_.SumPointY;
 }
 
 void MainWindow::addChargeElement(int i) {

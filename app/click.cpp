@@ -32,7 +32,7 @@ void MainWindow::evaluatePoint(bool typed) {
     if (settings_.front())
         evaluateFrontPoint(typed, shownX, shownY);
     else
-        evaluateProfilePoint(shownX, shownY);
+        evaluateProfilePoint(typed, shownX, shownY);
 }
 
 void MainWindow::evaluateFrontPoint(bool typed, double shownX, double shownY) {
@@ -48,12 +48,13 @@ void MainWindow::evaluateFrontPoint(bool typed, double shownX, double shownY) {
         return;
     }
     const Action action = settings_.action();
+    const bool manualSum = action == Action::FieldAndPotential && settings_.manual();
+    if (manualSum && sumIsAt(shownX, shownY)) return;  // the sum at this point stays
     if (action != Action::FieldAndPotential) {  // lines are always traced from the exact model
         selectExactModel();
         ui_.Ver1->setChecked(false);
     }
-    // A new point starts a new sum.
-    if (action == Action::FieldAndPotential && settings_.manual()) drawFrontFrame();
+    if (manualSum) drawFrontFrame();  // a new point starts a new sum
     state_.PointX = shownX;
     state_.PointY = shownY;
     settings_.pointEvaluated({shownX, shownY});
@@ -91,9 +92,14 @@ void MainWindow::showFieldAndPotential() {
     if (automatic) showResults();
 }
 
-void MainWindow::evaluateProfilePoint(double shownX, double shownY) {
+void MainWindow::evaluateProfilePoint(bool typed, double shownX, double shownY) {
     const double radius = std::hypot(shownX, shownY);
-    if (radius < kProfileAxisRadius) return;  // on the segment's cross-section
+    // A click there falls on the segment's drawn cross-section and is
+    // ignored; a typed point must not be dropped without a word.
+    if (radius < kProfileAxisRadius) {
+        if (typed) refuseData();
+        return;
+    }
     if (!ComputeField(kMiddle, radius, settings_.lambda())) {
         refuseData();
         return;

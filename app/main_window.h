@@ -9,7 +9,7 @@
 #include "app/shared_state.h"
 #include "field/segment_field.h"
 
-class PlotWindow;
+class PlotView;
 class QLineEdit;
 
 // The one window of the program. It owns the settings, the working values and
@@ -62,7 +62,7 @@ private:
     // A click or "Calcular", and what it does at a point (click.cpp).
     void evaluatePoint(bool typed);
     void evaluateFrontPoint(bool typed, double shownX, double shownY);
-    void evaluateProfilePoint(double shownX, double shownY);
+    void evaluateProfilePoint(bool typed, double shownX, double shownY);
     bool frontActionHasValue(double x, double y) const;
     void showFieldAndPotential();
     void showProfileField();
@@ -73,6 +73,7 @@ private:
     void addChargeElement(int i);
     int takenElementCount() const;
     bool manualSumBelongsElsewhere() const;
+    bool sumIsAt(double x, double y) const;
     void drawTotalArrow(bool shown);  // draws it, or erases it when shown is false
 
     // Lines (tracing.cpp).
@@ -122,5 +123,5 @@ private:
     Settings settings_;
     SharedState state_;
     Controls ui_;
-    PlotWindow* plots_ = nullptr;  // made when first asked for
+    PlotView* plots_ = nullptr;  // loaded when first asked for
 };

@@ -1,9 +1,10 @@
 #include "app/plot_follower.h"
 
+#include <QWidget>
 #include <cmath>
 
 #include "app/settings.h"
-#include "plotwindow/plot_window.h"
+#include "plotwindow/plot_view.h"
 
 namespace {
 
@@ -16,11 +17,12 @@ PlotInputs InputsFrom(const Settings& settings) {
 
 }  // namespace
 
-void FollowSettings(PlotWindow& plots, const Settings& settings) {
+void FollowSettings(PlotView& plots, const Settings& settings) {
     plots.follow(InputsFrom(settings));
     using Change = Settings::Change;
-    QObject::connect(&settings, &Settings::changed, &plots, [&](Settings::Changes what) {
-        if (what.testAnyFlags(Change::Point | Change::Charge | Change::View))
-            plots.follow(InputsFrom(settings));
-    });
+    QObject::connect(&settings, &Settings::changed, plots.widget(),
+                     [view = &plots, source = &settings](Settings::Changes what) {
+                         if (what.testAnyFlags(Change::Point | Change::Charge | Change::View))
+                             view->follow(InputsFrom(*source));
+                     });
 }

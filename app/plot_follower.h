@@ -1,9 +1,9 @@
 #pragma once
 
-class PlotWindow;
+class PlotView;
 class Settings;
 
 // Makes the plot window follow the settings from now on: the density, N and
 // the evaluated point. In the profile view that point lies in the plane
 // x = 0.5, at its distance from the axis.
-void FollowSettings(PlotWindow& plots, const Settings& settings);
+void FollowSettings(PlotView& plots, const Settings& settings);

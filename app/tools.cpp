@@ -1,21 +1,46 @@
 // Tools beyond the drawing: the window of plots and saving the drawing.
 
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QLibrary>
 #include <QMessageBox>
+#include <QSaveFile>
 
 #include "app/main_window.h"
 #include "app/plot_follower.h"
-#include "plotwindow/plot_window.h"
+#include "plotwindow/plot_view.h"
 #include "view/drawing_surface.h"
 
+namespace {
+
+// The plot window, made by its module; none, with the reason in error, when
+// the module cannot be loaded. The module stays loaded to the end.
+PlotView* LoadPlotView(QWidget* parent, QString& error) {
+    QLibrary module(QCoreApplication::applicationDirPath() + "/" TERVIK_PLOT_MODULE);
+    const auto make = reinterpret_cast<MakePlotViewFunction>(module.resolve(kMakePlotViewName));
+    if (make) return make(parent);
+    error = module.errorString();
+    return nullptr;
+}
+
+}  // namespace
+
 void MainWindow::showPlots() {
+    QString error;
     if (!plots_) {
-        plots_ = new PlotWindow(this);
-        FollowSettings(*plots_, settings_);
+        plots_ = LoadPlotView(this, error);
+        if (plots_) FollowSettings(*plots_, settings_);
     }
-    plots_->show();
-    plots_->raise();
-    plots_->activateWindow();
+    if (!plots_) {
+        QMessageBox box(QMessageBox::NoIcon, "Tervik",
+                        "No se pudieron cargar las gráficas.\n" + error, QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
+    QWidget* window = plots_->widget();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 // The drawing as it is, at its device pixels: the image "Copiar al
@@ -27,7 +52,13 @@ void MainWindow::saveDrawing() {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted) return;
     const QString path = dialog.selectedFiles().value(0);
-    if (ui_.CajaDib->picture().save(path, "PNG")) return;
+    // Written beside the chosen file and renamed over it once complete: a
+    // failed write leaves the earlier file whole. Unbuffered, because commit()
+    // does not see a write that fails only when its buffer is flushed.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        ui_.CajaDib->picture().save(&file, "PNG") && file.commit())
+        return;
     QMessageBox box(QMessageBox::NoIcon, "Tervik",
                     "No se pudo guardar la imagen en «" + path + "».", QMessageBox::Ok, this);
     box.exec();
