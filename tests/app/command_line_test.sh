@@ -12,9 +12,10 @@ trap 'rm -f "$out" "$err"' EXIT
 
 "${tervik[@]}" --csv bisector --lambda -5 --model 20 >"$out"
 check "bisector exits 0" [ $? -eq 0 ]
-check "bisector: a header and 241 rows" [ "$(wc -l <"$out")" -eq 242 ]
+check "bisector: the context, a header and 241 rows" [ "$(wc -l <"$out")" -eq 243 ]
+check "bisector: the context" grep -qx '# Mediatriz x = 0.5 m · λ = -5 µC/m · N = 20 cargas puntuales' <(head -1 "$out")
 check "bisector: the header names N" grep -q '^s (m),|E| exacto (V/m),|E| cargas puntuales N=20' "$out"
-check "bisector: point decimals, 10 digits" grep -qx '0.001,89999820,302045.8412,90000000,4.5e+10,-621698.0651,-383834.7994,-45000000' <(sed -n 2p "$out")
+check "bisector: point decimals, 10 digits" grep -qx '0.001,89999820,302045.8412,90000000,4.5e+10,-621698.0651,-383834.7994,-45000000' <(sed -n 3p "$out")
 "${tervik[@]}" --csv convergence --point 0.6,0.4 >"$out"
 check "convergence: N = 5" grep -qx '5,0.005049542443,0.003060116078' "$out"
 for bad in "--csv other" "--csv bisector --lambda 2" "--csv bisector --model 7" \
