@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <QApplication>
 #include <QChartView>
@@ -65,8 +68,8 @@ protected:
         QApplication::setActiveWindow(target);
         if (key && !keysTo)
             driver.press(key, Qt::ControlModifier);
-        else if (key)
-            QTest::keyClick(target, Qt::Key(key), Qt::AltModifier);
+        else if (key)  // a mnemonic, which clicks its button after a short animation
+            QTest::keyClick(target, Qt::Key(key), Qt::AltModifier), QTest::qWait(300);
         else
             QTest::mouseClick(plots->findChild<QAbstractButton*>("Guardar"), Qt::LeftButton);
         return path;
@@ -168,8 +171,29 @@ TEST_F(Plots, SavedPlotsDataAndDrawingReadBack) {
     EXPECT_FALSE(driver.text("CajaV").isEmpty());
 }
 
-// Escape and Ctrl+W close the window, as any dialog-like window.
-TEST_F(Plots, EscapeAndCtrlWClose) {
+// A write that fails part-way (here the process may write no more than 1 KiB
+// per file, as on a full disk) leaves the file it would replace whole and
+// says so. The name goes straight to the window's save, past the file
+// dialog's own overwrite question, which the message dismisser would answer No.
+TEST_F(Plots, FailedSaveKeepsTheOldFile) {
+    for (const char* name : {"viejo.csv", "viejo.png", "viejo.svg"}) {
+        QFile old(folder.filePath(name));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("antes\n") == 6) << name;
+        old.close();
+        const rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY}, small{1024, RLIM_INFINITY};
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        plots->save(old.fileName());
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly)) << name;
+        EXPECT_EQ(old.readAll(), "antes\n") << name;
+    }
+    EXPECT_EQ(driver.messages.size(), 3);
+}
+
+// Alt+G is "Guardar..."; Escape and Ctrl+W close the window, as any dialog-like window.
+TEST_F(Plots, Keyboard) {
+    EXPECT_TRUE(QFile::exists(saveAs("atajo.png", Qt::Key_G, plots)));
     for (QKeyCombination keys :
          {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::ControlModifier, Qt::Key_W)}) {
         plots->show();
