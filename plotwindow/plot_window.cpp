@@ -44,11 +44,22 @@ struct Filter {
 const Filter kFilters[] = {
     {"Imagen PNG (*.png)", "png"}, {"Imagen SVG (*.svg)", "svg"}, {"Datos CSV (*.csv)", "csv"}};
 
-// Names the SVG's font families with a generic one after them, so that a
-// renderer without the window's font still draws the text in a sans-serif.
-QByteArray WithGenericFonts(QByteArray svg) {
+// Qt writes a label in pieces, one per script ("2k", "λ/", "s"), each at its
+// own x: joined into one text, a renderer with other font metrics lays the
+// label out whole instead of leaving gaps or overlaps. The font families get
+// a generic one after them for a renderer without the window's font.
+QByteArray ForOtherRenderers(const QByteArray& svg) {
+    static const QRegularExpression piece(
+        R"re(<text ([^>]*?) x="([^"]*)" y="([^"]*)"([^>]*)>([^<]*)</text>\s*)re"
+        R"re(<text \1 x="[^"]*" y="\3"\4>([^<]*)</text>)re");
     static const QRegularExpression family("font-family=\"([^\"]*)\"");
-    return QString::fromUtf8(svg).replace(family, "font-family=\"\\1, sans-serif\"").toUtf8();
+    QString text = QString::fromUtf8(svg);
+    qsizetype before;
+    do {  // a join shortens the text; one pass joins every second piece
+        before = text.size();
+        text.replace(piece, R"re(<text \1 x="\2" y="\3"\4>\5\6</text>)re");
+    } while (text.size() != before);
+    return text.replace(family, "font-family=\"\\1, sans-serif\"").toUtf8();
 }
 
 }  // namespace
@@ -212,7 +223,7 @@ QByteArray PlotWindow::image(bool svg) const {
     if (!painter.begin(&generator)) return {};
     page->render(&painter);
     if (!painter.end()) return {};
-    return WithGenericFonts(buffer.data());
+    return ForOtherRenderers(buffer.data());
 }
 
 std::optional<QByteArray> PlotWindow::csv() {

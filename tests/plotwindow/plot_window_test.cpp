@@ -217,7 +217,7 @@ TEST_F(Plots, FitsASmallScreen) {
 }
 
 // The SVG is written in the user's locale, at the size of the window's text,
-// and rsvg-convert draws it as the window shows it.
+// each label in one piece, and rsvg-convert draws it as the window shows it.
 TEST_F(Plots, SvgReadsAsTheWindow) {
     const QString path = saveAs("mediatriz.svg");
     QFile svg(path);
@@ -225,6 +225,7 @@ TEST_F(Plots, SvgReadsAsTheWindow) {
     const QString text = QString::fromUtf8(svg.readAll());
     EXPECT_TRUE(text.contains(">" + Shown("0.001") + "</text>"));
     EXPECT_FALSE(text.contains("font-size=\"9\""));
+    EXPECT_TRUE(text.contains(QString::fromUtf8(">Línea infinita 2kλ/s (a trazos)</text>")));
     if (!QFile::exists("/usr/bin/rsvg-convert")) GTEST_SKIP() << "no rsvg-convert";
     QProcess rsvg;
     const QWidget* page = plots->findChild<QTabWidget*>()->currentWidget();
