@@ -17,7 +17,7 @@ struct Look {
     QColor colour;
     Qt::PenStyle style;  // Qt::NoPen: marks
     qreal width;
-    bool framed = true;  // the vertical axis spans it; a limit may leave the chart instead
+    bool framed = true;  // the vertical axis spans it; otherwise it may leave the chart
 };
 const Look kExact{Qt::black, Qt::SolidLine, 3.5};
 const Look kCharges{QColor(31, 119, 180), Qt::SolidLine, 2};
@@ -95,8 +95,8 @@ QList<QAbstractSeries*> SeriesFor(QChart& chart, const std::vector<Curve>& curve
 }
 
 // Shows the curves on log-log axes, the last one on top. Points that a log
-// axis cannot show (zero, negative or NaN) are left out, and so are a
-// limit's points above the chart, which a renderer would draw over the title.
+// axis cannot show (zero, negative or NaN) are left out, and so are the
+// points above the chart, which a renderer would draw over the title.
 void Fill(QChart& chart, const QString& title, const std::vector<Curve>& curves,
           const QString& xTitle, const QString& yTitle) {
     chart.setTitle(title);
@@ -163,8 +163,10 @@ QString SlopeText(const char* what, const std::optional<FittedSlope>& fit) {
 void FillBisectorFieldChart(QChart& chart, const std::vector<BisectorSample>& samples,
                             double lambda, int n) {
     using B = BisectorSample;
+    Look charges = kCharges;
+    charges.framed = false;  // a charge 1 mm under the point would add two decades
     Fill(chart, BisectorTitle("|E|", lambda, n),
-         {{Charges(n), Points<B>(samples, S, [](const B& b) { return b.chargesE; }), kCharges},
+         {{Charges(n), Points<B>(samples, S, [](const B& b) { return b.chargesE; }), charges},
           {"Línea infinita 2kλ/s (a trazos)",
            Points<B>(samples, S, [](const B& b) { return b.lineE; }), kInfiniteLine},
           {"Carga puntual kQ/s² (a trazos)",

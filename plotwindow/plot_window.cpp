@@ -22,9 +22,11 @@
 namespace {
 
 // Small enough for the window to fit a 1024×768 screen with a title bar and
-// a panel, both charts of the bisector one above the other.
-constexpr QSize kSmallestChart(480, 220);
-constexpr QSize kFirstSize(960, 640);
+// a panel, both charts of the bisector one above the other; |E| spans more
+// decades than V, and each decade needs a label's height.
+constexpr QSize kSmallestChart(640, 230);
+constexpr int kFieldHeight = 310;
+constexpr QSize kFirstSize(960, 660);
 
 QChartView* ChartView(QChart* chart, const QString& name) {
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -78,8 +80,11 @@ PlotWindow::PlotWindow(QWidget* parent)
     auto* bisector = new QWidget;
     bisector->setObjectName("Mediatriz");
     auto* bisectorLayout = new QVBoxLayout(bisector);
-    bisectorLayout->addWidget(ChartView(fieldChart_, "Campo en la mediatriz"));
-    bisectorLayout->addWidget(ChartView(potentialChart_, "Potencial en la mediatriz"));
+    bisectorLayout->setContentsMargins({});
+    QChartView* fieldView = ChartView(fieldChart_, "Campo en la mediatriz");
+    fieldView->setMinimumHeight(kFieldHeight);
+    bisectorLayout->addWidget(fieldView, 4);
+    bisectorLayout->addWidget(ChartView(potentialChart_, "Potencial en la mediatriz"), 3);
     noValue_->setObjectName("SinValor");
     noValue_->setAlignment(Qt::AlignCenter);
     noValue_->setWordWrap(true);

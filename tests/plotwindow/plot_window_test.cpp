@@ -81,9 +81,9 @@ protected:
 };
 
 // Hand-worked: the infinite line's |E| at 1 mm is 2kλ/s = 2 · 9e9 · 1e-6 / 1e-3
-// = 1.8e7 V/m; the exact |E| falls to 0.9 V/m (kQ/s² at 100 m) and the
-// charge 1 mm under the point gives k(λ/5)/s² = 1.8e9 V/m: whole decades from
-// 0.1 to 1e10; V from 90 V (kQ/s at 100 m) to k(λ/5)/s = 1.8e6 V: 10 to 1e7.
+// = 1.8e7 V/m, near the exact |E| there, which falls to 0.9 V/m (kQ/s² at
+// 100 m): whole decades from 0.1 to 1e8. V spans 90 V (kQ/s at 100 m) to
+// k(λ/5)/s = 1.8e6 V from the charge 1 mm under the point: 10 to 1e7.
 TEST_F(Plots, BothTabsFollowTheMainWindow) {
     ASSERT_TRUE(plots && plots->isVisible());
     EXPECT_EQ(plots->windowTitle(), QString::fromUtf8("Gráficas"));
@@ -94,7 +94,7 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
         const char* chart;
         Qt::Orientation direction;
         double low, high;
-    } ranges[] = {{"Campo en la mediatriz", Qt::Vertical, 0.1, 1e10},
+    } ranges[] = {{"Campo en la mediatriz", Qt::Vertical, 0.1, 1e8},
                   {"Potencial en la mediatriz", Qt::Vertical, 10, 1e7},
                   {"Campo en la mediatriz", Qt::Horizontal, 1e-3, 100},
                   {"Error de las cargas puntuales", Qt::Horizontal, 1, 200}};
