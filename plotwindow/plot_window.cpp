@@ -48,7 +48,8 @@ const Filter kFilters[] = {
 
 // Qt writes a label in pieces, one per script ("2k", "λ/", "s"), each at its
 // own x: joined into one text, a renderer with other font metrics lays the
-// label out whole instead of leaving gaps or overlaps. The font families get
+// label out whole instead of leaving gaps or overlaps. Each chart item is a
+// group of its own, so only the pieces of one label are neighbours. The font families get
 // a generic one after them for a renderer without the window's font.
 QByteArray ForOtherRenderers(const QByteArray& svg) {
     static const QRegularExpression piece(
