@@ -10,8 +10,9 @@ using segment::kLength;
 
 namespace {
 
-// The series converges for every charge nearer to none than its spacing;
-// each term shrinks by at least a quarter there.
+// The series is summed only where every charge is at least its spacing h
+// from the point (q = h / 2r ≤ 1/2): each term is then at most about a
+// quarter of the one before.
 constexpr double kLargestSeriesRatio = 0.5;
 // Terms below this fraction of the first are beyond double's precision.
 constexpr double kSeriesTail = 1e-18;
