@@ -22,7 +22,7 @@ ensure_spanish_locale() {
     $sudo localedef -i es_ES -f UTF-8 es_ES.UTF-8
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev)
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libhwy-dev)
 TEST_PACKAGES=(googletest libgtest-dev clang-format locales
     xvfb xauth dbus-daemon at-spi2-core python3-pyatspi   # the program on an X server, seen
     x11-utils xdotool imagemagick                         # by a screen reader, the window
