@@ -1,0 +1,48 @@
+// The whole field at once: the potential map, the field grid and the voltmeter.
+#include <benchmark/benchmark.h>
+
+#include "fieldmap/field_grid.h"
+#include "fieldmap/potential_map.h"
+#include "fieldmap/voltmeter.h"
+
+namespace {
+
+constexpr double kLambda = 1e-6;
+
+// The drawing surface's window at 100 % on a 500-pixel surface at scale factor s.
+void Map(benchmark::State& state, int charges, int scale) {
+    const MapArea area = MapArea::ForZoom(1, 500 * scale, 500 * scale);
+    for (auto _ : state) benchmark::DoNotOptimize(ComputePotentialMap({kLambda, charges}, area));
+    state.SetItemsProcessed(state.iterations() * area.columns * area.rows);
+}
+void BM_MapExact500(benchmark::State& state) { Map(state, 0, 1); }
+void BM_MapExact1000(benchmark::State& state) { Map(state, 0, 2); }
+void BM_MapCharges500(benchmark::State& state) { Map(state, 50, 1); }
+void BM_MapCharges1000(benchmark::State& state) { Map(state, 50, 2); }
+BENCHMARK(BM_MapExact500)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MapExact1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MapCharges500)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MapCharges1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// 20 x 20 arrows over the view at 100 %.
+void Grid(benchmark::State& state, int charges) {
+    const MapArea cells = MapArea::ForZoom(1, 20, 20);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComputeFieldGrid({kLambda, charges}, cells, 0.009));
+}
+void BM_GridExact(benchmark::State& state) { Grid(state, 0); }
+void BM_GridCharges(benchmark::State& state) { Grid(state, 50); }
+BENCHMARK(BM_GridExact)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GridCharges)->Unit(benchmark::kMillisecond);
+
+// Across the view, passing close to the end of the segment.
+void Voltmeter(benchmark::State& state, int charges) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadVoltmeter({kLambda, charges}, {-0.05, 1}, {1.05, -0.01}, 1));
+}
+void BM_VoltmeterExact(benchmark::State& state) { Voltmeter(state, 0); }
+void BM_VoltmeterCharges(benchmark::State& state) { Voltmeter(state, 50); }
+BENCHMARK(BM_VoltmeterExact)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VoltmeterCharges)->Unit(benchmark::kMillisecond);
+
+}  // namespace
