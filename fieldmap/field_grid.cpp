@@ -47,3 +47,7 @@ FieldGrid ComputeFieldGrid(const FieldModel& model, const MapArea& cells, double
     for (GridArrow& arrow : grid.arrows) arrow.shade = ShadeOf(arrow.magnitude, grid.bounds);
     return grid;
 }
+
+FieldGrid ViewFieldGrid(const FieldModel& model, double zoom) {
+    return ComputeFieldGrid(model, MapArea::ForZoom(zoom, 20, 20), 0.008 / zoom);
+}

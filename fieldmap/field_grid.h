@@ -32,3 +32,7 @@ struct FieldGrid {
 // point lies within `clearance` metres of the charged segment (front view) or
 // of the axis (profile view).
 FieldGrid ComputeFieldGrid(const FieldModel& model, const MapArea& cells, double clearance);
+
+// The grid of the view at the zoom factor: 20 x 20 cells over the drawing
+// surface's window, none within the segment's outline, 0.008/zoom from it.
+FieldGrid ViewFieldGrid(const FieldModel& model, double zoom);

@@ -84,10 +84,10 @@ bool PathMeetsSegment(MapView view, MapPoint a, MapPoint b) {
 }
 
 double MinusLineIntegral(const FieldModel& model, MapPoint a, MapPoint b) {
-    const Path path{model, a, b};
-    const double scale = std::fabs(path.rule(0, 1).kronrod) +
-                         std::fabs(ModelPotentialAt(model, a.x, a.y).value_or(0));
-    return path.adaptive(0, 1, 1e-10 * scale, 30);
+    // The potentials set the scale: their difference may vanish.
+    const double scale = std::fabs(ModelPotentialAt(model, a.x, a.y).value_or(0)) +
+                         std::fabs(ModelPotentialAt(model, b.x, b.y).value_or(0));
+    return Path{model, a, b}.adaptive(0, 1, 1e-9 * scale, 30);
 }
 
 std::optional<VoltmeterReading> ReadVoltmeter(const FieldModel& model, MapPoint a, MapPoint b,
