@@ -89,8 +89,9 @@ int WorkerCount(const MapArea& area) {
 
 }  // namespace
 
-PotentialMap ComputePotentialMap(const FieldModel& model, const MapArea& area) {
-    PotentialMap map{area.columns, area.rows, {}};
+void ComputePotentialMap(const FieldModel& model, const MapArea& area, PotentialMap& map) {
+    map.columns = area.columns;
+    map.rows = area.rows;
     map.volts.resize(std::size_t(area.columns) * area.rows);
     const MapFiller filler(model, area, map);
     const int workers = WorkerCount(area);
@@ -98,5 +99,10 @@ PotentialMap ComputePotentialMap(const FieldModel& model, const MapArea& area) {
     for (int w = 1; w < workers; ++w) threads.emplace_back([&, w] { filler.fillRows(w, workers); });
     filler.fillRows(0, workers);
     for (std::thread& t : threads) t.join();
+}
+
+PotentialMap ComputePotentialMap(const FieldModel& model, const MapArea& area) {
+    PotentialMap map;
+    ComputePotentialMap(model, area, map);
     return map;
 }

@@ -18,3 +18,7 @@ struct PotentialMap {
 // Computed on every core, with the vector instructions the CPU has, once for
 // each pair of pixels that mirror each other across the model's symmetries.
 PotentialMap ComputePotentialMap(const FieldModel& model, const MapArea& area);
+
+// The same into an existing map, whose memory is reused when it has as many
+// pixels: a new 1000 x 1000 map costs more in fresh pages than in potentials.
+void ComputePotentialMap(const FieldModel& model, const MapArea& area, PotentialMap& map);
