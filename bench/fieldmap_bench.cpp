@@ -1,6 +1,7 @@
 // The whole field at once: the potential map, the field grid and the voltmeter.
 #include <benchmark/benchmark.h>
 
+#include "fieldmap/colour_scale.h"
 #include "fieldmap/field_grid.h"
 #include "fieldmap/potential_map.h"
 #include "fieldmap/voltmeter.h"
@@ -28,6 +29,19 @@ BENCHMARK(BM_MapExact500)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MapExact1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MapCharges500)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MapCharges1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Colouring the exact map of a 1000-pixel surface.
+void BM_PaintMap1000(benchmark::State& state) {
+    const MapArea area = MapArea::ForZoom(1, 1000, 1000);
+    const PotentialMap map = ComputePotentialMap({kLambda}, area);
+    const ColourScale scale(kLambda, MapView::Front, area, 0xff000000);
+    std::vector<std::uint32_t> pixels(std::size_t(area.columns) * area.rows);
+    for (auto _ : state) {
+        scale.paint(map, pixels.data(), area.columns);
+        benchmark::DoNotOptimize(pixels.data());
+    }
+}
+BENCHMARK(BM_PaintMap1000)->Unit(benchmark::kMillisecond);
 
 // 20 x 20 arrows over the view at 100 %.
 void Grid(benchmark::State& state, int charges) {

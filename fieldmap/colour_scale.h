@@ -8,6 +8,8 @@
 #include "fieldmap/map_area.h"
 #include "fieldmap/potential_map.h"
 
+class FastLog2;
+
 // A value of the colour bar: its potential and where it stands on the bar,
 // from 0 (the lowest potential) to 1 (the highest).
 struct ColourTick {
@@ -38,10 +40,12 @@ public:
     void paint(const PotentialMap& map, std::uint32_t* pixels, std::size_t pixelsPerLine) const;
 
 private:
-    double position(double volts) const;  // 0 to 1 on the bar, not clamped
+    int stepWith(const FastLog2& log2, double volts) const;
 
-    double sign_;      // of the potentials
-    double lowLog2_;   // log2 |V| at the weak end
-    double log2Span_;  // log2 of the ratio of the ends
+    double sign_;              // of the potentials
+    double lowLog2_;           // log2 |V| at the weak end
+    double log2Span_;          // log2 of the ratio of the ends
+    double stepsPerLog2_ = 0;  // the step is linear in log2 |V|
+    double stepAtLog2Zero_ = 0;
     std::uint32_t noValue_;
 };

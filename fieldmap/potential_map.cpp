@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <thread>
 
 #include "fieldmap/axis_mirror.h"
 #include "fieldmap/potential_rows.h"
+#include "fieldmap/row_workers.h"
 
 namespace {
 
@@ -82,11 +82,6 @@ private:
     std::vector<int> recomputed_;
 };
 
-int WorkerCount(const MapArea& area) {
-    const int cores = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
-    return std::clamp(area.rows / 16, 1, cores);  // small maps are not worth a thread
-}
-
 }  // namespace
 
 void ComputePotentialMap(const FieldModel& model, const MapArea& area, PotentialMap& map) {
@@ -94,11 +89,7 @@ void ComputePotentialMap(const FieldModel& model, const MapArea& area, Potential
     map.rows = area.rows;
     map.volts.resize(std::size_t(area.columns) * area.rows);
     const MapFiller filler(model, area, map);
-    const int workers = WorkerCount(area);
-    std::vector<std::thread> threads;
-    for (int w = 1; w < workers; ++w) threads.emplace_back([&, w] { filler.fillRows(w, workers); });
-    filler.fillRows(0, workers);
-    for (std::thread& t : threads) t.join();
+    ShareRowsAmongCores(area.rows, [&](int first, int stride) { filler.fillRows(first, stride); });
 }
 
 PotentialMap ComputePotentialMap(const FieldModel& model, const MapArea& area) {
