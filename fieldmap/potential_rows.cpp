@@ -24,17 +24,19 @@ struct Points {
 };
 
 // The point of the segment's plane that gives each pixel its potential.
-Points PlanePoints(D d, V xs, double y, MapView view) {
+HWY_INLINE Points PlanePoints(D d, V xs, double y, MapView view) {
     const V row = hn::Set(d, y);
     if (view == MapView::Front) return {xs, row};
     return {hn::Set(d, 0.5), hn::Sqrt(hn::Add(hn::Mul(xs, xs), hn::Mul(row, row)))};
 }
 
-V NoValueWhereNotFinite(D d, V v) { return hn::IfThenElse(hn::IsFinite(v), v, hn::NaN(d)); }
+HWY_INLINE V NoValueWhereNotFinite(D d, V v) {
+    return hn::IfThenElse(hn::IsFinite(v), v, hn::NaN(d));
+}
 
 // The closed form k·λ·ln(ratio), with the ratio in the same cancellation-free
 // form the scalar model picks for the point, so one logarithm suffices.
-V ExactPotential(D d, Points p, double kl) {
+HWY_INLINE V ExactPotential(D d, Points p, double kl) {
     const V x = p.x, length = hn::Set(d, segment::kLength), zero = hn::Zero(d);
     const V y2 = hn::Mul(p.y, p.y);
     const V r1 = hn::Sqrt(hn::Add(hn::Mul(x, x), y2));
@@ -54,13 +56,39 @@ V ExactPotential(D d, Points p, double kl) {
     return hn::IfThenElse(onSegment, hn::NaN(d), NoValueWhereNotFinite(d, v));
 }
 
-V PointChargePotential(D d, Points p, double kld, const std::vector<double>& centres) {
+// 1/√s from the single-precision estimate and Newton steps, each of which
+// squares the relative error: from 4e-4 (3e-3 without SIMD) to below 1e-13.
+// s must be a normal float.
+HWY_INLINE V ReciprocalSqrt(D d, V s) {
+    constexpr int kSteps = (HWY_TARGET == HWY_EMU128 || HWY_TARGET == HWY_SCALAR) ? 3 : 2;
+    const hn::Rebind<float, D> df;
+    V r = hn::PromoteTo(d, hn::ApproximateReciprocalSqrt(hn::DemoteTo(df, s)));
+    const V halfS = hn::Mul(hn::Set(d, 0.5), s), threeHalves = hn::Set(d, 1.5);
+    for (int step = 0; step < kSteps; ++step)
+        r = hn::Mul(r, hn::Sub(threeHalves, hn::Mul(halfS, hn::Mul(r, r))));
+    return r;
+}
+
+HWY_INLINE V SquaredDistance(D d, V x, V y2, double centre) {
+    const V dx = hn::Sub(x, hn::Set(d, centre));
+    return hn::Add(hn::Mul(dx, dx), y2);
+}
+
+// Σ kλd/√s over the charges, without the divider, which would set the pace;
+// by division where a pixel lies within 1e-15 m of a charge.
+HWY_INLINE V PointChargePotential(D d, Points p, double kld, const std::vector<double>& centres) {
     const V y2 = hn::Mul(p.y, p.y), charge = hn::Set(d, kld);
-    V sum = hn::Zero(d);
+    V sum = hn::Zero(d), nearest = hn::Set(d, 1.0);
     for (double centre : centres) {
-        const V dx = hn::Sub(p.x, hn::Set(d, centre));
-        sum = hn::Add(sum, hn::Div(charge, hn::Sqrt(hn::Add(hn::Mul(dx, dx), y2))));
+        const V s = SquaredDistance(d, p.x, y2, centre);
+        sum = hn::Add(sum, ReciprocalSqrt(d, s));
+        nearest = hn::Min(nearest, s);
     }
+    if (hn::AllFalse(d, hn::Lt(nearest, hn::Set(d, 1e-30))))
+        return NoValueWhereNotFinite(d, hn::Mul(charge, sum));
+    sum = hn::Zero(d);
+    for (double centre : centres)
+        sum = hn::Add(sum, hn::Div(charge, hn::Sqrt(SquaredDistance(d, p.x, y2, centre))));
     return NoValueWhereNotFinite(d, sum);
 }
 
