@@ -4,11 +4,7 @@
 
 #include "field/currency.h"
 #include "fieldmap/field_model.h"
-
-struct MapPoint {
-    double x;  // m
-    double y;  // m
-};
+#include "fieldmap/line_integral.h"
 
 // What the voltmeter shows for the points A (evaluated before) and B (the
 // current point) of the model's view.
@@ -28,7 +24,3 @@ std::optional<VoltmeterReading> ReadVoltmeter(const FieldModel& model, MapPoint 
 
 // Whether the straight path from a to b meets the charged segment of the view.
 bool PathMeetsSegment(MapView view, MapPoint a, MapPoint b);
-
-// −∫E·dl from a to b by adaptive Gauss–Kronrod quadrature, to a relative
-// accuracy far below 1e-6; the path must not meet the segment.
-double MinusLineIntegral(const FieldModel& model, MapPoint a, MapPoint b);

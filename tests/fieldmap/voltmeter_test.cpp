@@ -83,6 +83,35 @@ TEST(Voltmeter, ReadsPotentialsDifferenceWorkAndIntegral) {
     }
 }
 
+struct IntegralCase {
+    const char* name;
+    FieldModel model;
+    MapPoint a;
+    MapPoint b;
+};
+
+// Paths that pass a millimetre from the charges or the segment's ends, where
+// the field changes a thousand times faster than along most of the way.
+TEST(Voltmeter, IntegralEqualsTheDifferenceCloseToTheCharges) {
+    const IntegralCase cases[] = {
+        {"exact, along the segment", {kLambda}, {-0.09, 0.001}, {1.2, 0.001}},
+        {"exact, from beside the middle", {kLambda}, {0.31, 0.0005}, {0.2, 0.3}},
+        {"exact, past the end", {-kLambda}, {1.001, 0.5}, {1.001, -0.3}},
+        {"50 charges, along them", {kLambda, 50}, {-0.09, 0.001}, {1.2, 0.001}},
+        {"50 charges, beside one", {kLambda, 50}, {0.31, 0.0005}, {0.2, 0.3}},
+        {"20 charges, profile, past the axis",
+         {kLambda, 20, MapView::Profile},
+         {-1, 0.001},
+         {1, 0.001}},
+    };
+    for (const IntegralCase& c : cases) {
+        const double exactDelta =
+            *ModelPotentialAt(c.model, c.b.x, c.b.y) - *ModelPotentialAt(c.model, c.a.x, c.a.y);
+        EXPECT_NEAR(MinusLineIntegral(c.model, c.a, c.b), exactDelta, 1e-6 * std::fabs(exactDelta))
+            << c.name;
+    }
+}
+
 struct PathCase {
     const char* name;
     MapView view;
