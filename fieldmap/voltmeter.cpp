@@ -8,8 +8,8 @@ namespace {
 // The potential as the read-outs hold it: rounded once (the exact model) or
 // as the sum of the rounded contributions of the charges.
 std::optional<Currency> ShownPotential(const FieldModel& model, MapPoint p) {
-    double x = p.x, y = p.y;
-    if (model.view == MapView::Profile) x = 0.5, y = std::hypot(p.x, p.y);
+    const bool front = model.view == MapView::Front;
+    const double x = front ? p.x : 0.5, y = front ? p.y : std::hypot(p.x, p.y);
     const auto sample = model.charges == 0 ? ComputeField(x, y, model.lambda)
                                            : PointChargeSum(model.charges, x, y, model.lambda);
     if (!sample) return std::nullopt;
