@@ -45,9 +45,7 @@ BENCHMARK(BM_PaintMap1000)->Unit(benchmark::kMillisecond);
 
 // 20 x 20 arrows over the view at 100 %.
 void Grid(benchmark::State& state, int charges) {
-    const MapArea cells = MapArea::ForZoom(1, 20, 20);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(ComputeFieldGrid({kLambda, charges}, cells, 0.009));
+    for (auto _ : state) benchmark::DoNotOptimize(ViewFieldGrid({kLambda, charges}, 1));
 }
 void BM_GridExact(benchmark::State& state) { Grid(state, 0); }
 void BM_GridCharges(benchmark::State& state) { Grid(state, 50); }
