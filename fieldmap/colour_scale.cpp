@@ -133,14 +133,12 @@ void ColourScale::paint(const PotentialMap& map, std::uint32_t* pixels,
                         std::size_t pixelsPerLine) const {
     const auto& palette = ThePalette();
     const FastLog2& log2 = TheFastLog2();
-    ShareRowsAmongCores(map.rows, [&](int first, int stride) {
-        for (int row = first; row < map.rows; row += stride) {
-            const double* volts = &map.volts[std::size_t(row) * map.columns];
-            std::uint32_t* line = pixels + row * pixelsPerLine;
-            for (int column = 0; column < map.columns; ++column) {
-                const int step = stepWith(log2, volts[column]);
-                line[column] = step < 0 ? noValue_ : palette[step];
-            }
+    ShareRowsAmongCores(map.rows, [&](int row) {
+        const double* volts = &map.volts[std::size_t(row) * map.columns];
+        std::uint32_t* line = pixels + row * pixelsPerLine;
+        for (int column = 0; column < map.columns; ++column) {
+            const int step = stepWith(log2, volts[column]);
+            line[column] = step < 0 ? noValue_ : palette[step];
         }
     });
 }

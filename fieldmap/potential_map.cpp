@@ -43,14 +43,12 @@ public:
                 if (std::fabs(xs_[i] - s) < 1e-9) recomputed_.push_back(i);
     }
 
-    // Rows first, first + stride, ...; each mirrored row is filled with its original.
-    void fillRows(int first, int stride) const {
-        for (int row = first; row < area_.rows; row += stride) {
-            if (isCopiedRow(row)) continue;
-            fillRow(row);
-            const int mirror = mirrors_.rows.mirrorOf(row);
-            if (isCopiedRow(mirror)) std::copy_n(rowStart(row), area_.columns, rowStart(mirror));
-        }
+    // A mirrored row is filled with its original.
+    void fillRowAndMirror(int row) const {
+        if (isCopiedRow(row)) return;
+        fillRow(row);
+        const int mirror = mirrors_.rows.mirrorOf(row);
+        if (isCopiedRow(mirror)) std::copy_n(rowStart(row), area_.columns, rowStart(mirror));
     }
 
 private:
@@ -89,7 +87,7 @@ void ComputePotentialMap(const FieldModel& model, const MapArea& area, Potential
     map.rows = area.rows;
     map.volts.resize(std::size_t(area.columns) * area.rows);
     const MapFiller filler(model, area, map);
-    ShareRowsAmongCores(area.rows, [&](int first, int stride) { filler.fillRows(first, stride); });
+    ShareRowsAmongCores(area.rows, [&](int row) { filler.fillRowAndMirror(row); });
 }
 
 PotentialMap ComputePotentialMap(const FieldModel& model, const MapArea& area) {
