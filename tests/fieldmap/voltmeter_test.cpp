@@ -132,6 +132,7 @@ TEST(Voltmeter, RefusesTheIntegralAcrossTheSegment) {
         {"above it", MapView::Front, {-0.5, 0.01}, {1.5, 0.01}, false},
         {"profile, through the axis", MapView::Profile, {0.1, 0.1}, {-0.2, -0.2}, true},
         {"profile, beside the axis", MapView::Profile, {0.1, 0.1}, {-0.1, 0.1}, false},
+        {"profile, along a radius", MapView::Profile, {0.1, 0.1}, {0.2, 0.2}, false},
     };
     for (const PathCase& c : cases) {
         const auto reading = ReadVoltmeter({kLambda, 0, c.view}, c.a, c.b, 1);
