@@ -93,12 +93,12 @@ QLineEdit* AddTextBox(QWidget* parent, const QString& name, QLabel* label, bool 
     return box;
 }
 
-// A pointer read-out as wide as the longest coordinate it shows. A line
-// edit's size hint is room for 17 'x' and its frame.
-void FitCoordinates(QLineEdit* box) {
+// A box as wide as the longest text it takes. A line edit's size hint is
+// room for 17 'x' and its frame.
+void FitText(QLineEdit* box, const char* longest) {
     const QFontMetrics metrics = box->fontMetrics();
     const int frame = box->sizeHint().width() - 17 * metrics.horizontalAdvance('x');
-    box->setMaximumWidth(frame + metrics.horizontalAdvance("-00.00000"));
+    box->setMaximumWidth(frame + metrics.horizontalAdvance(longest));
 }
 
 QPushButton* AddCommand(QWidget* parent, const QString& name, const QString& caption) {
@@ -127,7 +127,7 @@ void KeepRoomWhenHidden(QWidget* widget) {
 void SpaceEvenly(QWidget* central) {
     const int spacing = central->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing);
     for (QLayout* layout : central->findChildren<QLayout*>()) layout->setSpacing(spacing);
-    static_cast<QGridLayout*>(central->layout())->setHorizontalSpacing(2 * spacing);
+    central->layout()->setSpacing(2 * spacing);
 }
 
 }  // namespace
@@ -140,19 +140,23 @@ void MainWindow::buildControls() {
     ui_.CajaDib->setAccessibleDescription(
         "Campo eléctrico y potencial de un segmento cargado; haga clic para elegir un punto");
 
+    auto* surface = new QVBoxLayout;
+    surface->addWidget(ui_.CajaDib);
+    surface->addLayout(buildViewRow(central));
+    surface->addStretch();
+
     auto* settings = new QVBoxLayout;
     settings->addWidget(buildObtenerFrame(central));
     buildSettingsFrames(central, settings);
     settings->addStretch();
     settings->addLayout(buildCommandRow(central));
     ui_.Copiar = AddCommand(central, "Copiar", "Copiar al Portapapeles");
+    settings->addWidget(ui_.Copiar, 0, Qt::AlignHCenter);
 
-    auto* window = new QGridLayout(central);
+    auto* window = new QHBoxLayout(central);
     window->setSizeConstraint(QLayout::SetFixedSize);  // the window follows its contents
-    window->addWidget(ui_.CajaDib, 0, 0, Qt::AlignLeft | Qt::AlignTop);
-    window->addLayout(settings, 0, 1);
-    window->addLayout(buildViewRow(central), 1, 0);
-    window->addWidget(ui_.Copiar, 1, 1, Qt::AlignHCenter);
+    window->addLayout(surface);
+    window->addLayout(settings);
     SpaceEvenly(central);
     buildMenus();
 }
@@ -245,6 +249,7 @@ QGroupBox* MainWindow::buildLinePanel(QWidget* frame) {
     ui_.Label10->setWordWrap(true);
     ui_.Delta = AddTextBox(ui_.CuadroLV, "Delta", ui_.Label10, false);
     ui_.Delta->setText("10000");
+    FitText(ui_.Delta, "-2147483648");
     grid->addWidget(ui_.Label10, 2, 0);
     grid->addWidget(ui_.Delta, 2, 1);
     ui_.CancelaV = AddCommand(ui_.CuadroLV, "CancelaV", "Cancelar");
@@ -329,8 +334,8 @@ QBoxLayout* MainWindow::buildViewRow(QWidget* parent) {
     for (QWidget* control : {static_cast<QWidget*>(ui_.Label6), static_cast<QWidget*>(ui_.MoveX),
                              static_cast<QWidget*>(ui_.Label7), static_cast<QWidget*>(ui_.MoveY)})
         row->addWidget(control);
-    FitCoordinates(ui_.MoveX);
-    FitCoordinates(ui_.MoveY);
+    FitText(ui_.MoveX, "-00.0000");  // the pointer's coordinates, at every zoom
+    FitText(ui_.MoveY, "-00.0000");
     return row;
 }
 
