@@ -18,7 +18,7 @@
 #include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <tuple>
+#include <utility>
 
 #include "app/main_window.h"
 #include "view/drawing_surface.h"
@@ -122,14 +122,6 @@ void KeepRoomWhenHidden(QWidget* widget) {
     widget->setSizePolicy(policy);
 }
 
-// The style leaves the spacing of nested layouts to the controls; every
-// layout gets the style's spacing, twice that between the surface and the settings.
-void SpaceEvenly(QWidget* central) {
-    const int spacing = central->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing);
-    for (QLayout* layout : central->findChildren<QLayout*>()) layout->setSpacing(spacing);
-    central->layout()->setSpacing(2 * spacing);
-}
-
 }  // namespace
 
 void MainWindow::buildControls() {
@@ -157,7 +149,6 @@ void MainWindow::buildControls() {
     window->setSizeConstraint(QLayout::SetFixedSize);  // the window follows its contents
     window->addLayout(surface);
     window->addLayout(settings);
-    SpaceEvenly(central);
     buildMenus();
 }
 
