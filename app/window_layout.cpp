@@ -58,6 +58,11 @@ protected:
         QStylePainter painter(this);
         painter.drawControl(QStyle::CE_CheckBox, twoLineOption());
     }
+    // Either line of the caption toggles it, as one line would.
+    bool hitButton(const QPoint& pos) const override {
+        const QStyleOptionButton option = twoLineOption();
+        return style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, this).contains(pos);
+    }
 
 private:
     QStyleOptionButton twoLineOption() const {

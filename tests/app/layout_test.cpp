@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTest>
 
 #include "tests/support/window_driver.h"
 
@@ -55,8 +56,10 @@ TEST_P(DesktopFont, EveryCaptionWholeAndTheSurfaceItsSize) {
         const QFont font = driver.window().findChild<QWidget*>(name)->font();
         EXPECT_TRUE(font.pointSize() == GetParam().points && font.bold() == bold) << name;
     }
-    const QWidget* twoLines = driver.button("Ver1");
+    QWidget* twoLines = driver.button("Ver1");  // its caption whole and live on both lines
+    QTest::mouseClick(twoLines, Qt::LeftButton, {}, {twoLines->width() / 2, 3});
     EXPECT_GE(twoLines->height(), 2 * twoLines->fontMetrics().lineSpacing());
+    EXPECT_TRUE(driver.selected("Ver1"));
     EXPECT_EQ(driver.surface().size(), QSize(500, 500));
     const QSize window = driver.window().frameGeometry().size();
     const bool fits = window.width() <= 1024 && window.height() <= 768 - 60;
