@@ -8,7 +8,7 @@
 #include "app/shared_state.h"
 #include "field/segment_field.h"
 
-class PlotWindow;
+class PlotView;
 class QBoxLayout;
 class QGridLayout;
 class QLineEdit;
@@ -124,5 +124,5 @@ private:
 
     SharedState state_;
     Controls ui_;
-    PlotWindow* plots_ = nullptr;  // made when first asked for
+    PlotView* plots_ = nullptr;  // loaded when first asked for
 };

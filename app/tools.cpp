@@ -1,19 +1,43 @@
 // Tools beyond the drawing: the window of plots and saving the drawing.
 
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QLibrary>
 #include <QMessageBox>
 #include <cmath>
 
 #include "app/main_window.h"
-#include "plotwindow/plot_window.h"
+#include "plotwindow/plot_view.h"
 #include "view/drawing_surface.h"
 
+namespace {
+
+// The plot window, made by its module; none, with the reason in error, when
+// the module cannot be loaded. The module stays loaded to the end.
+PlotView* LoadPlotView(QWidget* parent, QString& error) {
+    QLibrary module(QCoreApplication::applicationDirPath() + "/" TERVIK_PLOT_MODULE);
+    const auto make = reinterpret_cast<MakePlotViewFunction>(module.resolve(kMakePlotViewName));
+    if (make) return make(parent);
+    error = module.errorString();
+    return nullptr;
+}
+
+}  // namespace
+
 void MainWindow::menu_graficas_Click() {
-    if (!plots_) plots_ = new PlotWindow(this);
+    QString error;
+    if (!plots_) plots_ = LoadPlotView(this, error);
+    if (!plots_) {
+        QMessageBox box(QMessageBox::NoIcon, "Tervik",
+                        "No se pudieron cargar las gráficas.\n" + error, QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
     FollowPlots();
-    plots_->show();
-    plots_->raise();
-    plots_->activateWindow();
+    QWidget* window = plots_->widget();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 // The plots follow the current point; in the profile view that point lies in

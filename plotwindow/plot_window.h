@@ -6,30 +6,24 @@
 
 #include "plots/bisector.h"
 #include "plots/convergence.h"
+#include "plotwindow/plot_view.h"
 
 class QChart;
 class QLabel;
 class QStackedWidget;
 class QTabWidget;
 
-// What the plots follow from the main window.
-struct PlotInputs {
-    double lambda;     // C/m
-    int elementCount;  // N of the point-charge model
-    double x;          // the current point, in the plane of the segment
-    double y;
-};
-
 // The window "Gráficas": a tab "Mediatriz" with |E| and V along the bisector,
 // and a tab "Convergencia" with the error of the point charges against N at
 // the current point. It follows the main window while it is shown.
-class PlotWindow : public QWidget {
+class PlotWindow : public QWidget, public PlotView {
     Q_OBJECT
 
 public:
     explicit PlotWindow(QWidget* parent = nullptr);
 
-    void follow(const PlotInputs& inputs);
+    QWidget* widget() override { return this; }
+    void follow(const PlotInputs& inputs) override;
     // Saves the visible tab as PNG or SVG, or its data as CSV, by the file's
     // extension; says so in a message when it cannot.
     void save(const QString& path);

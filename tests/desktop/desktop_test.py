@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Tervik from outside the process, as a user, a screen reader and the window
 manager see it: every control has an accessible name, the title, the start
-point in the Spanish locale, and a real double-click leaving the arrow."""
+point in the Spanish locale, a real double-click leaving the arrow, and the
+plots opening."""
 import subprocess
 import sys
 import tempfile
@@ -82,8 +83,12 @@ def main():
         problems.append(f"after a double-click Ex reads {text_of(found, 'Ex')!r}")
     if arrow_pixels(found["Superficie de dibujo"][0]) < 10:
         problems.append("after a double-click no field arrow is on the screen")
+    run("xdotool", "key", "ctrl+g")  # the plots' module, loaded from where the program is
+    if not subprocess.run(["xdotool", "sleep", "2", "search", "--onlyvisible", "--name", "^Gráficas$"],
+                          capture_output=True, check=False).stdout.strip():
+        problems.append("Ctrl+G shows no window Gráficas")
     print("\n".join(problems))
-    print(f"{5 - len(problems)} passed, {len(problems)} failed")
+    print(f"{6 - len(problems)} passed, {len(problems)} failed")
     return 1 if problems else 0
 
 

@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QXYSeries>
 
-#include "plotwindow/plot_window.h"
 #include "tests/support/window_driver.h"
 
 namespace {
@@ -23,7 +22,7 @@ class Plots : public ::testing::Test {
 protected:
     Plots() {
         driver.press(Qt::Key_G, Qt::ControlModifier);  // Herramientas > Gráficas...
-        plots = driver.window().findChild<PlotWindow*>("Graficas");
+        plots = driver.window().findChild<QWidget*>("Graficas");
     }
     // The chart as the user sees it once the window has redrawn.
     QChart* chart(const char* name) const {
@@ -61,7 +60,7 @@ protected:
         return path;
     }
     WindowDriver driver;
-    PlotWindow* plots = nullptr;
+    QWidget* plots = nullptr;
     QTemporaryDir folder;
 };
 

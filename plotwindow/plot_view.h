@@ -1,0 +1,29 @@
+#pragma once
+
+class QWidget;
+
+// What the plots follow from the main window.
+struct PlotInputs {
+    double lambda;     // C/m
+    int elementCount;  // N of the point-charge model
+    double x;          // the current point, in the plane of the segment
+    double y;
+};
+
+// The window "Gráficas" as the main window sees it. The window lives in a
+// module of its own, loaded the first time it is opened, so that the program
+// loads Qt Charts and Qt SVG only when the plots are used; this header needs
+// neither.
+class PlotView {
+public:
+    virtual QWidget* widget() = 0;  // a window, owned by the parent it was made for
+    virtual void follow(const PlotInputs& inputs) = 0;
+
+protected:
+    ~PlotView() = default;  // the widget's parent deletes it
+};
+
+// The module's one entry point, looked up by this name: makes the window as
+// a child of parent.
+using MakePlotViewFunction = PlotView* (*)(QWidget* parent);
+inline constexpr char kMakePlotViewName[] = "MakePlotView";
