@@ -15,8 +15,12 @@ int MainWindow::TakenElementCount() const {
 // A manual sum belongs to one point: once the point has moved, the next
 // element starts the sum afresh instead of mixing two points in one total.
 bool MainWindow::ManualSumBelongsElsewhere() const {
-    const bool moved = state_.PointX != state_.SumPointX || state_.PointY != state_.SumPointY;
-    return moved && TakenElementCount() > 0;
+    return TakenElementCount() > 0 && !SumIsAt(state_.PointX, state_.PointY);
+}
+
+// Whether elements taken in manual mode were evaluated at (x, y).
+bool MainWindow::SumIsAt(double x, double y) const {
+    return TakenElementCount() > 0 && x == state_.SumPointX && y == state_.SumPointY;
 }
 
 void MainWindow::AddChargeElement(int i) {

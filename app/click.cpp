@@ -31,7 +31,7 @@ void MainWindow::CajaDib_Click() {
     if (state_.FrontView)
         ClickFront(typed, shownX, shownY);
     else
-        ClickProfile(shownX, shownY);
+        ClickProfile(typed, shownX, shownY);
 }
 
 void MainWindow::ClickFront(bool typed, double shownX, double shownY) {
@@ -46,13 +46,15 @@ void MainWindow::ClickFront(bool typed, double shownX, double shownY) {
         RefuseData();
         return;
     }
-    ++state_.PointsEvaluated;
     const bool fieldMode = IsSelected(ui_.Obtener, 1);
+    const bool manualSum = fieldMode && IsSelected(ui_.Manual, 1);
+    if (manualSum && SumIsAt(shownX, shownY)) return;  // the sum at this point stays
+    ++state_.PointsEvaluated;
     if (!fieldMode) {  // lines are always traced from the exact model
         SelectExactModel();
         ui_.Ver1->setChecked(false);
     }
-    if (fieldMode && IsSelected(ui_.Manual, 1)) DrawFrontFrame();  // a new point starts a new sum
+    if (manualSum) DrawFrontFrame();  // a new point starts a new sum
     state_.PointX = shownX;
     state_.PointY = shownY;
     ShowPoint(shownX, shownY);
@@ -88,9 +90,14 @@ void MainWindow::ShowFieldAndPotential() {
     if (automatic) ShowResults();
 }
 
-void MainWindow::ClickProfile(double shownX, double shownY) {
+void MainWindow::ClickProfile(bool typed, double shownX, double shownY) {
     const double radius = std::hypot(shownX, shownY);
-    if (radius < kProfileAxisRadius) return;  // on the segment's cross-section
+    // A click there falls on the segment's drawn cross-section and is
+    // ignored; a typed point must not be dropped without a word.
+    if (radius < kProfileAxisRadius) {
+        if (typed) RefuseData();
+        return;
+    }
     if (!ComputeField(0.5, radius, state_.Lambda)) {
         RefuseData();
         return;

@@ -1,61 +1,69 @@
 #include "app/command_line.h"
 
 #include <QLocale>
-#include <algorithm>
+#include <cerrno>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
-#include <span>
-#include <string_view>
 
 #include "field/number_text.h"
 #include "plots/csv.h"
 
 namespace {
 
-bool IsSet(const char* variable) { return !qEnvironmentVariableIsEmpty(variable); }
-
 const QStringList kDensities{"-10", "-5", "-1", "1", "5", "10"};
 const QStringList kModels{"5", "10", "20", "50"};
-const QStringList kTextOnly{"-h",        "--help", "-?",       "--help-all", "-v",
-                            "--version", "--csv",  "--lambda", "--model",    "--point"};
+const QStringList kFlags{"h", "help", "help-all", "v", "version"};
+const QStringList kOptionsWithValue{"csv", "lambda", "model", "point"};
+// Options QApplication reads itself, with a value and without one.
+const QStringList kQtOptionsWithValue =
+    QString(
+        "platform platformpluginpath platformtheme plugin qwindowgeometry geometry qwindowicon "
+        "icon qwindowtitle title display style stylesheet session name qmljsdebugger")
+        .split(' ');
+const QStringList kQtFlags{"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
-// "X,Y" with a point as the decimal separator; empty unless both are numbers.
+// An option's name without its dashes and its "=value"; empty for other words.
+QString OptionName(const QString& word) {
+    if (!word.startsWith('-') || word == "-") return {};
+    return word.mid(word.startsWith("--") ? 2 : 1).section('=', 0, 0);
+}
+
+// "X,Y" with a point as the decimal separator; empty unless both are finite numbers.
 std::optional<std::pair<double, double>> ReadPoint(const QString& text) {
     const QStringList parts = text.split(',');
     if (parts.size() != 2) return std::nullopt;
     bool okX = false, okY = false;
     const double x = QLocale::c().toDouble(parts[0].trimmed(), &okX);
     const double y = QLocale::c().toDouble(parts[1].trimmed(), &okY);
-    if (!okX || !okY) return std::nullopt;
+    if (!okX || !okY || !std::isfinite(x) || !std::isfinite(y)) return std::nullopt;
     return std::pair{x, y};
 }
 
 int Refuse(const QString& line) {
     std::fprintf(stderr, "tervik: %s\n", qPrintable(line));
-    return 2;
+    return kUsageStatus;
 }
 
-std::string_view ChosenPlatform(int argc, char** argv) {
-    const std::span<char*> arguments(argv, argc);
-    const auto chosen = std::adjacent_find(arguments.begin(), arguments.end(), [](char* a, char*) {
-        return std::strcmp(a, "-platform") == 0 || std::strcmp(a, "--platform") == 0;
-    });
-    if (chosen != arguments.end()) return chosen[1];
-    const char* variable = std::getenv("QT_QPA_PLATFORM");
-    return variable ? variable : "";
+QString Quoted(const QString& word) { return "«" + word + "»"; }
+
+void ExitIfOutputUnwritten() {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return;
+    std::fprintf(stderr, "tervik: no se pudo escribir la salida: %s\n", std::strerror(errno));
+    std::_Exit(kWriteErrorStatus);
 }
 
 }  // namespace
 
-const char* const kNoDisplayMessage =
-    "tervik: no hay pantalla (DISPLAY o WAYLAND_DISPLAY): ejecútelo en un escritorio, "
-    "o sin ventana con -platform offscreen\n";
-
 void DescribeCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         "Campo eléctrico y potencial de un segmento cargado: programa para enseñanza de la "
-        "física.");
+        "física.\n\n"
+        "Estado de salida: 0 si todo fue bien, 1 si no hay pantalla, 2 si una opción o un valor "
+        "no es válido, 3 si no se pudo escribir la salida.");
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
@@ -71,46 +79,71 @@ void DescribeCommandLine(QCommandLineParser& parser) {
     });
 }
 
+QStringList ProgramArguments(int argc, char** argv) {
+    QStringList words;
+    for (int i = 0; i < argc; ++i) {
+        const QString word = QString::fromLocal8Bit(argv[i]);
+        const QString name = i > 0 ? OptionName(word) : QString();
+        if (kQtOptionsWithValue.contains(name) && !word.contains('=')) ++i;  // and its value
+        if (!kQtOptionsWithValue.contains(name) && !kQtFlags.contains(name)) words << word;
+    }
+    return words;
+}
+
+// Reads the words as the parser does: an option with a value takes the next
+// word unless it carries "=value".
+QString UsageError(const QStringList& arguments) {
+    const QString help = "; vea tervik --help";
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& word = arguments[i];
+        const QString name = OptionName(word);
+        if (word == "--")  // ends the options: any word after it is one too many
+            return i + 1 < arguments.size() ? "sobra " + Quoted(arguments[i + 1]) + help : "";
+        if (name.isEmpty()) return "sobra " + Quoted(word) + help;
+        if (kFlags.contains(name)) {
+            if (word.contains('=')) return Quoted(word) + ": la opción no lleva valor" + help;
+            continue;
+        }
+        if (!kOptionsWithValue.contains(name)) return "opción desconocida " + Quoted(word) + help;
+        if (word.contains('=')) continue;
+        if (i + 1 == arguments.size() || arguments[i + 1].startsWith("--"))
+            return "falta el valor de " + word + help;
+        ++i;
+    }
+    return {};
+}
+
+// Every option of the program asks for text.
+bool AsksOnlyForText(const QCommandLineParser& parser) { return !parser.optionNames().isEmpty(); }
+
 int RunWithoutWindow(const QCommandLineParser& parser) {
     const QString plot = parser.value("csv");
-    if (plot.isEmpty()) return Refuse("--lambda, --model y --point acompañan a --csv");
+    if (!parser.isSet("csv")) return Refuse("--lambda, --model y --point acompañan a --csv");
     if (plot != "bisector" && plot != "convergence")
-        return Refuse("--csv espera bisector o convergence, no «" + plot + "»");
+        return Refuse("--csv espera bisector o convergence, no " + Quoted(plot));
     if (!kDensities.contains(parser.value("lambda")))
-        return Refuse("--lambda espera -10, -5, -1, 1, 5 o 10, no «" + parser.value("lambda") +
-                      "»");
+        return Refuse("--lambda espera -10, -5, -1, 1, 5 o 10, no " +
+                      Quoted(parser.value("lambda")));
     if (!kModels.contains(parser.value("model")))
-        return Refuse("--model espera 5, 10, 20 o 50, no «" + parser.value("model") + "»");
+        return Refuse("--model espera 5, 10, 20 o 50, no " + Quoted(parser.value("model")));
     const auto point = ReadPoint(parser.value("point"));
     if (!point)
-        return Refuse("--point espera X,Y, como 0.6,0.4, no «" + parser.value("point") + "»");
+        return Refuse("--point espera X,Y, como 0.6,0.4, no " + Quoted(parser.value("point")));
     // The same density the window takes: the chosen number times 1e-6.
     const double lambda = Val(parser.value("lambda").toStdString()) * 1e-6;
     std::string csv;
     if (plot == "bisector") {
         const int n = parser.value("model").toInt();
-        csv = BisectorCsv(BisectorSamples(lambda, n), n);
+        csv = BisectorCsv(BisectorSamples(lambda, n), lambda, n);
     } else {
         const auto samples = ConvergenceSamples(point->first, point->second, lambda);
         if (!samples)
             return Refuse("en el punto " + parser.value("point") +
                           " alguno de los dos modelos no tiene un valor finito");
-        csv = ConvergenceCsv(*samples);
+        csv = ConvergenceCsv(*samples, point->first, point->second, lambda);
     }
     std::fwrite(csv.data(), 1, csv.size(), stdout);
     return 0;
 }
 
-bool AsksOnlyForText(int argc, char** argv) {
-    return std::any_of(argv + 1, argv + argc, [](const char* argument) {
-        return kTextOnly.contains(QString(argument).section('=', 0, 0));
-    });
-}
-
-bool DisplayAvailable(int argc, char** argv) {
-    const std::string_view platform = ChosenPlatform(argc, argv);
-    if (platform.starts_with("xcb")) return IsSet("DISPLAY");
-    if (platform.starts_with("wayland")) return IsSet("WAYLAND_DISPLAY");
-    if (!platform.empty()) return true;  // offscreen, vnc, eglfs...: Qt's own business
-    return IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY");
-}
+void ReportUnwrittenOutputAtExit() { std::atexit(ExitIfOutputUnwritten); }

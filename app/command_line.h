@@ -1,26 +1,35 @@
 #pragma once
 
 #include <QCommandLineParser>
+#include <QStringList>
 
 // The program's command line: the options a desktop program answers without
-// opening a window (help, version, the plots' data as CSV), and the check
-// for a display before Qt looks for one.
+// opening a window (help, version, the plots' data as CSV).
 
 // Sets up the parser with the program's description and its options.
 void DescribeCommandLine(QCommandLineParser& parser);
 
-// Whether the arguments ask only for text, so that no window and no display
-// are needed.
-bool AsksOnlyForText(int argc, char** argv);
+// The words of the command line, the program's name first, without the
+// options Qt's QApplication reads itself (-platform offscreen, -style...).
+QStringList ProgramArguments(int argc, char** argv);
 
-// Answers such arguments once the parser has read them: the CSV of a plot on
-// standard output (status 0), or one line on standard error for a bad value
-// (status 2).
+// One Spanish line naming the word that is not a use of the program (an
+// unknown option, an option without its value, a word too many); empty when
+// the words are a use of it.
+QString UsageError(const QStringList& arguments);
+
+// Whether the parsed words ask only for text, so that no window and no
+// display are needed.
+bool AsksOnlyForText(const QCommandLineParser& parser);
+
+// Answers such words: the CSV of a plot on standard output (status 0), one
+// line on standard error for a bad value (status 2) or when the output
+// cannot be written (status 3).
 int RunWithoutWindow(const QCommandLineParser& parser);
 
-// Whether a window can be opened: a platform was chosen (-platform or
-// QT_QPA_PLATFORM) or the session has an X11 or Wayland display.
-bool DisplayAvailable(int argc, char** argv);
+// Makes the program end with status 3 and one line on standard error when
+// what it wrote on standard output (help, version, CSV) could not be written.
+void ReportUnwrittenOutputAtExit();
 
-// The one line printed when there is no display.
-extern const char* const kNoDisplayMessage;
+// The program's statuses besides 0.
+inline constexpr int kNoDisplayStatus = 1, kUsageStatus = 2, kWriteErrorStatus = 3;

@@ -22,6 +22,17 @@ QList<QWidget*> Options(const QButtonGroup* group) {
     return options;
 }
 
+// Tab reaches a group at its selected option, as on every desktop; the
+// arrow keys move within the group.
+void TabToSelectedOption(QButtonGroup* group) {
+    const auto follow = [group] {
+        for (QAbstractButton* option : group->buttons())
+            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    follow();
+    QObject::connect(group, &QButtonGroup::idToggled, group, follow);
+}
+
 }  // namespace
 
 void MainWindow::setUpKeyboard() {
@@ -33,6 +44,9 @@ void MainWindow::setUpKeyboard() {
           << ui_.CancelaV << ui_.AceptaV << Options(ui_.Amplia) << Options(ui_.Manual) << ui_.Ver1
           << Options(ui_.Discretiza) << ui_.Limpiar << ui_.Calcular << ui_.Command2 << ui_.Copiar;
     for (qsizetype i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
+    for (QButtonGroup* group :
+         {ui_.Ver, ui_.Obtener, ui_.OptionV, ui_.Amplia, ui_.Manual, ui_.Discretiza})
+        TabToSelectedOption(group);
 
     const auto accessKey = [this](const char* keys, QAbstractButton* button) {
         auto* shortcut = new QShortcut(QKeySequence(keys), this);

@@ -41,6 +41,7 @@ void MainWindow::connectHandlers() {
     connect(ui_.CajaY, &QLineEdit::textChanged, this, &MainWindow::CajaY_Change);
     connect(ui_.Combo1, &QComboBox::currentIndexChanged, this, &MainWindow::Combo1_Click);
     ui_.Combo1->installEventFilter(this);
+    for (QPushButton* command : findChildren<QPushButton*>()) command->installEventFilter(this);
 
     connect(ui_.CajaDib, &DrawingSurface::pointerMoved, this, &MainWindow::CajaDib_MouseMove);
     connect(ui_.CajaDib, &DrawingSurface::clicked, this, &MainWindow::CajaDib_Click);
@@ -78,6 +79,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A button takes the second press of a double-click as a press of its
+    // own; a double-click on a command is one press, as on the surface.
+    if (event->type() == QEvent::MouseButtonDblClick && qobject_cast<QPushButton*>(watched))
+        return true;
     if (watched == ui_.Combo1 && event->type() == QEvent::KeyPress &&
         Combo1_KeyPress(*static_cast<QKeyEvent*>(event)))
         return true;

@@ -65,7 +65,7 @@ private:
     // The click and what it does at a point (click.cpp).
     void CajaDib_Click();
     void ClickFront(bool typed, double shownX, double shownY);
-    void ClickProfile(double shownX, double shownY);
+    void ClickProfile(bool typed, double shownX, double shownY);
     bool FrontActionHasValue(double x, double y) const;
     void ShowFieldAndPotential();
     void ShowProfileField();
@@ -76,6 +76,7 @@ private:
     void AddChargeElement(int i);
     int TakenElementCount() const;
     bool ManualSumBelongsElsewhere() const;
+    bool SumIsAt(double x, double y) const;
     void DrawTotalArrow(bool shown);  // draws it, or erases it when shown is false
 
     // Lines (tracing.cpp).

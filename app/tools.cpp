@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QLibrary>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <cmath>
 
 #include "app/main_window.h"
@@ -58,7 +59,13 @@ void MainWindow::menu_guardar_imagen_Click() {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted) return;
     const QString path = dialog.selectedFiles().value(0);
-    if (ui_.CajaDib->picture().save(path, "PNG")) return;
+    // Written beside the chosen file and renamed over it once complete: a
+    // failed write leaves the earlier file whole. Unbuffered, because commit()
+    // does not see a write that fails only when its buffer is flushed.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        ui_.CajaDib->picture().save(&file, "PNG") && file.commit())
+        return;
     QMessageBox box(QMessageBox::NoIcon, "Tervik",
                     "No se pudo guardar la imagen en «" + path + "».", QMessageBox::Ok, this);
     box.exec();

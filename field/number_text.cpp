@@ -10,6 +10,9 @@
 
 namespace {
 
+constexpr int kReadDigits = 15;  // significant digits a double holds in decimal
+constexpr int kDecimals = 4;
+
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -57,6 +60,28 @@ double parseInCLocale(const std::string& number) {
     return value;
 }
 
+// The digits of a magnitude in ten-thousandths, rounded half away from zero
+// as the number reads in decimal (15 significant digits), not from the
+// binary double: 0.40005 is stored just below 0.40005 and still gives 4001.
+std::string TenThousandths(double magnitude) {
+    // to_chars never looks at the C library's locale: "d.dddddddddddddde±x".
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                       std::chars_format::scientific, kReadDigits - 1);
+    const std::string text(buffer, written.ptr);
+    const std::string digits = text.substr(0, 1) + text.substr(2, kReadDigits - 1);
+    const int kept = std::atoi(text.c_str() + text.find('e') + 1) + 1 + kDecimals;
+    if (kept < 0) return "0";
+    if (kept >= kReadDigits) return digits + std::string(kept - kReadDigits, '0');
+    std::string units = digits.substr(0, kept);
+    if (digits[kept] < '5') return units.empty() ? "0" : units;
+    int last = kept - 1;
+    for (; last >= 0 && units[last] == '9'; --last) units[last] = '0';
+    if (last < 0) return '1' + units;
+    ++units[last];
+    return units;
+}
+
 }  // namespace
 
 std::string CommasToPoints(std::string_view text) {
@@ -70,13 +95,11 @@ double Val(std::string_view text) { return parseInCLocale(leadingNumber(text)); 
 
 std::string FormatCoordinate(double value, char decimalSeparator) {
     if (!std::isfinite(value)) value = 0.0;  // never reached: coordinates are finite
-    // to_chars never looks at the C library's locale: the point is always '.'.
-    char buffer[DBL_MAX_10_EXP + 16];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 4);
-    std::string text(buffer, written.ptr);
+    std::string units = TenThousandths(std::fabs(value));
+    if (units.size() < 5) units.insert(0, 5 - units.size(), '0');
+    const bool zero = units.find_first_not_of('0') == std::string::npos;
+    std::string text = (value < 0 && !zero ? "-" : "") + units.insert(units.size() - 4, 1, '.');
     text.erase(text.find_last_not_of('0') + 1);  // keeps the '.'
-    if (text == "-0.") text = "0.";
     text[text.find('.')] = decimalSeparator;
     return text;
 }

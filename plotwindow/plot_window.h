@@ -25,7 +25,8 @@ public:
     QWidget* widget() override { return this; }
     void follow(const PlotInputs& inputs) override;
     // Saves the visible tab as PNG or SVG, or its data as CSV, by the file's
-    // extension; says so in a message when it cannot.
+    // extension; says so in a message when it cannot. A file it replaces stays
+    // whole until the new one is complete.
     void save(const QString& path);
 
 protected:
@@ -36,8 +37,8 @@ private:
     void refreshBisector();
     void refreshConvergence();
     void Guardar_Click();
-    void saveImage(const QString& path, bool svg);
-    void saveCsv(const QString& path);
+    QByteArray image(bool svg) const;
+    std::optional<QByteArray> csv();
     void refuse(const QString& text);
 
     PlotInputs inputs_{1e-6, 5, 0.6, 0.4};
@@ -51,4 +52,5 @@ private:
     QChart* convergenceChart_;
     QStackedWidget* convergencePage_;
     QLabel* noValue_;
+    QLabel* roundingNote_;
 };

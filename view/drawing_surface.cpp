@@ -208,11 +208,15 @@ void DrawingSurface::paintMarker(QPainter& painter) const {
                  [&](int px, int py) { painter.fillRect(px, py, 1, 1, Qt::black); });
 }
 
+QPoint DrawingSurface::pointerPixel(QPointF position) {
+    return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
+}
+
 void DrawingSurface::reportPointer(QPointF position) {
     // The pointer's pixel, in world metres, as the surface reports it.
-    const double px = std::floor(position.x()), py = std::floor(position.y());
-    const double x = world_.left + world_.width * px / width();
-    const double y = world_.top - world_.height * py / height();
+    const QPoint pixel = pointerPixel(position);
+    const double x = world_.left + world_.width * pixel.x() / width();
+    const double y = world_.top - world_.height * pixel.y() / height();
     emit pointerMoved(static_cast<float>(x), static_cast<float>(y));
 }
 
@@ -220,6 +224,7 @@ void DrawingSurface::mouseMoveEvent(QMouseEvent* event) { reportPointer(event->p
 
 void DrawingSurface::mousePressEvent(QMouseEvent* event) {
     releaseEndsDoubleClick_ = false;
+    lastClickPixel_ = {-1, -1};  // until this press ends in a click
     reportPointer(event->position());
 }
 
@@ -227,12 +232,15 @@ void DrawingSurface::mouseReleaseEvent(QMouseEvent* event) {
     if (std::exchange(releaseEndsDoubleClick_, false)) return;
     if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
     reportPointer(event->position());
+    lastClickPixel_ = pointerPixel(event->position());
     emit clicked();
 }
 
-// A double-click is one click: its first press and release already clicked,
-// and a second click would erase what the first drew with the XOR pen.
+// A double-click on one pixel is one click: its first press and release
+// already clicked, and a second click there would erase what the first drew
+// with the XOR pen. A second press on another pixel is another point, or
+// another charge element, and so a click of its own.
 void DrawingSurface::mouseDoubleClickEvent(QMouseEvent* event) {
     reportPointer(event->position());
-    releaseEndsDoubleClick_ = true;
+    releaseEndsDoubleClick_ = pointerPixel(event->position()) == lastClickPixel_;
 }

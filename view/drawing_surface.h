@@ -80,6 +80,7 @@ protected:
 private:
     void plot(int px, int py, QRgb colour);
     void paintMarker(QPainter& painter) const;
+    static QPoint pointerPixel(QPointF position);  // the logical pixel under the pointer
     void reportPointer(QPointF position);
     void placeMarker();
 
@@ -96,4 +97,5 @@ private:
     bool markerVisible_ = true;
     QPoint markerPixel_;
     bool releaseEndsDoubleClick_ = false;
+    QPoint lastClickPixel_{-1, -1};
 };

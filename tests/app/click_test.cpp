@@ -1,54 +1,87 @@
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <array>
+
 #include "field/number_text.h"
 #include "tests/support/window_driver.h"
 #include "view/field_arrow.h"
 
 namespace {
 
-// "Calcular" at a typed point shows the read-outs digit for digit: model,
-// density, the point typed with either separator, then Ex, Ey and V.
+// "Calcular" at a typed point shows the read-outs digit for digit; the
+// point is used as its text reads, to four decimals.
 TEST(Calcular, ReadoutsOfBothModels) {
-    const char* const cases[][5] = {
-        {"Discretiza_5", "1", "0.6", "0.4", "3428.2045 34806.7578 18742.4103"},
-        {"Discretiza_0", "1", "0,6", "0,4", "3429.1482 34631.0342 18685.2312"},
-        {"Discretiza_0", "5", "0.213", "0,0075", "-153960.1939 11996011.5189 422385.3564"},
-        {"Discretiza_5", "1", "0.8584", "-0.0085", "-883897.4463 -204166.7864 64357.9404"},
-        {"Discretiza_5", "1", "1", "0", "213095.6916 0 32171.4286"},
-        {"Discretiza_5", "-1", "0", "0", "213095.6916 0 -32171.4286"},
-        {"Discretiza_0", "-5", "0.6", "0.4", "-17145.7408 -173155.171 -93426.1562"},
-        {"Discretiza_0", "1", "-1", "0", "-4500 0 6238.3246"},
-        {"Discretiza_0", "1", "0.5", "0.3", "0 51449.5755 23108.3219"}};
-    for (auto [model, density, x, y, readouts] : cases) {
+    const std::array<const char*, 8> cases[] = {
+        {"start point, 5 charges", "Discretiza_5", "1", "0.6", "0.4", "3428.2045", "34806.7578",
+         "18742.4103"},
+        {"near the segment", "Discretiza_0", "5", "0.213", "0,0075", "-153960.1939",
+         "11996011.5189", "422385.3564"},
+        {"below, 5 charges", "Discretiza_5", "1", "0.8584", "-0.0085", "-883897.4463",
+         "-204166.7864", "64357.9404"},
+        {"the end, 5 charges", "Discretiza_5", "1", "1", "0", "213095.6916", "0", "32171.4286"},
+        {"the start, negative", "Discretiza_5", "-1", "0", "0", "213095.6916", "0", "-32171.4286"},
+        {"start point, exact, -5", "Discretiza_0", "-5", "0,6", "0,4", "-17145.7408", "-173155.171",
+         "-93426.1562"},
+        {"typed -0,40005 and 0,00015, used as -0,4001 and 0,0002: half away from zero",
+         "Discretiza_0", "1", "-0,40005", "0,00015", "-16066.2614", "5.1631", "11273.2593"}};
+    for (auto [name, model, density, x, y, ex, ey, v] : cases) {
         WindowDriver driver;
         driver.setDensity(density);
         driver.choose(model);
         driver.calculateAt(x, y);
-        EXPECT_EQ(driver.text("CajaEx") + " " + driver.text("CajaEy") + " " + driver.text("CajaV"),
-                  Shown(readouts));
-        EXPECT_TRUE(driver.messages.isEmpty());
+        EXPECT_EQ(driver.text("CajaEx"), Shown(ex)) << name;
+        EXPECT_EQ(driver.text("CajaEy"), Shown(ey)) << name;
+        EXPECT_EQ(driver.text("CajaV"), Shown(v)) << name;
+        EXPECT_TRUE(driver.messages.isEmpty()) << name;
     }
 }
 
-// The pointer's read-out and its cross-hair over the segment only; a click
-// evaluates the point its coordinate boxes show, four decimals, and a
-// double-click keeps the arrow; the marker follows every keystroke.
-TEST(Click, EvaluatesTheShownPointAndADoubleClickKeepsTheArrow) {
+// A double-click on a command is one press, like a single click: the arrow
+// or the line it draws stays. Each Enter evaluates again: the arrow, drawn
+// with the XOR pen, goes and comes back.
+TEST(Calcular, ADoubleClickIsOnePress) {
     WindowDriver driver;
-    const QPointF pointer = driver.pointAt(0.5, 0.0125);
-    EXPECT_EQ(driver.text("MoveX") + driver.text("MoveY"),
-              ShownCoordinate(pointer.x()) + ShownCoordinate(pointer.y()));
+    driver.doubleClick("Calcular");
+    EXPECT_EQ(driver.text("CajaEx"), Shown("3428.2045"));
+    EXPECT_TRUE(driver.colourNear(0.6 + 3e-6 * 3428, 0.4 + 3e-6 * 34807, kFieldOnGrey));
+    driver.box("CajaY")->setFocus();
+    driver.press(Qt::Key_Return);
+    EXPECT_EQ(driver.countPixels(kFieldOnGrey), 0);
+    driver.press(Qt::Key_Return);
+    EXPECT_GT(driver.countPixels(kFieldOnGrey), 0);
+    driver.choose("Obtener_2");
+    driver.type("CajaX", "0,8");
+    driver.type("CajaY", "0,5");
+    driver.doubleClick("Calcular");
+    EXPECT_GT(driver.countPixels(kFieldOnGrey), 100);  // the line
+}
+
+// The pointer's pixel read out in metres: at 100 % the surface is 500
+// pixels for 1.2 m, 0.0024 m a pixel from (-0.1, 1.1) at the top-left
+// corner (pixel 0, which QTest takes for the centre, is left out); over the
+// segment the cross-hair, and the read-out stays. A click evaluates the point
+// its coordinate boxes show, and a double-click keeps the arrow; the marker
+// follows every keystroke.
+TEST(Click, EvaluatesThePointersPixelAndADoubleClickKeepsTheArrow) {
+    WindowDriver driver;
+    for (auto [px, py, x, y] : {std::tuple{1, 1, "-0.0976", "1.0976"},
+                                {499, 499, "1.0976", "-0.0976"},
+                                {124, 250, "0.1976", "0.5"}}) {
+        QTest::mouseMove(&driver.surface(), QPoint(px, py));
+        EXPECT_EQ(driver.text("MoveX"), Shown(x)) << px << ", " << py;
+        EXPECT_EQ(driver.text("MoveY"), Shown(y)) << px << ", " << py;
+    }
     EXPECT_EQ(driver.surface().cursor().shape(), Qt::ArrowCursor);
     driver.pointAt(0.5, 0.005);
     EXPECT_EQ(driver.surface().cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(driver.text("MoveY"), ShownCoordinate(pointer.y()));  // unchanged over the segment
+    EXPECT_EQ(driver.text("MoveY"), Shown("0.5"));  // unchanged over the segment
     driver.choose("Discretiza_0");
-    const QPointF p = driver.clickAt(0.1234, 0.6543);
-    const double x = Val(FormatCoordinate(p.x(), '.')), y = Val(FormatCoordinate(p.y(), '.'));
-    EXPECT_EQ(driver.text("CajaX"), ShownCoordinate(p.x()));
-    EXPECT_EQ(std::pair(driver.state().PointX, driver.state().PointY), std::pair(x, y));
-    EXPECT_EQ(driver.text("CajaV"), Shown(ComputeField(x, y, 1e-6)->V));
-    EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(x, y));
+    QTest::mouseClick(&driver.surface(), Qt::LeftButton, {}, QPoint(124, 250));
+    EXPECT_EQ(driver.text("CajaX"), Shown("0.1976"));
+    EXPECT_EQ(std::pair(driver.state().PointX, driver.state().PointY), std::pair(0.1976, 0.5));
+    EXPECT_EQ(driver.text("CajaV"), Shown("14733.8958"));
+    EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.1976, 0.5));
     driver.choose("Limpiar");
     driver.doubleClickAt(0.6, 0.4);
     const SharedState& s = driver.state();
@@ -60,6 +93,7 @@ TEST(Click, EvaluatesTheShownPointAndADoubleClickKeepsTheArrow) {
     driver.choose("Ver_1");
     driver.pointAt(0.45, 0.005);
     EXPECT_EQ(driver.surface().cursor().shape(), Qt::ArrowCursor);
+    driver.choose("Ver_0");
     driver.type("CajaX", "0,3");
     for (auto [text, typed] : {std::pair{"0", 0.0}, {"0,", 0.0}, {"0,4", 0.4}, {"-", 0.0}}) {
         driver.type("CajaY", text);
@@ -90,27 +124,38 @@ TEST(Refusal, ShowsTheMessageAndLeavesEverythingAsItWas) {
     const QString x = driver.text("CajaX");
     driver.clickAt(0.45, 0.0005);
     EXPECT_EQ(driver.image(), zoomed);
-    EXPECT_EQ(driver.text("CajaX") + driver.text("CajaEx"), x);
+    EXPECT_EQ(driver.text("CajaX"), x);
+    EXPECT_TRUE(driver.text("CajaEx").isEmpty());
     driver.choose("Amplia_50");
     driver.clickAt(1, 0.001);  // the end of the segment is a pixel corner at 50 %: a point
-    EXPECT_EQ(driver.text("CajaX") + driver.text("CajaEx"), Shown("1.5616000.0115"));
+    EXPECT_EQ(driver.text("CajaX"), Shown("1."));
+    EXPECT_EQ(driver.text("CajaY"), Shown("0.0016"));
+    EXPECT_EQ(driver.text("CajaEx"), Shown("5616000.0115"));  // 9000 (1/0.0016 − 1/1.00000128)
     EXPECT_EQ(driver.messages.size(), 4);
 }
 
+// At 0.5 m from the axis the mid-plane field is 25455.8441 V/m and the
+// potential 15864.7246 V; the field points away from the axis for both signs.
 TEST(ProfileClick, RadialFieldFromTheMidPlaneAndItsFieldLine) {
-    for (const char* density : {"1", "-1"}) {
+    for (auto [density, v] : {std::pair{"1", "15864.7246"}, {"-1", "-15864.7246"}}) {
         WindowDriver driver;
         driver.setDensity(density);
         driver.choose("Ver_1");
         driver.clickAt(0.003, 0.004);  // on the cross-section: nothing happens
         EXPECT_EQ(driver.text("CajaX"), Shown("0.6"));
         driver.calculateAt("0.3", "0.4");
-        const auto mid = *ComputeField(0.5, 0.5, driver.state().Lambda);
-        const double e = std::fabs(mid.Ey.toDouble());
-        EXPECT_EQ(driver.text("CajaEx"), Shown(*Currency::fromDouble(0.6 * e)));
-        EXPECT_EQ(driver.text("CajaEy"), Shown(*Currency::fromDouble(0.8 * e)));
-        EXPECT_EQ(driver.text("CajaV"), Shown(mid.V));
-        EXPECT_TRUE(driver.colourNear(0.3 + 0.6 * 3e-6 * e, 0.4 + 0.8 * 3e-6 * e, kFieldOnGrey));
+        EXPECT_EQ(driver.text("CajaEx"), Shown("15273.5065")) << density;  // 0.6 E
+        EXPECT_EQ(driver.text("CajaEy"), Shown("20364.6753")) << density;  // 0.8 E
+        EXPECT_EQ(driver.text("CajaV"), Shown(v));
+        EXPECT_TRUE(driver.colourNear(0.3 + 3e-6 * 15273, 0.4 + 3e-6 * 20365, kFieldOnGrey));
+        // A typed point on the cross-section is refused, and nothing changes.
+        const QImage before = driver.image().copy();
+        driver.calculateAt("0,001", "0,001");
+        EXPECT_EQ(driver.messages, QStringList{"Datos No Aceptados"});
+        EXPECT_EQ(driver.image(), before);
+        EXPECT_EQ(driver.text("CajaEy"), Shown("20364.6753"));
+        driver.calculateAt("0,5", "0");  // on the segment's plane, 0.5 m from its axis
+        EXPECT_EQ(driver.text("CajaEx"), Shown("25455.8441")) << density;
     }
     WindowDriver driver;
     driver.choose("Ver_1");
@@ -118,6 +163,13 @@ TEST(ProfileClick, RadialFieldFromTheMidPlaneAndItsFieldLine) {
     driver.calculateAt("0.3", "0.4");
     EXPECT_TRUE(driver.text("CajaEx").isEmpty());
     for (double r : {0.25, 1.0}) EXPECT_TRUE(driver.colourNear(0.6 * r, 0.8 * r, kChargeRed));
+    driver.choose("Obtener_3");
+    driver.choose("AceptaV");
+    driver.calculateAt("0.3", "0.4");  // the equipotential: the circle of radius 0.5 m
+    EXPECT_EQ(driver.text("CajaV"), Shown("15864.7246"));
+    for (auto [x, y] : {std::pair{0.5, 0.0}, {0.0, 0.5}, {0.3536, 0.3536}, {0.4, 0.3}})
+        EXPECT_TRUE(driver.colourNear(x, y, kBlue)) << x << ", " << y;
+    EXPECT_FALSE(driver.colourNear(0.45, 0, kBlue) || driver.colourNear(0.55, 0, kBlue));
 }
 
 class ManualSum : public ::testing::Test {
@@ -147,15 +199,19 @@ protected:
 
 TEST_F(ManualSum, ElementsAddOneByOneOnceEachWithOneTotalArrow) {
     EXPECT_TRUE(driver.text("CajaEx").isEmpty());
-    driver.clickAt(0.25, 0.001);  // element 2: exactly 4320, 5760, 3600
-    EXPECT_EQ(driver.text("CajaEx") + driver.text("CajaEy") + driver.text("CajaV"), "432057603600");
+    driver.clickAt(0.25, 0.001);  // element 2: 9000 · 0.2 · (0.3, 0.4) / 0.125 and 9000 · 0.2 / 0.5
+    EXPECT_EQ(driver.text("CajaEx"), "4320");
+    EXPECT_EQ(driver.text("CajaEy"), "5760");
+    EXPECT_EQ(driver.text("CajaV"), "3600");
     EXPECT_TRUE(shaftMiddleIs(kFieldOnGrey));
     driver.clickAt(0.65, -0.002);  // element 4
-    EXPECT_EQ(driver.text("CajaV"), Shown(*element(2).V.plus(element(4).V)));
     const QImage before = driver.image().copy();
-    driver.clickAt(0.3, 0.0);  // element 2 again: nothing
+    driver.clickAt(0.3, 0.0);   // element 2 again: nothing
+    driver.choose("Calcular");  // the same point: nothing, the sum stays
     EXPECT_EQ(driver.image(), before);
-    EXPECT_EQ(driver.state().FieldEx, *element(2).Ex.plus(element(4).Ex));
+    EXPECT_EQ(driver.text("CajaEx"), Shown("1751.9757"));
+    EXPECT_EQ(driver.text("CajaEy"), Shown("16032.0971"));
+    EXPECT_EQ(driver.text("CajaV"), Shown("7965.6413"));
     EXPECT_EQ(driver.state().PointX, 0.6);
     EXPECT_EQ(driver.pixelAt(0.3, 0.003), kChargeRed);  // the mark of element 2, its middle fifth
     EXPECT_TRUE(driver.pixelAt(0.275, 0.003) == kBarGrey &&
@@ -201,6 +257,18 @@ TEST_F(ManualSum, ANewPointStartsANewSum) {
     EXPECT_EQ(driver.image(), before);
     EXPECT_EQ(driver.text("CajaV"), total);
     EXPECT_EQ(driver.state().ElementTaken[2], 1);
+}
+
+// Quick clicks on neighbouring elements, the second one arriving as the
+// double-click's press, add both: elements 10 and 11 of 50 at (0.3272, 0.5).
+TEST_F(ManualSum, QuickClicksOnNeighbouringElementsAddBoth) {
+    driver.choose("Discretiza_50");
+    driver.type("CajaX", "0,3272");
+    driver.type("CajaY", "0,5");
+    driver.doubleClickAt(0.199, 0.001, 0.203, 0.001);
+    EXPECT_EQ(driver.text("CajaEx"), Shown("332.9408"));
+    EXPECT_EQ(driver.text("CajaEy"), Shown("1310.2054"));
+    EXPECT_EQ(driver.text("CajaV"), Shown("697.667"));
 }
 
 TEST(AutomaticSum, FiftyElementsWithTheirArrows) {

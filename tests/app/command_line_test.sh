@@ -9,24 +9,46 @@ check() {  # description, then the command that must succeed
 }
 out="$(mktemp)" err="$(mktemp)"
 trap 'rm -f "$out" "$err"' EXIT
+ends() {  # status, a word of the one line on stderr, arguments...; nothing on stdout
+    : >"$out"
+    "${tervik[@]}" "${@:3}" >"${to:-$out}" 2>"$err"
+    [ $? -eq "$1" ] && [ "$(wc -l <"$err")" -eq 1 ] && [ ! -s "$out" ] && grep -qF -- "$2" "$err"
+}
 
 "${tervik[@]}" --csv bisector --lambda -5 --model 20 >"$out"
-check "bisector exits 0" [ $? -eq 0 ]
-check "bisector: a header and 241 rows" [ "$(wc -l <"$out")" -eq 242 ]
-check "bisector: the header names N" grep -q '^s (m),|E| exacto (V/m),|E| cargas puntuales N=20' "$out"
-check "bisector: point decimals, 10 digits" grep -qx '0.001,89999820,302045.8412,90000000,4.5e+10,-621698.0651,-383834.7994,-45000000' <(sed -n 2p "$out")
-"${tervik[@]}" --csv convergence --point 0.6,0.4 >"$out"
-check "convergence: N = 5" grep -qx '5,0.005049542443,0.003060116078' "$out"
-for bad in "--csv other" "--csv bisector --lambda 2" "--csv bisector --model 7" \
-           "--csv convergence --point 0.6" "--csv convergence --point 0.5,0" "--model 5"; do
-    "${tervik[@]}" $bad >"$out" 2>"$err"
-    status=$?
-    check "$bad: status 2, one line on stderr, nothing on stdout" \
-        [ $status -eq 2 -a "$(wc -l <"$err")" -eq 1 -a ! -s "$out" ]
-done
+check "bisector exits 0 with 241 rows" [ $? -eq 0 -a "$(grep -c '^[0-9]' "$out")" -eq 241 ]
+check "bisector: the context first" grep -qx '# Mediatriz x = 0.5 m · λ = -5 µC/m · N = 20 cargas puntuales' <(head -1 "$out")
+check "bisector: the header names N" grep -q '^s (m),|E| exacto (V/m),|E| cargas puntuales N=20' <(sed -n 2p "$out")
+check "bisector: point decimals, 10 digits" grep -qx '0.001,89999820,302045.8412,90000000,4.5e+10,-621698.0651,-383834.7994,-45000000' <(sed -n 3p "$out")
+"${tervik[@]}" -platform offscreen --csv convergence --point 0.6,0.4 >"$out"
+check "convergence, with Qt's -platform: N = 5" grep -qx '5,0.005049542443,0.003060116078' "$out"
+"${tervik[@]}" --csv convergence --point 1e20,0 >"$out"
+check "convergence far away on the axis: status 0, 200 rows" [ $? -eq 0 -a "$(grep -c '^[0-9]' "$out")" -eq 200 ]
 "${tervik[@]}" --help >"$out"
 check "help lists the options" grep -q -- '--point <X,Y>' "$out"
-"${tervik[@]}" >"$out" 2>"$err"
-check "no display: status 1 and how to run" [ $? -eq 1 ] && grep -q 'platform offscreen' "$err"
+
+while IFS='|' read -r status word arguments; do
+    eval "words=($arguments)"
+    check "$arguments: status $status naming $word" ends "$status" "$word" "${words[@]}"
+done <<'CASES'
+2|«--foo»|--csv bisector --foo
+2|de --csv|--csv
+2|de --csv|--csv --lambda 5
+2|«extra»|--csv bisector extra
+2|«extra»|extra
+2|«»|--csv ""
+2|«other»|--csv other
+2|«2»|--csv bisector --lambda 2
+2|«7»|--csv bisector --model 7
+2|«0.6»|--csv convergence --point 0.6
+2|«nan,0»|--csv convergence --point nan,0
+2|«inf,1»|--csv convergence --point inf,1
+2|0.5,0|--csv convergence --point 0.5,0
+2|--csv|--model 5
+1|platform offscreen|
+CASES
+to=/dev/full check "output to a full device: status 3 and why" ends 3 "escribir" --csv bisector
+tervik=(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=es_ES.UTF-8 DISPLAY=:77 "$1")
+check "a display no server answers: status 1, one line naming it" ends 1 "«:77»"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Tervik from outside the process, as a user, a screen reader and the window
 manager see it: every control has an accessible name, the title, the start
-point in the Spanish locale, a real double-click leaving the arrow, and the
-plots opening."""
+point in the Spanish locale, a real double-click leaving the arrow, Qt's own
+file dialog in Spanish, and the plots opening."""
 import subprocess
 import sys
 import tempfile
@@ -83,12 +83,21 @@ def main():
         problems.append(f"after a double-click Ex reads {text_of(found, 'Ex')!r}")
     if arrow_pixels(found["Superficie de dibujo"][0]) < 10:
         problems.append("after a double-click no field arrow is on the screen")
+    run("xdotool", "key", "ctrl+s")  # Qt's own file dialog speaks the user's language
+    time.sleep(1)
+    in_dialog = {}
+    walk(next(w for w in app if w is not None and w.name.startswith("Guardar Imagen")), in_dialog)
+    if "Cancelar" not in in_dialog:
+        problems.append("the file dialog has no button \"Cancelar\" in es_ES")
+    run("xdotool", "key", "Escape")
+    time.sleep(1)
+    run("xdotool", "windowfocus", "--sync", window)
     run("xdotool", "key", "ctrl+g")  # the plots' module, loaded from where the program is
     if not subprocess.run(["xdotool", "sleep", "2", "search", "--onlyvisible", "--name", "^Gráficas$"],
                           capture_output=True, check=False).stdout.strip():
         problems.append("Ctrl+G shows no window Gráficas")
     print("\n".join(problems))
-    print(f"{6 - len(problems)} passed, {len(problems)} failed")
+    print(f"{7 - len(problems)} passed, {len(problems)} failed")
     return 1 if problems else 0
 
 

@@ -3,6 +3,8 @@
 #include <cfloat>
 #include <clocale>
 #include <cmath>
+#include <iomanip>
+#include <tuple>
 
 #include "field/number_text.h"
 #include "field/segment_field.h"
@@ -13,24 +15,21 @@ constexpr double kLambda = 1e-6;
 
 std::string Text(std::optional<Currency> c) { return c ? c->text('.') : "none"; }
 
-template <typename T, typename F>
-std::string Joined(std::initializer_list<T> items, F show) {
-    std::string out;
-    for (const T& item : items) out += (out.empty() ? "" : " ") + show(item);
-    return out;
-}
-
 // Rounding to four decimals happens once, from the exact value of the double:
 // 2.01715 is stored below the half and 2.01725 above it; 0.03125 is a true tie.
 TEST(Currency, RoundsOnceFromTheExactDouble) {
-    const auto rounded = [](double v) { return Text(Currency::fromDouble(v)); };
-    EXPECT_EQ(
-        Joined<double>({2.01715, 2.01725, -2.01715, 0.03125, 0.03135, -0.03125, 1.00005, 0.00005,
-                        -0.00004, 1e14 + 0.5, 922337203685477.5, 11996011.51885000057518482208,
-                        -199878.68945000000530853868, 9.3e14, -1e300, INFINITY, NAN},
-                       rounded),
-        "2.0171 2.0173 -2.0171 0.0312 0.0314 -0.0312 1.0001 0.0001 0 100000000000000.5 "
-        "922337203685477.5 11996011.5189 -199878.6895 none none none none");
+    const std::pair<double, const char*> cases[] = {
+        {2.01715, "2.0171"}, {2.01725, "2.0173"},   {-2.01715, "-2.0171"}, {0.03125, "0.0312"},
+        {0.03135, "0.0314"}, {-0.03125, "-0.0312"}, {1.00005, "1.0001"},   {0.00005, "0.0001"},
+        {-0.00004, "0"},     {9.3e14, "none"},      {-1e300, "none"},      {INFINITY, "none"},
+        {NAN, "none"}};
+    const std::pair<double, const char*> wide[] = {{1e14 + 0.5, "100000000000000.5"},
+                                                   {922337203685477.5, "922337203685477.5"},
+                                                   {11996011.51885000057518482208, "11996011.5189"},
+                                                   {-199878.68945000000530853868, "-199878.6895"}};
+    for (auto [value, text] : wide) EXPECT_EQ(Text(Currency::fromDouble(value)), text) << text;
+    for (auto [value, text] : cases)
+        EXPECT_EQ(Text(Currency::fromDouble(value)), text) << std::setprecision(17) << value;
     EXPECT_FALSE(Currency::fromTenThousandths(INT64_MAX).plus(Currency::fromTenThousandths(1)));
     EXPECT_EQ(Currency::fromTenThousandths(INT64_MIN).text(','), "-922337203685477,5808");
 }
@@ -39,19 +38,23 @@ TEST(Currency, RoundsOnceFromTheExactDouble) {
 // Qt sets from the user's environment.
 TEST(NumberText, ReadsAndShowsAlikeInEveryLocale) {
     std::setlocale(LC_ALL, "");
-    const auto read = [](const char* text) {
-        return FormatCoordinate(Val(CommasToPoints(text)), '.');
-    };
-    EXPECT_EQ(Joined<const char*>(
-                  {"0,25", "1,000.5", "1 2", "abc", "-", "", "2e-1", "\t3\n.5", "+.5", "1E+", "--3",
-                   "1e-400", "1.9e3kg", "nan", "inf", "0x1p3", "\xff", "..", "e5"},
-                  read),
-              "0.25 1. 12. 0. 0. 0. 0.2 3.5 0.5 1. 0. 0. 1900. 0. 0. 0. 0. 0. 0.");
+    const std::pair<const char*, const char*> typed[] = {
+        {"0,25", "0.25"}, {"1,000.5", "1."}, {"1 2", "12."},       {"abc", "0."},  {"-", "0."},
+        {"", "0."},       {"2e-1", "0.2"},   {"\t3\n.5", "3.5"},   {"+.5", "0.5"}, {"1E+", "1."},
+        {"--3", "0."},    {"1e-400", "0."},  {"1.9e3kg", "1900."}, {"nan", "0."},  {"inf", "0."},
+        {"0x1p3", "0."},  {"\xff", "0."},    {"..", "0."},         {"e5", "0."}};
+    for (auto [text, read] : typed)
+        EXPECT_EQ(FormatCoordinate(Val(CommasToPoints(text)), '.'), read) << text;
     EXPECT_EQ(Val("1e400"), DBL_MAX);
     EXPECT_EQ(Val("-1e999"), -DBL_MAX);
-    const auto comma = [](double v) { return FormatCoordinate(v, ','); };
-    EXPECT_EQ(Joined<double>({0.6, 0.123456, 1.0, -2.5, -0.00001, 1e20}, comma),
-              "0,6 0,1235 1, -2,5 0, 100000000000000000000,");
+    // Four decimals rounded as the number reads in decimal, half away from zero.
+    const std::pair<double, const char*> shown[] = {
+        {0.6, "0,6"},        {0.123456, "0,1235"},  {1.0, "1,"},         {-2.5, "-2,5"},
+        {-0.00001, "0,"},    {0.30005, "0,3001"},   {0.40005, "0,4001"}, {0.00015, "0,0002"},
+        {0.00025, "0,0003"}, {-0.00005, "-0,0001"}, {0.99995, "1,"},     {-9.99995, "-10,"}};
+    for (auto [value, text] : shown)
+        EXPECT_EQ(FormatCoordinate(value, ','), text) << std::setprecision(17) << value;
+    EXPECT_EQ(FormatCoordinate(1e20, ','), "100000000000000000000,");
     EXPECT_EQ(RoundToInt32(Val(CommasToPoints("12,5"))), 12);
     EXPECT_EQ(RoundToInt32(13.5), 14);
     EXPECT_EQ(RoundToInt32(2147483647.4), INT32_MAX);
@@ -66,25 +69,42 @@ TEST(Field, NoValueWhereTheModelHasNone) {
                                 {-1e-13, 0}, {0.5, 1e-200}, {1e308, 1e308}};
     for (auto [x, y] : points) EXPECT_FALSE(ComputeField(x, y, kLambda)) << x << ", " << y;
     EXPECT_FALSE(PotentialAt(0.5, 0, kLambda));
-    EXPECT_TRUE(ComputeField(2, 0, kLambda));  // beyond the end the axis has a value
     EXPECT_FALSE(PointChargeSum(5, 0.3, 0, kLambda));
     EXPECT_FALSE(ElementContribution(2, 5, 0.3, 1e-12, kLambda));
     EXPECT_EQ(Currency::fromDouble(*PotentialAt(0.6, 0.4, kLambda)),
               ComputeField(0.6, 0.4, kLambda)->V);
 }
 
-// Off the ends near the axis the written formulas cancel, and beside the
-// segment the forms that avoid it do; the results must keep their four
-// decimals everywhere (reference: long double, the potential in its
-// focal-sum form).
-TEST(Field, ResultsKeepTheirDigitsNearTheAxis) {
-    for (auto [x, y] :
-         {std::pair{2.0, 1e-4}, {1.5, 1e-6}, {-0.5, 1e-5}, {3.0, 1e-9}, {0.3, 1e-5}}) {
-        const long double r1 = std::hypot((long double)x, y), r2 = std::hypot(x - 1.0L, y);
-        const long double v = 9e9L * kLambda * std::log((r1 + r2 + 1) / (r1 + r2 - 1));
-        EXPECT_NEAR(*PotentialAt(x, y, kLambda), double(v), 2e-5) << x << ", " << y;
-        const long double ey = 9e9L * kLambda / y * (x / r1 + (1 - x) / r2);
-        EXPECT_NEAR(ComputeField(x, y, kLambda)->Ey.toDouble(), double(ey), 1e-4) << x << ", " << y;
+// Points that take each branch of the formulas, digit for digit: beside the
+// segment, and near and on the axis at both ends, where the written forms
+// cancel (reference: the closed forms in 50-digit arithmetic).
+TEST(Field, EachBranchOfTheFormulasDigitForDigit) {
+    const std::tuple<const char*, double, double, const char*, const char*, const char*> cases[] = {
+        {"beside the middle", 0.6, 0.4, "3429.1482", "34631.0342", "18685.2312"},
+        {"below the middle, its mirror image", 0.5, -0.3, "0", "-51449.5755", "23108.3219"},
+        {"just above the segment", 0.3, 1e-5, "-17142.8571", "1799999999.4082", "205663.4779"},
+        {"beyond the far end, near the axis", 2, 1e-4, "4500", "0.3375", "6238.3246"},
+        {"beyond the far end, on the axis", 2, 0, "4500", "0", "6238.3246"},
+        {"before the near end, near the axis", -0.5, 1e-5, "-12000", "0.16", "9887.5106"},
+        {"before the near end, on the axis", -1, 0, "-4500", "0", "6238.3246"},
+        {"far away, as one charge", 100, 100, "0.319", "0.3206", "63.799"}};
+    for (auto [name, x, y, ex, ey, v] : cases) {
+        const auto f = ComputeField(x, y, kLambda);
+        ASSERT_TRUE(f) << name;
+        EXPECT_EQ(f->Ex.text('.'), ex) << name;
+        EXPECT_EQ(f->Ey.text('.'), ey) << name;
+        EXPECT_EQ(f->V.text('.'), v) << name;
+    }
+}
+
+// Far out on the axis the written forms would cancel to nothing; there the
+// segment acts as one charge λL: E = kλ/x², V = kλ/|x|.
+TEST(Field, FarAwayOnTheAxisAsOneCharge) {
+    for (double x : {1e20, -1e20}) {
+        const auto f = ExactFieldAt(x, 0, kLambda);
+        ASSERT_TRUE(f) << x;
+        EXPECT_DOUBLE_EQ(f->ex, (x > 0 ? 9e-37 : -9e-37)) << x;
+        EXPECT_DOUBLE_EQ(f->v, 9e-17) << x;
     }
 }
 

@@ -18,7 +18,10 @@ WindowDriver::WindowDriver() : window_(std::make_unique<MainWindow>()) {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;
         messages << box->text();
-        QTest::keyClick(box, Qt::Key_Return);
+        if (QAbstractButton* chosen = box->button(answer))
+            QTest::mouseClick(chosen, Qt::LeftButton);
+        else
+            QTest::keyClick(box, Qt::Key_Return);
     });
     dismisser_.start();
 }
@@ -83,12 +86,21 @@ QPointF WindowDriver::clickAt(double x, double y) {
 }
 
 // Press, release, double-click, release: as a real double-click arrives.
-QPointF WindowDriver::doubleClickAt(double x, double y) {
+static void DoubleClick(QWidget* target, QPoint first, QPoint second) {
+    QTest::mouseClick(target, Qt::LeftButton, {}, first);
+    QTest::mouseDClick(target, Qt::LeftButton, {}, second);
+    QTest::mouseRelease(target, Qt::LeftButton, {}, second);
+}
+
+QPointF WindowDriver::doubleClickAt(double x, double y, double x2, double y2) {
     const QPoint at = logicalPixel(x, y);
-    QTest::mouseClick(&surface(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(&surface(), Qt::LeftButton, {}, at);
-    QTest::mouseRelease(&surface(), Qt::LeftButton, {}, at);
+    DoubleClick(&surface(), at, std::isnan(x2) ? at : logicalPixel(x2, y2));
     return {state().PointerX, state().PointerY};
+}
+
+void WindowDriver::doubleClick(const QString& buttonName) {
+    const QPoint centre = button(buttonName)->rect().center();
+    DoubleClick(button(buttonName), centre, centre);
 }
 
 QPoint WindowDriver::pixelOf(double x, double y) const {

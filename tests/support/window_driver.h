@@ -4,15 +4,18 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QTimer>
+#include <cmath>
 #include <memory>
+#include <ostream>
 
 #include "app/main_window.h"
 #include "field/number_text.h"
 #include "view/drawing_surface.h"
 
 // Drives the real main window offscreen with real mouse and key events, as a
-// user does. Message boxes are answered with Enter and remembered.
+// user does. Message boxes are answered (Enter, or `answer`) and remembered.
 class WindowDriver {
 public:
     WindowDriver();
@@ -37,7 +40,10 @@ public:
     // that pixel's top-left corner, which these return.
     QPointF pointAt(double x, double y);
     QPointF clickAt(double x, double y);
-    QPointF doubleClickAt(double x, double y);
+    // A double-click, its second press at (x2, y2) when given, as quick
+    // clicks on neighbouring pixels arrive.
+    QPointF doubleClickAt(double x, double y, double x2 = NAN, double y2 = NAN);
+    void doubleClick(const QString& buttonName);
 
     // The image pixel that holds a world point, and its colour.
     QPoint pixelOf(double x, double y) const;
@@ -48,6 +54,7 @@ public:
     int countPixels(QRgb colour) const;
 
     QStringList messages;  // texts of the message boxes shown so far
+    QMessageBox::StandardButton answer = QMessageBox::NoButton;  // clicked instead of Enter
 
 private:
     QPoint logicalPixel(double x, double y) const;
@@ -62,6 +69,11 @@ private:
 const QRgb kBarGrey = qRgb(180, 180, 180);
 const QRgb kChargeRed = qRgb(200, 50, 50), kBlue = qRgb(50, 50, 250);
 const QRgb kFieldOnGrey = qRgb(250, 50, 50), kElementFieldOnGrey = qRgb(50, 172, 50);
+
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 // A number as the window shows it: the locale's decimal separator for the point.
 inline QString Shown(QString number) { return number.replace('.', QLocale().decimalPoint()); }

@@ -49,20 +49,24 @@ TEST(Ellipse, ClosedCurveOfConstantFocalSumAtEveryZoom) {
 // outward to just past the window's edge, inward into the box around the
 // segment, at every zoom and for both signs of the density.
 TEST(FieldLine, FollowsTheHyperbolaToTheEdgeAndToTheSegment) {
-    const std::tuple<double, double, WorldPoint> cases[] = {
-        {1, 1e-6, {0.8, 0.3}},  {0.5, -5e-6, {0.2, 0.5}}, {0.25, 1e-5, {1.3, 0.2}},
-        {0.1, -1e-6, {0.5, 3}}, {1, 1e-6, {1.05, 0}},     {0.1, 1e-6, {-0.2, 0.1}}};
-    for (auto [z, lambda, start] : cases) {
+    const std::tuple<const char*, double, double, WorldPoint> cases[] = {
+        {"100 %, above", 1, 1e-6, {0.8, 0.3}},
+        {"50 %, negative density", 0.5, -5e-6, {0.2, 0.5}},
+        {"25 %, beyond the end", 0.25, 1e-5, {1.3, 0.2}},
+        {"10 %, far above, negative", 0.1, -1e-6, {0.5, 3}},
+        {"100 %, on the axis beyond the end", 1, 1e-6, {1.05, 0}},
+        {"10 %, before the start", 0.1, 1e-6, {-0.2, 0.1}}};
+    for (auto [name, z, lambda, start] : cases) {
         const auto out = Pass(start, z, lambda, true);
         const auto in = Pass(start, z, lambda, false);
         for (const auto* pass : {&out, &in})
             for (const WorldPoint& p : pass->points)
-                ASSERT_NEAR(FocalDifference(p), FocalDifference(start), 0.03 / z) << z;
+                ASSERT_NEAR(FocalDifference(p), FocalDifference(start), 0.03 / z) << name;
         const WorldPoint end = out.points.back();
-        EXPECT_TRUE(OutsideWorldWindow(end.x, end.y, z)) << z;
-        EXPECT_FALSE(OutsideWorldWindow(out.points.end()[-2].x, out.points.end()[-2].y, z)) << z;
-        EXPECT_TRUE(InsideSegmentBox(in.points.back().x, in.points.back().y, z)) << z;
-        EXPECT_NEAR(std::hypot(in.lastStep.x, in.lastStep.y), 0.01 / z, 1e-12);
+        EXPECT_TRUE(OutsideWorldWindow(end.x, end.y, z)) << name;
+        EXPECT_FALSE(OutsideWorldWindow(out.points.end()[-2].x, out.points.end()[-2].y, z)) << name;
+        EXPECT_TRUE(InsideSegmentBox(in.points.back().x, in.points.back().y, z)) << name;
+        EXPECT_NEAR(std::hypot(in.lastStep.x, in.lastStep.y), 0.01 / z, 1e-12) << name;
     }
     EXPECT_TRUE(InsideSegmentBox(1.0019, 0.0899, 0.1) && InsideSegmentBox(-0.0019, -0.0899, 0.1));
     EXPECT_FALSE(InsideSegmentBox(1.0021, 0, 0.1));  // x limits fixed, y limits scaled

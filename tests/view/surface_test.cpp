@@ -45,12 +45,10 @@ TEST(Raster, LinesAndCircles) {
     EXPECT_EQ(Circle(0.5, 0.5, 20).count({0, 20}) + Circle(0.5, 0.5, 20).count({20, 0}), 2u);
     for (const auto& [x, y] : Circle(99.5, 99.5, 30))  // cut by the image's edges
         EXPECT_TRUE(x >= 0 && x < 100 && y >= 0 && y < 100) << x << ", " << y;
-    for (auto [cx, cy, r] : {std::tuple{NAN, 5.0, 3.0},
-                             {5.0, NAN, 3.0},
-                             {5.0, 5.0, NAN},
-                             {5.0, 5.0, -1.0},
-                             {50.5 - 1e6 - 1, 50.5, 1e6 + 1}})
-        EXPECT_TRUE(Circle(cx, cy, r).empty()) << r;        // none, or one too large to walk
+    // No ring, or one too large to walk.
+    const double noRing[][3] = {
+        {NAN, 5, 3}, {5, NAN, 3}, {5, 5, NAN}, {5, 5, -1}, {49.5 - 1e6, 50.5, 1e6 + 1}};
+    for (auto [cx, cy, r] : noRing) EXPECT_TRUE(Circle(cx, cy, r).empty()) << cx << cy << r;
     EXPECT_EQ(Circle(50.5 - 1e6, 50.5, 1e6).size(), 100u);  // the largest walked: a pixel a row
     EXPECT_EQ(Circle(7.5, 9.5, 0), (std::multiset<Pixel>{{7, 9}}));
     const auto ring = Circle(50.5, 50.5, 20);
