@@ -112,11 +112,12 @@ void MainWindow::ClickProfile(bool typed, double shownX, double shownY) {
     if (IsSelected(ui_.Obtener, 3)) TraceEquipotentialProfile();
 }
 
-// The field in the profile view is radial: its size is that of the mid-plane
-// field at the same distance from the axis, pointing away from the axis.
+// The field in the profile view is radial: that of the mid-plane at the same
+// distance from the axis, away from the axis for a positive density and
+// towards it for a negative one.
 void MainWindow::ShowProfileField() {
     StoreField(0.5, state_.ProfileRadius);
-    const double strength = std::fabs(state_.FieldEy.toDouble());
+    const double strength = state_.FieldEy.toDouble();
     const double radius = state_.ProfileRadius;
     state_.FieldEy = Currency::fromDouble(strength * state_.PointY / radius).value_or(Currency());
     state_.FieldEx = Currency::fromDouble(strength * state_.PointX / radius).value_or(Currency());
@@ -129,9 +130,12 @@ void MainWindow::ShowProfileField() {
 }
 
 // The radial field line through the point: the head at the point and a line
-// from the axis out beyond the visible area.
+// from the axis out beyond the visible area. As for a field line in the
+// front view, the field components shown are emptied.
 void MainWindow::DrawProfileFieldLine() {
     ShowProfileField();
+    ui_.CajaEx->setText("");
+    ui_.CajaEy->setText("");
     DrawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
     const double reach = 3 / state_.ProfileRadius / state_.ZoomFactor;
     ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);

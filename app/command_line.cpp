@@ -15,7 +15,7 @@ namespace {
 
 const QStringList kDensities{"-10", "-5", "-1", "1", "5", "10"};
 const QStringList kModels{"5", "10", "20", "50"};
-const QStringList kFlags{"h", "help", "help-all", "v", "version"};
+const QStringList kFlags{"h", "help", "v", "version"};
 const QStringList kOptionsWithValue{"csv", "lambda", "model", "point"};
 // Options QApplication reads itself, with a value and without one.
 const QStringList kQtOptionsWithValue =
@@ -64,7 +64,7 @@ void DescribeCommandLine(QCommandLineParser& parser) {
         "Estado de salida: 0 si todo fue bien, 1 si no hay pantalla, 2 si una opción o un valor "
         "no es válido, 3 si no se pudo escribir la salida.");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addHelpOption();
+    parser.addOption({{"h", "help"}, "Muestra esta ayuda."});  // Qt's own is in English
     parser.addVersionOption();
     parser.addOptions({
         {"csv",

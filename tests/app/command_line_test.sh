@@ -26,6 +26,8 @@ check "convergence, with Qt's -platform: N = 5" grep -qx '5,0.005049542443,0.003
 check "convergence far away on the axis: status 0, 200 rows" [ $? -eq 0 -a "$(grep -c '^[0-9]' "$out")" -eq 200 ]
 "${tervik[@]}" --help >"$out"
 check "help lists the options" grep -q -- '--point <X,Y>' "$out"
+check "help speaks Spanish, Qt's parts too" grep -q '^Uso: .*\[opciones\]' "$out"
+check "help has no English line" [ "$(grep -c 'Displays' "$out")" -eq 0 ]
 
 while IFS='|' read -r status word arguments; do
     eval "words=($arguments)"
