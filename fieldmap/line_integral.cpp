@@ -41,10 +41,8 @@ public:
             sources_ = {{0, 0}};
         } else if (model.charges > 0) {
             for (double c : centres_) sources_.push_back({c, 0});
-        } else {
+        } else {  // a path never crosses the segment, so only its ends are sharp
             sources_ = {{0, 0}, {segment::kLength, 0}};
-            const double crossing = a.y == b.y ? -1 : a.x + (b.x - a.x) * (a.y / (a.y - b.y));
-            if (crossing > 0 && crossing < segment::kLength) sources_.push_back({crossing, 0});
         }
     }
 

@@ -48,6 +48,7 @@ done <<'CASES'
 2|0.5,0|--csv convergence --point 0.5,0
 2|--csv|--model 5
 1|platform offscreen|
+1|«:78»|-display :78
 CASES
 to=/dev/full check "output to a full device: status 3 and why" ends 3 "escribir" --csv bisector
 tervik=(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=es_ES.UTF-8 DISPLAY=:77 "$1")

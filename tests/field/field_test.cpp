@@ -97,6 +97,27 @@ TEST(Field, EachBranchOfTheFormulasDigitForDigit) {
     }
 }
 
+// Unrounded, each form keeps nearly all of double's digits where the
+// written forms would cancel (reference: 60-digit arithmetic).
+TEST(Field, UnroundedToTwelveDigitsWhereTheFormsCancel) {
+    const std::tuple<const char*, double, double, double, double, double> cases[] = {
+        {"beyond the far end, near the axis", 2, 1e-4, 4499.9999606250003, 0.33749999683593751,
+         6238.3246081645075},
+        {"before the near end, near the axis", -0.5, 1e-5, -11999.999996533334, 0.15999999994666667,
+         9887.5105972129877},
+        {"far beyond the end, near the axis", 1e3, 1e-3, 0.0090090090089954816,
+         9.0135180225134979e-09, 9.0045030022472954},
+        {"far before the start, near the axis", -1e3, 1e-3, -0.0089910089909955183,
+         8.9865179775135019e-09, 8.9955029977473053}};
+    for (auto [name, x, y, ex, ey, v] : cases) {
+        const auto f = ExactFieldAt(x, y, kLambda);
+        ASSERT_TRUE(f) << name;
+        EXPECT_NEAR(f->ex, ex, 1e-12 * std::fabs(ex)) << name;
+        EXPECT_NEAR(f->ey, ey, 1e-12 * ey) << name;
+        EXPECT_NEAR(f->v, v, 1e-12 * v) << name;
+    }
+}
+
 // Far out on the axis the written forms would cancel to nothing; there the
 // segment acts as one charge λL: E = kλ/x², V = kλ/|x|.
 TEST(Field, FarAwayOnTheAxisAsOneCharge) {
