@@ -8,20 +8,17 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
-#include <algorithm>
 
 #include "app/main_window.h"
 #include "view/drawing_surface.h"
 
 namespace {
 
+// The options of a group in the order they were built, which is the order
+// they stand in on the screen: left to right, then top to bottom.
 QList<QWidget*> Options(const QButtonGroup* group) {
     QList<QWidget*> options;
     for (QAbstractButton* option : group->buttons()) options << option;
-    // Left to right, then top to bottom, as they stand in their frame.
-    std::sort(options.begin(), options.end(), [](QWidget* a, QWidget* b) {
-        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
-    });
     return options;
 }
 

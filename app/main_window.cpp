@@ -17,9 +17,6 @@
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Tervik");
     setWindowTitle("Tervik Versión 1.0  // Marnel");
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
     buildControls();
     connectHandlers();
     setUpKeyboard();

@@ -10,7 +10,10 @@
 #include "field/segment_field.h"
 
 class PlotView;
+class QBoxLayout;
+class QGridLayout;
 class QLineEdit;
+class QVBoxLayout;
 
 // The one window of the program. It owns the settings, the working values and
 // the controls; its handlers are named after what they do for the user.
@@ -32,11 +35,15 @@ protected:
 private:
     // Building the window (window_layout.cpp).
     void buildControls();
-    void buildObtenerFrame(QWidget* parent);
-    void buildReadouts(QWidget* frame);
-    void buildLinePanel(QWidget* frame);
-    void buildSettingsFrames(QWidget* parent);
-    void buildBottomRow(QWidget* parent);
+    QGroupBox* buildObtenerFrame(QWidget* parent);
+    void buildDensityRow(QGridLayout* grid);
+    void buildReadouts(QGridLayout* grid);
+    QGroupBox* buildLinePanel(QWidget* frame);
+    void buildSettingsFrames(QWidget* parent, QVBoxLayout* column);
+    QGroupBox* buildOperationFrame(QWidget* parent);
+    QGroupBox* buildDiscretizationFrame(QWidget* parent);
+    QBoxLayout* buildCommandRow(QWidget* parent);
+    QBoxLayout* buildViewRow(QWidget* parent);
     void buildMenus();
     void connectHandlers();
     void setUpKeyboard();

@@ -1,13 +1,15 @@
-// Builds the controls of the main window. Positions come from the window's
-// original design in twips. That design had 15 twips to a pixel for a small
-// 8-point font; at 13 twips to a pixel the captions fit the wider fonts of
-// today's desktops with the same arrangement. A frame's title takes more
-// height here than it did there, so the first row of each frame starts a few
-// twips lower, clear of the frame's border.
+// Builds the controls of the main window and lays them out with Qt's layouts,
+// in the desktop's font: the drawing surface with the view choice under it on
+// the left, the settings in a column of frames on the right and the commands
+// below them. Every control takes at least the room its caption needs, so the
+// window grows with the font and never clips a caption. The options of a group
+// are built in their order on the screen, which is also their order for Tab.
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,121 +19,180 @@
 #include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <cmath>
+#include <ranges>
+#include <utility>
 
 #include "app/main_window.h"
 #include "view/drawing_surface.h"
 
 namespace {
 
-constexpr double kTwipsPerPixel = 13;
-
-int Pixels(int twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-
-QRect Twips(int left, int top, int width, int height) {
-    return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
-}
+constexpr int kSurfaceSide = 500;  // logical pixels, whatever the font
 
 template <typename Widget>
-Widget* Place(Widget* widget, const QString& name, QRect geometry) {
+Widget* Named(Widget* widget, const QString& name) {
     widget->setObjectName(name);
-    widget->setGeometry(geometry);
     return widget;
 }
 
+// A font that changes only the weight and takes everything else from the
+// desktop's font through the widget's parent.
+QFont Weight(bool bold) {
+    QFont font;
+    font.setBold(bold);
+    return font;
+}
+
 // A check box whose caption breaks onto a second line at its run of blanks,
-// as the caption was written to do.
+// as the caption was written to do; it asks for the room of the two lines.
 class TwoLineCheckBox : public QCheckBox {
 public:
     using QCheckBox::QCheckBox;
 
+    QSize sizeHint() const override {
+        const QStyleOptionButton option = twoLineOption();
+        const QSize text = fontMetrics().size(Qt::TextShowMnemonic, option.text);
+        return style()->sizeFromContents(QStyle::CT_CheckBox, &option, text, this);
+    }
+
 protected:
     void paintEvent(QPaintEvent*) override {
         QStylePainter painter(this);
+        painter.drawControl(QStyle::CE_CheckBox, twoLineOption());
+    }
+    // Either line of the caption toggles it, as one line would.
+    bool hitButton(const QPoint& pos) const override {
+        const QStyleOptionButton option = twoLineOption();
+        return style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, this).contains(pos);
+    }
+
+private:
+    QStyleOptionButton twoLineOption() const {
         QStyleOptionButton option;
         initStyleOption(&option);
         option.text.replace(QRegularExpression(" {2,}"), "\n");
-        painter.drawControl(QStyle::CE_CheckBox, option);
+        return option;
     }
 };
 
 QButtonGroup* OptionArray(QObject* owner, const QString& name) {
-    auto* group = new QButtonGroup(owner);
-    group->setObjectName(name);
-    return group;
+    return Named(new QButtonGroup(owner), name);
 }
 
-QRadioButton* AddOption(QButtonGroup* group, QWidget* parent, int index, const QString& caption,
-                        QRect geometry) {
-    auto* option = Place(new QRadioButton(caption, parent),
-                         group->objectName() + "_" + QString::number(index), geometry);
+QRadioButton* AddOption(QButtonGroup* group, QWidget* parent, int index, const QString& caption) {
+    auto* option = Named(new QRadioButton(caption, parent),
+                         group->objectName() + "_" + QString::number(index));
     option->setAccessibleName(caption.trimmed());
     group->addButton(option, index);
     return option;
 }
 
-QLabel* AddLabel(QWidget* parent, const QString& name, const QString& caption, QRect geometry) {
-    return Place(new QLabel(caption, parent), name, geometry);
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& caption) {
+    return Named(new QLabel(caption, parent), name);
 }
 
 // A text box named by its label, so a screen reader speaks the label's text.
-QLineEdit* AddTextBox(QWidget* parent, const QString& name, QLabel* label, QRect geometry,
-                      bool readOnly) {
-    auto* box = Place(new QLineEdit(parent), name, geometry);
+QLineEdit* AddTextBox(QWidget* parent, const QString& name, QLabel* label, bool readOnly) {
+    auto* box = Named(new QLineEdit(parent), name);
     box->setReadOnly(readOnly);
     label->setBuddy(box);
     box->setAccessibleName(label->text());
     return box;
 }
 
-QPushButton* AddCommand(QWidget* parent, const QString& name, const QString& caption,
-                        QRect geometry) {
-    auto* button = Place(new QPushButton(caption, parent), name, geometry);
+// A box as wide as the longest text it takes. A line edit's size hint is
+// room for 17 'x' and its frame.
+void FitText(QLineEdit* box, const char* longest) {
+    const QFontMetrics metrics = box->fontMetrics();
+    const int frame = box->sizeHint().width() - 17 * metrics.horizontalAdvance('x');
+    box->setMaximumWidth(frame + metrics.horizontalAdvance(longest));
+}
+
+QPushButton* AddCommand(QWidget* parent, const QString& name, const QString& caption) {
+    auto* button = Named(new QPushButton(caption, parent), name);
     button->setAccessibleName(caption);
-    QFont bold = button->font();
-    bold.setBold(true);
-    button->setFont(bold);
+    button->setFont(Weight(true));
     return button;
 }
 
-QGroupBox* AddFrame(QWidget* parent, const QString& name, const QString& caption, QRect geometry) {
-    auto* frame = Place(new QGroupBox(caption, parent), name, geometry);
+QGroupBox* AddFrame(QWidget* parent, const QString& name, const QString& caption) {
+    auto* frame = Named(new QGroupBox(caption, parent), name);
     frame->setAccessibleName(caption);
     return frame;
+}
+
+// Hidden, it keeps its place, so the frame keeps its size whether the
+// line-family panel or what it covers is shown.
+void KeepRoomWhenHidden(QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
 }
 
 }  // namespace
 
 void MainWindow::buildControls() {
-    auto* central = new QWidget(this);
-    central->setObjectName("centralWidget");
+    auto* central = Named(new QWidget(this), "centralWidget");
     setCentralWidget(central);
-    central->setFixedSize(Twips(0, 0, 11535, 7335).size());
-
-    ui_.CajaDib =
-        Place(new DrawingSurface(Pixels(6495), central), "CajaDib", Twips(240, 240, 6495, 6495));
+    ui_.CajaDib = Named(new DrawingSurface(kSurfaceSide, central), "CajaDib");
     ui_.CajaDib->setAccessibleName("Superficie de dibujo");
     ui_.CajaDib->setAccessibleDescription(
         "Campo eléctrico y potencial de un segmento cargado; haga clic para elegir un punto");
 
-    buildObtenerFrame(central);
-    buildSettingsFrames(central);
-    buildBottomRow(central);
+    auto* surface = new QVBoxLayout;
+    surface->addWidget(ui_.CajaDib);
+    surface->addLayout(buildViewRow(central));
+    surface->addStretch();
+
+    auto* settings = new QVBoxLayout;
+    settings->addWidget(buildObtenerFrame(central));
+    buildSettingsFrames(central, settings);
+    settings->addStretch();
+    settings->addLayout(buildCommandRow(central));
+    ui_.Copiar = AddCommand(central, "Copiar", "Copiar al Portapapeles");
+    settings->addWidget(ui_.Copiar, 0, Qt::AlignHCenter);
+
+    auto* window = new QHBoxLayout(central);
+    window->setSizeConstraint(QLayout::SetFixedSize);  // the window follows its contents
+    window->addLayout(surface);
+    window->addLayout(settings);
     buildMenus();
 }
 
-void MainWindow::buildObtenerFrame(QWidget* parent) {
-    ui_.Frame1 = AddFrame(parent, "Frame1", "Obtener", Twips(6840, 120, 4575, 2295));
+// "Obtener" holds the choice of action and the read-outs; the line-family
+// panel takes the same place and covers them while it is shown.
+QGroupBox* MainWindow::buildObtenerFrame(QWidget* parent) {
+    ui_.Frame1 = AddFrame(parent, "Frame1", "Obtener");
+    auto* content = Named(new QWidget(ui_.Frame1), "ObtenerContent");
+    auto* grid = new QGridLayout(content);
+    grid->setContentsMargins({});
     ui_.Obtener = OptionArray(this, "Obtener");
-    AddOption(ui_.Obtener, ui_.Frame1, 1, "Campo y Potencial", Twips(120, 360, 2100, 375))
-        ->setChecked(true);
-    AddOption(ui_.Obtener, ui_.Frame1, 2, "Líneas de Campo", Twips(120, 840, 2100, 375));
-    AddOption(ui_.Obtener, ui_.Frame1, 3, "Líneas Equipotenciales", Twips(120, 1320, 2100, 375));
-    auto* rule = Place(new QFrame(ui_.Frame1), "Line1", Twips(2280, 260, 30, 1976));
+    auto* actions = new QVBoxLayout;
+    const char* const captions[] = {"Campo y Potencial", "Líneas de Campo",
+                                    "Líneas Equipotenciales"};
+    for (int index = 1; index <= 3; ++index) {  // the values of Action
+        actions->addWidget(AddOption(ui_.Obtener, content, index, captions[index - 1]));
+        actions->addStretch();
+    }
+    ui_.Obtener->button(int(Action::FieldAndPotential))->setChecked(true);
+    grid->addLayout(actions, 0, 0, 6, 1);
+    auto* rule = Named(new QFrame(content), "Line1");
     rule->setFrameShape(QFrame::VLine);
+    grid->addWidget(rule, 0, 1, 6, 1);
+    buildDensityRow(grid);
+    buildReadouts(grid);
 
-    ui_.Label8 = AddLabel(ui_.Frame1, "Label8", "λ", Twips(2400, 273, 240, 315));
-    ui_.Combo1 = Place(new QComboBox(ui_.Frame1), "Combo1", Twips(2640, 273, 780, 315));
+    auto* place = new QGridLayout(ui_.Frame1);
+    place->addWidget(content, 0, 0);
+    place->addWidget(buildLinePanel(ui_.Frame1), 0, 0);
+    KeepRoomWhenHidden(content);
+    return ui_.Frame1;
+}
+
+void MainWindow::buildDensityRow(QGridLayout* grid) {
+    QWidget* frame = grid->parentWidget();
+    ui_.Label8 = AddLabel(frame, "Label8", "λ");
+    ui_.Combo1 = Named(new QComboBox(frame), "Combo1");
     for (int density : kDensityChoices) ui_.Combo1->addItem(QString::number(density));
     ui_.Combo1->setCurrentText(QString::number(kStartDensity));
     ui_.Combo1->setFocusPolicy(Qt::StrongFocus);  // the wheel alone never gives it the focus
@@ -140,12 +201,13 @@ void MainWindow::buildObtenerFrame(QWidget* parent) {
     ui_.Label8->setBuddy(ui_.Combo1);
     ui_.Label8->setAccessibleName("Densidad de carga λ (10^-6 C/m)");
     ui_.Combo1->setAccessibleName("Densidad de carga λ (10^-6 C/m)");
-    ui_.Label9 = AddLabel(ui_.Frame1, "Label9", ".10^ (-6) C/m", Twips(3480, 273, 1000, 315));
-    buildReadouts(ui_.Frame1);
-    buildLinePanel(ui_.Frame1);
+    ui_.Label9 = AddLabel(frame, "Label9", ".10^ (-6) C/m");
+    grid->addWidget(ui_.Label8, 0, 2);
+    grid->addWidget(ui_.Combo1, 0, 3);
+    grid->addWidget(ui_.Label9, 0, 4);
 }
 
-void MainWindow::buildReadouts(QWidget* frame) {
+void MainWindow::buildReadouts(QGridLayout* grid) {
     struct Row {
         QLabel*& label;
         QLineEdit*& box;
@@ -161,87 +223,124 @@ void MainWindow::buildReadouts(QWidget* frame) {
         {ui_.Label3, ui_.CajaEy, "Label3", "Ey", "CajaEy", true},
         {ui_.Label4, ui_.CajaV, "Label4", "V", "CajaV", true},
     };
-    int top = 611;
+    QWidget* frame = grid->parentWidget();
+    int line = 1;
     for (const Row& row : rows) {
-        row.label = AddLabel(frame, row.labelName, row.caption, Twips(2400, top, 720, 300));
-        row.box =
-            AddTextBox(frame, row.boxName, row.label, Twips(3120, top, 1335, 300), row.readOnly);
-        top += 325;
+        row.label = AddLabel(frame, row.labelName, row.caption);
+        row.box = AddTextBox(frame, row.boxName, row.label, row.readOnly);
+        grid->addWidget(row.label, line, 2);
+        grid->addWidget(row.box, line, 3, 1, 2);
+        ++line;
     }
 }
 
-void MainWindow::buildLinePanel(QWidget* frame) {
-    // The panel covers the whole of "Obtener" while it is shown.
-    ui_.CuadroLV = AddFrame(frame, "CuadroLV", "Líneas Equipotenciales", Twips(0, 0, 4575, 2295));
+// The line-family panel; it covers the content of "Obtener" while shown.
+QGroupBox* MainWindow::buildLinePanel(QWidget* frame) {
+    ui_.CuadroLV = AddFrame(frame, "CuadroLV", "Líneas Equipotenciales");
     ui_.CuadroLV->setAutoFillBackground(true);
+    auto* grid = new QGridLayout(ui_.CuadroLV);
     ui_.OptionV = OptionArray(this, "OptionV");
-    AddOption(ui_.OptionV, ui_.CuadroLV, 0, "Líneas Individuales", Twips(960, 280, 2295, 330))
-        ->setChecked(true);
-    AddOption(ui_.OptionV, ui_.CuadroLV, 1, "Conjunto de Líneas", Twips(960, 620, 2535, 330));
-    ui_.Label10 = AddLabel(ui_.CuadroLV, "Label10", "Diferencia de Potencial entre Líneas",
-                           Twips(360, 1080, 2295, 375));
+    const auto lineOption = [this](LineChoice choice, const char* caption) {
+        return AddOption(ui_.OptionV, ui_.CuadroLV, int(choice), caption);
+    };
+    grid->addWidget(lineOption(LineChoice::Single, "Líneas Individuales"), 0, 0, 1, 2);
+    grid->addWidget(lineOption(LineChoice::Set, "Conjunto de Líneas"), 1, 0, 1, 2);
+    ui_.OptionV->button(int(LineChoice::Single))->setChecked(true);
+    ui_.Label10 = AddLabel(ui_.CuadroLV, "Label10", "Diferencia de Potencial entre Líneas");
     ui_.Label10->setWordWrap(true);
-    ui_.Delta = AddTextBox(ui_.CuadroLV, "Delta", ui_.Label10, Twips(2760, 1080, 1215, 375), false);
+    ui_.Delta = AddTextBox(ui_.CuadroLV, "Delta", ui_.Label10, false);
     ui_.Delta->setText(QString::number(kPotentialStepAtZoom1));
-    ui_.CancelaV = AddCommand(ui_.CuadroLV, "CancelaV", "Cancelar", Twips(240, 1800, 1335, 375));
-    ui_.AceptaV = AddCommand(ui_.CuadroLV, "AceptaV", "Aceptar", Twips(3120, 1800, 1095, 375));
-    ui_.CuadroLV->raise();
+    FitText(ui_.Delta, "-2147483648");
+    grid->addWidget(ui_.Label10, 2, 0);
+    grid->addWidget(ui_.Delta, 2, 1);
+    ui_.CancelaV = AddCommand(ui_.CuadroLV, "CancelaV", "Cancelar");
+    ui_.AceptaV = AddCommand(ui_.CuadroLV, "AceptaV", "Aceptar");
+    grid->addWidget(ui_.CancelaV, 3, 0, Qt::AlignLeft);
+    grid->addWidget(ui_.AceptaV, 3, 1, Qt::AlignRight);
+    KeepRoomWhenHidden(ui_.CuadroLV);
     ui_.CuadroLV->hide();
+    return ui_.CuadroLV;
 }
 
-void MainWindow::buildSettingsFrames(QWidget* parent) {
-    ui_.Frame3 = AddFrame(parent, "Frame3", "Ampliación", Twips(6840, 2520, 4455, 735));
+void MainWindow::buildSettingsFrames(QWidget* parent, QVBoxLayout* column) {
+    ui_.Frame3 = AddFrame(parent, "Frame3", "Ampliación");
+    auto* zooms = new QHBoxLayout(ui_.Frame3);
     ui_.Amplia = OptionArray(this, "Amplia");
-    const int zoomLefts[] = {3120, 2040, 1080, 120};
-    for (std::size_t i = 0; i < kZoomPercentChoices.size(); ++i)
-        AddOption(ui_.Amplia, ui_.Frame3, kZoomPercentChoices[i],
-                  QString::number(kZoomPercentChoices[i]) + " %",
-                  Twips(zoomLefts[i], 290, 735, 255));
+    for (int percent : std::views::reverse(kZoomPercentChoices))
+        zooms->addWidget(
+            AddOption(ui_.Amplia, ui_.Frame3, percent, QString::number(percent) + " %"));
     ui_.Amplia->button(kStartZoomPercent)->setChecked(true);
+    column->addWidget(ui_.Frame3);
 
-    ui_.Frame4 = AddFrame(parent, "Frame4", "Operación", Twips(6840, 3600, 1815, 975));
-    QFont bold = ui_.Frame4->font();
-    bold.setBold(true);
-    ui_.Frame4->setFont(bold);
-    ui_.Manual = OptionArray(this, "Manual");
-    bold.setBold(false);  // the caption alone is bold
-    AddOption(ui_.Manual, ui_.Frame4, 1, "Manual", Twips(240, 290, 1335, 255))->setFont(bold);
-    AddOption(ui_.Manual, ui_.Frame4, 0, "Automático", Twips(240, 600, 1335, 255))->setFont(bold);
-    ui_.Manual->button(0)->setChecked(true);
-
-    ui_.Ver1 =
-        Place(new TwoLineCheckBox("Ver Elementos de campo             (discretización)", parent),
-              "Ver1", Twips(8880, 3840, 2535, 495));
+    auto* modes = new QHBoxLayout;
+    modes->addWidget(buildOperationFrame(parent));
+    ui_.Ver1 = Named(
+        new TwoLineCheckBox("Ver Elementos de campo             (discretización)", parent), "Ver1");
     ui_.Ver1->setAccessibleName("Ver Elementos de campo (discretización)");
+    modes->addWidget(ui_.Ver1, 0, Qt::AlignCenter);
+    column->addLayout(modes);
+    column->addWidget(buildDiscretizationFrame(parent));
+}
 
-    ui_.Frame2 = AddFrame(parent, "Frame2", "Discretización", Twips(6840, 4680, 4455, 1455));
-    ui_.Label1 = AddLabel(ui_.Frame2, "Label1", "Cantidad de Elementos de carga",
-                          Twips(240, 270, 4000, 300));
+QGroupBox* MainWindow::buildOperationFrame(QWidget* parent) {
+    ui_.Frame4 = AddFrame(parent, "Frame4", "Operación");
+    ui_.Frame4->setFont(Weight(true));
+    auto* column = new QVBoxLayout(ui_.Frame4);
+    ui_.Manual = OptionArray(this, "Manual");
+    for (auto [operation, caption] :
+         {std::pair(Operation::Manual, "Manual"), std::pair(Operation::Automatic, "Automático")}) {
+        QRadioButton* option = AddOption(ui_.Manual, ui_.Frame4, int(operation), caption);
+        option->setFont(Weight(false));  // the frame's caption alone is bold
+        column->addWidget(option);
+    }
+    ui_.Manual->button(int(Operation::Automatic))->setChecked(true);
+    return ui_.Frame4;
+}
+
+QGroupBox* MainWindow::buildDiscretizationFrame(QWidget* parent) {
+    ui_.Frame2 = AddFrame(parent, "Frame2", "Discretización");
+    auto* grid = new QGridLayout(ui_.Frame2);
+    ui_.Label1 = AddLabel(ui_.Frame2, "Label1", "Cantidad de Elementos de carga");
+    grid->addWidget(ui_.Label1, 0, 0, 1, 4);
     ui_.Discretiza = OptionArray(this, "Discretiza");
-    AddOption(ui_.Discretiza, ui_.Frame2, 0, "Infinito (Integral)", Twips(240, 630, 2400, 300));
-    const int countLefts[] = {240, 1140, 2040, 2940};  // from "50" on the left to " 5"
-    for (std::size_t i = 0; i < kElementCountChoices.size(); ++i) {
-        const int count = kElementCountChoices.rbegin()[i];
-        AddOption(ui_.Discretiza, ui_.Frame2, count, QString::number(count).rightJustified(2),
-                  Twips(countLefts[i], 990, 780, 300));
+    grid->addWidget(AddOption(ui_.Discretiza, ui_.Frame2, kExactModel, "Infinito (Integral)"), 1, 0,
+                    1, 4);
+    int column = 0;
+    for (int count : std::views::reverse(kElementCountChoices)) {
+        const QString caption = QString::number(count).rightJustified(2);  // " 5" under "50"
+        grid->addWidget(AddOption(ui_.Discretiza, ui_.Frame2, count, caption), 2, column++);
     }
     ui_.Discretiza->button(kStartElementCount)->setChecked(true);
+    return ui_.Frame2;
 }
 
-void MainWindow::buildBottomRow(QWidget* parent) {
-    ui_.Ver = OptionArray(this, "Ver");
-    AddOption(ui_.Ver, parent, 0, "Ver Frente", Twips(240, 6840, 1455, 255))->setChecked(true);
-    AddOption(ui_.Ver, parent, 1, "Ver Perfil (X=0.5)", Twips(1920, 6840, 2175, 255));
-    ui_.Label6 = AddLabel(parent, "Label6", "X", Twips(4440, 6840, 300, 285));
-    ui_.MoveX = AddTextBox(parent, "MoveX", ui_.Label6, Twips(4800, 6840, 900, 285), true);
-    ui_.Label7 = AddLabel(parent, "Label7", "Y", Twips(5760, 6840, 240, 285));
-    ui_.MoveY = AddTextBox(parent, "MoveY", ui_.Label7, Twips(6000, 6840, 900, 285), true);
+QBoxLayout* MainWindow::buildCommandRow(QWidget* parent) {
+    auto* row = new QHBoxLayout;
+    ui_.Limpiar = AddCommand(parent, "Limpiar", "Limpiar");
+    ui_.Calcular = AddCommand(parent, "Calcular", "Calcular");
+    ui_.Command2 = AddCommand(parent, "Command2", "Salir");
+    for (QPushButton* command : {ui_.Limpiar, ui_.Calcular, ui_.Command2}) row->addWidget(command);
+    return row;
+}
 
-    ui_.Limpiar = AddCommand(parent, "Limpiar", "Limpiar", Twips(6840, 6240, 1455, 375));
-    ui_.Calcular = AddCommand(parent, "Calcular", "Calcular", Twips(8520, 6240, 1215, 375));
-    ui_.Command2 = AddCommand(parent, "Command2", "Salir", Twips(9960, 6240, 1455, 375));
-    ui_.Copiar =
-        AddCommand(parent, "Copiar", "Copiar al Portapapeles", Twips(7200, 6840, 2775, 375));
+// Under the drawing surface: the view and the pointer's coordinates.
+QBoxLayout* MainWindow::buildViewRow(QWidget* parent) {
+    auto* row = new QHBoxLayout;
+    ui_.Ver = OptionArray(this, "Ver");
+    row->addWidget(AddOption(ui_.Ver, parent, int(View::Front), "Ver Frente"));
+    row->addWidget(AddOption(ui_.Ver, parent, int(View::Profile), "Ver Perfil (X=0.5)"));
+    ui_.Ver->button(int(View::Front))->setChecked(true);
+    row->addStretch();
+    ui_.Label6 = AddLabel(parent, "Label6", "X");
+    ui_.MoveX = AddTextBox(parent, "MoveX", ui_.Label6, true);
+    ui_.Label7 = AddLabel(parent, "Label7", "Y");
+    ui_.MoveY = AddTextBox(parent, "MoveY", ui_.Label7, true);
+    for (QWidget* control : {static_cast<QWidget*>(ui_.Label6), static_cast<QWidget*>(ui_.MoveX),
+                             static_cast<QWidget*>(ui_.Label7), static_cast<QWidget*>(ui_.MoveY)})
+        row->addWidget(control);
+    FitText(ui_.MoveX, "-00.0000");  // the pointer's coordinates, at every zoom
+    FitText(ui_.MoveY, "-00.0000");
+    return row;
 }
 
 void MainWindow::buildMenus() {

@@ -19,31 +19,6 @@ QString Caption(WindowDriver& driver, const char* label) {
     return driver.window().findChild<QLabel*>(label)->text();
 }
 
-// The options chosen at start-up; nothing inside a frame touches its border
-// or overlaps its neighbours; the commands and the caption of "Operación" alone are bold.
-TEST(StartUp, FramesHoldTheirControlsClearOfTheBorder) {
-    WindowDriver driver;
-    for (const char* option : {"Ver_0", "Obtener_1", "Amplia_100", "Manual_0", "Discretiza_5"})
-        EXPECT_TRUE(driver.selected(option)) << option;  // as the window opens
-    EXPECT_TRUE(driver.window().findChild<QGroupBox*>("Frame4")->font().bold() &&
-                driver.button("Calcular")->font().bold());
-    EXPECT_FALSE(driver.button("Manual_0")->font().bold() ||
-                 driver.button("Manual_1")->font().bold());
-    for (QGroupBox* frame : driver.window().findChildren<QGroupBox*>()) {
-        const QRect inside = frame->contentsRect().adjusted(1, 1, -1, -1);
-        QList<QWidget*> children;
-        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (!child->isHidden() && child->objectName() != "CuadroLV") children << child;
-        for (qsizetype i = 0; i < children.size(); ++i) {
-            const QString name = children[i]->objectName();
-            EXPECT_TRUE(inside.contains(children[i]->geometry())) << name.toStdString();
-            for (qsizetype j = i + 1; j < children.size(); ++j)
-                EXPECT_FALSE(children[i]->geometry().intersects(children[j]->geometry()))
-                    << name.toStdString() << " " << children[j]->objectName().toStdString();
-        }
-    }
-}
-
 // The wheel passing over the density changes nothing; once chosen, it turns the list.
 TEST(Density, WheelOnlyWithTheFocusAndTypingIgnored) {
     WindowDriver driver;
