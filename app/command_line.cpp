@@ -158,13 +158,13 @@ int RunWithoutWindow(const QCommandLineParser& parser) {
     std::string csv;
     if (plot == "bisector") {
         const int n = parser.value("model").toInt();
-        csv = BisectorCsv(BisectorSamples(lambda, n), n);
+        csv = BisectorCsv(BisectorSamples(lambda, n), lambda, n);
     } else {
         const auto samples = ConvergenceSamples(point->first, point->second, lambda);
         if (!samples)
             return Refuse("en el punto " + parser.value("point") +
                           " alguno de los dos modelos no tiene un valor finito");
-        csv = ConvergenceCsv(*samples);
+        csv = ConvergenceCsv(*samples, point->first, point->second, lambda);
     }
     std::fwrite(csv.data(), 1, csv.size(), stdout);
     return 0;

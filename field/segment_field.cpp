@@ -25,18 +25,32 @@ struct Distances {
 
 Distances distancesTo(double x, double y) { return {distance(x, y), distance(x - kLength, y)}; }
 
+// r1 − r2 without subtracting the two: (r1² − r2²) / (r1 + r2).
+double distanceExcess(double x, Distances d) { return kLength * (2 * x - kLength) / (d.r1 + d.r2); }
+
 // ln((r2 + L − x) / (r1 − x)): the potential divided by k·λ.
 double potentialFactor(double x, double y, Distances d) {
+    const double nearTerm = d.r1 - x;
+    // Before the start both terms are large and alike far away: their ratio
+    // is taken through its excess over 1, (r2 − r1 + L) / (r1 − x).
+    if (x < 0) return std::log1p((kLength - distanceExcess(x, d)) / nearTerm);
     // r1 − x cancels when x > 0 near the axis; r2 + L − x cancels only beyond
     // the far end, where r1 − x cancels even more, so one test covers both.
-    const double nearTerm = d.r1 - x;
-    const double farTerm = d.r2 + kLength - x;
     if (nearTerm * kCancellationLimit > d.r1)
         return std::log(2 * d.r2 + 2 * kLength - 2 * x) - std::log(2 * d.r1 - 2 * x);
     // Same value through r − x = y² / (r + x); beyond the far end the y² cancel,
-    // which also gives the axis its finite limit ln(x / (x − L)).
-    if (x > kLength) return std::log((d.r1 + x) / (d.r2 + x - kLength));
-    return std::log(farTerm * (d.r1 + x) / (y * y));
+    // which also gives the axis its finite limit ln(x / (x − L)), again
+    // through the ratio's excess over 1.
+    if (x > kLength) return std::log1p((distanceExcess(x, d) + kLength) / (d.r2 + x - kLength));
+    return std::log((d.r2 + kLength - x) * (d.r1 + x) / (y * y));
+}
+
+// 1/r2 − 1/r1, the field along the segment divided by k·λ; far away the two
+// terms cancel, and their difference is (r1 − r2) / (r1 r2).
+double alongFactor(double x, Distances d) {
+    const double direct = 1 / d.r2 - 1 / d.r1;
+    if (std::fabs(direct) * kCancellationLimit > 1 / d.r1) return direct;
+    return distanceExcess(x, d) / (d.r1 * d.r2);
 }
 
 // Ey divided by k·λ; y is not 0.
@@ -72,7 +86,7 @@ std::optional<FieldValue> ExactFieldAt(double x, double y, double lambda) {
     if (onClosedSegment(x, y)) return std::nullopt;
     const Distances d = distancesTo(x, y);
     const double kl = kCoulomb * lambda;
-    const double ex = kl * (1 / d.r2 - 1 / d.r1);
+    const double ex = kl * alongFactor(x, d);
     const double ey = y == 0.0 ? 0.0 : kl * perpendicularFactor(x, y, d);
     return finite({ex, ey, kl * potentialFactor(x, y, d)});
 }

@@ -1,8 +1,136 @@
 #include "plots/convergence.h"
 
+#include <cfloat>
 #include <cmath>
 
 #include "field/segment_field.h"
+
+using segment::kCoulomb;
+using segment::kLength;
+
+namespace {
+
+// The series is summed only where every charge is at least its spacing h
+// from the point (q = h / 2r ≤ 1/2): each term is then at most about a
+// quarter of the one before.
+constexpr double kLargestSeriesRatio = 0.5;
+// Terms below this fraction of the first are beyond double's precision.
+constexpr double kSeriesTail = 1e-18;
+
+constexpr int kMostTerms = 40;
+
+// Legendre polynomials P_m(c) and their derivatives, one degree at a time.
+class Legendre {
+public:
+    explicit Legendre(double c) : c_(c) {}
+    double next() {
+        const double p = ((2 * m_ + 1) * c_ * p_ - m_ * previous_) / (m_ + 1);
+        const double dp = dPrevious_ + (2 * m_ + 1) * p_;
+        previous_ = p_, p_ = p, dPrevious_ = dp_, dp_ = dp, ++m_;
+        return p_;
+    }
+    double derivative() const { return dp_; }
+
+private:
+    double c_;
+    int m_ = 1;
+    double previous_ = 1, p_ = c_;  // P_(m−1), P_m
+    double dPrevious_ = 0, dp_ = 1;
+};
+
+struct Difference {
+    double ex, ey, v;  // the point charges minus the integral, divided by k·λ
+};
+
+// One charge stands for the integral over its element of width h. Taylor's
+// series of 1/r about the element's centre gives the difference term by
+// term: ∫ 1/r − h/r = Σ_k≥1 2 q^(2k+1) P_2k(c) / (2k + 1), with q = h / 2r,
+// c = cos of the angle from the axis and P the Legendre polynomials; the
+// field's terms are the gradient of the potential's.
+Difference ElementSeries(double h, double dx, double y) {
+    const double r = std::hypot(dx, y), c = dx / r, q = h / (2 * r);
+    Legendre p(c);
+    Difference d{0, 0, 0};
+    double power = q;  // q^(2k+1)
+    for (int k = 1; k <= kMostTerms; ++k) {
+        power *= q * q;
+        if (power < kSeriesTail * q * q * q) break;
+        const double even = p.next();  // P_2k
+        const double odd = p.next();   // P_(2k+1)
+        d.v -= 2 * power * even / (2 * k + 1);
+        d.ex -= 2 * power * odd / r;
+        d.ey -= 2 * power * p.derivative() / ((2 * k + 1) * r) * (y / r);
+    }
+    return d;
+}
+
+std::optional<Difference> SeriesDifference(int n, double x, double y) {
+    const double h = kLength / n;
+    Difference sum{0, 0, 0};
+    for (int i = 1; i <= n; ++i) {
+        const double dx = x - ElementCentre(i, n);
+        if (h > kLargestSeriesRatio * 2 * std::hypot(dx, y)) return std::nullopt;
+        const Difference d = ElementSeries(h, dx, y);
+        sum = {sum.ex + d.ex, sum.ey + d.ey, sum.v + d.v};
+    }
+    return sum;
+}
+
+// A relative error that is not a normal double, or that rounding of the
+// terms summed could have made, is not shown.
+double Shown(double error, double noise) {
+    return std::isnormal(error) && error > noise ? error : NAN;
+}
+
+struct Exact {
+    FieldValue value;
+    double field;  // |E|
+};
+
+std::optional<ConvergenceSample> Subtracted(int n, double x, double y, double lambda,
+                                            const Exact& exact) {
+    FieldValue sum{0, 0, 0}, size{0, 0, 0};  // the terms' sum and the sum of their sizes
+    for (int i = 1; i <= n; ++i) {
+        const auto term = ElementFieldAt(i, n, x, y, lambda);
+        if (!term) return std::nullopt;
+        sum = {sum.ex + term->ex, sum.ey + term->ey, sum.v + term->v};
+        size = {size.ex + std::hypot(term->ex, term->ey), 0, size.v + std::fabs(term->v)};
+    }
+    const double noise = 8 * (n + 1) * DBL_EPSILON;
+    const double errorE =
+        std::hypot(sum.ex - exact.value.ex, sum.ey - exact.value.ey) / exact.field;
+    const double errorV = std::fabs(sum.v - exact.value.v) / std::fabs(exact.value.v);
+    return ConvergenceSample{
+        n, Shown(errorE, noise * (size.ex + exact.field) / exact.field),
+        Shown(errorV, noise * (size.v + std::fabs(exact.value.v)) / std::fabs(exact.value.v))};
+}
+
+std::optional<ConvergenceSample> Sample(int n, double x, double y, double lambda,
+                                        const Exact& exact) {
+    const auto series = SeriesDifference(n, x, y);
+    if (!series) return Subtracted(n, x, y, lambda, exact);
+    const double kl = kCoulomb * lambda;
+    return ConvergenceSample{n,
+                             Shown(std::hypot(kl * series->ex, kl * series->ey) / exact.field, 0),
+                             Shown(std::fabs(kl * series->v) / std::fabs(exact.value.v), 0)};
+}
+
+// Once a curve has sunk into rounding it stays ended.
+void EndCurves(std::vector<ConvergenceSample>& samples) {
+    for (std::size_t k = 1; k < samples.size(); ++k) {
+        if (std::isnan(samples[k - 1].errorE)) samples[k].errorE = NAN;
+        if (std::isnan(samples[k - 1].errorV)) samples[k].errorV = NAN;
+    }
+}
+
+std::optional<int> FirstNaN(const std::vector<ConvergenceSample>& samples,
+                            double ConvergenceSample::*error) {
+    for (const ConvergenceSample& sample : samples)
+        if (std::isnan(sample.*error)) return sample.n;
+    return std::nullopt;
+}
+
+}  // namespace
 
 std::optional<std::vector<ConvergenceSample>> ConvergenceSamples(double x, double y,
                                                                  double lambda) {
@@ -13,35 +141,60 @@ std::optional<std::vector<ConvergenceSample>> ConvergenceSamples(double x, doubl
     std::vector<ConvergenceSample> samples;
     samples.reserve(kConvergenceLargestN);
     for (int n = 1; n <= kConvergenceLargestN; ++n) {
-        const auto charges = PointChargeFieldAt(n, x, y, lambda);
-        if (!charges) return std::nullopt;
-        samples.push_back({n, std::hypot(charges->ex - exact->ex, charges->ey - exact->ey) / field,
-                           std::fabs(charges->v - exact->v) / std::fabs(exact->v)});
+        const auto sample = Sample(n, x, y, lambda, {*exact, field});
+        if (!sample || !PointChargeFieldAt(n, x, y, lambda)) return std::nullopt;
+        samples.push_back(*sample);
     }
+    EndCurves(samples);
     return samples;
+}
+
+std::optional<int> FieldPrecisionLimit(const std::vector<ConvergenceSample>& samples) {
+    return FirstNaN(samples, &ConvergenceSample::errorE);
+}
+
+std::optional<int> PotentialPrecisionLimit(const std::vector<ConvergenceSample>& samples) {
+    return FirstNaN(samples, &ConvergenceSample::errorV);
 }
 
 namespace {
 
-// Slope of the line through (log n, log error) nearest in least squares;
-// errors of exactly zero carry no slope and are left out.
-double Slope(const std::vector<ConvergenceSample>& samples, double ConvergenceSample::*error) {
+constexpr int kFitStarts[] = {10, 20, 50, 100};
+constexpr int kFewestFitted = 10;
+const double kPowerLawSpread = std::log(1.1);
+
+// Slope and intercept of the line through (log n, log error) nearest in
+// least squares, over the shown errors from fromN on; none where every error
+// does not lie near it.
+std::optional<FittedSlope> PowerLaw(const std::vector<ConvergenceSample>& samples,
+                                    double ConvergenceSample::*error, int fromN) {
     double count = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
     for (const ConvergenceSample& sample : samples) {
-        if (sample.n < 10 || !(sample.*error > 0)) continue;
+        if (sample.n < fromN || !(sample.*error > 0)) continue;
         const double lx = std::log(sample.n), ly = std::log(sample.*error);
-        count += 1;
-        sx += lx;
-        sy += ly;
-        sxx += lx * lx;
-        sxy += lx * ly;
+        count += 1, sx += lx, sy += ly, sxx += lx * lx, sxy += lx * ly;
     }
     const double spread = count * sxx - sx * sx;
-    return spread > 0 ? (count * sxy - sx * sy) / spread : 0;
+    if (count < kFewestFitted || !(spread > 0)) return std::nullopt;
+    const double slope = (count * sxy - sx * sy) / spread, intercept = (sy - slope * sx) / count;
+    for (const ConvergenceSample& sample : samples) {
+        if (sample.n < fromN || !(sample.*error > 0)) continue;
+        const double off = std::log(sample.*error) - intercept - slope * std::log(sample.n);
+        if (std::fabs(off) > kPowerLawSpread) return std::nullopt;
+    }
+    return FittedSlope{slope, fromN};
+}
+
+std::optional<FittedSlope> Fitted(const std::vector<ConvergenceSample>& samples,
+                                  double ConvergenceSample::*error) {
+    for (int fromN : kFitStarts)
+        if (const auto fit = PowerLaw(samples, error, fromN)) return fit;
+    return std::nullopt;
 }
 
 }  // namespace
 
 ConvergenceSlopes FittedSlopes(const std::vector<ConvergenceSample>& samples) {
-    return {Slope(samples, &ConvergenceSample::errorE), Slope(samples, &ConvergenceSample::errorV)};
+    return {Fitted(samples, &ConvergenceSample::errorE),
+            Fitted(samples, &ConvergenceSample::errorV)};
 }

@@ -1,37 +1,62 @@
 #include "plots/csv.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace {
 
 // to_chars never looks at the C library's locale.
-std::string Number(double value) {
+std::string Number(double value, std::chars_format format = std::chars_format::general,
+                   int precision = 10) {
+    if (std::isnan(value)) return "";
     char buffer[32];
-    return {
-        buffer,
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 10).ptr};
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value, format, precision).ptr};
 }
 
 std::string Row(std::initializer_list<double> values) {
     std::string row;
-    for (double value : values) row += (row.empty() ? "" : ",") + Number(value);
+    bool first = true;
+    for (double value : values) row += (first ? "" : ",") + Number(value), first = false;
     return row + "\n";
+}
+
+std::string Density(double lambda) { return "λ = " + Number(lambda * 1e6) + " µC/m"; }
+
+std::string Slope(const char* what, const std::optional<FittedSlope>& fit) {
+    if (!fit) return std::string(" · ") + what + " sin ley de potencias";
+    return std::string(" · pendiente ") + what + " " +
+           Number(fit->slope, std::chars_format::fixed, 2) +
+           " de N = " + std::to_string(fit->fromN) + " a " + std::to_string(kConvergenceLargestN);
+}
+
+std::string Limit(const char* what, const std::optional<int>& n) {
+    if (!n) return "";
+    return std::string(" · ") + what + " se pierde en el redondeo desde N = " + std::to_string(*n) +
+           " (celdas vacías)";
 }
 
 }  // namespace
 
-std::string BisectorCsv(const std::vector<BisectorSample>& samples, int n) {
+std::string BisectorCsv(const std::vector<BisectorSample>& samples, double lambda, int n) {
     const std::string charges = "cargas puntuales N=" + std::to_string(n);
-    std::string csv = "s (m),|E| exacto (V/m),|E| " + charges +
-                      " (V/m),|E| línea infinita (V/m),|E| carga puntual (V/m),V exacto (V),V " +
-                      charges + " (V),V carga puntual (V)\n";
+    std::string csv = "# Mediatriz x = 0.5 m · " + Density(lambda) + " · N = " + std::to_string(n) +
+                      " cargas puntuales\n";
+    csv += "s (m),|E| exacto (V/m),|E| " + charges +
+           " (V/m),|E| línea infinita (V/m),|E| carga puntual (V/m),V exacto (V),V " + charges +
+           " (V),V carga puntual (V)\n";
     for (const BisectorSample& b : samples)
         csv += Row({b.s, b.exactE, b.chargesE, b.lineE, b.pointE, b.exactV, b.chargesV, b.pointV});
     return csv;
 }
 
-std::string ConvergenceCsv(const std::vector<ConvergenceSample>& samples) {
-    std::string csv = "N,error relativo |E|,error relativo V\n";
+std::string ConvergenceCsv(const std::vector<ConvergenceSample>& samples, double x, double y,
+                           double lambda) {
+    const ConvergenceSlopes slopes = FittedSlopes(samples);
+    std::string csv = "# Convergencia en x = " + Number(x) + " m y = " + Number(y) + " m · " +
+                      Density(lambda) + Slope("|E|", slopes.field) + Slope("V", slopes.potential) +
+                      Limit("|E|", FieldPrecisionLimit(samples)) +
+                      Limit("V", PotentialPrecisionLimit(samples)) + "\n";
+    csv += "N,error relativo |E|,error relativo V\n";
     for (const ConvergenceSample& c : samples) csv += Row({double(c.n), c.errorE, c.errorV});
     return csv;
 }

@@ -9,17 +9,23 @@
 
 // The three log-log charts of the plot window, filled from the plots' data.
 // Each chart owns its series and axes; filling one replaces what it showed.
+// Every number is written in the user's locale. Each model keeps one colour
+// and one line in both charts: the exact one black and thick, drawn over the
+// others; the limits dashed.
 
-// |E| along the bisector: the integral, N point charges, and dashed, the
-// infinite line and the single charge.
-void FillBisectorFieldChart(QChart& chart, const std::vector<BisectorSample>& samples, int n,
-                            bool negativeDensity);
+// |E| along the bisector: N point charges, the infinite line, the single
+// charge and the integral; the title says λ and N.
+void FillBisectorFieldChart(QChart& chart, const std::vector<BisectorSample>& samples,
+                            double lambda, int n);
 
-// V along the bisector: the integral, N point charges and, dashed, the single charge.
-void FillBisectorPotentialChart(QChart& chart, const std::vector<BisectorSample>& samples, int n,
-                                bool negativeDensity);
+// V along the bisector: N point charges, the single charge and the integral.
+void FillBisectorPotentialChart(QChart& chart, const std::vector<BisectorSample>& samples,
+                                double lambda, int n);
 
-// Relative errors against N at the point (shown as text), with the fitted
-// slopes in the legend and the program's four N marked.
-void FillConvergenceChart(QChart& chart, const std::vector<ConvergenceSample>& samples,
-                          const QString& point);
+// Relative errors against N at (x, y) for λ, with the fitted slopes in the
+// legend and the program's four N marked.
+void FillConvergenceChart(QChart& chart, const std::vector<ConvergenceSample>& samples, double x,
+                          double y, double lambda);
+
+// "(0,6; 0,4) m" in the user's locale.
+QString PointText(double x, double y);

@@ -1,12 +1,15 @@
 #include "plotwindow/plot_window.h"
 
+#include <QBuffer>
 #include <QChartView>
-#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QSvgGenerator>
 #include <QTabWidget>
@@ -18,14 +21,48 @@
 
 namespace {
 
+// Small enough for the window to fit a 1024×768 screen with a title bar and
+// a panel, both charts of the bisector one above the other; |E| spans more
+// decades than V, and each decade needs a label's height.
+constexpr QSize kSmallestChart(640, 230);
+constexpr int kFieldHeight = 310;
+constexpr QSize kFirstSize(960, 660);
+
 QChartView* ChartView(QChart* chart, const QString& name) {
     chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
     auto* view = new QChartView(chart);
     view->setObjectName(name);
     view->setAccessibleName(name);
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(720, 320);
+    view->setMinimumSize(kSmallestChart);
     return view;
+}
+
+struct Filter {
+    QString name;
+    QString suffix;
+};
+const Filter kFilters[] = {
+    {"Imagen PNG (*.png)", "png"}, {"Imagen SVG (*.svg)", "svg"}, {"Datos CSV (*.csv)", "csv"}};
+
+// Qt writes a label in pieces, one per script ("2k", "λ/", "s"), each at its
+// own x: joined into one text, a renderer with other font metrics lays the
+// label out whole instead of leaving gaps or overlaps. Each chart item is a
+// group of its own, so only the pieces of one label are neighbours. The font families get
+// a generic one after them for a renderer without the window's font.
+QByteArray ForOtherRenderers(const QByteArray& svg) {
+    static const QRegularExpression piece(
+        R"re(<text ([^>]*?) x="([^"]*)" y="([^"]*)"([^>]*)>([^<]*)</text>\s*)re"
+        R"re(<text \1 x="[^"]*" y="\3"\4>([^<]*)</text>)re");
+    static const QRegularExpression family("font-family=\"([^\"]*)\"");
+    QString text = QString::fromUtf8(svg);
+    qsizetype before;
+    do {  // a join shortens the text; one pass joins every second piece
+        before = text.size();
+        text.replace(piece, R"re(<text \1 x="\2" y="\3"\4>\5\6</text>)re");
+    } while (text.size() != before);
+    return text.replace(family, "font-family=\"\\1, sans-serif\"").toUtf8();
 }
 
 }  // namespace
@@ -37,30 +74,44 @@ PlotWindow::PlotWindow(QWidget* parent)
       potentialChart_(new QChart),
       convergenceChart_(new QChart),
       convergencePage_(new QStackedWidget),
-      noValue_(new QLabel) {
+      noValue_(new QLabel),
+      roundingNote_(new QLabel) {
     setObjectName("Graficas");
     setWindowTitle("Gráficas");
     auto* bisector = new QWidget;
     bisector->setObjectName("Mediatriz");
     auto* bisectorLayout = new QVBoxLayout(bisector);
-    bisectorLayout->addWidget(ChartView(fieldChart_, "Campo en la mediatriz"));
-    bisectorLayout->addWidget(ChartView(potentialChart_, "Potencial en la mediatriz"));
+    bisectorLayout->setContentsMargins({});
+    QChartView* fieldView = ChartView(fieldChart_, "Campo en la mediatriz");
+    fieldView->setMinimumHeight(kFieldHeight);
+    bisectorLayout->addWidget(fieldView, 4);
+    bisectorLayout->addWidget(ChartView(potentialChart_, "Potencial en la mediatriz"), 3);
     noValue_->setObjectName("SinValor");
     noValue_->setAlignment(Qt::AlignCenter);
     noValue_->setWordWrap(true);
+    roundingNote_->setObjectName("NotaRedondeo");
+    roundingNote_->setWordWrap(true);
+    auto* convergence = new QWidget;
+    auto* convergenceLayout = new QVBoxLayout(convergence);
+    convergenceLayout->addWidget(ChartView(convergenceChart_, "Error de las cargas puntuales"));
+    convergenceLayout->addWidget(roundingNote_);
     convergencePage_->setObjectName("Convergencia");
-    convergencePage_->addWidget(ChartView(convergenceChart_, "Error de las cargas puntuales"));
+    convergencePage_->addWidget(convergence);
     convergencePage_->addWidget(noValue_);
     tabs_->setObjectName("Pestanas");
     tabs_->addTab(bisector, "Mediatriz");
     tabs_->addTab(convergencePage_, "Convergencia");
-    auto* saveButton = new QPushButton("Guardar...");
+    auto* saveButton = new QPushButton("&Guardar...");
     saveButton->setObjectName("Guardar");
     saveButton->setAccessibleName("Guardar...");
     connect(saveButton, &QPushButton::clicked, this, &PlotWindow::askWhereToSave);
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(saveButton, 0, Qt::AlignRight);
+    resize(kFirstSize);
 }
 
 // A click writes both coordinates of the point, one after the other: the
@@ -88,81 +139,109 @@ void PlotWindow::refresh() {
 }
 
 void PlotWindow::refreshBisector() {
-    const bool negative = inputs_.lambda < 0;
     bisector_ = BisectorSamples(inputs_.lambda, inputs_.elementCount);
-    FillBisectorFieldChart(*fieldChart_, bisector_, inputs_.elementCount, negative);
-    FillBisectorPotentialChart(*potentialChart_, bisector_, inputs_.elementCount, negative);
+    FillBisectorFieldChart(*fieldChart_, bisector_, inputs_.lambda, inputs_.elementCount);
+    FillBisectorPotentialChart(*potentialChart_, bisector_, inputs_.lambda, inputs_.elementCount);
 }
 
+namespace {
+
+QString RoundingNote(const std::vector<ConvergenceSample>& samples) {
+    QStringList ended;
+    if (const auto n = FieldPrecisionLimit(samples)) ended << QString("|E| desde N = %1").arg(*n);
+    if (const auto n = PotentialPrecisionLimit(samples)) ended << QString("V desde N = %1").arg(*n);
+    if (ended.isEmpty()) return {};
+    return "Nota: el error de " + ended.join(" y el de ") +
+           " queda por debajo del redondeo de los números de doble precisión; la curva acaba ahí.";
+}
+
+}  // namespace
+
 void PlotWindow::refreshConvergence() {
-    const QLocale locale;
-    const QString point =
-        QString("(%1; %2) m")
-            .arg(locale.toString(inputs_.x, 'g', 6), locale.toString(inputs_.y, 'g', 6));
     convergence_ = ConvergenceSamples(inputs_.x, inputs_.y, inputs_.lambda);
     if (convergence_) {
-        FillConvergenceChart(*convergenceChart_, *convergence_, point);
+        FillConvergenceChart(*convergenceChart_, *convergence_, inputs_.x, inputs_.y,
+                             inputs_.lambda);
+        roundingNote_->setText(RoundingNote(*convergence_));
+        roundingNote_->setVisible(!roundingNote_->text().isEmpty());
         convergencePage_->setCurrentIndex(0);
         return;
     }
-    noValue_->setText("En el punto " + point +
+    noValue_->setText("En el punto " + PointText(inputs_.x, inputs_.y) +
                       " alguno de los dos modelos no tiene un valor finito: elija un punto fuera "
                       "del segmento cargado.");
     convergencePage_->setCurrentIndex(1);
 }
 
+// Each tab offers its own name; the chosen type's extension is added to a
+// name typed without one.
 void PlotWindow::askWhereToSave() {
-    QFileDialog dialog(this, "Guardar gráfica", "grafica.png",
-                       "Imagen PNG (*.png);;Imagen SVG (*.svg);;Datos CSV (*.csv)");
+    QStringList filters;
+    for (const Filter& filter : kFilters) filters << filter.name;
+    QFileDialog dialog(this, "Guardar gráfica",
+                       tabs_->currentIndex() == 0 ? "mediatriz.png" : "convergencia.png",
+                       filters.join(";;"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDefaultSuffix(kFilters[0].suffix);
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& chosen) {
+        for (const Filter& filter : kFilters)
+            if (filter.name == chosen) dialog.setDefaultSuffix(filter.suffix);
+    });
     if (dialog.exec() == QDialog::Accepted) save(dialog.selectedFiles().value(0));
 }
 
 void PlotWindow::save(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == "csv")
-        saveCsv(path);
-    else if (suffix == "png" || suffix == "svg")
-        saveImage(path, suffix == "svg");
-    else
-        refuse("Elija un archivo .png, .svg o .csv.");
-}
-
-void PlotWindow::saveImage(const QString& path, bool svg) {
-    QWidget* page = tabs_->currentWidget();
-    bool saved = false;
-    if (svg) {
-        QSvgGenerator generator;
-        generator.setFileName(path);
-        generator.setSize(page->size());
-        generator.setViewBox(page->rect());
-        generator.setTitle(tabs_->tabText(tabs_->currentIndex()));
-        QPainter painter;
-        if (painter.begin(&generator)) {
-            page->render(&painter);
-            saved = painter.end() && QFileInfo(path).size() > 0;
-        }
+    std::optional<QByteArray> bytes;
+    if (suffix == "csv") {
+        bytes = csv();
+        if (!bytes) return;
+    } else if (suffix == "png" || suffix == "svg") {
+        bytes = image(suffix == "svg");
     } else {
-        saved = page->grab().save(path, "PNG");
+        refuse("Elija un archivo .png, .svg o .csv.");
+        return;
     }
-    if (!saved) refuse("No se pudo guardar la gráfica en «" + path + "».");
+    QSaveFile file(path);
+    if (bytes->isEmpty() || !file.open(QIODevice::WriteOnly) ||
+        file.write(*bytes) != bytes->size() || !file.commit())
+        refuse("No se pudo guardar la gráfica en «" + path + "».");
 }
 
-void PlotWindow::saveCsv(const QString& path) {
-    const bool bisector = tabs_->currentIndex() == 0;
-    if (!bisector && !convergence_) {
-        refuse("En este punto no hay datos de convergencia que guardar.");
-        return;
+// The visible tab as drawn: an SVG laid out at the screen's resolution, so
+// that its text has the size and places the window shows; empty on failure.
+QByteArray PlotWindow::image(bool svg) const {
+    QWidget* page = tabs_->currentWidget();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!svg) {
+        page->grab().save(&buffer, "PNG");
+        return buffer.data();
     }
-    const std::string csv =
-        bisector ? BisectorCsv(bisector_, inputs_.elementCount) : ConvergenceCsv(*convergence_);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-        file.write(csv.data(), qint64(csv.size())) == qint64(csv.size()) && file.flush())
-        return;
-    file.remove();
-    refuse("No se pudo guardar la gráfica en «" + path + "».");
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setResolution(page->logicalDpiX());
+    generator.setSize(page->size());
+    generator.setViewBox(page->rect());
+    generator.setTitle(tabs_->tabText(tabs_->currentIndex()));
+    QPainter painter;
+    if (!painter.begin(&generator)) return {};
+    page->render(&painter);
+    if (!painter.end()) return {};
+    return ForOtherRenderers(buffer.data());
+}
+
+std::optional<QByteArray> PlotWindow::csv() {
+    if (tabs_->currentIndex() == 0)
+        return QByteArray::fromStdString(
+            BisectorCsv(bisector_, inputs_.lambda, inputs_.elementCount));
+    if (!convergence_) {
+        refuse("En este punto no hay datos de convergencia que guardar.");
+        return std::nullopt;
+    }
+    return QByteArray::fromStdString(
+        ConvergenceCsv(*convergence_, inputs_.x, inputs_.y, inputs_.lambda));
 }
 
 void PlotWindow::refuse(const QString& text) {

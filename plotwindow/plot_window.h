@@ -26,7 +26,8 @@ public:
     QWidget* widget() override { return this; }
     void follow(const PlotInputs& inputs) override;
     // Saves the visible tab as PNG or SVG, or its data as CSV, by the file's
-    // extension; says so in a message when it cannot.
+    // extension; says so in a message when it cannot. A file it replaces stays
+    // whole until the new one is complete.
     void save(const QString& path);
 
 protected:
@@ -37,8 +38,8 @@ private:
     void refreshBisector();
     void refreshConvergence();
     void askWhereToSave();
-    void saveImage(const QString& path, bool svg);
-    void saveCsv(const QString& path);
+    QByteArray image(bool svg) const;
+    std::optional<QByteArray> csv();
     void refuse(const QString& text);
 
     PlotInputs inputs_{kStartDensity * kMicro, kStartElementCount, kStartPoint.x, kStartPoint.y};
@@ -52,4 +53,5 @@ private:
     QChart* convergenceChart_;
     QStackedWidget* convergencePage_;
     QLabel* noValue_;
+    QLabel* roundingNote_;
 };

@@ -24,7 +24,8 @@ ensure_spanish_locale() {
 
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
     libxcb1-dev             # the check for a display before Qt aborts without one
-    qt6-translations-l10n)  # Qt's own dialogs in the user's language
+    qt6-translations-l10n   # Qt's own dialogs in the user's language
+    libhwy-dev)             # the potential map, vectorised
 TEST_PACKAGES=(googletest libgtest-dev clang-format locales
     xvfb xauth dbus-daemon at-spi2-core python3-pyatspi   # the program on an X server, seen
     x11-utils xdotool imagemagick                         # by a screen reader, the window

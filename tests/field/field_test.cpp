@@ -97,4 +97,15 @@ TEST(Field, EachBranchOfTheFormulasDigitForDigit) {
     }
 }
 
+// Far out on the axis the written forms would cancel to nothing; there the
+// segment acts as one charge λL: E = kλ/x², V = kλ/|x|.
+TEST(Field, FarAwayOnTheAxisAsOneCharge) {
+    for (double x : {1e20, -1e20}) {
+        const auto f = ExactFieldAt(x, 0, kLambda);
+        ASSERT_TRUE(f) << x;
+        EXPECT_DOUBLE_EQ(f->ex, (x > 0 ? 9e-37 : -9e-37)) << x;
+        EXPECT_DOUBLE_EQ(f->v, 9e-17) << x;
+    }
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "plots/bisector.h"
 #include "plots/convergence.h"
+#include "plots/csv.h"
 
 namespace {
 
@@ -41,10 +42,49 @@ TEST(Convergence, MidpointRuleFallsAsOneOverNSquared) {
                 1e-7);
     EXPECT_NEAR(five.errorV, (18742.4103 - 18685.2312) / 18685.2312, 1e-7);
     const ConvergenceSlopes slopes = FittedSlopes(*samples);
-    EXPECT_NEAR(slopes.field, -2, 0.02);
-    EXPECT_NEAR(slopes.potential, -2, 0.02);
+    EXPECT_NEAR(slopes.field->slope, -2, 0.02);
+    EXPECT_NEAR(slopes.potential->slope, -2, 0.02);
+    EXPECT_EQ(slopes.field->fromN, 10);
     EXPECT_FALSE(ConvergenceSamples(0.5, 0, kLambda));  // on the segment
     EXPECT_FALSE(ConvergenceSamples(1, 0, kLambda));    // at its end
+}
+
+// Far away the midpoint rule's leading error, by hand: on the bisector at s,
+// V_N / V − 1 = 1/(24 N² s²) and 1/(8 N² s²) for |E|; on the axis at r,
+// 1/(12 N² r²) and 1/(4 N² r²), to leading order in 1/r. Subtracting the two models would leave
+// rounding noise near 1e-11 instead.
+TEST(Convergence, FarErrorsAreTheMidpointRulesNotRounding) {
+    struct Case {
+        const char* name;
+        double x, y;
+        int n;
+        double errorE, errorV;
+    } cases[] = {{"bisector, 10 km, N = 200", 0.5, 1e4, 200, 3.125e-14, 1.0416667e-14},
+                 {"axis, 1000 km, N = 200", 1e6, 0, 200, 6.25e-18, 2.0833333e-18},
+                 {"axis, 1000 km, N = 1", 1e6, 0, 1, 2.5e-13, 8.3333333e-14}};
+    for (const Case& c : cases) {
+        const auto samples = ConvergenceSamples(c.x, c.y, kLambda);
+        ASSERT_TRUE(samples) << c.name;
+        const ConvergenceSample sample = (*samples)[c.n - 1];
+        EXPECT_NEAR(sample.errorE / c.errorE, 1, 1e-5) << c.name;
+        EXPECT_NEAR(sample.errorV / c.errorV, 1, 1e-5) << c.name;
+        const ConvergenceSlopes slopes = FittedSlopes(*samples);
+        EXPECT_NEAR(slopes.potential->slope, -2, 1e-3) << c.name;
+    }
+    // 1 mm above the middle the charges pass under the point: no power law.
+    EXPECT_FALSE(FittedSlopes(*ConvergenceSamples(0.5, 1e-3, kLambda)).field);
+}
+
+// The first line says what was computed, with no comma; an error lost to
+// rounding is an empty cell, and the first line says from which N.
+TEST(Csv, FirstLineGivesTheContext) {
+    EXPECT_EQ(BisectorCsv(BisectorSamples(-5 * kLambda, 20), -5 * kLambda, 20).substr(0, 71),
+              "# Mediatriz x = 0.5 m · λ = -5 µC/m · N = 20 cargas puntuales\ns (m)");
+    std::vector<ConvergenceSample> lost{{1, 0.5, NAN}, {2, 0.125, NAN}};
+    EXPECT_EQ(ConvergenceCsv(lost, 1e6, -0.25, 10 * kLambda),
+              "# Convergencia en x = 1000000 m y = -0.25 m · λ = 10 µC/m · |E| sin ley de "
+              "potencias · V sin ley de potencias · V se pierde en el redondeo desde N = 1 "
+              "(celdas vacías)\nN,error relativo |E|,error relativo V\n1,0.5,\n2,0.125,\n");
 }
 
 }  // namespace

@@ -1,0 +1,65 @@
+// The whole field at once: the potential map, the field grid and the voltmeter.
+#include <benchmark/benchmark.h>
+
+#include "fieldmap/colour_scale.h"
+#include "fieldmap/field_grid.h"
+#include "fieldmap/potential_map.h"
+#include "fieldmap/voltmeter.h"
+
+namespace {
+
+constexpr double kLambda = 1e-6;
+
+// The drawing surface's window at 100 % on a 500-pixel surface at scale factor
+// s, recomputed into the map the window keeps.
+void Map(benchmark::State& state, int charges, int scale) {
+    const MapArea area = MapArea::ForZoom(1, 500 * scale, 500 * scale);
+    PotentialMap map;
+    for (auto _ : state) {
+        ComputePotentialMap({kLambda, charges}, area, map);
+        benchmark::DoNotOptimize(map.volts.data());
+    }
+    state.SetItemsProcessed(state.iterations() * area.columns * area.rows);
+}
+void BM_MapExact500(benchmark::State& state) { Map(state, 0, 1); }
+void BM_MapExact1000(benchmark::State& state) { Map(state, 0, 2); }
+void BM_MapCharges500(benchmark::State& state) { Map(state, 50, 1); }
+void BM_MapCharges1000(benchmark::State& state) { Map(state, 50, 2); }
+BENCHMARK(BM_MapExact500)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MapExact1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MapCharges500)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MapCharges1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Colouring the exact map of a 1000-pixel surface.
+void BM_PaintMap1000(benchmark::State& state) {
+    const MapArea area = MapArea::ForZoom(1, 1000, 1000);
+    const PotentialMap map = ComputePotentialMap({kLambda}, area);
+    const ColourScale scale(kLambda, MapView::Front, area, 0xff000000);
+    std::vector<std::uint32_t> pixels(std::size_t(area.columns) * area.rows);
+    for (auto _ : state) {
+        scale.paint(map, pixels.data(), area.columns);
+        benchmark::DoNotOptimize(pixels.data());
+    }
+}
+BENCHMARK(BM_PaintMap1000)->Unit(benchmark::kMillisecond);
+
+// 20 x 20 arrows over the view at 100 %.
+void Grid(benchmark::State& state, int charges) {
+    for (auto _ : state) benchmark::DoNotOptimize(ViewFieldGrid({kLambda, charges}, 1));
+}
+void BM_GridExact(benchmark::State& state) { Grid(state, 0); }
+void BM_GridCharges(benchmark::State& state) { Grid(state, 50); }
+BENCHMARK(BM_GridExact)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GridCharges)->Unit(benchmark::kMillisecond);
+
+// The slowest kind of path: along the segment, a millimetre from it.
+void Voltmeter(benchmark::State& state, int charges) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadVoltmeter({kLambda, charges}, {-0.09, 1e-3}, {1.2, 1e-3}, 1));
+}
+void BM_VoltmeterExact(benchmark::State& state) { Voltmeter(state, 0); }
+void BM_VoltmeterCharges(benchmark::State& state) { Voltmeter(state, 50); }
+BENCHMARK(BM_VoltmeterExact)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VoltmeterCharges)->Unit(benchmark::kMillisecond);
+
+}  // namespace

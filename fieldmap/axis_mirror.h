@@ -1,0 +1,20 @@
+#pragma once
+
+// The pixels of one axis of a map that mirror others about a coordinate:
+// pixel i and pixel sum - i have centres at equal distances on either side.
+// They exist only when the mirrored centres fall on pixel centres.
+class AxisMirror {
+public:
+    // first: the coordinate of pixel 0's centre; step: from one centre to the next.
+    AxisMirror(double first, double step, int count, double about);
+
+    // The mirrored pixels come after the pixels they mirror: [copiedBegin, copiedEnd).
+    int copiedBegin() const { return copiedBegin_; }
+    int copiedEnd() const { return copiedEnd_; }
+    int mirrorOf(int i) const { return sum_ - i; }
+
+private:
+    int sum_ = 0;
+    int copiedBegin_ = 0;
+    int copiedEnd_ = 0;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <vector>
+
+#include "fieldmap/field_model.h"
+#include "fieldmap/map_area.h"
+
+// One arrow of the field grid: the field at the centre of a cell.
+struct GridArrow {
+    double x;  // m
+    double y;  // m
+    FieldValue field;
+    double magnitude;  // |E|, V/m
+    int shade;         // the class of the magnitude, 0 (weakest) to kShades - 1
+
+    double unitX() const { return field.ex / magnitude; }
+    double unitY() const { return field.ey / magnitude; }
+};
+
+// Arrows of equal length whose shade tells the magnitude, so that the strong
+// field near the segment does not swamp the view.
+struct FieldGrid {
+    static constexpr int kShades = 5;
+    std::vector<GridArrow> arrows;
+    // The key: shade i holds magnitudes from bounds[i] to bounds[i + 1], in
+    // equal steps of log |E| from the weakest arrow to the strongest.
+    std::vector<double> bounds;
+};
+
+// The arrows at the centres of the cells of `cells` (about 20 x 20 over the
+// view), left out where the model has no value, the field is zero, or the
+// point lies within `clearance` metres of the charged segment (front view) or
+// of the axis (profile view).
+FieldGrid ComputeFieldGrid(const FieldModel& model, const MapArea& cells, double clearance);
+
+// The grid of the view at the zoom factor: 20 x 20 cells over the drawing
+// surface's window, none within the segment's outline, 0.008/zoom from it.
+FieldGrid ViewFieldGrid(const FieldModel& model, double zoom);

@@ -1,0 +1,97 @@
+#include "fieldmap/potential_map.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "fieldmap/axis_mirror.h"
+#include "fieldmap/potential_rows.h"
+#include "fieldmap/row_workers.h"
+
+namespace {
+
+// The potential is even in y in both views; in x it is even about the
+// middle of the segment in the front view and about the axis in the profile.
+struct Mirrors {
+    AxisMirror columns;
+    AxisMirror rows;
+};
+
+Mirrors MirrorsOf(const FieldModel& model, const MapArea& area) {
+    const double middle = model.view == MapView::Front ? segment::kLength / 2 : 0;
+    return {AxisMirror(area.xAt(0), area.width / area.columns, area.columns, middle),
+            AxisMirror(area.yAt(0), -area.height / area.rows, area.rows, 0)};
+}
+
+// Abscissas where the potential has no value or changes by more than the
+// model's precision when a pixel centre moves by its last bit: there a
+// mirrored copy could differ from the pixel's own value.
+std::vector<double> SingularAbscissas(const FieldModel& model) {
+    if (model.view == MapView::Profile) return {0};
+    std::vector<double> xs{0, segment::kLength};
+    for (int i = 1; i <= model.charges; ++i) xs.push_back(ElementCentre(i, model.charges));
+    return xs;
+}
+
+class MapFiller {
+public:
+    MapFiller(const FieldModel& model, const MapArea& area, PotentialMap& map)
+        : model_(model), area_(area), map_(map), mirrors_(MirrorsOf(model, area)) {
+        for (int i = 0; i < area.columns; ++i) xs_.push_back(area.xAt(i));
+        const std::vector<double> singular = SingularAbscissas(model);
+        for (int i = mirrors_.columns.copiedBegin(); i < mirrors_.columns.copiedEnd(); ++i)
+            for (double s : singular)
+                if (std::fabs(xs_[i] - s) < 1e-9) recomputed_.push_back(i);
+    }
+
+    // A mirrored row is filled with its original.
+    void fillRowAndMirror(int row) const {
+        if (isCopiedRow(row)) return;
+        fillRow(row);
+        const int mirror = mirrors_.rows.mirrorOf(row);
+        if (isCopiedRow(mirror)) std::copy_n(rowStart(row), area_.columns, rowStart(mirror));
+    }
+
+private:
+    // Only rows whose centre is exactly the other's negative: y enters as y².
+    bool isCopiedRow(int row) const {
+        const AxisMirror& rows = mirrors_.rows;
+        return row >= rows.copiedBegin() && row < rows.copiedEnd() &&
+               area_.yAt(row) == -area_.yAt(rows.mirrorOf(row));
+    }
+
+    double* rowStart(int row) const { return map_.volts.data() + std::size_t(row) * area_.columns; }
+
+    void fillRow(int row) const {
+        const AxisMirror& columns = mirrors_.columns;
+        double* out = rowStart(row);
+        const double y = area_.yAt(row);
+        const int begin = columns.copiedBegin(), end = columns.copiedEnd();
+        PotentialRow(model_, xs_.data(), y, out, std::size_t(begin));
+        PotentialRow(model_, xs_.data() + end, y, out + end, std::size_t(area_.columns - end));
+        for (int i = begin; i < end; ++i) out[i] = out[columns.mirrorOf(i)];
+        for (int i : recomputed_) PotentialRow(model_, &xs_[i], y, &out[i], 1);
+    }
+
+    const FieldModel& model_;
+    const MapArea& area_;
+    PotentialMap& map_;
+    Mirrors mirrors_;
+    std::vector<double> xs_;
+    std::vector<int> recomputed_;
+};
+
+}  // namespace
+
+void ComputePotentialMap(const FieldModel& model, const MapArea& area, PotentialMap& map) {
+    map.columns = area.columns;
+    map.rows = area.rows;
+    map.volts.resize(std::size_t(area.columns) * area.rows);
+    const MapFiller filler(model, area, map);
+    ShareRowsAmongCores(area.rows, [&](int row) { filler.fillRowAndMirror(row); });
+}
+
+PotentialMap ComputePotentialMap(const FieldModel& model, const MapArea& area) {
+    PotentialMap map;
+    ComputePotentialMap(model, area, map);
+    return map;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstddef>
+
+#include "fieldmap/field_model.h"
+
+// The potential of the model at n points of one row of a map, in volts: at
+// (xs[i], y) in the front view, at (0.5, hypot(xs[i], y)) in the profile view.
+// NaN where the model has no value. Runs the widest vector instructions the
+// CPU offers.
+void PotentialRow(const FieldModel& model, const double* xs, double y, double* volts,
+                  std::size_t n);

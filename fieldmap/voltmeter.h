@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+
+#include "field/currency.h"
+#include "fieldmap/field_model.h"
+#include "fieldmap/line_integral.h"
+
+// What the voltmeter shows for the points A (evaluated before) and B (the
+// current point) of the model's view.
+struct VoltmeterReading {
+    Currency va;      // V(A), V, rounded as the read-outs show it
+    Currency vb;      // V(B)
+    Currency deltaV;  // V(B) - V(A)
+    double work;      // q·ΔV, µJ for q in µC
+    // −∫E·dl along the straight path from A to B, V; empty when the path
+    // crosses or touches the charged segment (or, in the profile view, the axis).
+    std::optional<double> lineIntegral;
+};
+
+// Empty when A or B has no value in the model or ΔV does not fit a Currency.
+std::optional<VoltmeterReading> ReadVoltmeter(const FieldModel& model, MapPoint a, MapPoint b,
+                                              double chargeMicrocoulombs);
+
+// Whether the straight path from a to b meets the charged segment of the view.
+bool PathMeetsSegment(MapView view, MapPoint a, MapPoint b);

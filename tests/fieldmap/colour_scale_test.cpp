@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "fieldmap/colour_scale.h"
+#include "trace/geometry.h"
+
+namespace {
+
+constexpr double kLambda = 1e-6;
+constexpr std::uint32_t kSegment = 0xff123456;
+
+// At 100 % on 500 pixels the far corners' pixels are at 7124.2 V and the pixel
+// above the middle of the segment at 108581.3 V: the bar spans 1e4 to 1e5,
+// each at ln(v/7124.2)/ln(108581.3/7124.2) of the way up.
+TEST(ColourScale, TicksAreRoundVoltsInOrder) {
+    const MapArea area = MapArea::ForZoom(1, 500, 500);
+    const auto up = ColourScale(kLambda, MapView::Front, area, kSegment).ticks();
+    const auto down = ColourScale(-kLambda, MapView::Front, area, kSegment).ticks();
+    ASSERT_EQ(up.size(), 4u);
+    ASSERT_EQ(down.size(), 4u);
+    const double volts[] = {1e4, 2e4, 5e4, 1e5}, positions[] = {0.1245, 0.3789, 0.7153, 0.9698};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_DOUBLE_EQ(up[i].volts, volts[i]);
+        EXPECT_NEAR(up[i].position, positions[i], 1e-4);
+        EXPECT_DOUBLE_EQ(down[3 - i].volts, -volts[i]);
+        EXPECT_NEAR(down[3 - i].position, 1 - positions[i], 1e-4);
+    }
+}
+
+// Beyond either end the end's colour (viridis runs from 440154 to fde725);
+// no value takes the given colour.
+TEST(ColourScale, EndsAndNoValue) {
+    const ColourScale up(kLambda, MapView::Front, MapArea::ForZoom(1, 500, 500), kSegment);
+    const ColourScale down(-kLambda, MapView::Front, MapArea::ForZoom(1, 500, 500), kSegment);
+    EXPECT_EQ(up.colourOf(1e9), 0xfffde725u);
+    EXPECT_EQ(up.colourOf(1), 0xff440154u);
+    EXPECT_EQ(down.colourOf(-1e9), 0xff440154u);
+    EXPECT_EQ(down.colourOf(-1), 0xfffde725u);
+    std::uint32_t pixels[3] = {0, 0, 0};
+    up.paint({2, 1, {NAN, 1e9}}, pixels, 3);
+    EXPECT_EQ(pixels[0], kSegment);
+    EXPECT_EQ(pixels[1], 0xfffde725u);
+    EXPECT_EQ(pixels[2], 0u);
+}
+
+struct LevelsCase {
+    const char* name;
+    double lambda;
+    MapView view;
+    double zoom;
+};
+
+// The levels of a family of equipotentials (through the bisector in the front
+// view, circles in the profile): the colour steps once per level at most
+// along each line, moves one way across them, and spans most of the scale.
+TEST(ColourScale, ConstantAlongEquipotentialsAndMonotonicAcross) {
+    const LevelsCase cases[] = {
+        {"front, 100 %", kLambda, MapView::Front, 1},
+        {"front, 10 %, negative", -kLambda, MapView::Front, 0.1},
+        {"profile, 50 %", 5 * kLambda, MapView::Profile, 0.5},
+        {"profile, 25 %, negative", -10 * kLambda, MapView::Profile, 0.25},
+    };
+    for (const LevelsCase& c : cases) {
+        const FieldModel model{c.lambda, 0, c.view};
+        const ColourScale scale(c.lambda, c.view, MapArea::ForZoom(c.zoom, 500, 500), kSegment);
+        const auto step = [&](double x, double y) {
+            return scale.stepOf(*ModelPotentialAt(model, x, y));
+        };
+        const EquipotentialScanRange range = ScanRangeFor(c.zoom);
+        const double x = c.view == MapView::Front ? 0.5 : 0;
+        int previous = step(x, range.first / 10), first = previous;
+        for (double s = range.first / 10; s < range.end; s += range.step) {
+            const int level = step(x, s);
+            EXPECT_LE(level * c.lambda, previous * c.lambda) << c.name << " at " << s;
+            previous = level;
+            const auto line = c.view == MapView::Front
+                                  ? EquipotentialEllipse(x, s, c.zoom)
+                                  : std::vector<WorldPoint>{{s, 0}, {-s * 0.6, s * 0.8}};
+            for (const WorldPoint& p : line)
+                EXPECT_NEAR(step(p.x, p.y), level, 1) << c.name << " at " << s;
+        }
+        EXPECT_GT(std::abs(first - previous), 200) << c.name;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+
+#include "fieldmap/field_grid.h"
+#include "fieldmap/grid_csv.h"
+#include "trace/geometry.h"
+
+namespace {
+
+constexpr double kLambda = 1e-6;
+
+// The field the program shows at a point, which its field lines follow.
+FieldVector ShownField(const FieldModel& model, double x, double y) {
+    if (model.view == MapView::Profile) {
+        const double r = std::hypot(x, y),
+                     e = std::fabs(ComputeField(0.5, r, model.lambda)->Ey.toDouble());
+        return {e * x / r, e * y / r};
+    }
+    const auto s = model.charges == 0 ? ComputeField(x, y, model.lambda)
+                                      : PointChargeSum(model.charges, x, y, model.lambda);
+    return {s->Ex.toDouble(), s->Ey.toDouble()};
+}
+
+struct GridCase {
+    const char* name;
+    FieldModel model;
+    double zoom;
+    std::size_t arrows;
+};
+
+// 18 x 18 cells over the view put a row on the axis, and a column on x = 0:
+// the cells on the segment get no arrow, 16 at 100 % (x = 0, 1/15, ... 1),
+// 8 at 50 % (x = 0, 2/15, ... 14/15), 4 at 25 %; in the profile view the one
+// on the axis.
+TEST(FieldGrid, ArrowsFollowTheFieldAndLeaveTheSegmentOut) {
+    const GridCase cases[] = {
+        {"exact, 100 %", {kLambda}, 1, 18 * 18 - 16},
+        {"exact, 25 %, negative", {-5 * kLambda}, 0.25, 18 * 18 - 4},
+        {"50 charges, 100 %", {kLambda, 50}, 1, 18 * 18 - 16},
+        {"10 charges, 50 %", {-kLambda, 10}, 0.5, 18 * 18 - 8},
+        {"exact, profile", {kLambda, 0, MapView::Profile}, 1, 18 * 18 - 1},
+    };
+    for (const GridCase& c : cases) {
+        const FieldGrid grid = ComputeFieldGrid(c.model, MapArea::ForZoom(c.zoom, 18, 18), 0.009);
+        EXPECT_EQ(grid.arrows.size(), c.arrows) << c.name;
+        for (const GridArrow& a : grid.arrows) {
+            const FieldVector e = ShownField(c.model, a.x, a.y);
+            const double size = std::hypot(e.ex, e.ey);
+            EXPECT_NEAR(a.unitX(), e.ex / size, 1e-6) << c.name << " at " << a.x << "," << a.y;
+            EXPECT_NEAR(a.unitY(), e.ey / size, 1e-6) << c.name << " at " << a.x << "," << a.y;
+            EXPECT_GE(a.magnitude, grid.bounds[a.shade]) << c.name;
+            EXPECT_LE(a.magnitude, grid.bounds[a.shade + 1]) << c.name;
+        }
+    }
+}
+
+// One cell centred on (0.5, 0.9375), 1.0625 from either end: Ex = 0,
+// Ey = kλ·L/(y·r) = 9000/0.99609375, V = kλ·ln(25/9); in every locale.
+TEST(FieldGrid, CsvHoldsEachArrowsField) {
+    std::setlocale(LC_ALL, "");
+    const FieldGrid grid = ComputeFieldGrid({kLambda}, {0, 1.4375, 1, 1, 1, 1}, 0);
+    EXPECT_EQ(FieldGridCsv(grid),
+              "x (m),y (m),Ex (V/m),Ey (V/m),|E| (V/m),V (V)\n"
+              "0.5,0.9375,0,9035.294118,9035.294118,9194.861228\n");
+}
+
+}  // namespace

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include <hwy/targets.h>
+
+#include "fieldmap/potential_map.h"
+
+namespace {
+
+struct Comparison {
+    std::string mismatches;  // the first pixel that differs, and how many do
+    int noValue = 0;
+};
+
+// Every pixel against the scalar model at its centre: the same pixels have no
+// value, the others agree to 1e-12 relative.
+Comparison CompareWithScalarModel(const FieldModel& model, const MapArea& area) {
+    const PotentialMap map = ComputePotentialMap(model, area);
+    Comparison result;
+    int count = 0;
+    for (int row = 0; row < area.rows; ++row)
+        for (int column = 0; column < area.columns; ++column) {
+            const double x = area.xAt(column), y = area.yAt(row), v = map.at(column, row);
+            const auto expected = ModelPotentialAt(model, x, y);
+            result.noValue += !expected;
+            const bool same =
+                expected ? std::fabs(v - *expected) <= 1e-12 * std::fabs(*expected) : std::isnan(v);
+            if (!same && count++ == 0)
+                result.mismatches =
+                    std::to_string(x) + "," + std::to_string(y) + ": " + std::to_string(v);
+        }
+    if (count > 0) result.mismatches += " and " + std::to_string(count - 1) + " more";
+    return result;
+}
+
+struct MapCase {
+    const char* name;
+    FieldModel model;
+    MapArea area;
+    bool holdsNoValue = false;
+};
+
+// Sizes where pixels mirror each other (500 columns about x = 0.5, 600 rows about y = 0) and rows
+// hugging the axis beyond the segment's ends are included.
+TEST(PotentialMap, EqualsTheScalarModelAtEveryPixelCentre) {
+    const double lambda = 1e-6;
+    const MapCase cases[] = {
+        {"exact, 100 %, 500 x 500", {lambda}, MapArea::ForZoom(1, 500, 500)},
+        {"exact, 100 %, 250 x 600", {lambda}, MapArea::ForZoom(1, 250, 600)},
+        {"exact, 10 %, 300 x 300, negative", {-5e-6}, MapArea::ForZoom(0.1, 300, 300)},
+        {"exact, along the axis", {lambda}, {-0.5, 0x1p-20, 2, 0x1p-19, 401, 3}, true},
+        {"exact, 1e-9 off the axis", {lambda}, {-0.5, 1e-9, 2, 2e-9, 403, 2}},
+        {"exact, profile, 25 %", {lambda, 0, MapView::Profile}, MapArea::ForZoom(0.25, 240, 240)},
+        {"5 charges, on them", {lambda, 5}, {0, 1e-3, 1, 2e-3, 5, 3}, true},
+        {"50 charges, 100 %, 250 x 300", {lambda, 50}, MapArea::ForZoom(1, 250, 300)},
+        {"20 charges, 50 %, 120 x 120", {-lambda, 20}, MapArea::ForZoom(0.5, 120, 120)},
+        {"10 charges, profile, 100 %",
+         {lambda, 10, MapView::Profile},
+         MapArea::ForZoom(1, 126, 126)},
+        {"5 charges, profile, near the axis",
+         {lambda, 5, MapView::Profile},
+         {-1e-3, 1e-3, 2e-3, 2e-3, 7, 7},
+         true},
+    };
+    for (const MapCase& c : cases) {
+        const auto [mismatches, noValue] = CompareWithScalarModel(c.model, c.area);
+        EXPECT_EQ(mismatches, "") << c.name;
+        EXPECT_EQ(noValue > 0, c.holdsNoValue) << c.name;
+    }
+}
+
+// A CPU without AVX2 gets the same map from narrower instructions.
+TEST(PotentialMap, EveryInstructionSetGivesTheSameValues) {
+    for (std::int64_t target : hwy::SupportedAndGeneratedTargets()) {
+        hwy::SetSupportedTargetsForTest(target);
+        for (int charges : {0, 20}) {
+            const FieldModel model{1e-6, charges};
+            EXPECT_EQ(CompareWithScalarModel(model, MapArea::ForZoom(0.5, 61, 67)).mismatches, "")
+                << hwy::TargetName(target) << ", " << charges << " charges";
+        }
+    }
+    hwy::SetSupportedTargetsForTest(0);
+}
+
+}  // namespace

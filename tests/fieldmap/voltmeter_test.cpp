@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "fieldmap/voltmeter.h"
+
+namespace {
+
+constexpr double kLambda = 1e-6;  // k·λ = 9000 V
+
+struct ReadingCase {
+    const char* name;
+    FieldModel model;
+    MapPoint a;
+    MapPoint b;
+    double va;  // V, hand-worked
+    double vb;
+    double deltaV;  // in the read-outs' rounding
+};
+
+// On the bisector V = kλ·ln((r + 0.5)/(r − 0.5)): at (0.5, 0.9375) r = 1.0625
+// and V = kλ·ln(25/9); at (0.5, 1.2) r = 1.3 and V = kλ·ln(2.25). The focal
+// ellipse through the first meets the axis at (1.5625, 0), where
+// V = kλ·ln(x/(x − 1)) is the same. Five charges of kλ/5 at 0.1, 0.3, ... 0.9:
+// at (2, 0) V = 1800·Σ 1/(2 − c); in the profile view (0.3, 0.4) is 0.5 from
+// the axis, V = 1800·Σ 1/√((0.5 − c)² + 0.25).
+TEST(Voltmeter, ReadsPotentialsDifferenceWorkAndIntegral) {
+    const ReadingCase cases[] = {
+        {"exact, down the bisector",
+         {kLambda},
+         {0.5, 0.9375},
+         {0.5, 1.2},
+         9194.8612,
+         7298.3719,
+         -1896.4893},
+        {"exact, along an equipotential",
+         {kLambda},
+         {0.5, 0.9375},
+         {1.5625, 0},
+         9194.8612,
+         9194.8612,
+         0},
+        {"exact, negative density",
+         {-kLambda},
+         {0.5, 1.2},
+         {0.5, 0.9375},
+         -7298.3719,
+         -9194.8612,
+         -1896.4893},
+        {"exact, profile",
+         {kLambda, 0, MapView::Profile},
+         {0.72, 0.96},
+         {0, 0.9375},
+         7298.3719,
+         9194.8612,
+         1896.4893},
+        {"5 charges, beyond the end to the profile's radius",
+         {kLambda, 5},
+         {2, 0},
+         {0.5, 0.5},
+         6227.1710,
+         15907.2876,
+         9680.1166},
+        {"5 charges, profile",
+         {kLambda, 5, MapView::Profile},
+         {0.3, 0.4},
+         {-0.4, -0.3},
+         15907.2876,
+         15907.2876,
+         0},
+    };
+    for (const ReadingCase& c : cases) {
+        const auto reading = ReadVoltmeter(c.model, c.a, c.b, 2);
+        ASSERT_TRUE(reading) << c.name;
+        EXPECT_NEAR(reading->va.toDouble(), c.va, 3e-4) << c.name;
+        EXPECT_NEAR(reading->vb.toDouble(), c.vb, 3e-4) << c.name;
+        EXPECT_NEAR(reading->deltaV.toDouble(), c.deltaV, 5e-4) << c.name;
+        EXPECT_DOUBLE_EQ(reading->work, 2 * reading->deltaV.toDouble()) << c.name;
+        ASSERT_TRUE(reading->lineIntegral) << c.name;
+        const double exactDelta =
+            *ModelPotentialAt(c.model, c.b.x, c.b.y) - *ModelPotentialAt(c.model, c.a.x, c.a.y);
+        EXPECT_NEAR(*reading->lineIntegral, exactDelta, 1e-6 * std::fabs(c.va)) << c.name;
+    }
+}
+
+struct IntegralCase {
+    const char* name;
+    FieldModel model;
+    MapPoint a;
+    MapPoint b;
+};
+
+// Paths that pass a millimetre from the charges or the segment's ends, where
+// the field changes a thousand times faster than along most of the way.
+TEST(Voltmeter, IntegralEqualsTheDifferenceCloseToTheCharges) {
+    const IntegralCase cases[] = {
+        {"exact, along the segment", {kLambda}, {-0.09, 0.001}, {1.2, 0.001}},
+        {"exact, from beside the middle", {kLambda}, {0.31, 0.0005}, {0.2, 0.3}},
+        {"exact, past the end", {-kLambda}, {1.001, 0.5}, {1.001, -0.3}},
+        {"50 charges, along them", {kLambda, 50}, {-0.09, 0.001}, {1.2, 0.001}},
+        {"50 charges, beside one", {kLambda, 50}, {0.31, 0.0005}, {0.2, 0.3}},
+        {"20 charges, profile, past the axis",
+         {kLambda, 20, MapView::Profile},
+         {-1, 0.001},
+         {1, 0.001}},
+    };
+    for (const IntegralCase& c : cases) {
+        const double exactDelta =
+            *ModelPotentialAt(c.model, c.b.x, c.b.y) - *ModelPotentialAt(c.model, c.a.x, c.a.y);
+        EXPECT_NEAR(MinusLineIntegral(c.model, c.a, c.b), exactDelta, 1e-6 * std::fabs(exactDelta))
+            << c.name;
+    }
+}
+
+struct PathCase {
+    const char* name;
+    MapView view;
+    MapPoint a;
+    MapPoint b;
+    bool meets;
+};
+
+// A path that crosses or touches the charged segment gets no integral.
+TEST(Voltmeter, RefusesTheIntegralAcrossTheSegment) {
+    const PathCase cases[] = {
+        {"across the middle", MapView::Front, {0.5, 0.5}, {0.3, -0.5}, true},
+        {"through the start", MapView::Front, {-0.5, 0.5}, {0.5, -0.5}, true},
+        {"through the end", MapView::Front, {1.5, -0.5}, {0.5, 0.5}, true},
+        {"along the axis over it", MapView::Front, {-1, 0}, {2, 0}, true},
+        {"along the axis beyond it", MapView::Front, {1.5, 0}, {2, 0}, false},
+        {"across the axis beyond the end", MapView::Front, {1.2, 0.5}, {1.2, -0.5}, false},
+        {"above it", MapView::Front, {-0.5, 0.01}, {1.5, 0.01}, false},
+        {"profile, through the axis", MapView::Profile, {0.1, 0.1}, {-0.2, -0.2}, true},
+        {"profile, beside the axis", MapView::Profile, {0.1, 0.1}, {-0.1, 0.1}, false},
+    };
+    for (const PathCase& c : cases) {
+        const auto reading = ReadVoltmeter({kLambda, 0, c.view}, c.a, c.b, 1);
+        ASSERT_TRUE(reading) << c.name;
+        EXPECT_EQ(!reading->lineIntegral, c.meets) << c.name;
+    }
+    EXPECT_FALSE(ReadVoltmeter({kLambda}, {0.5, 0.5}, {1, 0}, 1)) << "B on the segment's end";
+    EXPECT_FALSE(ReadVoltmeter({kLambda, 5}, {0.5, 0}, {1, 1}, 1)) << "A on a charge";
+}
+
+}  // namespace
