@@ -48,9 +48,29 @@ DrawingSurface::DrawingSurface(int logicalSize, QWidget* parent)
 }
 
 QImage DrawingSurface::picture() const {
-    QImage copy = image_.copy();
+    QImage copy = shown();
     copy.setDevicePixelRatio(1);
     return copy;
+}
+
+void DrawingSurface::setUnderlay(QImage underlay) {
+    underlay_ = underlay.size() == image_.size()
+                    ? std::move(underlay).convertToFormat(QImage::Format_RGB32)
+                    : QImage();
+    update();
+}
+
+QImage DrawingSurface::shown() const {
+    if (underlay_.isNull()) return image_.copy();
+    QImage composite = image_.copy();
+    const QRgb background = background_ & 0x00ffffffu;
+    for (int py = 0; py < composite.height(); ++py) {
+        auto* line = reinterpret_cast<QRgb*>(composite.scanLine(py));
+        const auto* under = reinterpret_cast<const QRgb*>(underlay_.constScanLine(py));
+        for (int px = 0; px < composite.width(); ++px)
+            if ((line[px] & 0x00ffffffu) == background) line[px] = under[px];
+    }
+    return composite;
 }
 
 void DrawingSurface::setWorldScale(double zoomFactor) {
@@ -197,7 +217,7 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // The whole image at its own pixels; the painter clips it to the exposed
     // region, so a partial repaint never copies from a fractional rectangle.
-    painter.drawImage(QPointF(0, 0), image_);
+    painter.drawImage(QPointF(0, 0), underlay_.isNull() ? image_ : shown());
     if (marker_->isVisible()) paintMarker(painter);
 }
 

@@ -23,11 +23,17 @@ public:
     explicit DrawingSurface(int logicalSize, QWidget* parent = nullptr);
 
     void setBackground(QRgb colour) { background_ = colour; }
+    QRgb background() const { return background_; }
     void setWorldScale(double zoomFactor);
     const WorldWindow& world() const { return world_; }
     const QImage& image() const { return image_; }
-    // A copy of the image at its own pixel size, for the clipboard and files.
+    // What is shown, at the image's own pixel size, for the clipboard and files.
     QImage picture() const;
+    // An image of the same device pixels shown wherever the retained image
+    // has the background colour; a null image for none. The retained image
+    // and its pens are untouched, so XOR drawing stays exact over it.
+    void setUnderlay(QImage underlay);
+    QImage shown() const;  // the retained image over the underlay
     QSize sizeHint() const override { return size(); }
 
     // Drawing operations, in world metres.
@@ -85,6 +91,7 @@ private:
     void placeMarker();
 
     QImage image_;
+    QImage underlay_;
     QWidget* marker_;
     qreal pixelRatio_;
     WorldWindow world_;
