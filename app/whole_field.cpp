@@ -68,8 +68,8 @@ void WholeField::follow(Settings::Changes what) {
     }
     if (what.testAnyFlags(Change::Charge | Change::View | Change::Zoom | Change::Action))
         recompute();
-    else if (what & Change::Point)
-        showUnderlay();
+    else if ((what & Change::Point) && voltmeter_ && voltmeter_->isVisible())
+        showUnderlay();  // the path moves; the map and the grid stay
 }
 
 void WholeField::recompute() {

@@ -117,7 +117,7 @@ TEST(PotentialMap, OneColourAlongAnEquipotentialDarkerAcross) {
 // V = 9000·ln((r1 + r2 + 1)/(r1 + r2 − 1)) V at 1 µC/m; with 5 charges
 // 1800 V·m/r from each, rounded to 0.0001 V. A = (0.5; 0.5), B = (0.5; 1),
 // q = 2 µC; then B = (0.5; −0.5), whose path crosses the segment and whose
-// potential is that of A.
+// potential is that of A. The path shows while the window is open.
 TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
     struct Row {
         const char *name, *model, *va, *vb, *deltaV, *back;
@@ -141,6 +141,11 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
         driver.calculateAt(Shown("0.5"), Shown("-0.5"));
         EXPECT_EQ(Readout("DiferenciaV"), Shown(row.back)) << row.name;
         EXPECT_TRUE(Readout("Integral").contains("cruza el segmento")) << row.name;
+        EXPECT_NE(driver.surface().picture(), driver.image()) << row.name;  // the path
+        QApplication::setActiveWindow(charge->window());
+        QTest::keyClick(charge, Qt::Key_Escape);
+        EXPECT_FALSE(charge->isVisible()) << row.name;
+        EXPECT_EQ(driver.surface().picture(), driver.image()) << row.name;
     }
 }
 
