@@ -115,11 +115,12 @@ void MainWindow::evaluateProfilePoint(bool typed, double shownX, double shownY) 
     if (action == Action::Equipotential) traceProfileEquipotential();
 }
 
-// The field in the profile view is radial: its size is that of the mid-plane
-// field at the same distance from the axis, pointing away from the axis.
+// The field in the profile view is radial: that of the mid-plane at the same
+// distance from the axis, away from the axis for a positive density and
+// towards it for a negative one.
 void MainWindow::showProfileField() {
     storeField(kMiddle, state_.ProfileRadius);
-    const double strength = std::fabs(state_.FieldEy.toDouble());
+    const double strength = state_.FieldEy.toDouble();
     const double radius = state_.ProfileRadius;
     state_.FieldEy = Currency::fromDouble(strength * state_.PointY / radius).value_or(Currency());
     state_.FieldEx = Currency::fromDouble(strength * state_.PointX / radius).value_or(Currency());
@@ -132,9 +133,12 @@ void MainWindow::showProfileField() {
 }
 
 // The radial field line through the point: the head at the point and a line
-// from the axis out beyond the visible area.
+// from the axis out beyond the visible area. As for a field line in the
+// front view, the field components shown are emptied.
 void MainWindow::drawProfileFieldLine() {
     showProfileField();
+    ui_.CajaEx->setText("");
+    ui_.CajaEy->setText("");
     drawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
     const double reach = 3 / state_.ProfileRadius / settings_.zoomFactor();
     ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);

@@ -34,7 +34,7 @@ const QStringList kZooms = Texts(kZoomPercentChoices);
 const QStringList kViews{"frente", "perfil"};
 const QString kStartPointText =
     QString("%1,%2").arg(kStartPoint.x).arg(kStartPoint.y);  // "0.6,0.4"
-const QStringList kFlags{"h", "help", "help-all", "v", "version"};
+const QStringList kFlags{"h", "help", "v", "version"};
 const QStringList kOptionsWithValue{"csv", "lambda", "model", "point", "zoom", "view"};
 // Options QApplication reads itself, with a value and without one.
 const QStringList kQtOptionsWithValue =
@@ -92,7 +92,7 @@ void DescribeCommandLine(QCommandLineParser& parser) {
         "Estado de salida: 0 si todo fue bien, 1 si no hay pantalla, 2 si una opción o un valor "
         "no es válido, 3 si no se pudo escribir la salida.");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addHelpOption();
+    parser.addOption({{"h", "help"}, "Muestra esta ayuda."});  // Qt's own is in English
     parser.addVersionOption();
     parser.addOptions({
         {"csv",

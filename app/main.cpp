@@ -8,6 +8,18 @@
 #include "app/display_check.h"
 #include "app/main_window.h"
 
+namespace {
+
+// Qt's own texts (the help's, the file dialog's, message-box buttons) in the
+// user's language.
+void InstallQtTranslation(QTranslator& translator) {
+    if (translator.load(QLocale(), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&translator);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName("tervik");
     QCoreApplication::setApplicationVersion(TERVIK_VERSION);
@@ -22,19 +34,21 @@ int main(int argc, char* argv[]) {
     parser.parse(arguments);
     if (AsksOnlyForText(parser)) {
         QCoreApplication app(argc, argv);
-        parser.process(arguments);  // help and version print their text and end the program
-        return RunWithoutWindow(parser);
+        QTranslator qtTranslation;
+        InstallQtTranslation(qtTranslation);
+        QCommandLineParser translated;  // Qt's own option texts, now in the user's language
+        DescribeCommandLine(translated);
+        translated.process(arguments);  // the version prints its text and ends the program
+        if (translated.isSet("help")) translated.showHelp();
+        return RunWithoutWindow(translated);
     }
     if (!DisplayAvailable(argc, argv)) {
         std::fputs(NoDisplayMessage(argc, argv).c_str(), stderr);
         return kNoDisplayStatus;
     }
     QApplication app(argc, argv);
-    // Qt's own dialogs (file dialog, message-box buttons) in the user's language.
     QTranslator qtTranslation;
-    if (qtTranslation.load(QLocale(), "qtbase", "_",
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTranslation);
+    InstallQtTranslation(qtTranslation);
     QGuiApplication::setDesktopFileName("org.marnel.Tervik");
     QApplication::setWindowIcon(QIcon::fromTheme("org.marnel.Tervik"));
     MainWindow window;

@@ -80,7 +80,7 @@ private:
 
     Action action_ = Action::FieldAndPotential;
     View view_ = View::Front;
-    double zoomFactor_ = 1;
+    double zoomFactor_ = kStartZoomPercent / 100.0;
     double lambda_ = kStartDensity * kMicro;
     int model_ = kStartElementCount;
     int elementCount_ = kStartElementCount;

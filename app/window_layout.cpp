@@ -198,7 +198,7 @@ void MainWindow::buildSettingsFrames(QWidget* parent) {
         AddOption(ui_.Amplia, ui_.Frame3, kZoomPercentChoices[i],
                   QString::number(kZoomPercentChoices[i]) + " %",
                   Twips(zoomLefts[i], 290, 735, 255));
-    ui_.Amplia->button(kZoomPercentChoices.front())->setChecked(true);
+    ui_.Amplia->button(kStartZoomPercent)->setChecked(true);
 
     ui_.Frame4 = AddFrame(parent, "Frame4", "Operación", Twips(6840, 3600, 1815, 975));
     QFont bold = ui_.Frame4->font();

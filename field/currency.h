@@ -17,8 +17,8 @@ public:
     // the value is not finite or lies outside ±922 337 203 685 477.5807.
     static std::optional<Currency> fromDouble(double value);
     static constexpr Currency fromTenThousandths(std::int64_t units) { return Currency(units); }
-
     constexpr std::int64_t tenThousandths() const { return units_; }
+
     constexpr double toDouble() const { return static_cast<double>(units_) / kScale; }
 
     // Exact sum; empty on overflow.

@@ -28,6 +28,7 @@ constexpr int kStartElementCount = 5;
 constexpr int kMaxElements = kElementCountChoices.back();
 
 constexpr std::array<int, 4> kZoomPercentChoices{100, 50, 25, 10};
+constexpr int kStartZoomPercent = 100;
 
 // Volts between the lines of a set at zoom 1; the step follows the zoom factor.
 constexpr int kPotentialStepAtZoom1 = 10000;

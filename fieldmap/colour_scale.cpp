@@ -83,7 +83,8 @@ Ends EndsOf(double lambda, MapView view, const MapArea& area) {
             weak = std::min(
                 weak, ModelPotentialAt(exact, area.xAt(column), area.yAt(row)).value_or(INFINITY));
     const double pixel = area.height / area.rows;
-    const double strong = *ModelPotentialAt(exact, view == MapView::Front ? 0.5 : 0, pixel);
+    const double strong =
+        *ModelPotentialAt(exact, view == MapView::Front ? segment::kMiddle : 0, pixel);
     return {weak, std::max(strong, weak * 2)};
 }
 

@@ -96,7 +96,7 @@ private:
         if (model_.view == MapView::Front) {
             e = planeField(p.x, p.y);
         } else {
-            const double r = std::hypot(p.x, p.y), radial = planeField(0.5, r).y;
+            const double r = std::hypot(p.x, p.y), radial = planeField(segment::kMiddle, r).y;
             e = {radial * p.x / r, radial * p.y / r};
         }
         return -(e.x * (b_.x - a_.x) + e.y * (b_.y - a_.y));

@@ -17,7 +17,7 @@ struct Mirrors {
 };
 
 Mirrors MirrorsOf(const FieldModel& model, const MapArea& area) {
-    const double middle = model.view == MapView::Front ? segment::kLength / 2 : 0;
+    const double middle = model.view == MapView::Front ? segment::kMiddle : 0;
     return {AxisMirror(area.xAt(0), area.width / area.columns, area.columns, middle),
             AxisMirror(area.yAt(0), -area.height / area.rows, area.rows, 0)};
 }

@@ -27,7 +27,7 @@ struct Points {
 HWY_INLINE Points PlanePoints(D d, V xs, double y, MapView view) {
     const V row = hn::Set(d, y);
     if (view == MapView::Front) return {xs, row};
-    return {hn::Set(d, 0.5), hn::Sqrt(hn::Add(hn::Mul(xs, xs), hn::Mul(row, row)))};
+    return {hn::Set(d, segment::kMiddle), hn::Sqrt(hn::Add(hn::Mul(xs, xs), hn::Mul(row, row)))};
 }
 
 HWY_INLINE V NoValueWhereNotFinite(D d, V v) {

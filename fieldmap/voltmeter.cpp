@@ -9,7 +9,7 @@ namespace {
 // as the sum of the rounded contributions of the charges.
 std::optional<Currency> ShownPotential(const FieldModel& model, MapPoint p) {
     const bool front = model.view == MapView::Front;
-    const double x = front ? p.x : 0.5, y = front ? p.y : std::hypot(p.x, p.y);
+    const double x = front ? p.x : segment::kMiddle, y = front ? p.y : std::hypot(p.x, p.y);
     const auto sample = model.charges == 0 ? ComputeField(x, y, model.lambda)
                                            : PointChargeSum(model.charges, x, y, model.lambda);
     if (!sample) return std::nullopt;

@@ -135,33 +135,42 @@ TEST(Refusal, ShowsTheMessageAndLeavesEverythingAsItWas) {
 }
 
 // At 0.5 m from the axis the mid-plane field is 25455.8441 V/m and the
-// potential 15864.7246 V; the field points away from the axis for both signs.
+// potential 15864.7246 V; the field points away from the axis for a positive
+// density and towards it for a negative one.
 TEST(ProfileClick, RadialFieldFromTheMidPlaneAndItsFieldLine) {
-    for (auto [density, v] : {std::pair{"1", "15864.7246"}, {"-1", "-15864.7246"}}) {
+    for (auto [density, sign] : {std::pair{"1", ""}, {"-1", "-"}}) {
+        const auto signed_ = [sign = QString(sign)](const char* value) {
+            return Shown(sign + value);
+        };
+        const double outward = sign[0] ? -1 : 1;
         WindowDriver driver;
         driver.setDensity(density);
         driver.choose("Ver_1");
         driver.clickAt(0.003, 0.004);  // on the cross-section: nothing happens
         EXPECT_EQ(driver.text("CajaX"), Shown("0.6"));
         driver.calculateAt("0.3", "0.4");
-        EXPECT_EQ(driver.text("CajaEx"), Shown("15273.5065")) << density;  // 0.6 E
-        EXPECT_EQ(driver.text("CajaEy"), Shown("20364.6753")) << density;  // 0.8 E
-        EXPECT_EQ(driver.text("CajaV"), Shown(v));
-        EXPECT_TRUE(driver.colourNear(0.3 + 3e-6 * 15273, 0.4 + 3e-6 * 20365, kFieldOnGrey));
+        EXPECT_EQ(driver.text("CajaEx"), signed_("15273.5065")) << density;  // 0.6 E
+        EXPECT_EQ(driver.text("CajaEy"), signed_("20364.6753")) << density;  // 0.8 E
+        EXPECT_EQ(driver.text("CajaV"), signed_("15864.7246"));
+        EXPECT_TRUE(driver.colourNear(0.3 + outward * 3e-6 * 15273, 0.4 + outward * 3e-6 * 20365,
+                                      kFieldOnGrey));
         // A typed point on the cross-section is refused, and nothing changes.
         const QImage before = driver.image().copy();
         driver.calculateAt("0,001", "0,001");
         EXPECT_EQ(driver.messages, QStringList{"Datos No Aceptados"});
         EXPECT_EQ(driver.image(), before);
-        EXPECT_EQ(driver.text("CajaEy"), Shown("20364.6753"));
+        EXPECT_EQ(driver.text("CajaEy"), signed_("20364.6753"));
         driver.calculateAt("0,5", "0");  // on the segment's plane, 0.5 m from its axis
-        EXPECT_EQ(driver.text("CajaEx"), Shown("25455.8441")) << density;
+        EXPECT_EQ(driver.text("CajaEx"), signed_("25455.8441")) << density;
+        // The field line: the components of the point before are not left beside it.
+        driver.choose("Obtener_2");
+        driver.calculateAt("0.3", "0.4");
+        EXPECT_TRUE(driver.text("CajaEx").isEmpty() && driver.text("CajaEy").isEmpty());
     }
     WindowDriver driver;
     driver.choose("Ver_1");
     driver.choose("Obtener_2");
     driver.calculateAt("0.3", "0.4");
-    EXPECT_TRUE(driver.text("CajaEx").isEmpty());
     for (double r : {0.25, 1.0}) EXPECT_TRUE(driver.colourNear(0.6 * r, 0.8 * r, kChargeRed));
     driver.choose("Obtener_3");
     driver.choose("AceptaV");

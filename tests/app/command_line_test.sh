@@ -32,6 +32,8 @@ check "grid, exact front at 50 %: V 4004.1 at the first arrow" grep -q '^-0.14,2
 check "grid, profile: |E| 7094.1 and V 8115.5 along the radius" grep -qx -- '-0.07,1.07,-463.11[0-9]*,7078.98[0-9]*,7094.11[0-9]*,8115.51[0-9]*' <(sed -n 2p "$out")
 "${tervik[@]}" --help >"$out"
 check "help lists the options" grep -q -- '--point <X,Y>' "$out"
+check "help speaks Spanish, Qt's parts too" grep -q '^Uso: .*\[opciones\]' "$out"
+check "help has no English line" [ "$(grep -c 'Displays' "$out")" -eq 0 ]
 
 while IFS='|' read -r status word arguments; do
     eval "words=($arguments)"
