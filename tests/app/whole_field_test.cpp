@@ -114,6 +114,41 @@ TEST(PotentialMap, OneColourAlongAnEquipotentialDarkerAcross) {
     }
 }
 
+// The exact field of the segment bisects the angle its ends subtend, along
+// the sum of the unit vectors from each end; in the profile view it is radial.
+// Every pixel of an arrow lies on its cell's line of the field, up to the
+// arrowhead's half-width and the pen's (0.17 of a cell) and a pixel of antialiasing.
+TEST(FieldGrid, ArrowsAlongTheExactField) {
+    for (const char* view : {"Ver_0", "Ver_1"})
+        for (const char* zoom : {"Amplia_100", "Amplia_25"}) {
+            WindowDriver driver;
+            driver.choose("Discretiza_0");
+            driver.choose(view);
+            driver.choose(zoom);
+            driver.press(Qt::Key_R, Qt::ControlModifier);
+            const WorldWindow& world = driver.surface().world();
+            const QImage shown = driver.surface().picture();
+            const double cell = shown.width() / 20.0;
+            int arrowPixels = 0;
+            for (int py = 0; py < shown.height(); ++py)
+                for (int px = 0; px < shown.width(); ++px) {
+                    if (shown.pixel(px, py) == driver.image().pixel(px, py)) continue;
+                    const double cx = (std::floor(px / cell) + 0.5) * cell;
+                    const double cy = (std::floor(py / cell) + 0.5) * cell;
+                    const double x = world.fromPixelX(cx), y = world.fromPixelY(cy);
+                    const bool front = view[4] == '0';
+                    const double dx =
+                        front ? x / std::hypot(x, y) + (x - 1) / std::hypot(x - 1, y) : x;
+                    const double dy = front ? y / std::hypot(x, y) + y / std::hypot(x - 1, y) : y;
+                    const double across =
+                        std::abs((px + 0.5 - cx) * dy + (py + 0.5 - cy) * dx) / std::hypot(dx, dy);
+                    EXPECT_LE(across, 0.17 * cell + 1.5) << view << zoom << " " << px << ", " << py;
+                    ++arrowPixels;
+                }
+            EXPECT_GT(arrowPixels, 300 * 5) << view << zoom;
+        }
+}
+
 // V = 9000·ln((r1 + r2 + 1)/(r1 + r2 − 1)) V at 1 µC/m; with 5 charges
 // 1800 V·m/r from each, rounded to 0.0001 V. A = (0.5; 0.5), B = (0.5; 1),
 // q = 2 µC; then B = (0.5; −0.5), whose path crosses the segment and whose
