@@ -37,6 +37,9 @@ TEST(ColourScale, EndsAndNoValue) {
     EXPECT_EQ(up.colourOf(1), 0xff440154u);
     EXPECT_EQ(down.colourOf(-1e9), 0xff440154u);
     EXPECT_EQ(down.colourOf(-1), 0xfffde725u);
+    // A potential of the other sign than the density's is weaker than any: the weak end.
+    EXPECT_EQ(up.stepOf(-5), 0);
+    EXPECT_EQ(down.stepOf(5), ColourScale::kSteps - 1);
     std::uint32_t pixels[3] = {0, 0, 0};
     up.paint({2, 1, {NAN, 1e9}}, pixels, 3);
     EXPECT_EQ(pixels[0], kSegment);

@@ -137,6 +137,14 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
     driver.choose("Ver_1");  // the profile view's point lies at x = 0.5, its distance from the axis
     driver.calculateAt("0.3", "0.4");
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.5; 0.5)")));
+    // The legend gives the fitted slope, or says that no power law holds (3 mm
+    // above the middle the errors of small N are not yet on one).
+    const auto legend = [&] { return chart("Error de las cargas puntuales")->series()[0]->name(); };
+    EXPECT_TRUE(legend().contains(Shown("|E|: pendiente -2.00 de N = 10 a 200")))
+        << legend().toStdString();
+    driver.choose("Ver_0");
+    driver.calculateAt("0,5", "0,003");
+    EXPECT_TRUE(legend().contains("sin ley de potencias")) << legend().toStdString();
 }
 
 // "Guardar..." writes the shown plot or its data, each tab offering
