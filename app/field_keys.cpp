@@ -50,12 +50,17 @@ void FieldKeys::showKeys(const ColourScale* scale, const std::vector<double>* sh
     for (const ColourTick& tick : ticks_) spoken << QLocale().toString(tick.volts, 'g', 12);
     setAccessibleName(spoken.isEmpty() ? "Clave de la rejilla"
                                        : "Potencial (V): " + spoken.join("; "));
+    keys_ = QImage(size() * devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+    keys_.setDevicePixelRatio(devicePixelRatioF());
+    keys_.fill(QColor(255, 255, 255, 220));
+    QPainter painter(&keys_);
+    paintKeys(painter);
     update();
 }
 
-void FieldKeys::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), QColor(255, 255, 255, 220));
+void FieldKeys::paintEvent(QPaintEvent*) { QPainter(this).drawImage(0, 0, keys_); }
+
+void FieldKeys::paintKeys(QPainter& painter) const {
     painter.setPen(Qt::black);
     int top = kMargin;
     const QLocale locale;

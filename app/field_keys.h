@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <vector>
 
@@ -8,6 +9,8 @@
 // A small strip in a corner of the drawing surface with the map's colour bar,
 // in volts, and the grid's key of shades, in V/m; hidden when neither shows.
 // Clicks go through it to the surface.
+class QPainter;
+
 class FieldKeys : public QWidget {
 public:
     explicit FieldKeys(QWidget* surface);
@@ -18,6 +21,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintKeys(QPainter& painter) const;
+
+    QImage keys_;  // painted once for each change: the surface repaints often
     std::vector<std::uint32_t> barColours_;  // lowest first
     std::vector<ColourTick> ticks_;
     std::vector<double> shadeBounds_;

@@ -48,7 +48,7 @@ DrawingSurface::DrawingSurface(int logicalSize, QWidget* parent)
 }
 
 QImage DrawingSurface::picture() const {
-    QImage copy = shown();
+    QImage copy = shown().copy();
     copy.setDevicePixelRatio(1);
     return copy;
 }
@@ -57,20 +57,26 @@ void DrawingSurface::setUnderlay(QImage underlay) {
     underlay_ = underlay.size() == image_.size()
                     ? std::move(underlay).convertToFormat(QImage::Format_RGB32)
                     : QImage();
+    shownStale_ = true;
     update();
 }
 
-QImage DrawingSurface::shown() const {
-    if (underlay_.isNull()) return image_.copy();
-    QImage composite = image_.copy();
-    const QRgb background = background_ & 0x00ffffffu;
-    for (int py = 0; py < composite.height(); ++py) {
-        auto* line = reinterpret_cast<QRgb*>(composite.scanLine(py));
-        const auto* under = reinterpret_cast<const QRgb*>(underlay_.constScanLine(py));
-        for (int px = 0; px < composite.width(); ++px)
-            if ((line[px] & 0x00ffffffu) == background) line[px] = under[px];
+QRgb DrawingSurface::shownPixel(QRgb drawn, int px, int py) const {
+    if (((drawn ^ background_) & 0x00ffffffu) != 0) return drawn;
+    return reinterpret_cast<const QRgb*>(underlay_.constScanLine(py))[px];
+}
+
+const QImage& DrawingSurface::shown() const {
+    if (underlay_.isNull()) return image_;
+    if (shownStale_) {
+        shown_ = image_.copy();
+        for (int py = 0; py < shown_.height(); ++py) {
+            auto* line = reinterpret_cast<QRgb*>(shown_.scanLine(py));
+            for (int px = 0; px < shown_.width(); ++px) line[px] = shownPixel(line[px], px, py);
+        }
+        shownStale_ = false;
     }
-    return composite;
+    return shown_;
 }
 
 void DrawingSurface::setWorldScale(double zoomFactor) {
@@ -80,6 +86,7 @@ void DrawingSurface::setWorldScale(double zoomFactor) {
 
 void DrawingSurface::clear() {
     image_.fill(background_);
+    shownStale_ = true;
     currentX_ = currentY_ = 0;
     update();
 }
@@ -90,6 +97,8 @@ void DrawingSurface::plot(int px, int py, QRgb colour) {
         line[px] = 0xff000000u | ((line[px] ^ colour) & 0x00ffffffu);
     else
         line[px] = 0xff000000u | colour;
+    if (!underlay_.isNull() && !shownStale_)
+        reinterpret_cast<QRgb*>(shown_.scanLine(py))[px] = shownPixel(line[px], px, py);
 }
 
 void DrawingSurface::drawSegment(double x1, double y1, double x2, double y2, QRgb colour) {
@@ -170,6 +179,7 @@ void DrawingSurface::printText(const QString& text) {
     painter.setFont(font());
     painter.setPen(QColor(foreground()));
     painter.drawText(QRectF(px, py, 1000, 1000), Qt::AlignLeft | Qt::AlignTop, text);
+    shownStale_ = true;
     update();
 }
 
@@ -217,7 +227,7 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // The whole image at its own pixels; the painter clips it to the exposed
     // region, so a partial repaint never copies from a fractional rectangle.
-    painter.drawImage(QPointF(0, 0), underlay_.isNull() ? image_ : shown());
+    painter.drawImage(QPointF(0, 0), shown());
     if (marker_->isVisible()) paintMarker(painter);
 }
 

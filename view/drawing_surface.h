@@ -22,7 +22,10 @@ public:
     // logicalSize: the side of the square surface in device-independent pixels.
     explicit DrawingSurface(int logicalSize, QWidget* parent = nullptr);
 
-    void setBackground(QRgb colour) { background_ = colour; }
+    void setBackground(QRgb colour) {
+        background_ = colour;
+        shownStale_ = true;
+    }
     QRgb background() const { return background_; }
     void setWorldScale(double zoomFactor);
     const WorldWindow& world() const { return world_; }
@@ -33,7 +36,7 @@ public:
     // has the background colour; a null image for none. The retained image
     // and its pens are untouched, so XOR drawing stays exact over it.
     void setUnderlay(QImage underlay);
-    QImage shown() const;  // the retained image over the underlay
+    const QImage& shown() const;  // the retained image over the underlay
     QSize sizeHint() const override { return size(); }
 
     // Drawing operations, in world metres.
@@ -85,6 +88,7 @@ protected:
 
 private:
     void plot(int px, int py, QRgb colour);
+    QRgb shownPixel(QRgb drawn, int px, int py) const;
     void paintMarker(QPainter& painter) const;
     static QPoint pointerPixel(QPointF position);  // the logical pixel under the pointer
     void reportPointer(QPointF position);
@@ -92,6 +96,10 @@ private:
 
     QImage image_;
     QImage underlay_;
+    // The retained image over the underlay, kept pixel by pixel as figures are
+    // drawn, so that a click costs no more with an underlay than without.
+    mutable QImage shown_;
+    mutable bool shownStale_ = true;
     QWidget* marker_;
     qreal pixelRatio_;
     WorldWindow world_;
