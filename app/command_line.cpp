@@ -10,6 +10,8 @@
 
 #include "field/domain.h"
 #include "field/number_text.h"
+#include "fieldmap/field_grid.h"
+#include "fieldmap/grid_csv.h"
 #include "plots/csv.h"
 
 namespace {
@@ -28,10 +30,12 @@ QString Choices(const QStringList& texts) {
 
 const QStringList kDensities = Texts(kDensityChoices);
 const QStringList kModels = Texts(kElementCountChoices);
+const QStringList kZooms = Texts(kZoomPercentChoices);
+const QStringList kViews{"frente", "perfil"};
 const QString kStartPointText =
     QString("%1,%2").arg(kStartPoint.x).arg(kStartPoint.y);  // "0.6,0.4"
 const QStringList kFlags{"h", "help", "v", "version"};
-const QStringList kOptionsWithValue{"csv", "lambda", "model", "point"};
+const QStringList kOptionsWithValue{"csv", "lambda", "model", "point", "zoom", "view"};
 // Options QApplication reads itself, with a value and without one.
 const QStringList kQtOptionsWithValue =
     QString(
@@ -64,6 +68,15 @@ int Refuse(const QString& line) {
 
 QString Quoted(const QString& word) { return "«" + word + "»"; }
 
+// The grid of field arrows the window draws: N point charges in the front
+// view, the exact model (N = 0, or the profile view) otherwise.
+std::string GridCsv(const QCommandLineParser& parser, double lambda) {
+    const bool front = parser.value("view") == kViews[0];
+    const FieldModel model{lambda, front ? parser.value("model").toInt() : 0,
+                           front ? MapView::Front : MapView::Profile};
+    return FieldGridCsv(ViewFieldGrid(model, parser.value("zoom").toInt() / 100.0));
+}
+
 void ExitIfOutputUnwritten() {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return;
     std::fprintf(stderr, "tervik: no se pudo escribir la salida: %s\n", std::strerror(errno));
@@ -84,7 +97,8 @@ void DescribeCommandLine(QCommandLineParser& parser) {
     parser.addOptions({
         {"csv",
          "Escribe los datos de una gráfica en CSV por la salida estándar, sin ventana: "
-         "bisector (la mediatriz) o convergence (el error de las cargas puntuales).",
+         "bisector (la mediatriz), convergence (el error de las cargas puntuales) o grid (la "
+         "rejilla de campo: x, y, Ex, Ey, |E| y V).",
          "gráfica"},
         {"lambda",
          QString("Densidad de carga en µC/m: %1 (por omisión %2).")
@@ -92,12 +106,15 @@ void DescribeCommandLine(QCommandLineParser& parser) {
              .arg(kStartDensity),
          "densidad", QString::number(kStartDensity)},
         {"model",
-         QString("Número de cargas puntuales: %1 (por omisión %2).")
+         QString("Número de cargas puntuales: %1 (por omisión %2); en grid, 0 es la integral.")
              .arg(Choices(kModels))
              .arg(kStartElementCount),
          "N", QString::number(kStartElementCount)},
         {"point", "Punto de la convergencia, X,Y en metros (por omisión " + kStartPointText + ").",
          "X,Y", kStartPointText},
+        {"zoom", "Ampliación de la rejilla en %: " + Choices(kZooms) + " (por omisión 100).",
+         "porcentaje", "100"},
+        {"view", "Vista de la rejilla: frente o perfil (por omisión frente).", "vista", "frente"},
     });
 }
 
@@ -140,15 +157,21 @@ bool AsksOnlyForText(const QCommandLineParser& parser) { return !parser.optionNa
 
 int RunWithoutWindow(const QCommandLineParser& parser) {
     const QString plot = parser.value("csv");
-    if (!parser.isSet("csv")) return Refuse("--lambda, --model y --point acompañan a --csv");
-    if (plot != "bisector" && plot != "convergence")
-        return Refuse("--csv espera bisector o convergence, no " + Quoted(plot));
+    if (!parser.isSet("csv"))
+        return Refuse("--lambda, --model, --point, --zoom y --view acompañan a --csv");
+    if (plot != "bisector" && plot != "convergence" && plot != "grid")
+        return Refuse("--csv espera bisector, convergence o grid, no " + Quoted(plot));
     if (!kDensities.contains(parser.value("lambda")))
         return Refuse("--lambda espera " + Choices(kDensities) + ", no " +
                       Quoted(parser.value("lambda")));
-    if (!kModels.contains(parser.value("model")))
-        return Refuse("--model espera " + Choices(kModels) + ", no " +
+    const QStringList models = plot == "grid" ? QStringList{"0"} + kModels : kModels;
+    if (!models.contains(parser.value("model")))
+        return Refuse("--model espera " + Choices(models) + ", no " +
                       Quoted(parser.value("model")));
+    if (!kZooms.contains(parser.value("zoom")))
+        return Refuse("--zoom espera " + Choices(kZooms) + ", no " + Quoted(parser.value("zoom")));
+    if (!kViews.contains(parser.value("view")))
+        return Refuse("--view espera frente o perfil, no " + Quoted(parser.value("view")));
     const auto point = ReadPoint(parser.value("point"));
     if (!point)
         return Refuse("--point espera X,Y, como " + kStartPointText + ", no " +
@@ -156,7 +179,9 @@ int RunWithoutWindow(const QCommandLineParser& parser) {
     // The same density the window takes: the chosen number of µC/m.
     const double lambda = Val(parser.value("lambda").toStdString()) * kMicro;
     std::string csv;
-    if (plot == "bisector") {
+    if (plot == "grid") {
+        csv = GridCsv(parser, lambda);
+    } else if (plot == "bisector") {
         const int n = parser.value("model").toInt();
         csv = BisectorCsv(BisectorSamples(lambda, n), lambda, n);
     } else {

@@ -23,6 +23,7 @@
 #include <utility>
 
 #include "app/main_window.h"
+#include "app/whole_field.h"
 #include "view/drawing_surface.h"
 
 namespace {
@@ -356,6 +357,7 @@ void MainWindow::buildMenus() {
     ui_.menu_graficas = herramientas->addAction("Gráficas...");
     ui_.menu_graficas->setObjectName("menu_graficas");
     ui_.menu_graficas->setShortcut(QKeySequence("Ctrl+G"));
+    WholeField::AddTools(*herramientas, *ui_.CajaDib, settings_, state_.ColorSegment);
     QMenu* ayuda = menuBar()->addMenu("Ayuda");
     ayuda->setObjectName("menu_ayuda");
     ui_.menu_acerca = ayuda->addAction("Acerca de ...");

@@ -50,6 +50,31 @@ void BM_ClickEquipotential(benchmark::State& state) {
     ClickAction(state, {"Obtener_3", "AceptaV"}, false, 0.6, 0.4);
 }
 void BM_ClickProfileField(benchmark::State& state) { ClickAction(state, {}, true, 0.3, 0.4); }
+// The same click with the potential map and the field grid under the drawing.
+void BM_ClickOverMapAndGrid(benchmark::State& state) {
+    WindowDriver driver;
+    driver.choose(ZoomOption(state.range(0)));
+    driver.press(Qt::Key_M, Qt::ControlModifier);
+    driver.press(Qt::Key_R, Qt::ControlModifier);
+    for (auto _ : state) {
+        driver.clickAt(0.6, 0.4);
+        QApplication::processEvents();
+    }
+}
+// The map and the grid following a change of N (N = 50 and the integral in
+// turn), the repaint included.
+void BM_MapAndGridFollowTheModel(benchmark::State& state) {
+    WindowDriver driver;
+    driver.press(Qt::Key_M, Qt::ControlModifier);
+    driver.press(Qt::Key_R, Qt::ControlModifier);
+    bool exact = false;
+    for (auto _ : state) {
+        driver.choose((exact = !exact) ? "Discretiza_0" : "Discretiza_50");
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ClickOverMapAndGrid)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MapAndGridFollowTheModel)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_ClickExactFieldAndArrow)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ClickFiftyElementsWithArrows)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond);

@@ -48,9 +48,35 @@ DrawingSurface::DrawingSurface(int logicalSize, QWidget* parent)
 }
 
 QImage DrawingSurface::picture() const {
-    QImage copy = image_.copy();
+    QImage copy = shown().copy();
     copy.setDevicePixelRatio(1);
     return copy;
+}
+
+void DrawingSurface::setUnderlay(QImage underlay) {
+    underlay_ = underlay.size() == image_.size()
+                    ? std::move(underlay).convertToFormat(QImage::Format_RGB32)
+                    : QImage();
+    shownStale_ = true;
+    update();
+}
+
+QRgb DrawingSurface::shownPixel(QRgb drawn, int px, int py) const {
+    if (((drawn ^ background_) & 0x00ffffffu) != 0) return drawn;
+    return reinterpret_cast<const QRgb*>(underlay_.constScanLine(py))[px];
+}
+
+const QImage& DrawingSurface::shown() const {
+    if (underlay_.isNull()) return image_;
+    if (shownStale_) {
+        shown_ = image_.copy();
+        for (int py = 0; py < shown_.height(); ++py) {
+            auto* line = reinterpret_cast<QRgb*>(shown_.scanLine(py));
+            for (int px = 0; px < shown_.width(); ++px) line[px] = shownPixel(line[px], px, py);
+        }
+        shownStale_ = false;
+    }
+    return shown_;
 }
 
 void DrawingSurface::setWorldScale(double zoomFactor) {
@@ -60,6 +86,7 @@ void DrawingSurface::setWorldScale(double zoomFactor) {
 
 void DrawingSurface::clear() {
     image_.fill(background_);
+    shownStale_ = true;
     currentX_ = currentY_ = 0;
     update();
 }
@@ -70,6 +97,8 @@ void DrawingSurface::plot(int px, int py, QRgb colour) {
         line[px] = 0xff000000u | ((line[px] ^ colour) & 0x00ffffffu);
     else
         line[px] = 0xff000000u | colour;
+    if (!underlay_.isNull() && !shownStale_)
+        reinterpret_cast<QRgb*>(shown_.scanLine(py))[px] = shownPixel(line[px], px, py);
 }
 
 void DrawingSurface::drawSegment(double x1, double y1, double x2, double y2, QRgb colour) {
@@ -150,6 +179,7 @@ void DrawingSurface::printText(const QString& text) {
     painter.setFont(font());
     painter.setPen(QColor(foreground()));
     painter.drawText(QRectF(px, py, 1000, 1000), Qt::AlignLeft | Qt::AlignTop, text);
+    shownStale_ = true;
     update();
 }
 
@@ -197,7 +227,7 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // The whole image at its own pixels; the painter clips it to the exposed
     // region, so a partial repaint never copies from a fractional rectangle.
-    painter.drawImage(QPointF(0, 0), image_);
+    painter.drawImage(QPointF(0, 0), shown());
     if (marker_->isVisible()) paintMarker(painter);
 }
 

@@ -22,12 +22,21 @@ public:
     // logicalSize: the side of the square surface in device-independent pixels.
     explicit DrawingSurface(int logicalSize, QWidget* parent = nullptr);
 
-    void setBackground(QRgb colour) { background_ = colour; }
+    void setBackground(QRgb colour) {
+        background_ = colour;
+        shownStale_ = true;
+    }
+    QRgb background() const { return background_; }
     void setWorldScale(double zoomFactor);
     const WorldWindow& world() const { return world_; }
     const QImage& image() const { return image_; }
-    // A copy of the image at its own pixel size, for the clipboard and files.
+    // What is shown, at the image's own pixel size, for the clipboard and files.
     QImage picture() const;
+    // An image of the same device pixels shown wherever the retained image
+    // has the background colour; a null image for none. The retained image
+    // and its pens are untouched, so XOR drawing stays exact over it.
+    void setUnderlay(QImage underlay);
+    const QImage& shown() const;  // the retained image over the underlay
     QSize sizeHint() const override { return size(); }
 
     // Drawing operations, in world metres.
@@ -79,12 +88,18 @@ protected:
 
 private:
     void plot(int px, int py, QRgb colour);
+    QRgb shownPixel(QRgb drawn, int px, int py) const;
     void paintMarker(QPainter& painter) const;
     static QPoint pointerPixel(QPointF position);  // the logical pixel under the pointer
     void reportPointer(QPointF position);
     void placeMarker();
 
     QImage image_;
+    QImage underlay_;
+    // The retained image over the underlay, kept pixel by pixel as figures are
+    // drawn, so that a click costs no more with an underlay than without.
+    mutable QImage shown_;
+    mutable bool shownStale_ = true;
     QWidget* marker_;
     qreal pixelRatio_;
     WorldWindow world_;

@@ -24,6 +24,12 @@ check "bisector: point decimals, 10 digits" grep -qx '0.001,89999820,302045.8412
 check "convergence, with Qt's -platform: N = 5" grep -qx '5,0.005049542443,0.003060116078' "$out"
 "${tervik[@]}" --csv convergence --point 1e20,0 >"$out"
 check "convergence far away on the axis: status 0, 200 rows" [ $? -eq 0 -a "$(grep -c '^[0-9]' "$out")" -eq 200 ]
+# V = 9000·ln((r1 + r2 + 1)/(r1 + r2 − 1)) V at 1 µC/m; in the profile view
+# (0.5, r) with R = √(0.25 + r²): V = 9000·ln((R + 0.5)/(R − 0.5)), |E| = 9000/(r·R).
+"${tervik[@]}" --csv grid --model 0 --zoom 50 >"$out"
+check "grid, exact front at 50 %: V 4004.1 at the first arrow" grep -q '^-0.14,2.14,.*,4004.1' <(sed -n 2p "$out")
+"${tervik[@]}" --csv grid --view perfil >"$out"
+check "grid, profile: |E| 7094.1 and V 8115.5 along the radius" grep -qx -- '-0.07,1.07,-463.11[0-9]*,7078.98[0-9]*,7094.11[0-9]*,8115.51[0-9]*' <(sed -n 2p "$out")
 "${tervik[@]}" --help >"$out"
 check "help lists the options" grep -q -- '--point <X,Y>' "$out"
 check "help speaks Spanish, Qt's parts too" grep -q '^Uso: .*\[opciones\]' "$out"
@@ -47,6 +53,9 @@ done <<'CASES'
 2|«inf,1»|--csv convergence --point inf,1
 2|0.5,0|--csv convergence --point 0.5,0
 2|--csv|--model 5
+2|«0»|--csv bisector --model 0
+2|«1»|--csv grid --zoom 1
+2|«lado»|--csv grid --view lado
 1|platform offscreen|
 1|«:78»|-display :78
 CASES

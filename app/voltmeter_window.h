@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+#include "fieldmap/voltmeter.h"
+
+class QLabel;
+class QLineEdit;
+
+// "Voltímetro": the potentials of the points A and B, their difference, the
+// work on a test charge q typed in µC, and −∫E·dl along the path from A to B.
+class VoltmeterWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit VoltmeterWindow(QWidget* parent);
+
+    void measure(const FieldModel& model, std::optional<MapPoint> a, MapPoint b);
+
+signals:
+    void visibilityChanged(bool shown);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    QLabel* addReadout(const char* name, const QString& caption);
+    void refresh();
+    QString volts(Currency value) const;
+    QString number(double value) const;
+
+    FieldModel model_{0};
+    std::optional<MapPoint> a_;
+    MapPoint b_{0, 0};
+    QLineEdit* charge_;
+    QLabel *pointA_, *pointB_, *va_, *vb_, *deltaV_, *work_, *integral_;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <optional>
+
+#include "app/settings.h"
+#include "fieldmap/field_grid.h"
+#include "fieldmap/potential_map.h"
+#include "fieldmap/voltmeter.h"
+
+class DrawingSurface;
+class FieldKeys;
+class QAction;
+class QMenu;
+class VoltmeterWindow;
+
+// The whole field under the drawing: the potential map, the grid of field
+// arrows and the voltmeter's path, each shown on demand. They follow the
+// density, the model, the zoom and the view through the settings, and are
+// recomputed only when one of those changes.
+class WholeField : public QObject {
+    Q_OBJECT
+
+public:
+    // Adds the three tools to the menu; the surface owns what they show.
+    static WholeField* AddTools(QMenu& menu, DrawingSurface& surface, const Settings& settings,
+                                std::uint32_t segmentColour);
+
+    // The model the read-outs use: exact for the integral, a line or the profile view.
+    FieldModel model() const;
+    std::optional<MapPoint> pointA() const { return a_; }
+    MapPoint pointB() const { return b_; }
+
+private:
+    WholeField(DrawingSurface& surface, const Settings& settings, std::uint32_t segmentColour);
+    void follow(Settings::Changes what);
+    void recompute();
+    void showUnderlay();
+    void drawGrid(QImage& underlay) const;
+    void drawPath(QImage& underlay) const;
+    void showVoltmeter();
+
+    DrawingSurface& surface_;
+    const Settings& settings_;
+    std::uint32_t segmentColour_;
+    QAction* map_ = nullptr;
+    QAction* grid_ = nullptr;
+    FieldKeys* keys_;
+    QPointer<VoltmeterWindow> voltmeter_;
+    PotentialMap potentials_;
+    QImage mapImage_;  // the coloured map, kept between changes
+    FieldGrid arrows_;
+    std::optional<MapPoint> a_;  // the point evaluated before the current one, in this view
+    MapPoint b_;
+};

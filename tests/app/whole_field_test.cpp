@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QTest>
+#include <algorithm>
+
+#include "tests/support/window_driver.h"
+
+namespace {
+
+const QRgb kBackground = qRgb(200, 200, 200);
+
+QString Readout(const QString& name) {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* label = top->findChild<QLabel*>(name); label && top->isVisible())
+            return label->text();
+    return "(no se ve)";
+}
+
+double Number(const QString& text) { return QLocale().toDouble(text); }
+
+// Viridis grows lighter with each step, so lightness orders the map's colours.
+int Lightness(QRgb colour) {
+    return qRed(colour) * 299 + qGreen(colour) * 587 + qBlue(colour) * 114;
+}
+
+// The map's colours beside the lines the window drew in blue: on the pixels
+// next to them that the drawing leaves to the map.
+QList<QRgb> ColoursBeside(const WindowDriver& driver, QRgb line) {
+    const QImage& drawn = driver.image();
+    const QImage shown = driver.surface().picture();
+    QList<QRgb> colours;
+    for (int py = 1; py + 1 < drawn.height(); ++py)
+        for (int px = 1; px + 1 < drawn.width(); ++px)
+            if (drawn.pixel(px, py) == line && drawn.pixel(px + 1, py) == kBackground)
+                colours << shown.pixel(px + 1, py);
+    return colours;
+}
+
+// Each of the three tools starts off; with the map and the grid on, the
+// drawing stays as it is under them, an arrow drawn twice leaves the screen
+// as it was, and with them off again the screen is the drawing.
+TEST(WholeField, UnderTheDrawingAndXorExact) {
+    WindowDriver driver;
+    for (const char* name : {"menu_mapa", "menu_rejilla"})
+        EXPECT_FALSE(driver.window().findChild<QAction*>(name)->isChecked()) << name;
+    EXPECT_EQ(driver.surface().picture(), driver.image());
+    driver.press(Qt::Key_M, Qt::ControlModifier);
+    driver.press(Qt::Key_R, Qt::ControlModifier);
+    driver.choose("Calcular");  // the arrow at the start point
+    const QImage drawing = driver.image().copy(), shown = driver.surface().picture();
+    EXPECT_NE(shown.pixel(driver.pixelOf(0.5, 0.9)), kBackground);
+    QWidget* keys = driver.surface().findChild<QWidget*>("LeyendaCampo");
+    EXPECT_TRUE(keys->isVisible() &&
+                keys->accessibleName().contains(QLocale().toString(20000.0, 'g', 12)));
+    for (int py = 0; py < shown.height(); ++py)  // the drawing stays on top
+        for (int px = 0; px < shown.width(); ++px)
+            if (drawing.pixel(px, py) != kBackground) {
+                ASSERT_EQ(shown.pixel(px, py), drawing.pixel(px, py)) << px << ", " << py;
+            }
+    driver.choose("Calcular");
+    EXPECT_EQ(driver.countPixels(kFieldOnGrey), 0);
+    driver.choose("Calcular");
+    EXPECT_EQ(driver.image(), drawing);
+    EXPECT_EQ(driver.surface().picture(), shown);
+    driver.choose("Copiar");
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
+    driver.press(Qt::Key_M, Qt::ControlModifier);
+    driver.press(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(driver.surface().picture(), drawing);
+    EXPECT_FALSE(keys->isVisible());
+}
+
+// Along an equipotential the window draws the map keeps one colour, to a
+// step of its scale (at most 3 in a channel), and the colour grows darker
+// away from the segment, as the potential falls: both views, two zooms.
+TEST(PotentialMap, OneColourAlongAnEquipotentialDarkerAcross) {
+    struct Row {
+        const char *name, *view, *zoom, *x, *y;
+    } rows[] = {{"front 100 %", "Ver_0", "Amplia_100", "0.6", "0.4"},
+                {"front 25 %", "Ver_0", "Amplia_25", "1.5", "2"},
+                {"profile 100 %", "Ver_1", "Amplia_100", "0.3", "0.4"},
+                {"profile 25 %", "Ver_1", "Amplia_25", "2", "1"}};
+    for (const Row& row : rows) {
+        WindowDriver driver;
+        driver.choose(row.view);
+        driver.choose(row.zoom);
+        driver.press(Qt::Key_M, Qt::ControlModifier);
+        driver.choose("Obtener_3");
+        driver.choose("AceptaV");
+        driver.calculateAt(Shown(row.x), Shown(row.y));
+        const QList<QRgb> colours = ColoursBeside(driver, kBlue);
+        ASSERT_GT(colours.size(), 50) << row.name;
+        for (int shift : {16, 8, 0}) {
+            const auto channel = [shift](QRgb c) { return int(c >> shift) & 0xff; };
+            const auto [low, high] =
+                std::minmax_element(colours.begin(), colours.end(),
+                                    [&](QRgb a, QRgb b) { return channel(a) < channel(b); });
+            EXPECT_LE(channel(*high) - channel(*low), 3) << row.name << " channel " << shift;
+        }
+        const QImage shown = driver.surface().picture();
+        const double z = driver.settings().zoomFactor(), x = row.view[4] == '0' ? 0.5 / z : 0.01;
+        int previous = Lightness(qRgb(255, 255, 255));
+        for (double y = 0.03; y < 1.09; y += 0.01) {
+            if (driver.pixelAt(x, y / z) != kBackground) continue;
+            const int now = Lightness(shown.pixel(driver.pixelOf(x, y / z)));
+            EXPECT_LE(now, previous) << row.name << " at " << y;
+            previous = now;
+        }
+    }
+}
+
+// The exact field of the segment bisects the angle its ends subtend, along
+// the sum of the unit vectors from each end; in the profile view it is radial.
+// Every pixel of an arrow lies on its cell's line of the field, up to the
+// arrowhead's half-width and the pen's (0.17 of a cell) and a pixel of antialiasing.
+TEST(FieldGrid, ArrowsAlongTheExactField) {
+    for (const char* view : {"Ver_0", "Ver_1"})
+        for (const char* zoom : {"Amplia_100", "Amplia_25"}) {
+            WindowDriver driver;
+            driver.choose("Discretiza_0");
+            driver.choose(view);
+            driver.choose(zoom);
+            driver.press(Qt::Key_R, Qt::ControlModifier);
+            const WorldWindow& world = driver.surface().world();
+            const QImage shown = driver.surface().picture();
+            const double cell = shown.width() / 20.0;
+            int arrowPixels = 0;
+            for (int py = 0; py < shown.height(); ++py)
+                for (int px = 0; px < shown.width(); ++px) {
+                    if (shown.pixel(px, py) == driver.image().pixel(px, py)) continue;
+                    const double cx = (std::floor(px / cell) + 0.5) * cell;
+                    const double cy = (std::floor(py / cell) + 0.5) * cell;
+                    const double x = world.fromPixelX(cx), y = world.fromPixelY(cy);
+                    const bool front = view[4] == '0';
+                    const double dx =
+                        front ? x / std::hypot(x, y) + (x - 1) / std::hypot(x - 1, y) : x;
+                    const double dy = front ? y / std::hypot(x, y) + y / std::hypot(x - 1, y) : y;
+                    const double across =
+                        std::abs((px + 0.5 - cx) * dy + (py + 0.5 - cy) * dx) / std::hypot(dx, dy);
+                    EXPECT_LE(across, 0.17 * cell + 1.5) << view << zoom << " " << px << ", " << py;
+                    ++arrowPixels;
+                }
+            EXPECT_GT(arrowPixels, 300 * 5) << view << zoom;
+        }
+}
+
+// V = 9000·ln((r1 + r2 + 1)/(r1 + r2 − 1)) V at 1 µC/m; with 5 charges
+// 1800 V·m/r from each, rounded to 0.0001 V. A = (0.5; 0.5), B = (0.5; 1),
+// q = 2 µC; then B = (0.5; −0.5), whose path crosses the segment and whose
+// potential is that of A. The path shows while the window is open.
+TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
+    struct Row {
+        const char *name, *model, *va, *vb, *deltaV, *back;
+    } rows[] = {
+        {"exact", "Discretiza_0", "15864.7246", "8661.8129", "-7202.9117", "7202.9117"},
+        {"5 charges", "Discretiza_5", "15907.2876", "8672.6064", "-7234.6812", "7234.6812"}};
+    for (const Row& row : rows) {
+        WindowDriver driver;
+        driver.choose(row.model);
+        driver.calculateAt(Shown("0.5"), Shown("0.5"));
+        driver.press(Qt::Key_T, Qt::ControlModifier);
+        auto* charge = driver.window().findChild<QLineEdit*>("CargaPrueba");
+        QTest::keyClick(charge, Qt::Key_Backspace);
+        QTest::keyClicks(charge, "2");
+        driver.calculateAt(Shown("0.5"), Shown("1"));
+        EXPECT_EQ(Readout("PotencialA"), Shown(row.va)) << row.name;
+        EXPECT_EQ(Readout("PotencialB"), Shown(row.vb)) << row.name;
+        EXPECT_EQ(Readout("DiferenciaV"), Shown(row.deltaV)) << row.name;
+        EXPECT_NEAR(Number(Readout("Trabajo")), 2 * Number(Shown(row.deltaV)), 1e-9) << row.name;
+        EXPECT_NEAR(Number(Readout("Integral")) / Number(Shown(row.deltaV)), 1, 1e-6) << row.name;
+        driver.calculateAt(Shown("0.5"), Shown("-0.5"));
+        EXPECT_EQ(Readout("DiferenciaV"), Shown(row.back)) << row.name;
+        EXPECT_TRUE(Readout("Integral").contains("cruza el segmento")) << row.name;
+        EXPECT_NE(driver.surface().picture(), driver.image()) << row.name;  // the path
+        QApplication::setActiveWindow(charge->window());
+        QTest::keyClick(charge, Qt::Key_Escape);
+        EXPECT_FALSE(charge->isVisible()) << row.name;
+        EXPECT_EQ(driver.surface().picture(), driver.image()) << row.name;
+    }
+}
+
+}  // namespace
