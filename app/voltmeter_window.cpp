@@ -52,7 +52,12 @@ QString VoltmeterWindow::volts(Currency value) const {
     return QString::fromStdString(value.text(point == "," ? ',' : '.'));
 }
 
-QString VoltmeterWindow::number(double value) const { return QLocale().toString(value, 'g', 10); }
+// As the read-outs: the user's decimal separator, no grouping of thousands.
+QString VoltmeterWindow::number(double value) const {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', 10);
+}
 
 void VoltmeterWindow::refresh() {
     const auto where = [this](MapPoint p) { return number(p.x) + "; " + number(p.y); };
@@ -69,9 +74,13 @@ void VoltmeterWindow::refresh() {
     vb_->setText(volts(reading->vb));
     deltaV_->setText(volts(reading->deltaV));
     work_->setText(number(reading->work));
-    integral_->setText(reading->lineIntegral
-                           ? number(*reading->lineIntegral)
-                           : "el camino cruza el segmento cargado: no se integra");
+    // The integral in the read-outs' four decimals, beside the ΔV it equals.
+    const auto integral =
+        reading->lineIntegral ? Currency::fromDouble(*reading->lineIntegral) : std::nullopt;
+    if (!reading->lineIntegral)
+        integral_->setText("el camino cruza el segmento cargado: no se integra");
+    else
+        integral_->setText(integral ? volts(*integral) : number(*reading->lineIntegral));
 }
 
 void VoltmeterWindow::showEvent(QShowEvent* event) {
