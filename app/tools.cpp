@@ -1,5 +1,6 @@
 // Tools beyond the drawing: the window of plots and saving the drawing.
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QLibrary>
@@ -52,12 +53,17 @@ void MainWindow::saveDrawing() {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted) return;
     const QString path = dialog.selectedFiles().value(0);
-    // Written beside the chosen file and renamed over it once complete: a
-    // failed write leaves the earlier file whole. Unbuffered, because commit()
-    // does not see a write that fails only when its buffer is flushed.
+    // Encoded in memory, so that a write that fails is the program's own and
+    // not one inside the PNG encoder, which then loses memory. Written beside
+    // the chosen file and renamed over it once complete: a failed write leaves
+    // the earlier file whole. Unbuffered, because commit() does not see a
+    // write that fails only when its buffer is flushed.
+    QByteArray png;
+    QBuffer encoded(&png);
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        ui_.CajaDib->picture().save(&file, "PNG") && file.commit())
+    if (encoded.open(QIODevice::WriteOnly) && ui_.CajaDib->picture().save(&encoded, "PNG") &&
+        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(png) == png.size() &&
+        file.commit())
         return;
     QMessageBox box(QMessageBox::NoIcon, "Tervik",
                     "No se pudo guardar la imagen en «" + path + "».", QMessageBox::Ok, this);
