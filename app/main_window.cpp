@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/readout_text.h"
 #include "field/number_text.h"
 #include "view/drawing_surface.h"
 #include "view/field_arrow.h"
@@ -95,21 +96,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-char MainWindow::decimalSeparator() const {
-    const QString point = QLocale().decimalPoint();
-    return point == "," ? ',' : '.';
-}
-
-QString MainWindow::currencyText(Currency value) const {
-    return QString::fromStdString(value.text(decimalSeparator()));
-}
+QString MainWindow::currencyText(Currency value) const { return ReadoutText(value); }
 
 double MainWindow::readBox(const QLineEdit* box) {
     return Val(CommasToPoints(box->text().toStdString()));
 }
 
 QString MainWindow::coordinateText(double value) const {
-    return QString::fromStdString(FormatCoordinate(value, decimalSeparator()));
+    return QString::fromStdString(FormatCoordinate(value, UserDecimalSeparator()));
 }
 
 void MainWindow::showResults() {

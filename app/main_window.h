@@ -125,7 +125,6 @@ private:
     QString currencyText(Currency value) const;
     QString coordinateText(double value) const;
     static double readBox(const QLineEdit* box);  // a typed number, either separator
-    char decimalSeparator() const;
 
     Settings settings_;
     SharedState state_;

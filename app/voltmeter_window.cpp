@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QShortcut>
 
+#include "app/readout_text.h"
 #include "field/number_text.h"
 
 VoltmeterWindow::VoltmeterWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -47,10 +48,7 @@ void VoltmeterWindow::measure(const FieldModel& model, std::optional<MapPoint> a
     refresh();
 }
 
-QString VoltmeterWindow::volts(Currency value) const {
-    const QString point = QLocale().decimalPoint();
-    return QString::fromStdString(value.text(point == "," ? ',' : '.'));
-}
+QString VoltmeterWindow::volts(Currency value) const { return ReadoutText(value); }
 
 // As the read-outs: the user's decimal separator, no grouping of thousands.
 QString VoltmeterWindow::number(double value) const {
