@@ -12,6 +12,7 @@
 #include <random>
 
 #include "field/number_text.h"
+#include "tests/support/other_threads.h"
 #include "tests/support/window_driver.h"
 
 namespace {
@@ -166,11 +167,15 @@ private:
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const unsigned long long seed = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1;
-    const long count = argc > 2 ? std::strtol(argv[2], nullptr, 10) : 1000;
-    std::printf("random user: seed %llu, %ld events\n", seed, count);
-    const bool ok = RandomUser(seed, count).run();
-    std::printf("%s\n", ok ? "1 passed, 0 failed" : "0 passed, 1 failed");
+    bool ok = false;
+    {
+        QApplication app(argc, argv);
+        const unsigned long long seed = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1;
+        const long count = argc > 2 ? std::strtol(argv[2], nullptr, 10) : 1000;
+        std::printf("random user: seed %llu, %ld events\n", seed, count);
+        ok = RandomUser(seed, count).run();
+        std::printf("%s\n", ok ? "1 passed, 0 failed" : "0 passed, 1 failed");
+    }
+    waitUntilTheOnlyThread();
     return ok ? 0 : 1;
 }
