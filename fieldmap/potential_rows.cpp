@@ -1,5 +1,9 @@
-// Compiled once for every instruction set Highway targets; the first call
-// picks the best one the CPU supports.
+// Compiled once for each of a few instruction sets; the first call picks the
+// widest the CPU runs. The choice is made here, from the compiler's CPU
+// checks, because loading Highway's own library, which would choose, costs
+// 5 ms of start-up (it times its clock). Only Highway's headers are used.
+#define HWY_DISABLED_TARGETS (HWY_AVX3 | HWY_AVX3_DL | HWY_SSSE3)
+#define HWY_IS_DEBUG_BUILD 0  // its checks would call into the library
 #undef HWY_TARGET_INCLUDE
 #define HWY_TARGET_INCLUDE "fieldmap/potential_rows.cpp"
 #include <hwy/foreach_target.h>  // must come before highway.h
@@ -129,11 +133,33 @@ HWY_AFTER_NAMESPACE();
 
 #if HWY_ONCE
 namespace tervik_fieldmap {
-HWY_EXPORT(PotentialRowHere);
+
+std::vector<PotentialRowVariant> Variants() {
+    std::vector<PotentialRowVariant> variants;
+#if HWY_TARGETS & HWY_AVX2
+    if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma") &&
+        __builtin_cpu_supports("bmi") && __builtin_cpu_supports("bmi2") &&
+        __builtin_cpu_supports("f16c") && __builtin_cpu_supports("pclmul") &&
+        __builtin_cpu_supports("aes"))
+        variants.push_back({"AVX2", &N_AVX2::PotentialRowHere});
+#endif
+#if HWY_TARGETS & HWY_SSE4
+    if (__builtin_cpu_supports("sse4.2") && __builtin_cpu_supports("pclmul") &&
+        __builtin_cpu_supports("aes"))
+        variants.push_back({"SSE4", &N_SSE4::PotentialRowHere});
+#endif
+    variants.push_back(
+        {hwy::TargetName(HWY_STATIC_TARGET), &HWY_STATIC_DISPATCH(PotentialRowHere)});
+    return variants;
+}
+
 }  // namespace tervik_fieldmap
+
+std::vector<PotentialRowVariant> PotentialRowVariants() { return tervik_fieldmap::Variants(); }
 
 void PotentialRow(const FieldModel& model, const double* xs, double y, double* volts,
                   std::size_t n) {
-    HWY_DYNAMIC_DISPATCH(tervik_fieldmap::PotentialRowHere)(model, xs, y, volts, n);
+    static const PotentialRowFunction widest = tervik_fieldmap::Variants().front().row;
+    widest(model, xs, y, volts, n);
 }
 #endif

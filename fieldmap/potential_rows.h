@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 #include "fieldmap/field_model.h"
 
@@ -10,3 +11,15 @@
 // CPU offers.
 void PotentialRow(const FieldModel& model, const double* xs, double y, double* volts,
                   std::size_t n);
+
+using PotentialRowFunction = void (*)(const FieldModel& model, const double* xs, double y,
+                                      double* volts, std::size_t n);
+
+struct PotentialRowVariant {
+    const char* instructions;
+    PotentialRowFunction row;
+};
+
+// The instruction sets the row is compiled for that this CPU runs, widest
+// first; PotentialRow uses the first.
+std::vector<PotentialRowVariant> PotentialRowVariants();
