@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 
 class DrawingSurface;
+class FieldKeys;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -17,6 +18,7 @@ class QPushButton;
 // controls show the settings; only a control's own handler reads it.
 struct Controls {
     DrawingSurface* CajaDib = nullptr;
+    FieldKeys* LeyendaCampo = nullptr;  // the keys of the potential map and the field grid
 
     QGroupBox* Frame1 = nullptr;  // "Obtener"
     QButtonGroup* Obtener = nullptr;

@@ -1,19 +1,18 @@
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 #include <vector>
 
 #include "fieldmap/colour_scale.h"
 
-// A small strip in a corner of the drawing surface with the map's colour bar,
-// in volts, and the grid's key of shades, in V/m; hidden when neither shows.
-// Clicks go through it to the surface.
 class QPainter;
 
+// The strip under the drawing surface with the map's colour bar, in volts,
+// and the grid's key of shades, in V/m, each as wide as the surface; hidden
+// when neither tool shows.
 class FieldKeys : public QWidget {
 public:
-    explicit FieldKeys(QWidget* surface);
+    explicit FieldKeys(int width, QWidget* parent);
 
     void showKeys(const ColourScale* scale, const std::vector<double>* shadeBounds);
 
@@ -21,9 +20,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void paintKeys(QPainter& painter) const;
+    int rowHeight() const;
+    int captionWidth() const;
+    void paintColourBar(QPainter& painter, int top) const;
+    void paintShades(QPainter& painter, int top) const;
+    void paintLabels(QPainter& painter, int top, const std::vector<double>& positions,
+                     const QStringList& labels) const;
 
-    QImage keys_;  // painted once for each change: the surface repaints often
     std::vector<std::uint32_t> barColours_;  // lowest first
     std::vector<ColourTick> ticks_;
     std::vector<double> shadeBounds_;
@@ -31,3 +34,7 @@ private:
 
 // The colour of the arrows of a shade class of the grid, weakest 0.
 QColor GridShade(int shade);
+
+// The dark edge around grid arrows and their key, so that the palest shade
+// shows on the map's light end and on the white surface.
+QColor GridEdge();

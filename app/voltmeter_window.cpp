@@ -24,7 +24,6 @@ VoltmeterWindow::VoltmeterWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     deltaV_ = addReadout("DiferenciaV", "ΔV = V(B) − V(A) (V)");
     work_ = addReadout("Trabajo", "W = q·ΔV (µJ)");
     integral_ = addReadout("Integral", "−∫E·dl de A a B (V)");
-    integral_->setWordWrap(true);
     connect(charge_, &QLineEdit::textChanged, this, &VoltmeterWindow::refresh);
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
@@ -41,7 +40,8 @@ QLabel* VoltmeterWindow::addReadout(const char* name, const QString& caption) {
     return readout;
 }
 
-void VoltmeterWindow::measure(const FieldModel& model, std::optional<MapPoint> a, MapPoint b) {
+void VoltmeterWindow::measure(const FieldModel& model, std::optional<MapPoint> a,
+                              std::optional<MapPoint> b) {
     model_ = model;
     a_ = a;
     b_ = b;
@@ -60,10 +60,10 @@ QString VoltmeterWindow::number(double value) const {
 void VoltmeterWindow::refresh() {
     const auto where = [this](MapPoint p) { return number(p.x) + "; " + number(p.y); };
     pointA_->setText(a_ ? where(*a_) : "evalúe otro punto");
-    pointB_->setText(where(b_));
+    pointB_->setText(b_ ? where(*b_) : "evalúe un punto");
     for (QLabel* readout : {va_, vb_, deltaV_, work_, integral_}) readout->clear();
     const double q = Val(CommasToPoints(charge_->text().toStdString()));
-    const auto reading = a_ ? ReadVoltmeter(model_, *a_, b_, q) : std::nullopt;
+    const auto reading = a_ && b_ ? ReadVoltmeter(model_, *a_, *b_, q) : std::nullopt;
     if (!reading) {
         if (a_) deltaV_->setText("sin valor en A o en B");
         return;
@@ -76,7 +76,7 @@ void VoltmeterWindow::refresh() {
     const auto integral =
         reading->lineIntegral ? Currency::fromDouble(*reading->lineIntegral) : std::nullopt;
     if (!reading->lineIntegral)
-        integral_->setText("el camino cruza el segmento cargado: no se integra");
+        integral_->setText("el camino cruza el segmento cargado:\nno se integra");
     else
         integral_->setText(integral ? volts(*integral) : number(*reading->lineIntegral));
 }

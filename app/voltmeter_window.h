@@ -16,7 +16,7 @@ class VoltmeterWindow : public QWidget {
 public:
     explicit VoltmeterWindow(QWidget* parent);
 
-    void measure(const FieldModel& model, std::optional<MapPoint> a, MapPoint b);
+    void measure(const FieldModel& model, std::optional<MapPoint> a, std::optional<MapPoint> b);
 
 signals:
     void visibilityChanged(bool shown);
@@ -33,7 +33,7 @@ private:
 
     FieldModel model_{0};
     std::optional<MapPoint> a_;
-    MapPoint b_{0, 0};
+    std::optional<MapPoint> b_;
     QLineEdit* charge_;
     QLabel *pointA_, *pointB_, *va_, *vb_, *deltaV_, *work_, *integral_;
 };

@@ -27,9 +27,9 @@ MapArea SurfaceArea(const QImage& image, double zoom) {
 
 }  // namespace
 
-WholeField* WholeField::AddTools(QMenu& menu, DrawingSurface& surface, const Settings& settings,
-                                 std::uint32_t segmentColour) {
-    auto* tools = new WholeField(surface, settings, segmentColour);
+WholeField* WholeField::AddTools(QMenu& menu, DrawingSurface& surface, FieldKeys& keys,
+                                 const Settings& settings, std::uint32_t segmentColour) {
+    auto* tools = new WholeField(surface, keys, settings, segmentColour);
     tools->map_ = AddCheckItem(menu, "Mapa de potencial", "menu_mapa", "Ctrl+M");
     tools->grid_ = AddCheckItem(menu, "Rejilla de campo", "menu_rejilla", "Ctrl+R");
     QAction* voltmeter = menu.addAction(QString::fromUtf8("Voltímetro..."));
@@ -41,14 +41,14 @@ WholeField* WholeField::AddTools(QMenu& menu, DrawingSurface& surface, const Set
     return tools;
 }
 
-WholeField::WholeField(DrawingSurface& surface, const Settings& settings,
+WholeField::WholeField(DrawingSurface& surface, FieldKeys& keys, const Settings& settings,
                        std::uint32_t segmentColour)
     : QObject(&surface),
       surface_(surface),
       settings_(settings),
       segmentColour_(segmentColour),
-      keys_(new FieldKeys(&surface)),
-      b_{settings.evaluatedPoint().x, settings.evaluatedPoint().y} {
+      keys_(keys),
+      b_(MapPoint{settings.evaluatedPoint().x, settings.evaluatedPoint().y}) {
     connect(&settings, &Settings::changed, this, &WholeField::follow);
 }
 
@@ -61,10 +61,13 @@ FieldModel WholeField::model() const {
 
 void WholeField::follow(Settings::Changes what) {
     using Change = Settings::Change;
-    if (what & Change::View) a_.reset();  // a point of the other view
+    if (what & Change::View) {  // the points were of the other view
+        a_.reset();
+        b_.reset();
+    }
     if (what & Change::Point) {
         const MapPoint point{settings_.evaluatedPoint().x, settings_.evaluatedPoint().y};
-        if (point.x != b_.x || point.y != b_.y) a_ = std::exchange(b_, point);
+        if (!b_ || point.x != b_->x || point.y != b_->y) a_ = std::exchange(b_, point);
     }
     if (what.testAnyFlags(Change::Charge | Change::View | Change::Zoom | Change::Action))
         recompute();
@@ -84,7 +87,7 @@ void WholeField::recompute() {
                      mapImage_.bytesPerLine() / sizeof(std::uint32_t));
     }
     if (grid_->isChecked()) arrows_ = ViewFieldGrid(now, settings_.zoomFactor());
-    keys_->showKeys(scale ? &*scale : nullptr, grid_->isChecked() ? &arrows_.bounds : nullptr);
+    keys_.showKeys(scale ? &*scale : nullptr, grid_->isChecked() ? &arrows_.bounds : nullptr);
     showUnderlay();
 }
 
@@ -109,16 +112,20 @@ void WholeField::drawGrid(QImage& underlay) const {
     const WorldWindow world =
         WorldWindow::forZoom(settings_.zoomFactor(), underlay.width(), underlay.height());
     const double half = 0.35 * underlay.width() / 20;  // of a cell's width
+    const double width = std::max(1.0, half / 8), edge = 0.75 * surface_.image().devicePixelRatio();
     QPainter painter(&underlay);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const GridArrow& arrow : arrows_.arrows) {
         const QPointF centre(world.toPixelX(arrow.x), world.toPixelY(arrow.y));
         const QPointF along(arrow.unitX() * half, -arrow.unitY() * half);
         const QPointF tip = centre + along, across(-along.y() * 0.4, along.x() * 0.4);
-        painter.setPen(QPen(GridShade(arrow.shade), std::max(1.0, half / 8)));
-        painter.drawLine(centre - along, tip);
-        painter.drawLine(tip, tip - along * 0.5 + across);
-        painter.drawLine(tip, tip - along * 0.5 - across);
+        const QLineF strokes[] = {{centre - along, tip},
+                                  {tip, tip - along * 0.5 + across},
+                                  {tip, tip - along * 0.5 - across}};
+        painter.setPen(QPen(GridEdge(), width + 2 * edge, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLines(strokes, 3);
+        painter.setPen(QPen(GridShade(arrow.shade), width, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLines(strokes, 3);
     }
 }
 
@@ -133,7 +140,7 @@ void WholeField::drawPath(QImage& underlay) const {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(kPathColour), 2 * scale));
     painter.setBrush(QColor(kPathColour));
-    if (a_) painter.drawLine(pixel(*a_), pixel(b_));
+    if (a_) painter.drawLine(pixel(*a_), pixel(*b_));
     QFont font = painter.font();
     font.setPixelSize(static_cast<int>(12 * scale));
     painter.setFont(font);
@@ -142,7 +149,7 @@ void WholeField::drawPath(QImage& underlay) const {
         painter.drawText(pixel(p) + QPointF(5, -5) * scale, name);
     };
     if (a_) mark(*a_, "A");
-    mark(b_, "B");
+    if (b_) mark(*b_, "B");
 }
 
 void WholeField::showVoltmeter() {

@@ -24,17 +24,19 @@ class WholeField : public QObject {
     Q_OBJECT
 
 public:
-    // Adds the three tools to the menu; the surface owns what they show.
-    static WholeField* AddTools(QMenu& menu, DrawingSurface& surface, const Settings& settings,
-                                std::uint32_t segmentColour);
+    // Adds the three tools to the menu; the surface owns what they show,
+    // and the keys tell the map's colours and the grid's shades.
+    static WholeField* AddTools(QMenu& menu, DrawingSurface& surface, FieldKeys& keys,
+                                const Settings& settings, std::uint32_t segmentColour);
 
     // The model the read-outs use: exact for the integral, a line or the profile view.
     FieldModel model() const;
     std::optional<MapPoint> pointA() const { return a_; }
-    MapPoint pointB() const { return b_; }
+    std::optional<MapPoint> pointB() const { return b_; }
 
 private:
-    WholeField(DrawingSurface& surface, const Settings& settings, std::uint32_t segmentColour);
+    WholeField(DrawingSurface& surface, FieldKeys& keys, const Settings& settings,
+               std::uint32_t segmentColour);
     void follow(Settings::Changes what);
     void recompute();
     void showUnderlay();
@@ -47,11 +49,12 @@ private:
     std::uint32_t segmentColour_;
     QAction* map_ = nullptr;
     QAction* grid_ = nullptr;
-    FieldKeys* keys_;
+    FieldKeys& keys_;
     QPointer<VoltmeterWindow> voltmeter_;
     PotentialMap potentials_;
     QImage mapImage_;  // the coloured map, kept between changes
     FieldGrid arrows_;
-    std::optional<MapPoint> a_;  // the point evaluated before the current one, in this view
-    MapPoint b_;
+    // The points evaluated last in this view: B the current one, A the one before.
+    std::optional<MapPoint> a_;
+    std::optional<MapPoint> b_;
 };

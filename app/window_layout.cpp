@@ -22,6 +22,7 @@
 #include <ranges>
 #include <utility>
 
+#include "app/field_keys.h"
 #include "app/main_window.h"
 #include "app/whole_field.h"
 #include "view/drawing_surface.h"
@@ -143,6 +144,8 @@ void MainWindow::buildControls() {
     auto* surface = new QVBoxLayout;
     surface->addWidget(ui_.CajaDib);
     surface->addLayout(buildViewRow(central));
+    ui_.LeyendaCampo = new FieldKeys(kSurfaceSide, central);
+    surface->addWidget(ui_.LeyendaCampo);
     surface->addStretch();
 
     auto* settings = new QVBoxLayout;
@@ -357,7 +360,8 @@ void MainWindow::buildMenus() {
     ui_.menu_graficas = herramientas->addAction("Gráficas...");
     ui_.menu_graficas->setObjectName("menu_graficas");
     ui_.menu_graficas->setShortcut(QKeySequence("Ctrl+G"));
-    WholeField::AddTools(*herramientas, *ui_.CajaDib, settings_, state_.ColorSegment);
+    WholeField::AddTools(*herramientas, *ui_.CajaDib, *ui_.LeyendaCampo, settings_,
+                         state_.ColorSegment);
     QMenu* ayuda = menuBar()->addMenu("Ayuda");
     ayuda->setObjectName("menu_ayuda");
     ui_.menu_acerca = ayuda->addAction("Acerca de ...");

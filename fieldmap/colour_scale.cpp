@@ -40,6 +40,11 @@ constexpr std::uint32_t kViridis[65] = {
     0xf6e61f, 0xfde725,
 };
 
+// The map lies under the drawing, whose frame, letters and lines are dark:
+// viridis lightened this far towards white keeps them readable on its dark end
+// (contrast with black above 5:1) and keeps its order of lightness.
+constexpr double kTowardsWhite = 0.45;
+
 std::uint32_t Channel(std::uint32_t colour, int shift) { return (colour >> shift) & 0xff; }
 
 std::array<std::uint32_t, ColourScale::kSteps> Palette() {
@@ -52,7 +57,8 @@ std::array<std::uint32_t, ColourScale::kSteps> Palette() {
         for (int shift : {16, 8, 0}) {
             const double c =
                 Channel(kViridis[below], shift) * (1 - t) + Channel(kViridis[below + 1], shift) * t;
-            colour |= static_cast<std::uint32_t>(std::lround(c)) << shift;
+            const double lightened = c + kTowardsWhite * (255 - c);
+            colour |= static_cast<std::uint32_t>(std::lround(lightened)) << shift;
         }
         palette[step] = colour;
     }

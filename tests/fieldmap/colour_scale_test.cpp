@@ -28,22 +28,23 @@ TEST(ColourScale, TicksAreRoundVoltsInOrder) {
     }
 }
 
-// Beyond either end the end's colour (viridis runs from 440154 to fde725);
-// no value takes the given colour.
+// Beyond either end the end's colour (viridis runs from 440154 to fde725;
+// 45 % of the way to white, 9873a1 to fef287); no value takes the given colour.
 TEST(ColourScale, EndsAndNoValue) {
+    const std::uint32_t kDark = 0xff9873a1u, kBright = 0xfffef287u;
     const ColourScale up(kLambda, MapView::Front, MapArea::ForZoom(1, 500, 500), kSegment);
     const ColourScale down(-kLambda, MapView::Front, MapArea::ForZoom(1, 500, 500), kSegment);
-    EXPECT_EQ(up.colourOf(1e9), 0xfffde725u);
-    EXPECT_EQ(up.colourOf(1), 0xff440154u);
-    EXPECT_EQ(down.colourOf(-1e9), 0xff440154u);
-    EXPECT_EQ(down.colourOf(-1), 0xfffde725u);
+    EXPECT_EQ(up.colourOf(1e9), kBright);
+    EXPECT_EQ(up.colourOf(1), kDark);
+    EXPECT_EQ(down.colourOf(-1e9), kDark);
+    EXPECT_EQ(down.colourOf(-1), kBright);
     // A potential of the other sign than the density's is weaker than any: the weak end.
     EXPECT_EQ(up.stepOf(-5), 0);
     EXPECT_EQ(down.stepOf(5), ColourScale::kSteps - 1);
     std::uint32_t pixels[3] = {0, 0, 0};
     up.paint({2, 1, {NAN, 1e9}}, pixels, 3);
     EXPECT_EQ(pixels[0], kSegment);
-    EXPECT_EQ(pixels[1], 0xfffde725u);
+    EXPECT_EQ(pixels[1], kBright);
     EXPECT_EQ(pixels[2], 0u);
 }
 
