@@ -16,9 +16,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <algorithm>
 #include <ranges>
 #include <utility>
 
@@ -43,6 +43,22 @@ QFont Weight(bool bold) {
     QFont font;
     font.setBold(bold);
     return font;
+}
+
+// The text with each run of two or more blanks made a line break. (Plain
+// code: a regular expression here would load and compile PCRE at start-up.)
+QString BlankRunsAsLineBreaks(const QString& text) {
+    QString broken;
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype end = i;
+        while (end < text.size() && text[end] == u' ') ++end;
+        if (end - i >= 2)
+            broken += u'\n';
+        else
+            broken += text.mid(i, std::max<qsizetype>(end - i, 1));
+        i = std::max(end, i + 1);
+    }
+    return broken;
 }
 
 // A check box whose caption breaks onto a second line at its run of blanks,
@@ -72,7 +88,7 @@ private:
     QStyleOptionButton twoLineOption() const {
         QStyleOptionButton option;
         initStyleOption(&option);
-        option.text.replace(QRegularExpression(" {2,}"), "\n");
+        option.text = BlankRunsAsLineBreaks(option.text);
         return option;
     }
 };
