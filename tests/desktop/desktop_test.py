@@ -19,6 +19,17 @@ def run(*command):
     return subprocess.run(command, capture_output=True, text=True, check=True).stdout
 
 
+def wait_for(condition, seconds=15):
+    """The condition's first true value, polled while the program (perhaps
+    under a sanitizer, on a loaded machine) catches up; None if it never comes."""
+    deadline = time.monotonic() + seconds
+    while True:
+        value = condition()
+        if value or time.monotonic() > deadline:
+            return value or None
+        time.sleep(0.2)
+
+
 def find_application(name):
     for _ in range(40):
         apps = [a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == name]
@@ -79,22 +90,25 @@ def main():
         problems.append(f"the start point reads {start} in es_ES")
     click(found["Infinito (Integral)"][0])
     click(found["Superficie de dibujo"][0], repeat=2)
-    if "," not in text_of(found, "Ex"):
+    if not wait_for(lambda: "," in text_of(found, "Ex")):
         problems.append(f"after a double-click Ex reads {text_of(found, 'Ex')!r}")
-    if arrow_pixels(found["Superficie de dibujo"][0]) < 10:
+    if not wait_for(lambda: arrow_pixels(found["Superficie de dibujo"][0]) >= 10):
         problems.append("after a double-click no field arrow is on the screen")
     run("xdotool", "key", "ctrl+s")  # Qt's own file dialog speaks the user's language
-    time.sleep(1)
+    dialog = wait_for(lambda: next((w for w in app if w is not None
+                                    and w.name.startswith("Guardar Imagen")), None))
     in_dialog = {}
-    walk(next(w for w in app if w is not None and w.name.startswith("Guardar Imagen")), in_dialog)
+    if dialog is not None:
+        wait_for(lambda: walk(dialog, in_dialog) or "Cancelar" in in_dialog)
     if "Cancelar" not in in_dialog:
         problems.append("the file dialog has no button \"Cancelar\" in es_ES")
     run("xdotool", "key", "Escape")
-    time.sleep(1)
+    wait_for(lambda: not any(w is not None and w.name.startswith("Guardar Imagen") for w in app))
     run("xdotool", "windowfocus", "--sync", window)
     run("xdotool", "key", "ctrl+g")  # the plots' module, loaded from where the program is
-    if not subprocess.run(["xdotool", "sleep", "2", "search", "--onlyvisible", "--name", "^Gráficas$"],
-                          capture_output=True, check=False).stdout.strip():
+    shown = lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Gráficas$"],
+                                   capture_output=True, check=False).stdout.strip()
+    if not wait_for(shown):
         problems.append("Ctrl+G shows no window Gráficas")
     print("\n".join(problems))
     print(f"{7 - len(problems)} passed, {len(problems)} failed")
