@@ -7,7 +7,10 @@
 #include "app/main_window.h"
 #include "view/drawing_surface.h"
 
-void MainWindow::clearDrawing() { redrawFrame(); }
+void MainWindow::clearDrawing() {
+    redrawFrame();
+    settings_.drawingCleared();
+}
 
 void MainWindow::copyDrawing() {
     QClipboard* clipboard = QGuiApplication::clipboard();

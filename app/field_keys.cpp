@@ -35,7 +35,14 @@ QLocale ReadoutLocale() {
 }
 
 QString VoltsText(double volts) { return ReadoutLocale().toString(volts, 'g', 12); }
-QString FieldText(double field) { return ReadoutLocale().toString(field, 'E', 1); }
+// Two significant digits, written out in full as the read-outs write numbers.
+QString FieldText(double field) {
+    if (!(field > 0)) return ReadoutLocale().toString(field);
+    const int magnitude = static_cast<int>(std::floor(std::log10(field)));
+    const double unit = std::pow(10.0, magnitude - 1);
+    return ReadoutLocale().toString(std::round(field / unit) * unit, 'f',
+                                    std::max(0, 1 - magnitude));
+}
 
 bool IsPowerOfTen(double value) {
     const double exponent = std::log10(std::fabs(value));
@@ -49,10 +56,10 @@ const char* const kFieldCaption = "|E| (V/m)";
 
 // Greys, so that the grid never looks like the field arrow, which is red.
 QColor GridShade(int shade) {
-    const int grey = 240 - 50 * shade;
+    const int grey = 215 - 45 * shade;
     return QColor(grey, grey, grey);
 }
-QColor GridEdge() { return QColor(60, 60, 60); }
+QColor GridEdge() { return QColor(50, 50, 50); }
 
 FieldKeys::FieldKeys(int width, QWidget* parent) : QWidget(parent) {
     setObjectName("LeyendaCampo");

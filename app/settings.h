@@ -31,7 +31,8 @@ public:
         Action = 1 << 5,     // what a click obtains
         Lines = 1 << 6,      // single lines or a set, in the line panel
         ElementArrows = 1 << 7,
-        Ending = 1 << 8,  // the program is ending
+        Ending = 1 << 8,   // the program is ending
+        Cleared = 1 << 9,  // "Limpiar": the drawing and the read-outs were emptied
     };
     Q_DECLARE_FLAGS(Changes, Change)
 
@@ -62,6 +63,7 @@ public:
     void setLineChoice(LineChoice choice) { update(lineChoice_, choice, Change::Lines); }
     void setElementArrows(bool shown) { update(elementArrows_, shown, Change::ElementArrows); }
     void endProgram() { update(ending_, true, Change::Ending); }
+    void drawingCleared() { emit changed(Change::Cleared); }
     void pointEvaluated(WorldPoint point) {
         evaluatedPoint_ = point;
         emit changed(Change::Point);

@@ -6,8 +6,32 @@
 #include <QLocale>
 #include <QShortcut>
 
+#include <charconv>
+#include <cmath>
+
 #include "app/readout_text.h"
 #include "field/number_text.h"
+
+namespace {
+
+// q as typed, with either decimal separator; empty unless the whole text is one number.
+std::optional<double> TypedCharge(const QString& text) {
+    const std::string typed = CommasToPoints(text.trimmed().toStdString());
+    double value = 0;
+    const char* const end = typed.data() + typed.size();
+    const auto [stop, error] = std::from_chars(typed.data(), end, value);
+    if (typed.empty() || error != std::errc() || stop != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QString ModelName(const FieldModel& model, bool manualSum) {
+    if (model.charges == 0) return "segmento continuo (integral)";
+    const QString charges = QString::number(model.charges) + " cargas puntuales";
+    return manualSum ? charges + ", todas\n(no solo las sumadas a mano)" : charges;
+}
+
+}  // namespace
 
 VoltmeterWindow::VoltmeterWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("Voltimetro");
@@ -16,7 +40,11 @@ VoltmeterWindow::VoltmeterWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     charge_ = new QLineEdit("1", this);
     charge_->setObjectName("CargaPrueba");
     charge_->setAccessibleName("Carga de prueba q (µC)");
+    // The column keeps a width for long numbers; a read-out that needs more
+    // widens the window (a minimum width of its own would stop that).
+    charge_->setMinimumWidth(220);
     form->addRow("q (µC)", charge_);
+    modelName_ = addReadout("Modelo", "Modelo");
     pointA_ = addReadout("PuntoA", "A (m)");
     pointB_ = addReadout("PuntoB", "B (m)");
     va_ = addReadout("PotencialA", "V(A) (V)");
@@ -35,14 +63,14 @@ QLabel* VoltmeterWindow::addReadout(const char* name, const QString& caption) {
     readout->setObjectName(name);
     readout->setAccessibleName(caption);
     readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    readout->setMinimumWidth(220);
     static_cast<QFormLayout*>(layout())->addRow(caption, readout);
     return readout;
 }
 
-void VoltmeterWindow::measure(const FieldModel& model, std::optional<MapPoint> a,
+void VoltmeterWindow::measure(const FieldModel& model, bool manualSum, std::optional<MapPoint> a,
                               std::optional<MapPoint> b) {
     model_ = model;
+    modelName_->setText(ModelName(model, manualSum));
     a_ = a;
     b_ = b;
     refresh();
@@ -62,23 +90,27 @@ void VoltmeterWindow::refresh() {
     pointA_->setText(a_ ? where(*a_) : "evalúe otro punto");
     pointB_->setText(b_ ? where(*b_) : "evalúe un punto");
     for (QLabel* readout : {va_, vb_, deltaV_, work_, integral_}) readout->clear();
-    const double q = Val(CommasToPoints(charge_->text().toStdString()));
-    const auto reading = a_ && b_ ? ReadVoltmeter(model_, *a_, *b_, q) : std::nullopt;
+    const std::optional<double> q = TypedCharge(charge_->text());
+    const auto reading = a_ && b_ ? ReadVoltmeter(model_, *a_, *b_, q.value_or(0)) : std::nullopt;
     if (!reading) {
-        if (a_) deltaV_->setText("sin valor en A o en B");
+        if (a_ && b_) deltaV_->setText("sin valor en A o en B");
         return;
     }
     va_->setText(volts(reading->va));
     vb_->setText(volts(reading->vb));
     deltaV_->setText(volts(reading->deltaV));
-    work_->setText(number(reading->work));
-    // The integral in the read-outs' four decimals, beside the ΔV it equals.
-    const auto integral =
-        reading->lineIntegral ? Currency::fromDouble(*reading->lineIntegral) : std::nullopt;
+    work_->setText(q ? inReadoutFormat(reading->work)
+                     : "escriba q en µC, por ejemplo " + QLocale().toString(-2.5));
     if (!reading->lineIntegral)
         integral_->setText("el camino cruza el segmento cargado:\nno se integra");
     else
-        integral_->setText(integral ? volts(*integral) : number(*reading->lineIntegral));
+        integral_->setText(inReadoutFormat(*reading->lineIntegral));
+}
+
+// In the read-outs' four decimals where they can show it, else in full.
+QString VoltmeterWindow::inReadoutFormat(double value) const {
+    const auto fixed = Currency::fromDouble(value);
+    return fixed ? volts(*fixed) : number(value);
 }
 
 void VoltmeterWindow::showEvent(QShowEvent* event) {

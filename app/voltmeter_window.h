@@ -16,7 +16,9 @@ class VoltmeterWindow : public QWidget {
 public:
     explicit VoltmeterWindow(QWidget* parent);
 
-    void measure(const FieldModel& model, std::optional<MapPoint> a, std::optional<MapPoint> b);
+    // manualSum: the read-outs show a sum of elements picked by hand, not all N.
+    void measure(const FieldModel& model, bool manualSum, std::optional<MapPoint> a,
+                 std::optional<MapPoint> b);
 
 signals:
     void visibilityChanged(bool shown);
@@ -30,10 +32,11 @@ private:
     void refresh();
     QString volts(Currency value) const;
     QString number(double value) const;
+    QString inReadoutFormat(double value) const;
 
     FieldModel model_{0};
     std::optional<MapPoint> a_;
     std::optional<MapPoint> b_;
     QLineEdit* charge_;
-    QLabel *pointA_, *pointB_, *va_, *vb_, *deltaV_, *work_, *integral_;
+    QLabel *modelName_, *pointA_, *pointB_, *va_, *vb_, *deltaV_, *work_, *integral_;
 };

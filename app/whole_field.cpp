@@ -1,22 +1,21 @@
 #include "app/whole_field.h"
 
 #include <QMenu>
-#include <QPainter>
 #include <cmath>
 
 #include "app/field_keys.h"
+#include "app/underlay_painting.h"
 #include "app/voltmeter_window.h"
 #include "fieldmap/colour_scale.h"
 #include "view/drawing_surface.h"
 
 namespace {
 
-constexpr QRgb kPathColour = qRgb(255, 255, 255);
-
 QAction* AddCheckItem(QMenu& menu, const char* caption, const char* name, const char* keys) {
     QAction* item = menu.addAction(QString::fromUtf8(caption));
     item->setObjectName(name);
     item->setShortcut(QKeySequence(keys));
+    item->setShortcutContext(Qt::ApplicationShortcut);  // also from the voltmeter's window
     item->setCheckable(true);
     return item;
 }
@@ -35,6 +34,7 @@ WholeField* WholeField::AddTools(QMenu& menu, DrawingSurface& surface, FieldKeys
     QAction* voltmeter = menu.addAction(QString::fromUtf8("Voltímetro..."));
     voltmeter->setObjectName("menu_voltimetro");
     voltmeter->setShortcut(QKeySequence("Ctrl+T"));
+    voltmeter->setShortcutContext(Qt::ApplicationShortcut);
     for (QAction* item : {tools->map_, tools->grid_})
         connect(item, &QAction::toggled, tools, &WholeField::recompute);
     connect(voltmeter, &QAction::triggered, tools, &WholeField::showVoltmeter);
@@ -61,7 +61,7 @@ FieldModel WholeField::model() const {
 
 void WholeField::follow(Settings::Changes what) {
     using Change = Settings::Change;
-    if (what & Change::View) {  // the points were of the other view
+    if (what.testAnyFlags(Change::View | Change::Cleared)) {  // of the other view, or wiped
         a_.reset();
         b_.reset();
     }
@@ -71,7 +71,8 @@ void WholeField::follow(Settings::Changes what) {
     }
     if (what.testAnyFlags(Change::Charge | Change::View | Change::Zoom | Change::Action))
         recompute();
-    else if ((what & Change::Point) && voltmeter_ && voltmeter_->isVisible())
+    else if (what.testAnyFlags(Change::Point | Change::Cleared) && voltmeter_ &&
+             voltmeter_->isVisible())
         showUnderlay();  // the path moves; the map and the grid stay
 }
 
@@ -93,7 +94,7 @@ void WholeField::recompute() {
 
 void WholeField::showUnderlay() {
     const bool path = voltmeter_ && voltmeter_->isVisible();
-    if (voltmeter_) voltmeter_->measure(model(), a_, b_);
+    if (voltmeter_) voltmeter_->measure(model(), settings_.manual(), a_, b_);
     if (!map_->isChecked() && !grid_->isChecked() && !path) {
         surface_.setUnderlay(QImage());
         return;
@@ -103,53 +104,12 @@ void WholeField::showUnderlay() {
         underlay = QImage(surface_.image().size(), QImage::Format_RGB32);
         underlay.fill(surface_.background());
     }
-    if (grid_->isChecked()) drawGrid(underlay);
-    if (path) drawPath(underlay);
+    const WorldWindow world =
+        WorldWindow::forZoom(settings_.zoomFactor(), underlay.width(), underlay.height());
+    const double pixelRatio = surface_.image().devicePixelRatio();
+    if (grid_->isChecked()) PaintFieldGrid(underlay, arrows_, world, pixelRatio);
+    if (path) PaintVoltmeterPath(underlay, a_, b_, world, pixelRatio);
     surface_.setUnderlay(std::move(underlay));
-}
-
-void WholeField::drawGrid(QImage& underlay) const {
-    const WorldWindow world =
-        WorldWindow::forZoom(settings_.zoomFactor(), underlay.width(), underlay.height());
-    const double half = 0.35 * underlay.width() / 20;  // of a cell's width
-    const double width = std::max(1.0, half / 8), edge = 0.75 * surface_.image().devicePixelRatio();
-    QPainter painter(&underlay);
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (const GridArrow& arrow : arrows_.arrows) {
-        const QPointF centre(world.toPixelX(arrow.x), world.toPixelY(arrow.y));
-        const QPointF along(arrow.unitX() * half, -arrow.unitY() * half);
-        const QPointF tip = centre + along, across(-along.y() * 0.4, along.x() * 0.4);
-        const QLineF strokes[] = {{centre - along, tip},
-                                  {tip, tip - along * 0.5 + across},
-                                  {tip, tip - along * 0.5 - across}};
-        painter.setPen(QPen(GridEdge(), width + 2 * edge, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLines(strokes, 3);
-        painter.setPen(QPen(GridShade(arrow.shade), width, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLines(strokes, 3);
-    }
-}
-
-void WholeField::drawPath(QImage& underlay) const {
-    const WorldWindow world =
-        WorldWindow::forZoom(settings_.zoomFactor(), underlay.width(), underlay.height());
-    const auto pixel = [&world](MapPoint p) {
-        return QPointF(world.toPixelX(p.x), world.toPixelY(p.y));
-    };
-    const double scale = surface_.image().devicePixelRatio();
-    QPainter painter(&underlay);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(kPathColour), 2 * scale));
-    painter.setBrush(QColor(kPathColour));
-    if (a_) painter.drawLine(pixel(*a_), pixel(*b_));
-    QFont font = painter.font();
-    font.setPixelSize(static_cast<int>(12 * scale));
-    painter.setFont(font);
-    const auto mark = [&](MapPoint p, const char* name) {
-        painter.drawEllipse(pixel(p), 3 * scale, 3 * scale);
-        painter.drawText(pixel(p) + QPointF(5, -5) * scale, name);
-    };
-    if (a_) mark(*a_, "A");
-    if (b_) mark(*b_, "B");
 }
 
 void WholeField::showVoltmeter() {

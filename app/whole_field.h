@@ -40,8 +40,6 @@ private:
     void follow(Settings::Changes what);
     void recompute();
     void showUnderlay();
-    void drawGrid(QImage& underlay) const;
-    void drawPath(QImage& underlay) const;
     void showVoltmeter();
 
     DrawingSurface& surface_;

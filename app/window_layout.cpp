@@ -167,13 +167,15 @@ void MainWindow::buildControls() {
     auto* settings = new QVBoxLayout;
     settings->addWidget(buildObtenerFrame(central));
     buildSettingsFrames(central, settings);
-    settings->addStretch();
     settings->addLayout(buildCommandRow(central));
     ui_.Copiar = AddCommand(central, "Copiar", "Copiar al Portapapeles");
     settings->addWidget(ui_.Copiar, 0, Qt::AlignHCenter);
+    settings->addStretch();  // the commands stay put when the keys show under the surface
 
     auto* window = new QHBoxLayout(central);
-    window->setSizeConstraint(QLayout::SetFixedSize);  // the window follows its contents
+    // The window follows its contents, shrinking too when the keys hide.
+    window->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     window->addLayout(surface);
     window->addLayout(settings);
     buildMenus();

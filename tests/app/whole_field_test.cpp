@@ -49,6 +49,7 @@ TEST(WholeField, UnderTheDrawingAndXorExact) {
     for (const char* name : {"menu_mapa", "menu_rejilla"})
         EXPECT_FALSE(driver.window().findChild<QAction*>(name)->isChecked()) << name;
     EXPECT_EQ(driver.surface().picture(), driver.image());
+    const QSize windowSize = driver.window().size();
     driver.press(Qt::Key_M, Qt::ControlModifier);
     driver.press(Qt::Key_R, Qt::ControlModifier);
     driver.choose("Calcular");  // the arrow at the start point
@@ -74,6 +75,8 @@ TEST(WholeField, UnderTheDrawingAndXorExact) {
     driver.press(Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(driver.surface().picture(), drawing);
     EXPECT_FALSE(keys->isVisible());
+    for (int pass = 0; pass < 3; ++pass) QApplication::processEvents();  // layouts nest
+    EXPECT_EQ(driver.window().size(), windowSize);  // no band where the keys were
 }
 
 // Along an equipotential the window draws the map keeps one colour, to a
@@ -132,7 +135,7 @@ TEST(FieldGrid, ArrowsAlongTheExactField) {
             const WorldWindow& world = driver.surface().world();
             const QImage shown = driver.surface().picture();
             const double cell = shown.width() / 20.0;
-            const double edge = 0.75 * shown.devicePixelRatio();  // dark, around each arrow
+            const double edge = 0.5 * shown.devicePixelRatio();  // dark, around each arrow
             int arrowPixels = 0;
             for (int py = 0; py < shown.height(); ++py)
                 for (int px = 0; px < shown.width(); ++px) {
@@ -176,15 +179,16 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
         EXPECT_EQ(Readout("PotencialA"), Shown(row.va)) << row.name;
         EXPECT_EQ(Readout("PotencialB"), Shown(row.vb)) << row.name;
         EXPECT_EQ(Readout("DiferenciaV"), Shown(row.deltaV)) << row.name;
-        EXPECT_NEAR(Number(Readout("Trabajo")), 2 * Number(Shown(row.deltaV)), 1e-9) << row.name;
+        EXPECT_NEAR(Number(Readout("Trabajo")), 2 * Number(Shown(row.deltaV)), 1e-4) << row.name;
+        EXPECT_LE(Readout("Trabajo").size(), Shown(row.deltaV).size() + 1) << row.name;
         EXPECT_NEAR(Number(Readout("Integral")) / Number(Shown(row.deltaV)), 1, 1e-6) << row.name;
         driver.calculateAt(Shown("0.5"), Shown("-0.5"));
         EXPECT_EQ(Readout("DiferenciaV"), Shown(row.back)) << row.name;
         EXPECT_TRUE(Readout("Integral").contains("cruza el segmento")) << row.name;
         QApplication::processEvents();
         auto* refusal = driver.window().findChild<QLabel*>("Integral");
-        EXPECT_GE(refusal->height(), refusal->sizeHint().height()) << row.name;  // both lines
-        EXPECT_NE(driver.surface().picture(), driver.image()) << row.name;       // the path
+        EXPECT_TRUE(refusal->rect().contains(QRect(QPoint(), refusal->sizeHint()))) << row.name;
+        EXPECT_NE(driver.surface().picture(), driver.image()) << row.name;  // the path
         QApplication::setActiveWindow(charge->window());
         QTest::keyClick(charge, Qt::Key_Escape);
         EXPECT_FALSE(charge->isVisible()) << row.name;
@@ -198,6 +202,14 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
     EXPECT_EQ(Readout("PuntoB"), QString::fromUtf8("evalúe un punto"));
     driver.calculateAt(Shown("0.3"), Shown("0.4"));
     EXPECT_EQ(Readout("PuntoA"), QString::fromUtf8("evalúe otro punto"));
+    // Nor of a drawing wiped by "Limpiar"; a q that is not a number gives no work.
+    driver.choose("Limpiar");
+    EXPECT_EQ(Readout("PuntoB"), QString::fromUtf8("evalúe un punto"));
+    auto* charge = driver.window().findChild<QLineEdit*>("CargaPrueba");
+    QTest::keyClicks(charge, "x");
+    driver.calculateAt(Shown("0.3"), Shown("0.5"));
+    driver.calculateAt(Shown("0.3"), Shown("0.6"));
+    EXPECT_TRUE(Readout("Trabajo").startsWith("escriba q")) << Readout("Trabajo").toStdString();
 }
 
 }  // namespace

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QImage>
+#include <optional>
+
+#include "fieldmap/field_grid.h"
+#include "fieldmap/voltmeter.h"
+#include "view/world_window.h"
+
+// What lies under the drawing besides the map, painted at the image's device
+// pixels (pixelRatio of them to a logical pixel).
+
+// The grid's arrows: one length, grey by the class of |E|, with a dark edge.
+void PaintFieldGrid(QImage& underlay, const FieldGrid& grid, const WorldWindow& world,
+                    double pixelRatio);
+
+// The voltmeter's points A and B and the straight path between them: white,
+// edged in dark grey so that they show on every colour of the map.
+void PaintVoltmeterPath(QImage& underlay, std::optional<MapPoint> a, std::optional<MapPoint> b,
+                        const WorldWindow& world, double pixelRatio);
