@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "app/deferred_icon_style.h"
 #include "app/display_check.h"
 #include "app/main_window.h"
 
@@ -47,6 +48,7 @@ int main(int argc, char* argv[]) {
         return kNoDisplayStatus;
     }
     QApplication app(argc, argv);
+    QApplication::setStyle(new DeferredIconStyle);
     QTranslator qtTranslation;
     InstallQtTranslation(qtTranslation);
     QGuiApplication::setDesktopFileName("org.marnel.Tervik");

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include "app/deferred_icon_style.h"
 #include "tests/support/window_driver.h"
 
 namespace {
@@ -72,3 +73,17 @@ INSTANTIATE_TEST_SUITE_P(Points, DesktopFont,
                          [](const auto& font) { return std::to_string(font.param.points) + "pt"; });
 
 }  // namespace
+
+// The program's style draws every icon as the desktop's, the menu bar's
+// overflow arrows (read only when first drawn) among them.
+TEST(DeferredIconStyle, IconsAsTheDesktopsStyle) {
+    const DeferredIconStyle style;
+    const QStyle& deferred = style;
+    for (QStyle::StandardPixmap icon :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
+          QStyle::SP_MessageBoxWarning}) {
+        const QImage shown = deferred.standardIcon(icon).pixmap(16).toImage();
+        EXPECT_FALSE(shown.isNull()) << icon;
+        EXPECT_EQ(shown, QApplication::style()->standardIcon(icon).pixmap(16).toImage()) << icon;
+    }
+}
