@@ -10,22 +10,26 @@ namespace {
 
 const QColor kPathColour(255, 255, 255);
 
-// A letter beside its point, up and to the right unless that leaves the image.
-QPointF LetterPlace(QPointF point, QSizeF letter, QSizeF image, double gap) {
-    const double x = point.x() + gap + letter.width() < image.width()
-                         ? point.x() + gap
-                         : point.x() - gap - letter.width();
-    const double y =
-        point.y() - gap - letter.height() > 0 ? point.y() - gap : point.y() + gap + letter.height();
+// A letter beside its point, on the side away from the other point (so that
+// A and B never cover each other), turned back inward at the image's edges.
+QPointF LetterPlace(QPointF point, QPointF other, QSizeF letter, QSizeF image, double gap) {
+    const bool right = point.x() >= other.x(), above = point.y() <= other.y();
+    double x = right ? point.x() + gap : point.x() - gap - letter.width();
+    double y = above ? point.y() - gap : point.y() + gap + letter.height();
+    if (x < 0 || x + letter.width() > image.width())
+        x = right ? x - 2 * gap - letter.width() : x + 2 * gap + letter.width();
+    if (y - letter.height() < 0 || y > image.height())
+        y = above ? y + 2 * gap + letter.height() : y - 2 * gap - letter.height();
     return {x, y};
 }
 
 }  // namespace
 
-void PaintFieldGrid(QImage& underlay, const FieldGrid& grid, const WorldWindow& world,
-                    double pixelRatio) {
+void PaintFieldGrid(QImage& underlay, const FieldGrid& grid, const WorldWindow& world) {
     const double half = 0.3 * underlay.width() / 20;  // of a cell's width
-    const double width = std::max(1.0, half / 8), edge = 0.5 * pixelRatio;
+    // One device pixel with a half-pixel edge at every scale, as thin as the
+    // field arrow, which stays the surface's most visible arrow.
+    const double width = 1, edge = 0.5;
     QPainter painter(&underlay);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const GridArrow& arrow : grid.arrows) {
@@ -60,16 +64,18 @@ void PaintVoltmeterPath(QImage& underlay, std::optional<MapPoint> a, std::option
     font.setPixelSize(static_cast<int>(13 * pixelRatio));
     font.setBold(true);
     const QFontMetricsF metrics(font);
-    const auto mark = [&](MapPoint p, const QString& name) {
+    const auto mark = [&](MapPoint p, std::optional<MapPoint> other, const QString& name) {
         painter.setPen(QPen(GridEdge(), pixelRatio));
         painter.setBrush(kPathColour);
         painter.drawEllipse(pixel(p), 3.5 * pixelRatio, 3.5 * pixelRatio);
         QPainterPath letter;
         const QSizeF size(metrics.horizontalAdvance(name), metrics.ascent());
-        letter.addText(LetterPlace(pixel(p), size, underlay.size(), 5 * pixelRatio), font, name);
+        const QPointF away = other ? pixel(*other) : pixel(p) + QPointF(-1, 1);
+        letter.addText(LetterPlace(pixel(p), away, size, underlay.size(), 5 * pixelRatio), font,
+                       name);
         painter.strokePath(letter, QPen(GridEdge(), 3 * pixelRatio));
         painter.fillPath(letter, kPathColour);
     };
-    if (a) mark(*a, "A");
-    if (b) mark(*b, "B");
+    if (a) mark(*a, b, "A");
+    if (b) mark(*b, a, "B");
 }

@@ -11,8 +11,7 @@
 // pixels (pixelRatio of them to a logical pixel).
 
 // The grid's arrows: one length, grey by the class of |E|, with a dark edge.
-void PaintFieldGrid(QImage& underlay, const FieldGrid& grid, const WorldWindow& world,
-                    double pixelRatio);
+void PaintFieldGrid(QImage& underlay, const FieldGrid& grid, const WorldWindow& world);
 
 // The voltmeter's points A and B and the straight path between them: white,
 // edged in dark grey so that they show on every colour of the map.

@@ -36,7 +36,7 @@ QString ModelName(const FieldModel& model, bool manualSum) {
 VoltmeterWindow::VoltmeterWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("Voltimetro");
     setWindowTitle("Voltímetro");
-    auto* form = new QFormLayout(this);
+    auto* form = form_ = new QFormLayout(this);
     charge_ = new QLineEdit("1", this);
     charge_->setObjectName("CargaPrueba");
     charge_->setAccessibleName("Carga de prueba q (µC)");
@@ -45,8 +45,8 @@ VoltmeterWindow::VoltmeterWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     charge_->setMinimumWidth(220);
     form->addRow("q (µC)", charge_);
     modelName_ = addReadout("Modelo", "Modelo");
-    pointA_ = addReadout("PuntoA", "A (m)");
-    pointB_ = addReadout("PuntoB", "B (m)");
+    pointA_ = addReadout("PuntoA", "A (X; Y) (m)");
+    pointB_ = addReadout("PuntoB", "B (X; Y) (m)");
     va_ = addReadout("PotencialA", "V(A) (V)");
     vb_ = addReadout("PotencialB", "V(B) (V)");
     deltaV_ = addReadout("DiferenciaV", "ΔV = V(B) − V(A) (V)");
@@ -63,7 +63,7 @@ QLabel* VoltmeterWindow::addReadout(const char* name, const QString& caption) {
     readout->setObjectName(name);
     readout->setAccessibleName(caption);
     readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    static_cast<QFormLayout*>(layout())->addRow(caption, readout);
+    form_->addRow(caption, readout);
     return readout;
 }
 
@@ -87,6 +87,12 @@ QString VoltmeterWindow::number(double value) const {
 
 void VoltmeterWindow::refresh() {
     const auto where = [this](MapPoint p) { return number(p.x) + "; " + number(p.y); };
+    const QString axes = model_.view == MapView::Front ? "(X; Y)" : "(Z; Y)";
+    for (auto [readout, name] : {std::pair{pointA_, "A "}, std::pair{pointB_, "B "}}) {
+        const QString caption = name + axes + " (m)";
+        readout->setAccessibleName(caption);
+        static_cast<QLabel*>(form_->labelForField(readout))->setText(caption);
+    }
     pointA_->setText(a_ ? where(*a_) : "evalúe otro punto");
     pointB_->setText(b_ ? where(*b_) : "evalúe un punto");
     for (QLabel* readout : {va_, vb_, deltaV_, work_, integral_}) readout->clear();
@@ -102,15 +108,18 @@ void VoltmeterWindow::refresh() {
     work_->setText(q ? inReadoutFormat(reading->work)
                      : "escriba q en µC, por ejemplo " + QLocale().toString(-2.5));
     if (!reading->lineIntegral)
-        integral_->setText("el camino cruza el segmento cargado:\nno se integra");
+        integral_->setText(model_.charges > 0 && model_.view == MapView::Front
+                               ? "el camino pasa por una carga puntual:\nno se integra"
+                               : "el camino cruza el segmento cargado:\nno se integra");
     else
         integral_->setText(inReadoutFormat(*reading->lineIntegral));
 }
 
-// In the read-outs' four decimals where they can show it, else in full.
+// In the read-outs' four decimals where they can show it to three
+// significant digits, else with all its digits.
 QString VoltmeterWindow::inReadoutFormat(double value) const {
     const auto fixed = Currency::fromDouble(value);
-    return fixed ? volts(*fixed) : number(value);
+    return fixed && (value == 0 || std::fabs(value) >= 0.1) ? volts(*fixed) : number(value);
 }
 
 void VoltmeterWindow::showEvent(QShowEvent* event) {

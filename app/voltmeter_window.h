@@ -5,6 +5,7 @@
 
 #include "fieldmap/voltmeter.h"
 
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 
@@ -37,6 +38,7 @@ private:
     FieldModel model_{0};
     std::optional<MapPoint> a_;
     std::optional<MapPoint> b_;
+    QFormLayout* form_;
     QLineEdit* charge_;
     QLabel *modelName_, *pointA_, *pointB_, *va_, *vb_, *deltaV_, *work_, *integral_;
 };

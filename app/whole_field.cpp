@@ -107,7 +107,7 @@ void WholeField::showUnderlay() {
     const WorldWindow world =
         WorldWindow::forZoom(settings_.zoomFactor(), underlay.width(), underlay.height());
     const double pixelRatio = surface_.image().devicePixelRatio();
-    if (grid_->isChecked()) PaintFieldGrid(underlay, arrows_, world, pixelRatio);
+    if (grid_->isChecked()) PaintFieldGrid(underlay, arrows_, world);
     if (path) PaintVoltmeterPath(underlay, a_, b_, world, pixelRatio);
     surface_.setUnderlay(std::move(underlay));
 }

@@ -21,13 +21,6 @@ struct Vector {
     double y;
 };
 
-double DistanceToPiece(MapPoint p, MapPoint from, MapPoint to) {
-    const double dx = to.x - from.x, dy = to.y - from.y, length2 = dx * dx + dy * dy;
-    const double along = length2 > 0 ? ((p.x - from.x) * dx + (p.y - from.y) * dy) / length2 : 0;
-    const double t = std::clamp(along, 0.0, 1.0);
-    return std::hypot(from.x + t * dx - p.x, from.y + t * dy - p.y);
-}
-
 // The path in the field of the whole model or, in the front view, of one of
 // its point charges: each charge's field varies fast only near that charge.
 class Path {
@@ -53,7 +46,7 @@ public:
         const double length = std::hypot(end.x - start.x, end.y - start.y);
         bool farEnough = true;
         for (MapPoint s : sources_)
-            farEnough = farEnough && DistanceToPiece(s, start, end) >= 0.5 * length;
+            farEnough = farEnough && DistanceToPath(s, start, end) >= 0.5 * length;
         if (farEnough || depth == 0) {
             const auto [kronrod, gauss] = rule(from, to);
             const double disagreement = std::fabs(kronrod - gauss);
@@ -125,6 +118,13 @@ private:
 };
 
 }  // namespace
+
+double DistanceToPath(MapPoint p, MapPoint a, MapPoint b) {
+    const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
+    const double along = length2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / length2 : 0;
+    const double t = std::clamp(along, 0.0, 1.0);
+    return std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y);
+}
 
 double MinusLineIntegral(const FieldModel& model, MapPoint a, MapPoint b) {
     // The potentials set the scale: their difference may vanish.

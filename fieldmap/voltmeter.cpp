@@ -34,6 +34,13 @@ bool PathMeetsSegment(MapView view, MapPoint a, MapPoint b) {
     return x >= 0 && x <= segment::kLength;
 }
 
+bool PathMeetsCharge(const FieldModel& model, MapPoint a, MapPoint b) {
+    constexpr double kClearance = 1e-4;  // m
+    for (int i = 1; i <= model.charges; ++i)
+        if (DistanceToPath({ElementCentre(i, model.charges), 0}, a, b) < kClearance) return true;
+    return false;
+}
+
 std::optional<VoltmeterReading> ReadVoltmeter(const FieldModel& model, MapPoint a, MapPoint b,
                                               double chargeMicrocoulombs) {
     const auto va = ShownPotential(model, a), vb = ShownPotential(model, b);
@@ -42,6 +49,9 @@ std::optional<VoltmeterReading> ReadVoltmeter(const FieldModel& model, MapPoint 
     if (!delta) return std::nullopt;
     VoltmeterReading reading{*va, *vb, *delta, chargeMicrocoulombs * delta->toDouble(),
                              std::nullopt};
-    if (!PathMeetsSegment(model.view, a, b)) reading.lineIntegral = MinusLineIntegral(model, a, b);
+    const bool pointCharges = model.charges > 0 && model.view == MapView::Front;
+    const bool refused =
+        pointCharges ? PathMeetsCharge(model, a, b) : PathMeetsSegment(model.view, a, b);
+    if (!refused) reading.lineIntegral = MinusLineIntegral(model, a, b);
     return reading;
 }

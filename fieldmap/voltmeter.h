@@ -14,7 +14,8 @@ struct VoltmeterReading {
     Currency deltaV;  // V(B) - V(A)
     double work;      // q·ΔV, µJ for q in µC
     // −∫E·dl along the straight path from A to B, V; empty when the path
-    // crosses or touches the charged segment (or, in the profile view, the axis).
+    // crosses or touches the charged segment (in the profile view, the axis)
+    // or, for point charges in the front view, passes through one of them.
     std::optional<double> lineIntegral;
 };
 
@@ -24,3 +25,7 @@ std::optional<VoltmeterReading> ReadVoltmeter(const FieldModel& model, MapPoint 
 
 // Whether the straight path from a to b meets the charged segment of the view.
 bool PathMeetsSegment(MapView view, MapPoint a, MapPoint b);
+
+// Whether it passes within a tenth of a millimetre of one of the point
+// charges (front view): between them the field is finite and is integrated.
+bool PathMeetsCharge(const FieldModel& model, MapPoint a, MapPoint b);

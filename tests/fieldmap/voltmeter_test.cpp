@@ -99,6 +99,7 @@ TEST(Voltmeter, IntegralEqualsTheDifferenceCloseToTheCharges) {
         {"exact, past the end", {-kLambda}, {1.001, 0.5}, {1.001, -0.3}},
         {"50 charges, along them", {kLambda, 50}, {-0.09, 0.001}, {1.2, 0.001}},
         {"50 charges, beside one", {kLambda, 50}, {0.31, 0.0005}, {0.2, 0.3}},
+        {"5 charges, across the axis between two", {kLambda, 5}, {0.4, 0.3}, {0.45, -0.2}},
         {"20 charges, profile, past the axis",
          {kLambda, 20, MapView::Profile},
          {-1, 0.001},
@@ -118,9 +119,11 @@ struct PathCase {
     MapPoint a;
     MapPoint b;
     bool meets;
+    int charges = 0;
 };
 
-// A path that crosses or touches the charged segment gets no integral.
+// A path that crosses or touches the charged segment gets no integral; with
+// point charges, one that passes through a charge.
 TEST(Voltmeter, RefusesTheIntegralAcrossTheSegment) {
     const PathCase cases[] = {
         {"across the middle", MapView::Front, {0.5, 0.5}, {0.3, -0.5}, true},
@@ -133,9 +136,12 @@ TEST(Voltmeter, RefusesTheIntegralAcrossTheSegment) {
         {"profile, through the axis", MapView::Profile, {0.1, 0.1}, {-0.2, -0.2}, true},
         {"profile, beside the axis", MapView::Profile, {0.1, 0.1}, {-0.1, 0.1}, false},
         {"profile, along a radius", MapView::Profile, {0.1, 0.1}, {0.2, 0.2}, false},
+        {"5 charges, through one", MapView::Front, {0.5, 0.5}, {0.5, -0.5}, true, 5},
+        {"5 charges, between two", MapView::Front, {0.4, 0.5}, {0.4, -0.5}, false, 5},
+        {"5 charges, past one", MapView::Front, {0.7002, 0.5}, {0.7002, -0.5}, false, 5},
     };
     for (const PathCase& c : cases) {
-        const auto reading = ReadVoltmeter({kLambda, 0, c.view}, c.a, c.b, 1);
+        const auto reading = ReadVoltmeter({kLambda, c.charges, c.view}, c.a, c.b, 1);
         ASSERT_TRUE(reading) << c.name;
         EXPECT_EQ(!reading->lineIntegral, c.meets) << c.name;
     }
