@@ -259,7 +259,6 @@ void MainWindow::buildReadouts(QGridLayout* grid) {
 // The line-family panel; it covers the content of "Obtener" while shown.
 QGroupBox* MainWindow::buildLinePanel(QWidget* frame) {
     ui_.CuadroLV = AddFrame(frame, "CuadroLV", "Líneas Equipotenciales");
-    ui_.CuadroLV->setAutoFillBackground(true);
     auto* grid = new QGridLayout(ui_.CuadroLV);
     ui_.OptionV = OptionArray(this, "OptionV");
     const auto lineOption = [this](LineChoice choice, const char* caption) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 
@@ -50,9 +51,14 @@ TEST(FieldGrid, ArrowsFollowTheFieldAndLeaveTheSegmentOut) {
             const double size = std::hypot(e.ex, e.ey);
             EXPECT_NEAR(a.unitX(), e.ex / size, 1e-6) << c.name << " at " << a.x << "," << a.y;
             EXPECT_NEAR(a.unitY(), e.ey / size, 1e-6) << c.name << " at " << a.x << "," << a.y;
+            ASSERT_TRUE(a.shade >= 0 && a.shade < FieldGrid::kShades) << c.name;
             EXPECT_GE(a.magnitude, grid.bounds[a.shade]) << c.name;
             EXPECT_LE(a.magnitude, grid.bounds[a.shade + 1]) << c.name;
         }
+        const auto strongest = std::max_element(
+            grid.arrows.begin(), grid.arrows.end(),
+            [](const GridArrow& a, const GridArrow& b) { return a.magnitude < b.magnitude; });
+        EXPECT_EQ(strongest->shade, FieldGrid::kShades - 1) << c.name;
     }
 }
 
