@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include "app/field_keys.h"
 #include "app/main_window.h"
 #include "view/drawing_surface.h"
 
@@ -15,7 +16,7 @@ void MainWindow::clearDrawing() {
 void MainWindow::copyDrawing() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    const QImage copy = ui_.CajaDib->picture();
+    const QImage copy = ui_.LeyendaCampo->withKeysUnder(ui_.CajaDib->picture());
     clipboard->setImage(copy);
     if (clipboard->image().size() != copy.size()) {
         QMessageBox box(QMessageBox::NoIcon, "Tervik",

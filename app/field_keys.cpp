@@ -99,6 +99,24 @@ void FieldKeys::showKeys(const ColourScale* scale, const std::vector<double>* sh
     update();
 }
 
+QImage FieldKeys::withKeysUnder(const QImage& picture) {
+    if (isHidden()) return picture;
+    const double scale = double(picture.width()) / width();
+    QImage keys(picture.width(), static_cast<int>(std::lround(height() * scale)),
+                QImage::Format_RGB32);
+    keys.setDevicePixelRatio(scale);
+    keys.fill(palette().color(QPalette::Window));
+    render(&keys, {}, {}, RenderFlag::DrawChildren);
+    const int gap = static_cast<int>(std::lround(kGap * scale));
+    QImage both(picture.width(), picture.height() + gap + keys.height(), QImage::Format_RGB32);
+    both.fill(palette().color(QPalette::Window));
+    QPainter painter(&both);
+    painter.drawImage(0, 0, picture);
+    keys.setDevicePixelRatio(1);
+    painter.drawImage(0, picture.height() + gap, keys);
+    return both;
+}
+
 void FieldKeys::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     int top = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <vector>
 
@@ -15,6 +16,10 @@ public:
     explicit FieldKeys(int width, QWidget* parent);
 
     void showKeys(const ColourScale* scale, const std::vector<double>* shadeBounds);
+
+    // The surface's picture with the keys under it while they show, so that a
+    // copied or saved map can be read; else the picture itself.
+    QImage withKeysUnder(const QImage& picture);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QSaveFile>
 
+#include "app/field_keys.h"
 #include "app/main_window.h"
 #include "app/plot_follower.h"
 #include "plotwindow/plot_view.h"
@@ -61,7 +62,8 @@ void MainWindow::saveDrawing() {
     QByteArray png;
     QBuffer encoded(&png);
     QSaveFile file(path);
-    if (encoded.open(QIODevice::WriteOnly) && ui_.CajaDib->picture().save(&encoded, "PNG") &&
+    if (encoded.open(QIODevice::WriteOnly) &&
+        ui_.LeyendaCampo->withKeysUnder(ui_.CajaDib->picture()).save(&encoded, "PNG") &&
         file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(png) == png.size() &&
         file.commit())
         return;

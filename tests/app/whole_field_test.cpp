@@ -69,8 +69,15 @@ TEST(WholeField, UnderTheDrawingAndXorExact) {
     driver.choose("Calcular");
     EXPECT_EQ(driver.image(), drawing);
     EXPECT_EQ(driver.surface().picture(), shown);
-    driver.choose("Copiar");
-    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
+    driver.choose("Copiar");  // what is shown, the keys under it
+    const QImage copied =
+        QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(copied.copy(shown.rect()), shown);
+    const int strip = keys->height() * shown.width() / keys->width();
+    EXPECT_GT(copied.height() - shown.height(), strip);
+    const QRgb window = keys->palette().color(QPalette::Window).rgb();
+    EXPECT_NE(copied.pixel(copied.width() / 2, copied.height() - strip + 2), window);  // the bar
+    EXPECT_EQ(copied.pixel(copied.width() / 2, copied.height() - 1), window);
     driver.press(Qt::Key_M, Qt::ControlModifier);
     driver.press(Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(driver.surface().picture(), drawing);
