@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <algorithm>
 
 #include "app/field_keys.h"
 
