@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numeric>
 
+#include "app/readout_text.h"
+
 namespace {
 
 constexpr int kBarHeight = 12;  // logical pixels
@@ -25,13 +27,6 @@ std::vector<std::uint32_t> BarColours(const ColourScale& scale,
         colours[i] = scale.colourOf(low.volts * std::pow(high.volts / low.volts, t));
     }
     return colours;
-}
-
-// As the read-outs write numbers: the user's decimal separator, no grouping.
-QLocale ReadoutLocale() {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
 }
 
 QString VoltsText(double volts) { return ReadoutLocale().toString(volts, 'g', 12); }

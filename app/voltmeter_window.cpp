@@ -80,9 +80,7 @@ QString VoltmeterWindow::volts(Currency value) const { return ReadoutText(value)
 
 // As the read-outs: the user's decimal separator, no grouping of thousands.
 QString VoltmeterWindow::number(double value) const {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'g', 10);
+    return ReadoutLocale().toString(value, 'g', 10);
 }
 
 void VoltmeterWindow::refresh() {
