@@ -80,35 +80,44 @@ void WholeField::recompute() {
     const FieldModel now = model();
     const MapArea area = SurfaceArea(surface_.image(), settings_.zoomFactor());
     std::optional<ColourScale> scale;
+    fieldImage_ = QImage();
+    if (map_->isChecked() || grid_->isChecked())
+        fieldImage_ = QImage(area.columns, area.rows, QImage::Format_RGB32);
     if (map_->isChecked()) {
         ComputePotentialMap(now, area, potentials_);
         scale.emplace(now.lambda, now.view, area, segmentColour_);
-        mapImage_ = QImage(area.columns, area.rows, QImage::Format_RGB32);
-        scale->paint(potentials_, reinterpret_cast<std::uint32_t*>(mapImage_.bits()),
-                     mapImage_.bytesPerLine() / sizeof(std::uint32_t));
+        scale->paint(potentials_, reinterpret_cast<std::uint32_t*>(fieldImage_.bits()),
+                     fieldImage_.bytesPerLine() / sizeof(std::uint32_t));
+    } else if (grid_->isChecked()) {
+        fieldImage_.fill(surface_.background());
     }
-    if (grid_->isChecked()) arrows_ = ViewFieldGrid(now, settings_.zoomFactor());
+    if (grid_->isChecked()) {
+        arrows_ = ViewFieldGrid(now, settings_.zoomFactor());
+        PaintFieldGrid(fieldImage_, arrows_, surfaceWorld());
+    }
     keys_.showKeys(scale ? &*scale : nullptr, grid_->isChecked() ? &arrows_.bounds : nullptr);
     showUnderlay();
 }
 
+WorldWindow WholeField::surfaceWorld() const {
+    const QImage& image = surface_.image();
+    return WorldWindow::forZoom(settings_.zoomFactor(), image.width(), image.height());
+}
+
+// The map and the grid as last computed, and the voltmeter's path over them.
 void WholeField::showUnderlay() {
     const bool path = voltmeter_ && voltmeter_->isVisible();
     if (voltmeter_) voltmeter_->measure(model(), settings_.manual(), a_, b_);
-    if (!map_->isChecked() && !grid_->isChecked() && !path) {
-        surface_.setUnderlay(QImage());
+    if (!path) {
+        surface_.setUnderlay(fieldImage_);  // none while both tools are off
         return;
     }
-    QImage underlay = mapImage_.copy();
-    if (!map_->isChecked()) {
+    QImage underlay = fieldImage_.copy();
+    if (underlay.isNull()) {  // the path alone
         underlay = QImage(surface_.image().size(), QImage::Format_RGB32);
         underlay.fill(surface_.background());
     }
-    const WorldWindow world =
-        WorldWindow::forZoom(settings_.zoomFactor(), underlay.width(), underlay.height());
-    const double pixelRatio = surface_.image().devicePixelRatio();
-    if (grid_->isChecked()) PaintFieldGrid(underlay, arrows_, world);
-    if (path) PaintVoltmeterPath(underlay, a_, b_, world, pixelRatio);
+    PaintVoltmeterPath(underlay, a_, b_, surfaceWorld(), surface_.image().devicePixelRatio());
     surface_.setUnderlay(std::move(underlay));
 }
 

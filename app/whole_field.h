@@ -9,6 +9,7 @@
 #include "fieldmap/field_grid.h"
 #include "fieldmap/potential_map.h"
 #include "fieldmap/voltmeter.h"
+#include "view/world_window.h"
 
 class DrawingSurface;
 class FieldKeys;
@@ -40,6 +41,7 @@ private:
     void follow(Settings::Changes what);
     void recompute();
     void showUnderlay();
+    WorldWindow surfaceWorld() const;
     void showVoltmeter();
 
     DrawingSurface& surface_;
@@ -50,7 +52,7 @@ private:
     FieldKeys& keys_;
     QPointer<VoltmeterWindow> voltmeter_;
     PotentialMap potentials_;
-    QImage mapImage_;  // the coloured map, kept between changes
+    QImage fieldImage_;  // the map (or the background) and the grid, kept between changes
     FieldGrid arrows_;
     // The points evaluated last in this view: B the current one, A the one before.
     std::optional<MapPoint> a_;
