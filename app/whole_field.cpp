@@ -99,6 +99,8 @@ void WholeField::recompute() {
     showUnderlay();
 }
 
+// From the settings, not the surface's own window: the settings announce a new
+// zoom before the surface has taken it.
 WorldWindow WholeField::surfaceWorld() const {
     const QImage& image = surface_.image();
     return WorldWindow::forZoom(settings_.zoomFactor(), image.width(), image.height());
