@@ -218,6 +218,15 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
     driver.calculateAt(Shown("0.3"), Shown("0.5"));
     driver.calculateAt(Shown("0.3"), Shown("0.6"));
     EXPECT_TRUE(Readout("Trabajo").startsWith("escriba q")) << Readout("Trabajo").toStdString();
+    // A point's letter at the top edge turns back inside the surface, under it.
+    driver.calculateAt(Shown("0.3"), Shown("1.09"));
+    const QPoint top = driver.pixelOf(0.3, 1.09);
+    const QImage shown = driver.surface().picture();
+    int letterPixels = 0;
+    for (int py = top.y() + 5; py < top.y() + 25; ++py)
+        for (int px = top.x() + 5; px < top.x() + 20; ++px)
+            letterPixels += shown.pixel(px, py) == qRgb(255, 255, 255);
+    EXPECT_GT(letterPixels, 10);
 }
 
 }  // namespace

@@ -41,6 +41,13 @@ TEST(Convergence, MidpointRuleFallsAsOneOverNSquared) {
     EXPECT_NEAR(five.errorE, std::hypot(0.9437, 175.7236) / std::hypot(3429.1482, 34631.0342),
                 1e-7);
     EXPECT_NEAR(five.errorV, (18742.4103 - 18685.2312) / 18685.2312, 1e-7);
+    // One charge, at (0.5; 0), is closer than its width: the models are subtracted.
+    const ConvergenceSample one = (*samples)[0];
+    EXPECT_NEAR(one.errorE,
+                std::hypot(12840.1213 - 3429.1482, 51360.4853 - 34631.0342) /
+                    std::hypot(3429.1482, 34631.0342),
+                1e-7);
+    EXPECT_NEAR(one.errorV, (21828.2063 - 18685.2312) / 18685.2312, 1e-7);
     const ConvergenceSlopes slopes = FittedSlopes(*samples);
     EXPECT_NEAR(slopes.field->slope, -2, 0.02);
     EXPECT_NEAR(slopes.potential->slope, -2, 0.02);
