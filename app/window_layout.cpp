@@ -18,7 +18,6 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <algorithm>
 #include <ranges>
 #include <utility>
 
@@ -48,17 +47,9 @@ QFont Weight(bool bold) {
 // The text with each run of two or more blanks made a line break. (Plain
 // code: a regular expression here would load and compile PCRE at start-up.)
 QString BlankRunsAsLineBreaks(const QString& text) {
-    QString broken;
-    for (qsizetype i = 0; i < text.size();) {
-        qsizetype end = i;
-        while (end < text.size() && text[end] == u' ') ++end;
-        if (end - i >= 2)
-            broken += u'\n';
-        else
-            broken += text.mid(i, std::max<qsizetype>(end - i, 1));
-        i = std::max(end, i + 1);
-    }
-    return broken;
+    QStringList lines = text.split(QStringLiteral("  "), Qt::SkipEmptyParts);
+    for (QString& line : lines) line = line.trimmed();
+    return lines.join(u'\n');
 }
 
 // A check box whose caption breaks onto a second line at its run of blanks,

@@ -259,7 +259,7 @@ void DrawingSurface::mousePressEvent(QMouseEvent* event) {
 }
 
 void DrawingSurface::mouseReleaseEvent(QMouseEvent* event) {
-    if (std::exchange(releaseEndsDoubleClick_, false)) return;
+    if (releaseEndsDoubleClick_) return;  // the next press clears it
     if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
     reportPointer(event->position());
     lastClickPixel_ = pointerPixel(event->position());
