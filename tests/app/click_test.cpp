@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <array>
 
@@ -241,6 +243,16 @@ TEST_F(ManualSum, ElementsAddOneByOneOnceEachWithOneTotalArrow) {
     driver.choose("Ver1");
     driver.clickAt(0.45, 0.001);
     EXPECT_EQ(totalArrowPixelsLeftAfterErasing(), 0);
+    // Wiped by "Limpiar", the sum is gone: "Calcular" there evaluates the
+    // point afresh, and the voltmeter hears of it.
+    driver.choose("Limpiar");
+    driver.press(Qt::Key_T, Qt::ControlModifier);
+    driver.choose("Calcular");
+    QLabel* pointB = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* label = top->findChild<QLabel*>("PuntoB")) pointB = label;
+    ASSERT_TRUE(pointB);
+    EXPECT_EQ(pointB->text(), Shown("0.6; 0.4"));
 }
 
 // A sum belongs to one point: the first element after a new point, clicked

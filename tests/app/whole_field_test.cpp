@@ -76,7 +76,10 @@ TEST(WholeField, UnderTheDrawingAndXorExact) {
     const int strip = keys->height() * shown.width() / keys->width();
     EXPECT_GT(copied.height() - shown.height(), strip);
     const QRgb window = keys->palette().color(QPalette::Window).rgb();
-    EXPECT_NE(copied.pixel(copied.width() / 2, copied.height() - strip + 2), window);  // the bar
+    const int barRow = copied.height() - strip + 2, barEnd = copied.width() - 4 * 6 - 2;
+    EXPECT_NE(copied.pixel(copied.width() / 2, barRow), window);  // the bar
+    // Its colours keep changing up to its highest potential.
+    EXPECT_NE(copied.pixel(barEnd, barRow), copied.pixel(barEnd - 40, barRow));
     EXPECT_EQ(copied.pixel(copied.width() / 2, copied.height() - 1), window);
     driver.press(Qt::Key_M, Qt::ControlModifier);
     driver.press(Qt::Key_R, Qt::ControlModifier);
@@ -227,6 +230,9 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
         for (int px = top.x() + 5; px < top.x() + 20; ++px)
             letterPixels += shown.pixel(px, py) == qRgb(255, 255, 255);
     EXPECT_GT(letterPixels, 10);
+    // A point at B's height beside it is the new B.
+    driver.calculateAt(Shown("0.6"), Shown("1.09"));
+    EXPECT_EQ(Readout("PuntoB"), Shown("0.6; 1.09"));
 }
 
 }  // namespace
