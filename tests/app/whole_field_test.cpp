@@ -76,6 +76,7 @@ TEST(WholeField, UnderTheDrawingAndXorExact) {
     const int strip = keys->height() * shown.width() / keys->width();
     EXPECT_GT(copied.height() - shown.height(), strip);
     const QRgb window = keys->palette().color(QPalette::Window).rgb();
+    // The bar ends four 6-pixel gaps before the strip's right edge.
     const int barRow = copied.height() - strip + 2, barEnd = copied.width() - 4 * 6 - 2;
     EXPECT_NE(copied.pixel(copied.width() / 2, barRow), window);  // the bar
     // Its colours keep changing up to its highest potential.
