@@ -106,14 +106,14 @@ WorldWindow WholeField::surfaceWorld() const {
     return WorldWindow::forZoom(settings_.zoomFactor(), image.width(), image.height());
 }
 
-// The map and the grid as last computed, and the voltmeter's path over them.
+// The map and the grid as last computed, and the voltmeter's path over them;
+// a closed voltmeter measures nothing until it shows again.
 void WholeField::showUnderlay() {
-    const bool path = voltmeter_ && voltmeter_->isVisible();
-    if (voltmeter_) voltmeter_->measure(model(), settings_.manual(), a_, b_);
-    if (!path) {
+    if (!voltmeter_ || !voltmeter_->isVisible()) {
         surface_.setUnderlay(fieldImage_);  // none while both tools are off
         return;
     }
+    voltmeter_->measure(model(), settings_.manual(), a_, b_);
     QImage underlay = fieldImage_.copy();
     if (underlay.isNull()) {  // the path alone
         underlay = QImage(surface_.image().size(), QImage::Format_RGB32);
@@ -128,8 +128,7 @@ void WholeField::showVoltmeter() {
         voltmeter_ = new VoltmeterWindow(surface_.window());
         connect(voltmeter_, &VoltmeterWindow::visibilityChanged, this, &WholeField::showUnderlay);
     }
-    voltmeter_->show();
+    voltmeter_->show();  // once shown, it announces it, and the path and readings follow
     voltmeter_->raise();
     voltmeter_->activateWindow();
-    showUnderlay();
 }

@@ -30,14 +30,11 @@ public:
     static WholeField* AddTools(QMenu& menu, DrawingSurface& surface, FieldKeys& keys,
                                 const Settings& settings, std::uint32_t segmentColour);
 
-    // The model the read-outs use: exact for the integral, a line or the profile view.
-    FieldModel model() const;
-    std::optional<MapPoint> pointA() const { return a_; }
-    std::optional<MapPoint> pointB() const { return b_; }
-
 private:
     WholeField(DrawingSurface& surface, FieldKeys& keys, const Settings& settings,
                std::uint32_t segmentColour);
+    // The model the read-outs use: exact for the integral, a line or the profile view.
+    FieldModel model() const;
     void follow(Settings::Changes what);
     void recompute();
     void showUnderlay();

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QLabel>
 #include <QTest>
 #include <array>
 
@@ -248,11 +246,7 @@ TEST_F(ManualSum, ElementsAddOneByOneOnceEachWithOneTotalArrow) {
     driver.choose("Limpiar");
     driver.press(Qt::Key_T, Qt::ControlModifier);
     driver.choose("Calcular");
-    QLabel* pointB = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* label = top->findChild<QLabel*>("PuntoB")) pointB = label;
-    ASSERT_TRUE(pointB);
-    EXPECT_EQ(pointB->text(), Shown("0.6; 0.4"));
+    EXPECT_EQ(WindowDriver::shownLabel("PuntoB"), Shown("0.6; 0.4"));
 }
 
 // A sum belongs to one point: the first element after a new point, clicked

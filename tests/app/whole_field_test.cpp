@@ -14,12 +14,7 @@ namespace {
 
 const QRgb kBackground = qRgb(200, 200, 200);
 
-QString Readout(const QString& name) {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* label = top->findChild<QLabel*>(name); label && top->isVisible())
-            return label->text();
-    return "(no se ve)";
-}
+QString Readout(const QString& name) { return WindowDriver::shownLabel(name); }
 
 double Number(const QString& text) { return QLocale().toDouble(text); }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
@@ -122,4 +123,11 @@ int WindowDriver::countPixels(QRgb colour) const {
     for (int y = 0; y < image().height(); ++y)
         for (int x = 0; x < image().width(); ++x) count += image().pixel(x, y) == colour;
     return count;
+}
+
+QString WindowDriver::shownLabel(const QString& name) {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* label = top->findChild<QLabel*>(name); label && top->isVisible())
+            return label->text();
+    return "(no se ve)";
 }

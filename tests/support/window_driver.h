@@ -30,6 +30,8 @@ public:
     }
     QLineEdit* box(const QString& name) const { return window_->findChild<QLineEdit*>(name); }
     QString text(const QString& name) const { return box(name)->text(); }
+    // The text of a label in any window on the screen, such as the voltmeter's.
+    static QString shownLabel(const QString& name);
     bool selected(const QString& name) const { return button(name)->isChecked(); }
 
     void choose(const QString& name);  // clicks an option, check box or button
