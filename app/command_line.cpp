@@ -74,7 +74,8 @@ std::string GridCsv(const QCommandLineParser& parser, double lambda) {
     const bool front = parser.value("view") == kViews[0];
     const FieldModel model{lambda, front ? parser.value("model").toInt() : 0,
                            front ? MapView::Front : MapView::Profile};
-    return FieldGridCsv(ViewFieldGrid(model, parser.value("zoom").toInt() / 100.0));
+    const int zoom = parser.value("zoom").toInt();
+    return FieldGridCsv(ViewFieldGrid(model, zoom / 100.0), model, zoom);
 }
 
 void ExitIfOutputUnwritten() {

@@ -27,9 +27,19 @@ check "convergence far away on the axis: status 0, 200 rows" [ $? -eq 0 -a "$(gr
 # V = 9000·ln((r1 + r2 + 1)/(r1 + r2 − 1)) V at 1 µC/m; in the profile view
 # (0.5, r) with R = √(0.25 + r²): V = 9000·ln((R + 0.5)/(R − 0.5)), |E| = 9000/(r·R).
 "${tervik[@]}" --csv grid --model 0 --zoom 50 >"$out"
-check "grid, exact front at 50 %: V 4004.1 at the first arrow" grep -q '^-0.14,2.14,.*,4004.1' <(sed -n 2p "$out")
+check "grid, exact front at 50 %: V 4004.1 at the first arrow" grep -q '^-0.14,2.14,.*,4004.1' <(sed -n 3p "$out")
 "${tervik[@]}" --csv grid --view perfil >"$out"
-check "grid, profile: |E| 7094.1 and V 8115.5 along the radius" grep -qx -- '-0.07,1.07,-463.11[0-9]*,7078.98[0-9]*,7094.11[0-9]*,8115.51[0-9]*' <(sed -n 2p "$out")
+check "grid, profile: |E| 7094.1 and V 8115.5 along the radius" grep -qx -- '-0.07,1.07,-463.11[0-9]*,7078.98[0-9]*,7094.11[0-9]*,8115.51[0-9]*' <(sed -n 3p "$out")
+# The grid's context line and header: what was computed, in the view's letters.
+while IFS=';' read -r line text arguments; do
+    check "$arguments, line $line: $text" grep -qxF -- "$text" <("${tervik[@]}" $arguments | sed -n "${line}p")
+done <<'GRID'
+1;# Rejilla de campo · vista frente · ampliación 50 % · λ = 1 µC/m · integral exacta sobre el segmento de 1 m · k = 9·10⁹ N·m²/C²;--csv grid --model 0 --zoom 50
+1;# Rejilla de campo · vista frente · ampliación 100 % · λ = -5 µC/m · 20 cargas puntuales Q/20 en los centros de 20 elementos iguales · Q = λ·1 m · k = 9·10⁹ N·m²/C²;--csv grid --lambda -5 --model 20
+1;# Rejilla de campo · vista perfil · ampliación 10 % · λ = 10 µC/m · integral exacta sobre el segmento de 1 m · k = 9·10⁹ N·m²/C²;--csv grid --view perfil --lambda 10 --zoom 10
+2;x (m),y (m),Ex (V/m),Ey (V/m),|E| (V/m),V (V);--csv grid
+2;z (m),y (m),Ez (V/m),Ey (V/m),|E| (V/m),V (V);--csv grid --view perfil
+GRID
 "${tervik[@]}" --help >"$out"
 check "help lists the options" grep -q -- '--point <X,Y>' "$out"
 check "help speaks Spanish, Qt's parts too" grep -q '^Uso: .*\[opciones\]' "$out"
