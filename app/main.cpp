@@ -43,8 +43,8 @@ int main(int argc, char* argv[]) {
         if (translated.isSet("help")) translated.showHelp();
         return RunWithoutWindow(translated);
     }
-    if (!DisplayAvailable(argc, argv)) {
-        std::fputs(NoDisplayMessage(argc, argv).c_str(), stderr);
+    if (const std::string problem = DisplayProblem(argc, argv); !problem.empty()) {
+        std::fputs(problem.c_str(), stderr);
         return kNoDisplayStatus;
     }
     QApplication app(argc, argv);

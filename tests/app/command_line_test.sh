@@ -72,5 +72,24 @@ CASES
 to=/dev/full check "output to a full device: status 3 and why" ends 3 "escribir" --csv bisector
 tervik=(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=es_ES.UTF-8 DISPLAY=:77 "$1")
 check "a display no server answers: status 1, one line naming it" ends 1 "«:77»"
+runtime="$(mktemp -d)"
+trap 'rm -rf "$out" "$err" "$runtime"' EXIT
+wayland=(env -u DISPLAY -u QT_QPA_PLATFORM LC_ALL=es_ES.UTF-8 XDG_RUNTIME_DIR="$runtime")
+tervik=("${wayland[@]}" WAYLAND_DISPLAY=wayland-9 "$1")
+check "a Wayland display nothing answers: status 1, one line naming it" ends 1 "Wayland «wayland-9»"
+# A compositor that answers, but Qt's Wayland plugin is not installed (with
+# it, Qt would wait for this mute one).
+if ! ls "$(qtpaths6 --query QT_INSTALL_PLUGINS)"/platforms/libqwayland* >/dev/null 2>&1; then
+    coproc listener { exec python3 -c 'import socket, sys, time
+s = socket.socket(socket.AF_UNIX)
+s.bind(sys.argv[1])
+s.listen()
+print("listening", flush=True)
+time.sleep(60)' "$runtime/wayland-1"; }
+    read -r _ <&"${listener[0]}"
+    tervik=("${wayland[@]}" WAYLAND_DISPLAY=wayland-1 "$1")
+    check "a Wayland display without Qt's plugin: status 1, one line saying so" ends 1 "módulo Wayland de Qt"
+    kill "$listener_PID"
+fi
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
