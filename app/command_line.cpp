@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -78,8 +79,11 @@ std::string GridCsv(const QCommandLineParser& parser, double lambda) {
     return FieldGridCsv(ViewFieldGrid(model, zoom / 100.0), model, zoom);
 }
 
+// Text tools end quietly when their reader has gone (`tervik --csv grid |
+// head -1`): what is left unwritten is what nobody wanted.
 void ExitIfOutputUnwritten() {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return;
+    if (errno == EPIPE) std::_Exit(0);
     std::fprintf(stderr, "tervik: no se pudo escribir la salida: %s\n", std::strerror(errno));
     std::_Exit(kWriteErrorStatus);
 }
@@ -90,8 +94,9 @@ void DescribeCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         "Campo eléctrico y potencial de un segmento cargado: programa para enseñanza de la "
         "física.\n\n"
-        "Estado de salida: 0 si todo fue bien, 1 si no hay pantalla, 2 si una opción o un valor "
-        "no es válido, 3 si no se pudo escribir la salida.");
+        "Estado de salida: 0 si todo fue bien (también si quien lee la salida la cierra antes "
+        "del final), 1 si no hay pantalla, 2 si una opción o un valor no es válido, 3 si no se "
+        "pudo escribir la salida.");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption({{"h", "help"}, "Muestra esta ayuda."});  // Qt's own is in English
     parser.addVersionOption();
@@ -193,7 +198,11 @@ int RunWithoutWindow(const QCommandLineParser& parser) {
         csv = ConvergenceCsv(*samples, point->first, point->second, lambda);
     }
     std::fwrite(csv.data(), 1, csv.size(), stdout);
+    ExitIfOutputUnwritten();  // now, while errno still tells why
     return 0;
 }
 
-void ReportUnwrittenOutputAtExit() { std::atexit(ExitIfOutputUnwritten); }
+void ReportUnwrittenOutputAtExit() {
+    std::signal(SIGPIPE, SIG_IGN);  // a write to a pipe nobody reads fails with EPIPE instead
+    std::atexit(ExitIfOutputUnwritten);
+}

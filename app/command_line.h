@@ -28,7 +28,8 @@ bool AsksOnlyForText(const QCommandLineParser& parser);
 int RunWithoutWindow(const QCommandLineParser& parser);
 
 // Makes the program end with status 3 and one line on standard error when
-// what it wrote on standard output (help, version, CSV) could not be written.
+// what it wrote on standard output (help, version, CSV) could not be written,
+// and quietly with status 0 when the reader of the pipe has gone.
 void ReportUnwrittenOutputAtExit();
 
 // The program's statuses besides 0.

@@ -70,6 +70,14 @@ done <<'CASES'
 1|«:78»|-display :78
 CASES
 to=/dev/full check "output to a full device: status 3 and why" ends 3 "escribir" --csv bisector
+# A reader that has gone before the first line: the program ends quietly.
+for arguments in "--csv grid" "--help"; do
+    exec {gone}> >(:)
+    wait $!
+    "${tervik[@]}" $arguments >&"$gone" 2>"$err"
+    check "$arguments to a pipe nobody reads: status 0, nothing said" [ $? -eq 0 -a ! -s "$err" ]
+    exec {gone}>&-
+done
 tervik=(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=es_ES.UTF-8 DISPLAY=:77 "$1")
 check "a display no server answers: status 1, one line naming it" ends 1 "«:77»"
 runtime="$(mktemp -d)"
