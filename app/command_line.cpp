@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <optional>
+#include <string_view>
 
 #include "field/domain.h"
 #include "field/number_text.h"
@@ -200,6 +202,20 @@ int RunWithoutWindow(const QCommandLineParser& parser) {
     std::fwrite(csv.data(), 1, csv.size(), stdout);
     ExitIfOutputUnwritten();  // now, while errno still tells why
     return 0;
+}
+
+QString HelpTranslator::translate(const char* context, const char* sourceText, const char*,
+                                  int) const {
+    static const std::map<std::string_view, QString> kWords{
+        {"Usage: %1", "Uso: %1"},
+        {"[options]", "[opciones]"},
+        {"Options:", "Opciones:"},
+        {"Arguments:", "Argumentos:"},
+        {"Displays version information.", "Muestra la versión del programa."},
+    };
+    if (std::string_view(context) != "QCommandLineParser") return {};
+    const auto found = kWords.find(sourceText);
+    return found == kWords.end() ? QString() : found->second;
 }
 
 void ReportUnwrittenOutputAtExit() {

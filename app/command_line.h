@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <QTranslator>
 
 // The program's command line: the options a desktop program answers without
 // opening a window (help, version, the plots' data as CSV).
@@ -31,6 +32,15 @@ int RunWithoutWindow(const QCommandLineParser& parser);
 // what it wrote on standard output (help, version, CSV) could not be written,
 // and quietly with status 0 when the reader of the pipe has gone.
 void ReportUnwrittenOutputAtExit();
+
+// Qt's own words in the help (its headings, the version option) in Spanish,
+// as the rest of the help is, whatever the user's language.
+class HelpTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override;
+};
 
 // The program's statuses besides 0.
 inline constexpr int kNoDisplayStatus = 1, kUsageStatus = 2, kWriteErrorStatus = 3;

@@ -11,8 +11,8 @@
 
 namespace {
 
-// Qt's own texts (the help's, the file dialog's, message-box buttons) in the
-// user's language.
+// Qt's own texts (the file dialog's, message-box buttons) in the user's
+// language.
 void InstallQtTranslation(QTranslator& translator) {
     if (translator.load(QLocale(), "qtbase", "_",
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -35,9 +35,9 @@ int main(int argc, char* argv[]) {
     parser.parse(arguments);
     if (AsksOnlyForText(parser)) {
         QCoreApplication app(argc, argv);
-        QTranslator qtTranslation;
-        InstallQtTranslation(qtTranslation);
-        QCommandLineParser translated;  // Qt's own option texts, now in the user's language
+        HelpTranslator helpTranslation;
+        QCoreApplication::installTranslator(&helpTranslation);
+        QCommandLineParser translated;  // Qt's own option texts, now in Spanish
         DescribeCommandLine(translated);
         translated.process(arguments);  // the version prints its text and ends the program
         if (translated.isSet("help")) translated.showHelp();

@@ -40,10 +40,12 @@ done <<'GRID'
 2;x (m),y (m),Ex (V/m),Ey (V/m),|E| (V/m),V (V);--csv grid
 2;z (m),y (m),Ez (V/m),Ey (V/m),|E| (V/m),V (V);--csv grid --view perfil
 GRID
-"${tervik[@]}" --help >"$out"
-check "help lists the options" grep -q -- '--point <X,Y>' "$out"
-check "help speaks Spanish, Qt's parts too" grep -q '^Uso: .*\[opciones\]' "$out"
-check "help has no English line" [ "$(grep -c 'Displays' "$out")" -eq 0 ]
+for locale in es_ES.UTF-8 C.UTF-8; do
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=$locale "$1" --help >"$out"
+    check "$locale: help lists the options" grep -q -- '--point <X,Y>' "$out"
+    check "$locale: help speaks Spanish, Qt's parts too" grep -q '^Uso: .*\[opciones\]' "$out"
+    check "$locale: help has no English line" [ "$(grep -cE 'Usage|Options|Displays' "$out")" -eq 0 ]
+done
 
 while IFS='|' read -r status word arguments; do
     eval "words=($arguments)"
