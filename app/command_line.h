@@ -15,8 +15,8 @@ void DescribeCommandLine(QCommandLineParser& parser);
 QStringList ProgramArguments(int argc, char** argv);
 
 // One Spanish line naming the word that is not a use of the program (an
-// unknown option, an option without its value, a word too many); empty when
-// the words are a use of it.
+// unknown option, an option without its value or given twice, a word too
+// many); empty when the words are a use of it.
 QString UsageError(const QStringList& arguments);
 
 // Whether the parsed words ask only for text, so that no window and no
@@ -24,8 +24,8 @@ QString UsageError(const QStringList& arguments);
 bool AsksOnlyForText(const QCommandLineParser& parser);
 
 // Answers such words: the CSV of a plot on standard output (status 0), one
-// line on standard error for a bad value (status 2) or when the output
-// cannot be written (status 3).
+// line on standard error for a bad value or an option the plot does not take
+// (status 2) or when the output cannot be written (status 3).
 int RunWithoutWindow(const QCommandLineParser& parser);
 
 // Makes the program end with status 3 and one line on standard error when

@@ -68,6 +68,14 @@ done <<'CASES'
 2|«0»|--csv bisector --model 0
 2|«1»|--csv grid --zoom 1
 2|«lado»|--csv grid --view lado
+2|--csv aparece dos veces|--csv bisector --csv grid
+2|--lambda aparece dos veces|--csv grid --lambda 1 --lambda=5
+2|--help aparece dos veces|-h --help
+2|--zoom no se aplica a --csv bisector|--csv bisector --zoom 50
+2|--view no se aplica a --csv convergence|--csv convergence --view frente
+2|--point no se aplica a --csv grid|--csv grid --point 0.6,0.4
+2|--model no se aplica a --csv convergence|--csv convergence --model 5
+2|--model no se aplica a --view perfil|--csv grid --view perfil --model 10
 1|platform offscreen|
 1|«:78»|-display :78
 CASES
