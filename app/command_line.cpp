@@ -3,10 +3,13 @@
 #include <QLocale>
 #include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <optional>
+#include <string_view>
 
 #include "field/domain.h"
 #include "field/number_text.h"
@@ -23,9 +26,9 @@ QStringList Texts(const std::array<int, size>& numbers) {
     return texts;
 }
 
-// "a, b o c", as the messages list the choices.
-QString Choices(const QStringList& texts) {
-    return texts.mid(0, texts.size() - 1).join(", ") + " o " + texts.back();
+// "a, b o c" (or "a, b y c"), as the messages list the choices.
+QString Choices(const QStringList& texts, const QString& last = " o ") {
+    return texts.mid(0, texts.size() - 1).join(", ") + last + texts.back();
 }
 
 const QStringList kDensities = Texts(kDensityChoices);
@@ -35,6 +38,12 @@ const QStringList kViews{"frente", "perfil"};
 const QString kStartPointText =
     QString("%1,%2").arg(kStartPoint.x).arg(kStartPoint.y);  // "0.6,0.4"
 const QStringList kFlags{"h", "help", "v", "version"};
+// The options each plot takes besides --csv; any other one changes nothing there.
+const std::map<QString, QStringList> kPlotOptions{
+    {"bisector", {"--lambda", "--model"}},
+    {"convergence", {"--lambda", "--point"}},
+    {"grid", {"--lambda", "--model", "--zoom", "--view"}},
+};
 const QStringList kOptionsWithValue{"csv", "lambda", "model", "point", "zoom", "view"};
 // Options QApplication reads itself, with a value and without one.
 const QStringList kQtOptionsWithValue =
@@ -43,6 +52,13 @@ const QStringList kQtOptionsWithValue =
         "icon qwindowtitle title display style stylesheet session name qmljsdebugger")
         .split(' ');
 const QStringList kQtFlags{"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+// "Cada gráfica toma solo sus opciones: bisector --lambda y --model; ...".
+QString PlotOptionsText() {
+    QStringList plots;
+    for (const auto& [plot, takes] : kPlotOptions) plots << plot + " " + Choices(takes, " y ");
+    return "Cada gráfica toma solo sus opciones: " + plots.join("; ") + ".";
+}
 
 // An option's name without its dashes and its "=value"; empty for other words.
 QString OptionName(const QString& word) {
@@ -74,11 +90,15 @@ std::string GridCsv(const QCommandLineParser& parser, double lambda) {
     const bool front = parser.value("view") == kViews[0];
     const FieldModel model{lambda, front ? parser.value("model").toInt() : 0,
                            front ? MapView::Front : MapView::Profile};
-    return FieldGridCsv(ViewFieldGrid(model, parser.value("zoom").toInt() / 100.0));
+    const int zoom = parser.value("zoom").toInt();
+    return FieldGridCsv(ViewFieldGrid(model, zoom / 100.0), model, zoom);
 }
 
+// Text tools end quietly when their reader has gone (`tervik --csv grid |
+// head -1`): what is left unwritten is what nobody wanted.
 void ExitIfOutputUnwritten() {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return;
+    if (errno == EPIPE) std::_Exit(0);
     std::fprintf(stderr, "tervik: no se pudo escribir la salida: %s\n", std::strerror(errno));
     std::_Exit(kWriteErrorStatus);
 }
@@ -89,8 +109,9 @@ void DescribeCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         "Campo eléctrico y potencial de un segmento cargado: programa para enseñanza de la "
         "física.\n\n"
-        "Estado de salida: 0 si todo fue bien, 1 si no hay pantalla, 2 si una opción o un valor "
-        "no es válido, 3 si no se pudo escribir la salida.");
+        "Estado de salida: 0 si todo fue bien (también si quien lee la salida la cierra antes "
+        "del final), 1 si no hay pantalla, 2 si una opción o un valor no es válido, sobra o se "
+        "repite, 3 si no se pudo escribir la salida.");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption({{"h", "help"}, "Muestra esta ayuda."});  // Qt's own is in English
     parser.addVersionOption();
@@ -98,7 +119,8 @@ void DescribeCommandLine(QCommandLineParser& parser) {
         {"csv",
          "Escribe los datos de una gráfica en CSV por la salida estándar, sin ventana: "
          "bisector (la mediatriz), convergence (el error de las cargas puntuales) o grid (la "
-         "rejilla de campo: x, y, Ex, Ey, |E| y V).",
+         "rejilla de campo: x, y, Ex, Ey, |E| y V; en perfil z y Ez en vez de x y Ex). " +
+             PlotOptionsText(),
          "gráfica"},
         {"lambda",
          QString("Densidad de carga en µC/m: %1 (por omisión %2).")
@@ -133,9 +155,13 @@ QStringList ProgramArguments(int argc, char** argv) {
 // word unless it carries "=value".
 QString UsageError(const QStringList& arguments) {
     const QString help = "; vea tervik --help";
+    QStringList given;  // the options so far, by their long names
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& word = arguments[i];
         const QString name = OptionName(word);
+        const QString longName = name == "h" ? "help" : name == "v" ? "version" : name;
+        if (given.contains(longName)) return "--" + longName + " aparece dos veces" + help;
+        if (!name.isEmpty()) given << longName;
         if (word == "--")  // ends the options: any word after it is one too many
             return i + 1 < arguments.size() ? "sobra " + Quoted(arguments[i + 1]) + help : "";
         if (name.isEmpty()) return "sobra " + Quoted(word) + help;
@@ -159,8 +185,15 @@ int RunWithoutWindow(const QCommandLineParser& parser) {
     const QString plot = parser.value("csv");
     if (!parser.isSet("csv"))
         return Refuse("--lambda, --model, --point, --zoom y --view acompañan a --csv");
-    if (plot != "bisector" && plot != "convergence" && plot != "grid")
+    if (!kPlotOptions.contains(plot))
         return Refuse("--csv espera bisector, convergence o grid, no " + Quoted(plot));
+    const QStringList& takes = kPlotOptions.at(plot);
+    for (const QString& name : parser.optionNames())
+        if (name != "csv" && !takes.contains("--" + name))
+            return Refuse("--" + name + " no se aplica a --csv " + plot + ", que toma " +
+                          Choices(takes, " y "));
+    if (parser.value("view") == kViews[1] && parser.value("model") != "0" && parser.isSet("model"))
+        return Refuse("--model no se aplica a --view perfil, que usa siempre la integral");
     if (!kDensities.contains(parser.value("lambda")))
         return Refuse("--lambda espera " + Choices(kDensities) + ", no " +
                       Quoted(parser.value("lambda")));
@@ -192,7 +225,25 @@ int RunWithoutWindow(const QCommandLineParser& parser) {
         csv = ConvergenceCsv(*samples, point->first, point->second, lambda);
     }
     std::fwrite(csv.data(), 1, csv.size(), stdout);
+    ExitIfOutputUnwritten();  // now, while errno still tells why
     return 0;
 }
 
-void ReportUnwrittenOutputAtExit() { std::atexit(ExitIfOutputUnwritten); }
+QString HelpTranslator::translate(const char* context, const char* sourceText, const char*,
+                                  int) const {
+    static const std::map<std::string_view, QString> kWords{
+        {"Usage: %1", "Uso: %1"},
+        {"[options]", "[opciones]"},
+        {"Options:", "Opciones:"},
+        {"Arguments:", "Argumentos:"},
+        {"Displays version information.", "Muestra la versión del programa."},
+    };
+    if (std::string_view(context) != "QCommandLineParser") return {};
+    const auto found = kWords.find(sourceText);
+    return found == kWords.end() ? QString() : found->second;
+}
+
+void ReportUnwrittenOutputAtExit() {
+    std::signal(SIGPIPE, SIG_IGN);  // a write to a pipe nobody reads fails with EPIPE instead
+    std::atexit(ExitIfOutputUnwritten);
+}

@@ -3,11 +3,11 @@
 #include <string>
 
 // Without a display Qt prints several lines and aborts inside the
-// QApplication constructor; these let the program say so in one line first.
+// QApplication constructor; this lets the program say so in one line first.
 
-// Whether a window can be opened: the chosen platform (-platform or
-// QT_QPA_PLATFORM) needs no display, or its display answers.
-bool DisplayAvailable(int argc, char** argv);
-
-// The one line printed when there is no display, ending in a newline.
-std::string NoDisplayMessage(int argc, char** argv);
+// The one line to print, ending in a newline, when no window can be opened:
+// the chosen platform (-platform or QT_QPA_PLATFORM, by default X11 or
+// Wayland) needs a display and none answers, or the one that answers is a
+// Wayland compositor and Qt's Wayland platform plugin is not installed.
+// Empty when a window can be opened.
+std::string DisplayProblem(int argc, char** argv);

@@ -11,8 +11,8 @@
 
 namespace {
 
-// Qt's own texts (the help's, the file dialog's, message-box buttons) in the
-// user's language.
+// Qt's own texts (the file dialog's, message-box buttons) in the user's
+// language.
 void InstallQtTranslation(QTranslator& translator) {
     if (translator.load(QLocale(), "qtbase", "_",
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -35,16 +35,16 @@ int main(int argc, char* argv[]) {
     parser.parse(arguments);
     if (AsksOnlyForText(parser)) {
         QCoreApplication app(argc, argv);
-        QTranslator qtTranslation;
-        InstallQtTranslation(qtTranslation);
-        QCommandLineParser translated;  // Qt's own option texts, now in the user's language
+        HelpTranslator helpTranslation;
+        QCoreApplication::installTranslator(&helpTranslation);
+        QCommandLineParser translated;  // Qt's own option texts, now in Spanish
         DescribeCommandLine(translated);
         translated.process(arguments);  // the version prints its text and ends the program
         if (translated.isSet("help")) translated.showHelp();
         return RunWithoutWindow(translated);
     }
-    if (!DisplayAvailable(argc, argv)) {
-        std::fputs(NoDisplayMessage(argc, argv).c_str(), stderr);
+    if (const std::string problem = DisplayProblem(argc, argv); !problem.empty()) {
+        std::fputs(problem.c_str(), stderr);
         return kNoDisplayStatus;
     }
     QApplication app(argc, argv);

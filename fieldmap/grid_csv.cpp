@@ -2,6 +2,9 @@
 
 #include <charconv>
 
+#include "field/domain.h"
+#include "field/model_text.h"
+
 namespace {
 
 // to_chars never looks at the C library's locale.
@@ -12,10 +15,24 @@ std::string Number(double value) {
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 10).ptr};
 }
 
+std::string Context(const FieldModel& model, int zoomPercent) {
+    const bool front = model.view == MapView::Front;
+    const std::string charges = model.charges == 0 ? model_text::kExact
+                                                   : model_text::PointCharges(model.charges) +
+                                                         " · " + model_text::kTotalCharge;
+    return "# Rejilla de campo · vista " + std::string(front ? "frente" : "perfil") +
+           " · ampliación " + std::to_string(zoomPercent) +
+           " % · λ = " + Number(model.lambda / kMicro) + " µC/m · " + charges + " · " +
+           model_text::kCoulomb + "\n";
+}
+
 }  // namespace
 
-std::string FieldGridCsv(const FieldGrid& grid) {
-    std::string csv = "x (m),y (m),Ex (V/m),Ey (V/m),|E| (V/m),V (V)\n";
+std::string FieldGridCsv(const FieldGrid& grid, const FieldModel& model, int zoomPercent) {
+    // The profile view looks along the segment: its across axis is z.
+    const std::string across = model.view == MapView::Front ? "x" : "z";
+    std::string csv = Context(model, zoomPercent) + across + " (m),y (m),E" + across +
+                      " (V/m),Ey (V/m),|E| (V/m),V (V)\n";
     for (const GridArrow& a : grid.arrows) {
         std::string row;
         for (double value : {a.x, a.y, a.field.ex, a.field.ey, a.magnitude, a.field.v})

@@ -27,13 +27,25 @@ check "convergence far away on the axis: status 0, 200 rows" [ $? -eq 0 -a "$(gr
 # V = 9000·ln((r1 + r2 + 1)/(r1 + r2 − 1)) V at 1 µC/m; in the profile view
 # (0.5, r) with R = √(0.25 + r²): V = 9000·ln((R + 0.5)/(R − 0.5)), |E| = 9000/(r·R).
 "${tervik[@]}" --csv grid --model 0 --zoom 50 >"$out"
-check "grid, exact front at 50 %: V 4004.1 at the first arrow" grep -q '^-0.14,2.14,.*,4004.1' <(sed -n 2p "$out")
+check "grid, exact front at 50 %: V 4004.1 at the first arrow" grep -q '^-0.14,2.14,.*,4004.1' <(sed -n 3p "$out")
 "${tervik[@]}" --csv grid --view perfil >"$out"
-check "grid, profile: |E| 7094.1 and V 8115.5 along the radius" grep -qx -- '-0.07,1.07,-463.11[0-9]*,7078.98[0-9]*,7094.11[0-9]*,8115.51[0-9]*' <(sed -n 2p "$out")
-"${tervik[@]}" --help >"$out"
-check "help lists the options" grep -q -- '--point <X,Y>' "$out"
-check "help speaks Spanish, Qt's parts too" grep -q '^Uso: .*\[opciones\]' "$out"
-check "help has no English line" [ "$(grep -c 'Displays' "$out")" -eq 0 ]
+check "grid, profile: |E| 7094.1 and V 8115.5 along the radius" grep -qx -- '-0.07,1.07,-463.11[0-9]*,7078.98[0-9]*,7094.11[0-9]*,8115.51[0-9]*' <(sed -n 3p "$out")
+# The grid's context line and header: what was computed, in the view's letters.
+while IFS=';' read -r line text arguments; do
+    check "$arguments, line $line: $text" grep -qxF -- "$text" <("${tervik[@]}" $arguments | sed -n "${line}p")
+done <<'GRID'
+1;# Rejilla de campo · vista frente · ampliación 50 % · λ = 1 µC/m · integral exacta sobre el segmento de 1 m · k = 9·10⁹ N·m²/C²;--csv grid --model 0 --zoom 50
+1;# Rejilla de campo · vista frente · ampliación 100 % · λ = -5 µC/m · 20 cargas puntuales Q/20 en los centros de 20 elementos iguales · Q = λ·1 m · k = 9·10⁹ N·m²/C²;--csv grid --lambda -5 --model 20
+1;# Rejilla de campo · vista perfil · ampliación 10 % · λ = 10 µC/m · integral exacta sobre el segmento de 1 m · k = 9·10⁹ N·m²/C²;--csv grid --view perfil --lambda 10 --zoom 10
+2;x (m),y (m),Ex (V/m),Ey (V/m),|E| (V/m),V (V);--csv grid
+2;z (m),y (m),Ez (V/m),Ey (V/m),|E| (V/m),V (V);--csv grid --view perfil
+GRID
+for locale in es_ES.UTF-8 C.UTF-8; do
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=$locale "$1" --help >"$out"
+    check "$locale: help lists the options" grep -q -- '--point <X,Y>' "$out"
+    check "$locale: help speaks Spanish, Qt's parts too" grep -q '^Uso: .*\[opciones\]' "$out"
+    check "$locale: help has no English line" [ "$(grep -cE 'Usage|Options|Displays' "$out")" -eq 0 ]
+done
 
 while IFS='|' read -r status word arguments; do
     eval "words=($arguments)"
@@ -56,11 +68,46 @@ done <<'CASES'
 2|«0»|--csv bisector --model 0
 2|«1»|--csv grid --zoom 1
 2|«lado»|--csv grid --view lado
+2|--csv aparece dos veces|--csv bisector --csv grid
+2|--lambda aparece dos veces|--csv grid --lambda 1 --lambda=5
+2|--help aparece dos veces|-h --help
+2|--zoom no se aplica a --csv bisector|--csv bisector --zoom 50
+2|--view no se aplica a --csv convergence|--csv convergence --view frente
+2|--point no se aplica a --csv grid|--csv grid --point 0.6,0.4
+2|--model no se aplica a --csv convergence|--csv convergence --model 5
+2|--model no se aplica a --view perfil|--csv grid --view perfil --model 10
 1|platform offscreen|
 1|«:78»|-display :78
 CASES
 to=/dev/full check "output to a full device: status 3 and why" ends 3 "escribir" --csv bisector
+# A reader that has gone before the first line: the program ends quietly.
+for arguments in "--csv grid" "--help"; do
+    exec {gone}> >(:)
+    wait $!
+    "${tervik[@]}" $arguments >&"$gone" 2>"$err"
+    check "$arguments to a pipe nobody reads: status 0, nothing said" [ $? -eq 0 -a ! -s "$err" ]
+    exec {gone}>&-
+done
 tervik=(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=es_ES.UTF-8 DISPLAY=:77 "$1")
 check "a display no server answers: status 1, one line naming it" ends 1 "«:77»"
+runtime="$(mktemp -d)"
+trap 'rm -rf "$out" "$err" "$runtime"' EXIT
+wayland=(env -u DISPLAY -u QT_QPA_PLATFORM LC_ALL=es_ES.UTF-8 XDG_RUNTIME_DIR="$runtime")
+tervik=("${wayland[@]}" WAYLAND_DISPLAY=wayland-9 "$1")
+check "a Wayland display nothing answers: status 1, one line naming it" ends 1 "Wayland «wayland-9»"
+# A compositor that answers, but Qt's Wayland plugin is not installed (with
+# it, Qt would wait for this mute one).
+if ! ls "$(qtpaths6 --query QT_INSTALL_PLUGINS)"/platforms/libqwayland* >/dev/null 2>&1; then
+    coproc listener { exec python3 -c 'import socket, sys, time
+s = socket.socket(socket.AF_UNIX)
+s.bind(sys.argv[1])
+s.listen()
+print("listening", flush=True)
+time.sleep(60)' "$runtime/wayland-1"; }
+    read -r _ <&"${listener[0]}"
+    tervik=("${wayland[@]}" WAYLAND_DISPLAY=wayland-1 "$1")
+    check "a Wayland display without Qt's plugin: status 1, one line saying so" ends 1 "módulo Wayland de Qt"
+    kill "$listener_PID"
+fi
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
