@@ -85,7 +85,15 @@ TEST(Commands, WholeTaskWithoutTheMouse) {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help).center());
     QTest::mouseClick(help->menu(), Qt::LeftButton, {},
                       help->menu()->actionGeometry(help->menu()->actions()[0]).center());
-    EXPECT_EQ(driver.messages.value(0).split("\r\n").size(), 9);  // the about box
+    // The about box: its nine lines, then the constant and the models, N as chosen.
+    const QStringList about = driver.messages.value(0).split("\r\n");
+    EXPECT_EQ(about.mid(8), QStringList({"nuevas versiones y otros programas", "",
+                                         "Constante de Coulomb: k = 9·10⁹ N·m²/C²",
+                                         "Carga del segmento: Q = λ·1 m",
+                                         "«Infinito (Integral)»: integral exacta sobre el segmento "
+                                         "de 1 m",
+                                         "«Discretización» (N = 20): 20 cargas puntuales Q/20 en "
+                                         "los centros de 20 elementos iguales"}));
     QApplication::setActiveWindow(&driver.window());
     driver.press(Qt::Key_S, Qt::AltModifier);
     EXPECT_FALSE(driver.window().isVisible());
