@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <ranges>
@@ -138,11 +140,65 @@ void KeepRoomWhenHidden(QWidget* widget) {
     widget->setSizePolicy(policy);
 }
 
+// The window's contents, scrolled when the screen cannot hold them (a
+// projector at a large scale factor). On a screen that holds them it is
+// exactly their size and shows no scroll bar, so the window looks and follows
+// its contents as it would without it.
+class ScreenFittingArea : public QScrollArea {
+public:
+    ScreenFittingArea(QMainWindow* window, QWidget* contents) : QScrollArea(window) {
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus);  // Tab goes through the controls alone
+        setWidget(contents);
+        // The contents size themselves; the window follows them.
+        contents->installEventFilter(this);
+        // The window's frame and its screen are known only once it is shown.
+        window->installEventFilter(this);
+    }
+
+    QSize sizeHint() const override {
+        const QSize contents = widget()->sizeHint();
+        const QSize room = roomOnScreen();
+        // A scroll bar in one direction takes room from the other.
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        bool across = false, down = false;
+        for (int pass = 0; pass < 2; ++pass) {
+            across = contents.width() + (down ? bar : 0) > room.width();
+            down = contents.height() + (across ? bar : 0) > room.height();
+        }
+        const QSize shown = contents + QSize(down ? bar : 0, across ? bar : 0);
+        return shown.boundedTo(room);
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool contents = watched == widget() && event->type() == QEvent::Resize;
+        const bool window =
+            watched == parentWidget() &&
+            (event->type() == QEvent::Move || event->type() == QEvent::ScreenChangeInternal);
+        if (contents || window) updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
+    }
+
+private:
+    // The screen's room for the area: its available part, less the window's
+    // frame and menu bar.
+    QSize roomOnScreen() const {
+        const auto* window = static_cast<const QMainWindow*>(parentWidget());
+        const QScreen* screen = window->screen();
+        if (!screen) return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        const QSize frame = window->frameGeometry().size() - window->geometry().size();
+        const int menu = window->menuWidget() ? window->menuWidget()->sizeHint().height() : 0;
+        return screen->availableGeometry().size() - frame - QSize(0, menu);
+    }
+};
+
 }  // namespace
 
 void MainWindow::buildControls() {
-    auto* central = Named(new QWidget(this), "centralWidget");
-    setCentralWidget(central);
+    auto* central = Named(new QWidget, "Contenido");
+    setCentralWidget(Named(new ScreenFittingArea(this, central), "ScreenFittingArea"));
     ui_.CajaDib = Named(new DrawingSurface(kSurfaceSide, central), "CajaDib");
     ui_.CajaDib->setAccessibleName("Superficie de dibujo");
     ui_.CajaDib->setAccessibleDescription(
