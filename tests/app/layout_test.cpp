@@ -70,8 +70,9 @@ TEST_P(DesktopFont, EveryCaptionWholeAndTheWindowOnTheScreen) {
     EXPECT_TRUE(driver.selected("Ver1"));
     // The window as a screen that holds its contents shows it: the contents
     // under the menu bar.
-    const QSize window = driver.window().findChild<QWidget*>("Contenido")->size() +
-                         QSize(0, driver.window().menuBar()->height());
+    const QWidget* contents = driver.window().findChild<QWidget*>("Contenido");
+    ASSERT_TRUE(contents);
+    const QSize window = contents->size() + QSize(0, driver.window().menuBar()->height());
     const bool fits = window.width() <= 1024 && window.height() <= 768 - 60;
     EXPECT_TRUE(fits || !GetParam().onSmallScreen) << window.width() << " x " << window.height();
     QApplication::setFont(desktop);
