@@ -172,6 +172,18 @@ public:
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
+    // Tab brings the whole control it reaches into view, not only a text
+    // box's cursor.
+    bool focusNextPrevChild(bool next) override {
+        if (!QScrollArea::focusNextPrevChild(next)) return false;
+        if (const QWidget* focus = focusWidget()) {
+            const QRect at(focus->mapTo(widget(), QPoint()), focus->size());
+            const int margin = 10;
+            ensureVisible(at.center().x(), at.center().y(), at.width() / 2 + margin,
+                          at.height() / 2 + margin);
+        }
+        return true;
+    }
     bool eventFilter(QObject* watched, QEvent* event) override {
         const bool contents = watched == widget() && event->type() == QEvent::Resize;
         const bool window =

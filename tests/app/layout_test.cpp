@@ -116,6 +116,14 @@ TEST_P(DesktopFont, EveryControlReachableOnASmallScreen) {
         EXPECT_TRUE(reachable) << control->objectName().toStdString() << " at " << at.x() << ", "
                                << at.y();
     }
+    // Tab, twice round the window, scrolls each control it reaches into view.
+    driver.box("CajaX")->setFocus();
+    for (int key = 0; key < 60; ++key) {
+        driver.press(Qt::Key_Tab);
+        const QWidget* focus = QApplication::focusWidget();
+        const QRect shown(focus->mapTo(area->viewport(), QPoint()), focus->size());
+        EXPECT_TRUE(area->viewport()->rect().contains(shown)) << focus->objectName().toStdString();
+    }
     QApplication::setFont(desktop);
 }
 
