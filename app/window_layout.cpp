@@ -2,8 +2,9 @@
 // in the desktop's font: the drawing surface with the view choice under it on
 // the left, the settings in a column of frames on the right and the commands
 // below them. Every control takes at least the room its caption needs, so the
-// window grows with the font and never clips a caption. The options of a group
-// are built in their order on the screen, which is also their order for Tab.
+// window grows with the font and never clips a caption; on a screen too small
+// for it, its contents scroll. The options of a group are built in their
+// order on the screen, which is also their order for Tab.
 
 #include <QAction>
 #include <QBoxLayout>
