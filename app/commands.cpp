@@ -6,6 +6,7 @@
 
 #include "app/field_keys.h"
 #include "app/main_window.h"
+#include "field/model_text.h"
 #include "view/drawing_surface.h"
 
 void MainWindow::clearDrawing() {
@@ -47,7 +48,18 @@ void MainWindow::showAbout() {
         "Comuniquese para obtener mayor información,",
         "nuevas versiones y otros programas",
     };
-    const QString text = lines.join("\r\n");
+    // Then the constant and the models every number of the program comes from.
+    const int n = settings_.elementCount();
+    const std::string facts[] = {
+        "Constante de Coulomb: " + model_text::kCoulomb,
+        "Carga del segmento: " + model_text::kTotalCharge,
+        "«Infinito (Integral)»: " + model_text::kExact,
+        "«Discretización» (N = " + std::to_string(n) + "): " + model_text::PointCharges(n),
+    };
+    QStringList shown = lines;
+    shown << "";
+    for (const std::string& fact : facts) shown << QString::fromStdString(fact);
+    const QString text = shown.join("\r\n");
     QMessageBox box(QMessageBox::NoIcon, "Tervik", text, QMessageBox::Ok, this);
     box.setObjectName("AcercaDe");
     box.exec();

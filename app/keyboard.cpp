@@ -23,14 +23,16 @@ QList<QWidget*> Options(const QButtonGroup* group) {
 }
 
 // Tab reaches a group at its selected option, as on every desktop; the
-// arrow keys move within the group.
+// arrow keys move within the group. The options' own signals are followed:
+// the window selects some options itself with the group's signals blocked.
 void TabToSelectedOption(QButtonGroup* group) {
     const auto follow = [group] {
         for (QAbstractButton* option : group->buttons())
             option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     };
     follow();
-    QObject::connect(group, &QButtonGroup::idToggled, group, follow);
+    for (QAbstractButton* option : group->buttons())
+        QObject::connect(option, &QAbstractButton::toggled, group, follow);
 }
 
 }  // namespace

@@ -35,10 +35,13 @@ void MainWindow::showLinePanel(bool show) {
 
 void MainWindow::onLineChoiceChosen(int choice) { settings_.setLineChoice(LineChoice(choice)); }
 
-// Reads the step box into PotentialStep; a step too large for the program is refused.
+// Reads the step box into PotentialStep, rounded to whole volts. A step
+// below 1 V (zero, negative, or text that reads as no number) would put a
+// line at every scan position, and one too large for the program means
+// nothing: both are refused.
 bool MainWindow::readPotentialStep() {
     const auto step = RoundToInt32(readBox(ui_.Delta));
-    if (!step) {
+    if (!step || *step < 1) {
         refuseData();
         return false;
     }

@@ -2,8 +2,9 @@
 // in the desktop's font: the drawing surface with the view choice under it on
 // the left, the settings in a column of frames on the right and the commands
 // below them. Every control takes at least the room its caption needs, so the
-// window grows with the font and never clips a caption. The options of a group
-// are built in their order on the screen, which is also their order for Tab.
+// window grows with the font and never clips a caption; on a screen too small
+// for it, its contents scroll. The options of a group are built in their
+// order on the screen, which is also their order for Tab.
 
 #include <QAction>
 #include <QBoxLayout>
@@ -16,6 +17,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <ranges>
@@ -138,11 +141,77 @@ void KeepRoomWhenHidden(QWidget* widget) {
     widget->setSizePolicy(policy);
 }
 
+// The window's contents, scrolled when the screen cannot hold them (a
+// projector at a large scale factor). On a screen that holds them it is
+// exactly their size and shows no scroll bar, so the window looks and follows
+// its contents as it would without it.
+class ScreenFittingArea : public QScrollArea {
+public:
+    ScreenFittingArea(QMainWindow* window, QWidget* contents) : QScrollArea(window) {
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus);  // Tab goes through the controls alone
+        setWidget(contents);
+        // The contents size themselves; the window follows them.
+        contents->installEventFilter(this);
+        // The window's frame and its screen are known only once it is shown.
+        window->installEventFilter(this);
+    }
+
+    QSize sizeHint() const override {
+        const QSize contents = widget()->sizeHint();
+        const QSize room = roomOnScreen();
+        // A scroll bar in one direction takes room from the other.
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        bool across = false, down = false;
+        for (int pass = 0; pass < 2; ++pass) {
+            across = contents.width() + (down ? bar : 0) > room.width();
+            down = contents.height() + (across ? bar : 0) > room.height();
+        }
+        const QSize shown = contents + QSize(down ? bar : 0, across ? bar : 0);
+        return shown.boundedTo(room);
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    // Tab brings the whole control it reaches into view, not only a text
+    // box's cursor.
+    bool focusNextPrevChild(bool next) override {
+        if (!QScrollArea::focusNextPrevChild(next)) return false;
+        if (const QWidget* focus = focusWidget()) {
+            const QRect at(focus->mapTo(widget(), QPoint()), focus->size());
+            const int margin = 10;
+            ensureVisible(at.center().x(), at.center().y(), at.width() / 2 + margin,
+                          at.height() / 2 + margin);
+        }
+        return true;
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool contents = watched == widget() && event->type() == QEvent::Resize;
+        const bool window =
+            watched == parentWidget() &&
+            (event->type() == QEvent::Move || event->type() == QEvent::ScreenChangeInternal);
+        if (contents || window) updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
+    }
+
+private:
+    // The screen's room for the area: its available part, less the window's
+    // frame and menu bar.
+    QSize roomOnScreen() const {
+        const auto* window = static_cast<const QMainWindow*>(parentWidget());
+        const QScreen* screen = window->screen();
+        if (!screen) return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        const QSize frame = window->frameGeometry().size() - window->geometry().size();
+        const int menu = window->menuWidget() ? window->menuWidget()->sizeHint().height() : 0;
+        return screen->availableGeometry().size() - frame - QSize(0, menu);
+    }
+};
+
 }  // namespace
 
 void MainWindow::buildControls() {
-    auto* central = Named(new QWidget(this), "centralWidget");
-    setCentralWidget(central);
+    auto* central = Named(new QWidget, "Contenido");
+    setCentralWidget(Named(new ScreenFittingArea(this, central), "ScreenFittingArea"));
     ui_.CajaDib = Named(new DrawingSurface(kSurfaceSide, central), "CajaDib");
     ui_.CajaDib->setAccessibleName("Superficie de dibujo");
     ui_.CajaDib->setAccessibleDescription(

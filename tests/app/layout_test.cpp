@@ -4,7 +4,12 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 
 #include "app/deferred_icon_style.h"
 #include "tests/support/window_driver.h"
@@ -21,7 +26,9 @@ std::string Clipped(const QWidget* control) {
             ? control->height() < control->heightForWidth(control->width())
             : control->width() < asked.width() || control->height() < asked.height())
         return "smaller than its caption";
-    for (const QWidget* inner = control; !inner->isWindow(); inner = inner->parentWidget())
+    // Up to the window's contents, which scroll when the screen is smaller.
+    for (const QWidget* inner = control; !inner->isWindow() && inner->objectName() != "Contenido";
+         inner = inner->parentWidget())
         if (!inner->parentWidget()->rect().contains(inner->geometry()))
             return "cut by " + inner->parentWidget()->objectName().toStdString();
     return "";
@@ -61,9 +68,62 @@ TEST_P(DesktopFont, EveryCaptionWholeAndTheWindowOnTheScreen) {
     QTest::mouseClick(twoLines, Qt::LeftButton, {}, {twoLines->width() / 2, 3});
     EXPECT_GE(twoLines->height(), 2 * twoLines->fontMetrics().lineSpacing());
     EXPECT_TRUE(driver.selected("Ver1"));
-    const QSize window = driver.window().frameGeometry().size();
+    // The window as a screen that holds its contents shows it: the contents
+    // under the menu bar.
+    const QWidget* contents = driver.window().findChild<QWidget*>("Contenido");
+    ASSERT_TRUE(contents);
+    const QSize window = contents->size() + QSize(0, driver.window().menuBar()->height());
     const bool fits = window.width() <= 1024 && window.height() <= 768 - 60;
     EXPECT_TRUE(fits || !GetParam().onSmallScreen) << window.width() << " x " << window.height();
+    QApplication::setFont(desktop);
+}
+
+// On a screen smaller than the window's contents the window stays on the
+// screen and its contents scroll: every control and the keys of the map and
+// the grid can be scrolled wholly into view, and the drawing surface keeps its
+// 500 × 500 pixels. The offscreen screen is 800 × 800, narrower than the
+// contents; ctest runs this again at scale 1.5 (533 × 533 logical pixels, as
+// low as a 1280 × 800 projector at 150 %).
+TEST_P(DesktopFont, EveryControlReachableOnASmallScreen) {
+    const QFont desktop = QApplication::font();
+    QApplication::setFont(QFont(desktop.family(), GetParam().points));
+    WindowDriver driver;
+    driver.press(Qt::Key_M, Qt::ControlModifier);  // the map and the grid show their keys
+    driver.press(Qt::Key_R, Qt::ControlModifier);
+    QApplication::processEvents();
+    const QRect screen = driver.window().screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(driver.window().frameGeometry()));
+    auto* area = driver.window().findChild<QScrollArea*>();
+    ASSERT_TRUE(area) << "the contents cannot scroll";
+    QWidget* contents = area->widget();
+    EXPECT_EQ(driver.surface().size(), QSize(500, 500));
+    const QSize view = area->viewport()->size();
+    const QSize scroll(area->horizontalScrollBar()->maximum(),
+                       area->verticalScrollBar()->maximum());
+    EXPECT_TRUE(contents->findChild<QWidget*>("LeyendaCampo")->isVisible());
+    for (QWidget* control : contents->findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(contents)) continue;
+        const QRect at(control->mapTo(contents, QPoint()), control->size());
+        // The scroll that brings its far edge into view must not hide its near
+        // edge, unless it is larger than the view (the surface on a low
+        // screen, a frame at a large font): then it is seen piece by piece.
+        const QPoint needed(std::max(0, at.right() + 1 - view.width()),
+                            std::max(0, at.bottom() + 1 - view.height()));
+        const bool whole = at.width() <= view.width() && at.height() <= view.height();
+        const QPoint nearEdge = whole ? at.topLeft() : needed;
+        const bool reachable = needed.x() <= std::min(nearEdge.x(), scroll.width()) &&
+                               needed.y() <= std::min(nearEdge.y(), scroll.height());
+        EXPECT_TRUE(reachable) << control->objectName().toStdString() << " at " << at.x() << ", "
+                               << at.y();
+    }
+    // Tab, twice round the window, scrolls each control it reaches into view.
+    driver.box("CajaX")->setFocus();
+    for (int key = 0; key < 60; ++key) {
+        driver.press(Qt::Key_Tab);
+        const QWidget* focus = QApplication::focusWidget();
+        const QRect shown(focus->mapTo(area->viewport(), QPoint()), focus->size());
+        EXPECT_TRUE(area->viewport()->rect().contains(shown)) << focus->objectName().toStdString();
+    }
     QApplication::setFont(desktop);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
+#include <QTest>
 #include <QTimer>
 #include <cmath>
 #include <functional>
@@ -95,16 +96,29 @@ TEST_F(Family, LinesAtEveryZoom) {
     }
 }
 
-TEST_F(Family, StepOfZeroOrTooLargeAndTheProfileView) {
-    openSetPanel("abc");  // reads as 0: a line at every scan position
-    driver.choose("Calcular");
-    EXPECT_EQ(driver.state().PotentialStep, 0);
-    EXPECT_GE(crossings(), 60);  // neighbouring lines merge on screen
-    driver.type("Delta", "1e10");
-    driver.choose("Limpiar");
+// A step that is not a whole number of volts from 1 up, once rounded (halves
+// to the even neighbour), is refused and draws nothing, by "Aceptar", by
+// "Calcular" and by Enter in the box. The smallest step, 1 V, puts a line at
+// every scan position.
+TEST_F(Family, StepBelowOneVoltOrTooLargeRefusedAndTheProfileView) {
+    openSetPanel("");
+    const char* const refused[] = {"0", "-5000", "abc", ",", "", "0,5", "-0.6", "1e10"};
+    for (const char* delta : refused) {
+        driver.type("Delta", delta);
+        driver.messages.clear();
+        driver.choose("AceptaV");
+        driver.choose("Calcular");
+        QTest::keyClick(driver.box("Delta"), Qt::Key_Return);
+        EXPECT_EQ(driver.messages, QStringList(3, "Datos No Aceptados")) << delta;
+        EXPECT_EQ(driver.countPixels(kBlue), 0) << delta;
+    }
+    driver.messages.clear();
+    driver.type("Delta", "0,6");  // rounds to 1 V
     driver.choose("AceptaV");
-    EXPECT_EQ(driver.messages, QStringList{"Datos No Aceptados"});
-    EXPECT_EQ(driver.countPixels(kBlue), 0);
+    EXPECT_TRUE(driver.messages.isEmpty());
+    EXPECT_EQ(driver.state().PotentialStep, 1);
+    EXPECT_GE(crossings(), 60);  // neighbouring lines merge on screen
+    driver.choose("Limpiar");
     driver.choose("CancelaV");
     driver.choose("Ver_1");
     driver.setDensity("-1");  // levels go by magnitude: the same rings
@@ -121,7 +135,7 @@ TEST_F(Family, StepOfZeroOrTooLargeAndTheProfileView) {
 // fifth yield to the event loop.
 class DuringASet : public Family {
 protected:
-    void startSetAnd(const std::function<void()>& action, const char* delta = "0") {
+    void startSetAnd(const std::function<void()>& action, const char* delta = "1") {
         openSetPanel(delta);
         int yields = 0;
         QTimer timer;

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <vector>
 
 #include "tests/support/window_driver.h"
 
@@ -84,25 +85,49 @@ TEST(Commands, WholeTaskWithoutTheMouse) {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help).center());
     QTest::mouseClick(help->menu(), Qt::LeftButton, {},
                       help->menu()->actionGeometry(help->menu()->actions()[0]).center());
-    EXPECT_EQ(driver.messages.value(0).split("\r\n").size(), 9);  // the about box
+    // The about box: its nine lines, then the constant and the models, N as chosen.
+    const QStringList about = driver.messages.value(0).split("\r\n");
+    EXPECT_EQ(about.mid(8), QStringList({"nuevas versiones y otros programas", "",
+                                         "Constante de Coulomb: k = 9·10⁹ N·m²/C²",
+                                         "Carga del segmento: Q = λ·1 m",
+                                         "«Infinito (Integral)»: integral exacta sobre el segmento "
+                                         "de 1 m",
+                                         "«Discretización» (N = 20): 20 cargas puntuales Q/20 en "
+                                         "los centros de 20 elementos iguales"}));
     QApplication::setActiveWindow(&driver.window());
     driver.press(Qt::Key_S, Qt::AltModifier);
     EXPECT_FALSE(driver.window().isVisible());
 }
 
 // Tab enters each option group at its selected option, so that Space there
-// changes nothing: the drawing and its read-outs stay.
+// changes nothing: the drawing and its read-outs stay. The integral and the
+// line modes select "Automático" themselves, after "Manual" was chosen.
 TEST(Keyboard, TabEntersAGroupAtItsSelectedOption) {
-    WindowDriver driver;
-    for (const char* option : {"Amplia_50", "Discretiza_20", "Calcular"}) driver.choose(option);
-    const QString potential = driver.text("CajaV");
-    driver.box("CajaV")->setFocus();
-    for (const char* next : {"Amplia_50", "Manual_0", "Ver1", "Discretiza_20", "Limpiar"}) {
-        driver.press(Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
-        if (QString(next) != "Ver1" && QString(next) != "Limpiar") driver.press(Qt::Key_Space);
+    struct Case {
+        std::vector<const char*> chosen, stops;
+    };
+    const Case cases[] = {
+        {{"Amplia_50", "Discretiza_20", "Calcular"},
+         {"Amplia_50", "Manual_0", "Ver1", "Discretiza_20", "Limpiar"}},
+        {{"Manual_1", "Discretiza_0", "Calcular"},
+         {"Amplia_100", "Manual_0", "Ver1", "Discretiza_0", "Limpiar"}},
+        {{"Manual_1", "Obtener_2", "Calcular"},
+         {"Amplia_100", "Manual_0", "Ver1", "Discretiza_0", "Limpiar"}},
+    };
+    for (const auto& [chosen, stops] : cases) {
+        WindowDriver driver;
+        for (const char* option : chosen) driver.choose(option);
+        const QString potential = driver.text("CajaV");
+        const QImage drawing = driver.image().copy();
+        driver.box("CajaV")->setFocus();
+        for (const char* next : stops) {
+            driver.press(Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), next) << chosen[0];
+            if (QString(next) != "Ver1" && QString(next) != "Limpiar") driver.press(Qt::Key_Space);
+        }
+        EXPECT_EQ(driver.text("CajaV"), potential) << chosen[0];
+        EXPECT_EQ(driver.image(), drawing) << chosen[0];
     }
-    EXPECT_EQ(driver.text("CajaV"), potential);
 }
 
 // Zoom: the frame is redrawn, the point kept, the step follows the zoom.

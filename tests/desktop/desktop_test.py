@@ -2,7 +2,9 @@
 """Tervik from outside the process, as a user, a screen reader and the window
 manager see it: every control has an accessible name, the title, the start
 point in the Spanish locale, a real double-click leaving the arrow, Qt's own
-file dialog in Spanish, and the plots opening."""
+file dialog in Spanish, the plots opening, and the window keeping to a
+projector's screen at 150 %."""
+import os
 import subprocess
 import sys
 import tempfile
@@ -71,6 +73,27 @@ def arrow_pixels(node):
                              ARROW_ON_GREY, "-format", "%[fx:mean*w*h]", "info:")))
 
 
+def window_on_projector(tervik):
+    """Where the window lies on a 1280 × 800 screen at 150 % (853 × 533 logical
+    pixels, lower than the window's contents), or None if it never shows."""
+    env = dict(os.environ, DISPLAY=os.environ["DISPLAY"] + ".1", QT_SCALE_FACTOR="1.5")
+    program = subprocess.Popen([tervik], env=env, stderr=subprocess.DEVNULL)
+    try:
+        search = ["xdotool", "search", "--screen", "1", "--onlyvisible", "--name", "Marnel"]
+        window = wait_for(lambda: subprocess.run(search, env=env, capture_output=True, text=True,
+                                                 check=False).stdout.split())
+        if window is None:
+            return None
+        info = subprocess.run(["xwininfo", "-id", window[0]], env=env, capture_output=True,
+                              text=True, check=True).stdout
+        field = lambda name: int(info.split(name + ":")[1].split()[0])
+        return (field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
+                field("Height"))
+    finally:
+        program.terminate()
+        program.wait()
+
+
 def main():
     app = find_application("tervik")
     if app is None:
@@ -110,8 +133,13 @@ def main():
                                    capture_output=True, check=False).stdout.strip()
     if not wait_for(shown):
         problems.append("Ctrl+G shows no window Gráficas")
+    # The window keeps to a small screen; its contents scroll.
+    where = window_on_projector(sys.argv[1])
+    if where is None or where[0] < 0 or where[1] < 0 or where[0] + where[2] > 1280 \
+            or where[1] + where[3] > 800:
+        problems.append(f"at 150 % on 1280 x 800 the window lies at {where} (x, y, width, height)")
     print("\n".join(problems))
-    print(f"{7 - len(problems)} passed, {len(problems)} failed")
+    print(f"{8 - len(problems)} passed, {len(problems)} failed")
     return 1 if problems else 0
 
 

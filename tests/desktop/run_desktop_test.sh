@@ -13,7 +13,9 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 # Xvfb picks a free display itself and says which when it is ready, so two
 # runs at once never take the same one.
 scratch="$(mktemp -d)"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+# Its second screen is a common projector's, 1280 × 800.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -screen 1 1280x800x24 -nolisten tcp \
+    3>"$scratch/display" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$scratch"' EXIT
 for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
@@ -24,5 +26,5 @@ dbus-run-session -- bash -c '
     "$1" &
     app=$!
     trap "kill $app 2>/dev/null" EXIT
-    /usr/bin/python3 "$2/desktop_test.py"
+    /usr/bin/python3 "$2/desktop_test.py" "$1"
 ' desktop "$tervik" "$here"
