@@ -160,15 +160,20 @@ TEST_F(Plots, SavedPlotsDataAndDrawingReadBack) {
     QFile bisector(saveAs("mediatriz.csv"));
     ASSERT_TRUE(bisector.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString(bisector.readLine()),
-              QString::fromUtf8("# Mediatriz x = 0.5 m · λ = 1 µC/m · N = 5 cargas puntuales\n"));
+              QString::fromUtf8("# Mediatriz x = 0.5 m · λ = 1 µC/m · integral exacta sobre el "
+                                "segmento de 1 m y 5 cargas puntuales Q/5 en los centros de 5 "
+                                "elementos iguales · Q = λ·1 m · k = 9·10⁹ N·m²/C²\n"));
     QTabBar* tabs = plots->findChild<QTabWidget*>()->tabBar();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     QFile csv(saveAs("convergencia.csv"));
     EXPECT_EQ(offered, "convergencia.png");
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString(csv.readLine()),
-              QString::fromUtf8("# Convergencia en x = 0.6 m y = 0.4 m · λ = 1 µC/m · pendiente "
-                                "|E| -2.00 de N = 10 a 200 · pendiente V -2.00 de N = 10 a 200\n"));
+              QString::fromUtf8("# Convergencia en x = 0.6 m y = 0.4 m · λ = 1 µC/m · N cargas "
+                                "puntuales Q/N en los centros de N elementos iguales frente a la "
+                                "integral exacta sobre el segmento de 1 m · Q = λ·1 m · k = "
+                                "9·10⁹ N·m²/C² · pendiente |E| -2.00 de N = 10 a 200 · pendiente "
+                                "V -2.00 de N = 10 a 200\n"));
     EXPECT_EQ(csv.readLine(), "N,error relativo |E|,error relativo V\n");
     EXPECT_EQ(csv.readAll().count('\n'), 200);
     driver.choose("Calcular");
