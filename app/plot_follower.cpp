@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <cmath>
 
+#include "app/model_in_use.h"
 #include "app/settings.h"
 #include "plotwindow/plot_view.h"
 
@@ -11,7 +12,7 @@ namespace {
 PlotInputs InputsFrom(const Settings& settings) {
     const WorldPoint point = settings.evaluatedPoint();
     const bool front = settings.front();
-    return {settings.lambda(), settings.elementCount(), front ? point.x : segment::kMiddle,
+    return {settings.lambda(), PointChargesInUse(settings), front ? point.x : segment::kMiddle,
             front ? point.y : std::hypot(point.x, point.y)};
 }
 
@@ -20,9 +21,10 @@ PlotInputs InputsFrom(const Settings& settings) {
 void FollowSettings(PlotView& plots, const Settings& settings) {
     plots.follow(InputsFrom(settings));
     using Change = Settings::Change;
-    QObject::connect(&settings, &Settings::changed, plots.widget(),
-                     [view = &plots, source = &settings](Settings::Changes what) {
-                         if (what.testAnyFlags(Change::Point | Change::Charge | Change::View))
-                             view->follow(InputsFrom(*source));
-                     });
+    QObject::connect(
+        &settings, &Settings::changed, plots.widget(),
+        [view = &plots, source = &settings](Settings::Changes what) {
+            if (what.testAnyFlags(Change::Point | Change::Charge | Change::View | Change::Action))
+                view->follow(InputsFrom(*source));
+        });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 // The field and potential along the perpendicular bisector x = 0.5 of the
@@ -21,5 +22,10 @@ constexpr double kBisectorFarthest = 100;  // m
 constexpr int kBisectorSamples = 241;      // 48 per decade, both ends included
 
 // Samples spaced evenly in log s from 1 mm to 100 m, for the density lambda
-// (C/m) and n point charges.
+// (C/m) and n point charges; with n = 0 (the integral alone) the point
+// charges' values are NaN.
 std::vector<BisectorSample> BisectorSamples(double lambda, int n);
+
+// The models the bisector's plots and data compare, with the charge and the
+// constant they use: the integral, and n point charges unless n = 0.
+std::string BisectorModels(int n);

@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cmath>
 
+#include "field/model_text.h"
 #include "field/segment_field.h"
 
 using segment::kCoulomb;
@@ -131,6 +132,11 @@ std::optional<int> FirstNaN(const std::vector<ConvergenceSample>& samples,
 }
 
 }  // namespace
+
+std::string ConvergenceModels() {
+    return model_text::PointCharges("N") + " frente a la " + model_text::kExact + " · " +
+           model_text::kTotalCharge + " · " + model_text::kCoulomb;
+}
 
 std::optional<std::vector<ConvergenceSample>> ConvergenceSamples(double x, double y,
                                                                  double lambda) {

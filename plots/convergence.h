@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 // How the point-charge model approaches the integral at one point as the
@@ -13,6 +14,9 @@ struct ConvergenceSample {
 };
 
 constexpr int kConvergenceLargestN = 200;
+
+// The models compared, with the charge and the constant they use.
+std::string ConvergenceModels();
 
 // N = 1 to 200 at (x, y). Where the charges are far apart from the point the
 // errors come from the midpoint rule's own error series, free of the

@@ -38,14 +38,16 @@ std::string Limit(const char* what, const std::optional<int>& n) {
 }  // namespace
 
 std::string BisectorCsv(const std::vector<BisectorSample>& samples, double lambda, int n) {
+    std::string csv =
+        "# Mediatriz x = 0.5 m · " + Density(lambda) + " · " + BisectorModels(n) + "\n";
     const std::string charges = "cargas puntuales N=" + std::to_string(n);
-    std::string csv = "# Mediatriz x = 0.5 m · " + Density(lambda) + " · N = " + std::to_string(n) +
-                      " cargas puntuales\n";
-    csv += "s (m),|E| exacto (V/m),|E| " + charges +
-           " (V/m),|E| línea infinita (V/m),|E| carga puntual (V/m),V exacto (V),V " + charges +
-           " (V),V carga puntual (V)\n";
+    csv += "s (m),|E| exacto (V/m)," + (n > 0 ? "|E| " + charges + " (V/m)," : "") +
+           "|E| línea infinita (V/m),|E| carga puntual (V/m),V exacto (V)," +
+           (n > 0 ? "V " + charges + " (V)," : "") + "V carga puntual (V)\n";
     for (const BisectorSample& b : samples)
-        csv += Row({b.s, b.exactE, b.chargesE, b.lineE, b.pointE, b.exactV, b.chargesV, b.pointV});
+        csv += n > 0 ? Row({b.s, b.exactE, b.chargesE, b.lineE, b.pointE, b.exactV, b.chargesV,
+                            b.pointV})
+                     : Row({b.s, b.exactE, b.lineE, b.pointE, b.exactV, b.pointV});
     return csv;
 }
 
@@ -53,8 +55,8 @@ std::string ConvergenceCsv(const std::vector<ConvergenceSample>& samples, double
                            double lambda) {
     const ConvergenceSlopes slopes = FittedSlopes(samples);
     std::string csv = "# Convergencia en x = " + Number(x) + " m y = " + Number(y) + " m · " +
-                      Density(lambda) + Slope("|E|", slopes.field) + Slope("V", slopes.potential) +
-                      Limit("|E|", FieldPrecisionLimit(samples)) +
+                      Density(lambda) + " · " + ConvergenceModels() + Slope("|E|", slopes.field) +
+                      Slope("V", slopes.potential) + Limit("|E|", FieldPrecisionLimit(samples)) +
                       Limit("V", PotentialPrecisionLimit(samples)) + "\n";
     csv += "N,error relativo |E|,error relativo V\n";
     for (const ConvergenceSample& c : samples) csv += Row({double(c.n), c.errorE, c.errorV});

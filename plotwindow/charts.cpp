@@ -1,58 +1,78 @@
 #include "plotwindow/charts.h"
 
+#include <QCategoryAxis>
 #include <QFont>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
-#include <QLogValueAxis>
 #include <QPen>
 #include <QScatterSeries>
 #include <algorithm>
 #include <cmath>
 
+#include "field/model_text.h"
+
 namespace {
 
-// How a curve is drawn; a model looks the same in every chart.
+// How a curve is drawn; a model looks the same in every chart. The limits
+// are drawn over the exact curve, thinner, so that both show where they agree.
 struct Look {
     QColor colour;
     Qt::PenStyle style;  // Qt::NoPen: marks
     qreal width;
     bool framed = true;  // the vertical axis spans it; otherwise it may leave the chart
 };
-const Look kExact{Qt::black, Qt::SolidLine, 3.5};
+const Look kExact{QColor(80, 80, 80), Qt::SolidLine, 3.5};
 const Look kCharges{QColor(31, 119, 180), Qt::SolidLine, 2};
-const Look kInfiniteLine{QColor(255, 127, 14), Qt::DashLine, 2, false};
-const Look kPointCharge{QColor(148, 103, 189), Qt::DashLine, 2, false};
+const Look kInfiniteLine{QColor(255, 127, 14), Qt::DashLine, 1.5, false};
+const Look kPointCharge{QColor(148, 103, 189), Qt::DashLine, 1.5, false};
 const Look kFieldError{QColor(214, 39, 40), Qt::SolidLine, 2};
 const Look kPotentialError{QColor(44, 160, 44), Qt::SolidLine, 2};
 const Look kMarks{Qt::black, Qt::NoPen, 9};
 
 struct Curve {
     QString name;
-    QList<QPointF> points;
+    QList<QPointF> points;  // values; none for a model not shown
     Look look;
 };
 
 // The user's locale, without thousands separators beside decimal commas.
 QLocale NumberLocale() {
     QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::OmitLeadingZeroInExponent);
     return locale;
 }
 
 QString Number(double value) { return NumberLocale().toString(value, 'g', 6); }
 
-// A tick on every power of ten; the range spans the data along x (a hair
-// wider, so that a decade at either end keeps its tick) and whole decades along y.
-void FitLogAxis(QLogValueAxis& axis, const QString& title, double low, double high,
-                bool wholeDecades) {
+// The charts are drawn in decimal logarithms on linear axes labelled with the
+// powers of ten. Qt Charts compares ranges in absolute terms: it takes one
+// narrower than 1e-12 for empty and then lays out neither the axis nor the
+// title, and misses a change of its ends by less than that, so that the
+// errors at far points, far below 1e-12, would keep the last point's labels.
+QPointF Logarithms(const QPointF& p) { return {std::log10(p.x()), std::log10(p.y())}; }
+
+// One notation for every label of an axis: plain decimals while every
+// decade is short in them, otherwise powers of ten as 1e-18 and 1e+6.
+QString DecadeText(int decade, bool plain) {
+    const double value = std::pow(10, decade);
+    return plain ? NumberLocale().toString(value, 'f', std::max(0, -decade))
+                 : NumberLocale().toString(value, 'e', 0);
+}
+constexpr int kLowestPlain = -4, kHighestPlain = 5;
+
+// A tick, a grid line and a label on every power of ten from low to high
+// (logarithms), the range those given.
+void FitDecades(QCategoryAxis& axis, const QString& title, double low, double high) {
     axis.setTitleText(title);
-    constexpr double kHair = 1e-9;
-    if (wholeDecades) {
-        low = std::pow(10, std::floor(std::log10(low)));
-        high = std::pow(10, std::ceil(std::log10(high)));
-    }
-    axis.setRange(low * (1 - kHair), high * (1 + kHair));
+    for (const QString& label : axis.categoriesLabels()) axis.remove(label);
+    const int first = int(std::ceil(low)), last = int(std::floor(high));
+    const bool plain = first >= kLowestPlain && last <= kHighestPlain;
+    axis.setStartValue(first - 1);  // outside the range: its tick is not drawn
+    for (int decade = first; decade <= last; ++decade)
+        axis.append(DecadeText(decade, plain), decade);
+    axis.setRange(low, high);
 }
 
 QXYSeries* NewSeries(const Look& look) {
@@ -69,17 +89,14 @@ QXYSeries* NewSeries(const Look& look) {
     return line;
 }
 
-// The chart's series, one per curve, on two log axes: made the first time,
+// The chart's series, one per curve, on its two axes: made the first time,
 // then kept, so that following the main window only replaces points.
 QList<QAbstractSeries*> SeriesFor(QChart& chart, const std::vector<Curve>& curves) {
     if (chart.series().size() == qsizetype(curves.size())) return chart.series();
-    chart.setLocale(NumberLocale());
-    chart.setLocalizeNumbers(true);
     chart.legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     for (Qt::Orientation direction : {Qt::Horizontal, Qt::Vertical}) {
-        auto* axis = new QLogValueAxis;
-        axis->setBase(10);
-        axis->setLabelFormat("%.6g");  // a bare "%g" is not written in the chart's locale
+        auto* axis = new QCategoryAxis;
+        axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
         QFont font = axis->labelsFont();
         font.setPointSizeF(font.pointSizeF() * 0.85);  // a decade's label fits a decade's height
         axis->setLabelsFont(font);
@@ -94,38 +111,42 @@ QList<QAbstractSeries*> SeriesFor(QChart& chart, const std::vector<Curve>& curve
     return chart.series();
 }
 
-// Shows the curves on log-log axes, the last one on top. Points that a log
-// axis cannot show (zero, negative or NaN) are left out, and so are the
-// points above the chart, which a renderer would draw over the title.
+// Shows the curves on log-log axes, the last one on top, and in the legend
+// those that have points. Points that a log axis cannot show (zero, negative
+// or NaN) are left out, and so are the points above the chart, which a
+// renderer would draw over the title. The range spans the data along x (a
+// hair wider, so that a decade at either end keeps its tick) and whole
+// decades along y.
 void Fill(QChart& chart, const QString& title, const std::vector<Curve>& curves,
           const QString& xTitle, const QString& yTitle) {
     chart.setTitle(title);
     const QList<QAbstractSeries*> series = SeriesFor(chart, curves);
-    double xLow = INFINITY, xHigh = 0, yLow = INFINITY, yHigh = 0;
+    double xLow = INFINITY, xHigh = -INFINITY, yLow = INFINITY, yHigh = -INFINITY;
+    std::vector<QList<QPointF>> shown(curves.size());
     for (std::size_t k = 0; k < curves.size(); ++k) {
-        QList<QPointF> shown;
         for (const QPointF& p : curves[k].points) {
             if (!(p.x() > 0 && p.y() > 0 && std::isfinite(p.y()))) continue;
-            shown.append(p);
-            xLow = std::min(xLow, p.x()), xHigh = std::max(xHigh, p.x());
+            const QPointF q = Logarithms(p);
+            shown[k].append(q);
+            xLow = std::min(xLow, q.x()), xHigh = std::max(xHigh, q.x());
             if (!curves[k].look.framed) continue;
-            yLow = std::min(yLow, p.y()), yHigh = std::max(yHigh, p.y());
+            yLow = std::min(yLow, q.y()), yHigh = std::max(yHigh, q.y());
         }
+    }
+    const bool spanned = yHigh >= yLow;
+    if (spanned) yLow = std::floor(yLow), yHigh = std::max(std::ceil(yHigh), yLow + 1);
+    for (std::size_t k = 0; k < curves.size(); ++k) {
+        if (spanned) shown[k].removeIf([&](const QPointF& p) { return p.y() > yHigh; });
         auto* curve = static_cast<QXYSeries*>(series[qsizetype(k)]);
         curve->setName(curves[k].name);
-        curve->replace(shown);
+        curve->replace(shown[k]);
+        chart.legend()->markers(curve).value(0)->setVisible(!curves[k].points.isEmpty());
     }
-    if (!(xHigh > 0 && yHigh > 0)) return;
-    auto* xAxis = static_cast<QLogValueAxis*>(chart.axes(Qt::Horizontal)[0]);
-    auto* yAxis = static_cast<QLogValueAxis*>(chart.axes(Qt::Vertical)[0]);
-    FitLogAxis(*xAxis, xTitle, xLow, xHigh, false);
-    FitLogAxis(*yAxis, yTitle, yLow, yHigh, true);
-    for (std::size_t k = 0; k < curves.size(); ++k) {
-        auto* curve = static_cast<QXYSeries*>(series[qsizetype(k)]);
-        QList<QPointF> inside = curve->points();
-        inside.removeIf([&](const QPointF& p) { return p.y() > yAxis->max(); });
-        if (inside.size() != curve->count()) curve->replace(inside);
-    }
+    if (!spanned) return;
+    constexpr double kHair = 1e-9;
+    FitDecades(*static_cast<QCategoryAxis*>(chart.axes(Qt::Horizontal)[0]), xTitle, xLow - kHair,
+               xHigh + kHair);
+    FitDecades(*static_cast<QCategoryAxis*>(chart.axes(Qt::Vertical)[0]), yTitle, yLow, yHigh);
 }
 
 template <typename Sample>
@@ -141,12 +162,20 @@ QString Density(double lambda) { return QString("λ = %1 µC/m").arg(Number(lamb
 
 // What the bisector's charts show, and for a negative density that they show magnitudes.
 QString BisectorTitle(const char* what, double lambda, int n) {
-    return QString("%1 en la mediatriz x = %2 m · %3 · N = %4%5")
-        .arg(what, Number(0.5), Density(lambda), QString::number(n),
+    return QString("%1 en la mediatriz x = %2 m · %3 · %4%5")
+        .arg(what, Number(0.5), Density(lambda),
+             n > 0 ? QString("N = %1").arg(n) : QString::fromStdString(model_text::kExact),
              lambda < 0 ? "<br>magnitudes: la densidad es negativa" : "");
 }
 
 QString Charges(int n) { return QString("%1 cargas puntuales").arg(n); }
+
+// The values of the point charges, or none for the integral alone.
+template <typename Sample>
+QList<QPointF> ChargesPoints(int n, const std::vector<Sample>& samples, double (*x)(const Sample&),
+                             double (*y)(const Sample&)) {
+    return n > 0 ? Points<Sample>(samples, x, y) : QList<QPointF>{};
+}
 
 double S(const BisectorSample& b) { return b.s; }
 const QString kBisectorAxis = "s: distancia al segmento (m)";
@@ -166,26 +195,27 @@ void FillBisectorFieldChart(QChart& chart, const std::vector<BisectorSample>& sa
     Look charges = kCharges;
     charges.framed = false;  // a charge 1 mm under the point would add two decades
     Fill(chart, BisectorTitle("|E|", lambda, n),
-         {{Charges(n), Points<B>(samples, S, [](const B& b) { return b.chargesE; }), charges},
+         {{Charges(n), ChargesPoints<B>(n, samples, S, [](const B& b) { return b.chargesE; }),
+           charges},
+          {"Exacto", Points<B>(samples, S, [](const B& b) { return b.exactE; }), kExact},
           {"Línea infinita 2kλ/s (a trazos)",
            Points<B>(samples, S, [](const B& b) { return b.lineE; }), kInfiniteLine},
           {"Carga puntual kQ/s² (a trazos)",
-           Points<B>(samples, S, [](const B& b) { return b.pointE; }), kPointCharge},
-          {"Exacto", Points<B>(samples, S, [](const B& b) { return b.exactE; }), kExact}},
+           Points<B>(samples, S, [](const B& b) { return b.pointE; }), kPointCharge}},
          kBisectorAxis, "|E| (V/m)");
 }
 
 void FillBisectorPotentialChart(QChart& chart, const std::vector<BisectorSample>& samples,
                                 double lambda, int n) {
     using B = BisectorSample;
-    Fill(
-        chart, BisectorTitle(lambda < 0 ? "|V|" : "V", lambda, n),
-        {{Charges(n), Points<B>(samples, S, [](const B& b) { return std::fabs(b.chargesV); }),
-          kCharges},
-         {"Carga puntual kQ/s (a trazos)",
-          Points<B>(samples, S, [](const B& b) { return std::fabs(b.pointV); }), kPointCharge},
-         {"Exacto", Points<B>(samples, S, [](const B& b) { return std::fabs(b.exactV); }), kExact}},
-        kBisectorAxis, lambda < 0 ? "|V| (V)" : "V (V)");
+    Fill(chart, BisectorTitle(lambda < 0 ? "|V|" : "V", lambda, n),
+         {{Charges(n),
+           ChargesPoints<B>(n, samples, S, [](const B& b) { return std::fabs(b.chargesV); }),
+           kCharges},
+          {"Exacto", Points<B>(samples, S, [](const B& b) { return std::fabs(b.exactV); }), kExact},
+          {"Carga puntual kQ/s (a trazos)",
+           Points<B>(samples, S, [](const B& b) { return std::fabs(b.pointV); }), kPointCharge}},
+         kBisectorAxis, lambda < 0 ? "|V| (V)" : "V (V)");
 }
 
 void FillConvergenceChart(QChart& chart, const std::vector<ConvergenceSample>& samples, double x,

@@ -9,16 +9,17 @@
 
 // The three log-log charts of the plot window, filled from the plots' data.
 // Each chart owns its series and axes; filling one replaces what it showed.
-// Every number is written in the user's locale. Each model keeps one colour
-// and one line in both charts: the exact one black and thick, drawn over the
-// others; the limits dashed.
+// Every number is written in the user's locale, one notation along an axis.
+// Each model keeps one colour and one line in both charts: the exact one
+// dark grey and thick, the limits dashed and thinner over it.
 
-// |E| along the bisector: N point charges, the infinite line, the single
-// charge and the integral; the title says λ and N.
+// |E| along the bisector: N point charges, the integral, the infinite line
+// and the single charge; the title says λ and N, or the integral alone for
+// n = 0, which leaves the point charges out.
 void FillBisectorFieldChart(QChart& chart, const std::vector<BisectorSample>& samples,
                             double lambda, int n);
 
-// V along the bisector: N point charges, the single charge and the integral.
+// V along the bisector: N point charges, the integral and the single charge.
 void FillBisectorPotentialChart(QChart& chart, const std::vector<BisectorSample>& samples,
                                 double lambda, int n);
 

@@ -5,7 +5,7 @@ class QWidget;
 // What the plots follow from the main window.
 struct PlotInputs {
     double lambda;     // C/m
-    int elementCount;  // N of the point-charge model
+    int elementCount;  // N of the point-charge model in use; 0 when the integral is
     double x;          // the current point, in the plane of the segment
     double y;
 };

@@ -65,6 +65,11 @@ QByteArray ForOtherRenderers(const QByteArray& svg) {
     return text.replace(family, "font-family=\"\\1, sans-serif\"").toUtf8();
 }
 
+// The models a tab plots, with the charge and the constant they use.
+QString ModelsText(const std::string& models) {
+    return "Modelos: " + QString::fromStdString(models);
+}
+
 }  // namespace
 
 PlotWindow::PlotWindow(QWidget* parent)
@@ -75,7 +80,8 @@ PlotWindow::PlotWindow(QWidget* parent)
       convergenceChart_(new QChart),
       convergencePage_(new QStackedWidget),
       noValue_(new QLabel),
-      roundingNote_(new QLabel) {
+      roundingNote_(new QLabel),
+      bisectorModels_(new QLabel) {
     setObjectName("Graficas");
     setWindowTitle("Gráficas");
     auto* bisector = new QWidget;
@@ -86,6 +92,10 @@ PlotWindow::PlotWindow(QWidget* parent)
     fieldView->setMinimumHeight(kFieldHeight);
     bisectorLayout->addWidget(fieldView, 4);
     bisectorLayout->addWidget(ChartView(potentialChart_, "Potencial en la mediatriz"), 3);
+    bisectorModels_->setObjectName("ModelosMediatriz");
+    bisectorModels_->setWordWrap(true);
+    bisectorModels_->setMargin(4);  // the page has none
+    bisectorLayout->addWidget(bisectorModels_);
     noValue_->setObjectName("SinValor");
     noValue_->setAlignment(Qt::AlignCenter);
     noValue_->setWordWrap(true);
@@ -95,6 +105,10 @@ PlotWindow::PlotWindow(QWidget* parent)
     auto* convergenceLayout = new QVBoxLayout(convergence);
     convergenceLayout->addWidget(ChartView(convergenceChart_, "Error de las cargas puntuales"));
     convergenceLayout->addWidget(roundingNote_);
+    auto* convergenceModels = new QLabel(ModelsText(ConvergenceModels()));
+    convergenceModels->setObjectName("ModelosConvergencia");
+    convergenceModels->setWordWrap(true);
+    convergenceLayout->addWidget(convergenceModels);
     convergencePage_->setObjectName("Convergencia");
     convergencePage_->addWidget(convergence);
     convergencePage_->addWidget(noValue_);
@@ -142,6 +156,7 @@ void PlotWindow::refreshBisector() {
     bisector_ = BisectorSamples(inputs_.lambda, inputs_.elementCount);
     FillBisectorFieldChart(*fieldChart_, bisector_, inputs_.lambda, inputs_.elementCount);
     FillBisectorPotentialChart(*potentialChart_, bisector_, inputs_.lambda, inputs_.elementCount);
+    bisectorModels_->setText(ModelsText(BisectorModels(inputs_.elementCount)));
 }
 
 namespace {

@@ -16,7 +16,8 @@ class QTabWidget;
 
 // The window "Gráficas": a tab "Mediatriz" with |E| and V along the bisector,
 // and a tab "Convergencia" with the error of the point charges against N at
-// the current point. It follows the main window while it is shown.
+// the current point, each with a note naming its models and k. It follows the main window while it
+// is shown.
 class PlotWindow : public QWidget, public PlotView {
     Q_OBJECT
 
@@ -54,4 +55,5 @@ private:
     QStackedWidget* convergencePage_;
     QLabel* noValue_;
     QLabel* roundingNote_;
+    QLabel* bisectorModels_;
 };

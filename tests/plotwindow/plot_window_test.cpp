@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <cmath>
 #include <csignal>
 
 #include <QApplication>
@@ -8,15 +9,19 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
-#include <QLogValueAxis>
+#include <QLegendMarker>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QValueAxis>
 #include <QXYSeries>
 
 #include "tests/support/window_driver.h"
@@ -34,14 +39,33 @@ protected:
         QApplication::processEvents();
         return plots->findChild<QChartView*>(name)->chart();
     }
-    QLogValueAxis* verticalAxis(const char* name) const {
-        return static_cast<QLogValueAxis*>(chart(name)->axes(Qt::Vertical)[0]);
+    // The charts are drawn in decimal logarithms; an axis's range in values.
+    static std::pair<double, double> range(QChart* chart, Qt::Orientation direction) {
+        auto* axis = static_cast<QValueAxis*>(chart->axes(direction)[0]);
+        return {std::pow(10, axis->min()), std::pow(10, axis->max())};
     }
-    QList<qsizetype> pointCounts(const char* name) const {
-        QList<qsizetype> counts;
-        for (QAbstractSeries* s : chart(name)->series())
-            counts << static_cast<QXYSeries*>(s)->count();
-        return counts;
+    // The tick labels drawn beside the plot area, left of it or under it.
+    static QStringList labels(QChart* chart, Qt::Orientation direction) {
+        QStringList texts;
+        const QRectF area = chart->plotArea();
+        for (QGraphicsItem* item : chart->scene()->items(Qt::AscendingOrder)) {
+            auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+            if (!text || !text->isVisible()) continue;
+            const QPointF at = text->sceneBoundingRect().center();
+            bool number = false;
+            QLocale().toDouble(text->toPlainText(), &number);
+            // The lowest label of the vertical axis is centred on the bottom edge.
+            const bool under = at.y() > area.bottom() + 2;
+            if (number && (direction == Qt::Vertical ? at.x() < area.left() && !under : under))
+                texts << text->toPlainText();
+        }
+        return texts;
+    }
+    static QList<QPointF> values(QChart* chart, int series) {  // the points, undone from logarithms
+        QList<QPointF> points;
+        for (const QPointF& p : static_cast<QXYSeries*>(chart->series()[series])->points())
+            points << QPointF(std::pow(10, p.x()), std::pow(10, p.y()));
+        return points;
     }
     // Saves with "Guardar..." (or the keys given, to the window given), answering
     // the file dialog once it opens: Down in its list of types `filterSteps`
@@ -87,8 +111,9 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
     ASSERT_TRUE(plots && plots->isVisible());
     EXPECT_EQ(plots->windowTitle(), QString::fromUtf8("Gráficas"));
     QChart* field = chart("Campo en la mediatriz");
-    EXPECT_EQ(field->series()[1]->name(), QString::fromUtf8("Línea infinita 2kλ/s (a trazos)"));
-    EXPECT_EQ(static_cast<QXYSeries*>(field->series()[1])->at(0), QPointF(1e-3, 1.8e7));
+    EXPECT_EQ(field->series()[2]->name(), QString::fromUtf8("Línea infinita 2kλ/s (a trazos)"));
+    EXPECT_NEAR(values(field, 2)[0].x() / 1e-3, 1, 1e-12);
+    EXPECT_NEAR(values(field, 2)[0].y() / 1.8e7, 1, 1e-12);
     struct Range {
         const char* chart;
         Qt::Orientation direction;
@@ -98,21 +123,24 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
                   {"Campo en la mediatriz", Qt::Horizontal, 1e-3, 100},
                   {"Error de las cargas puntuales", Qt::Horizontal, 1, 200}};
     for (const Range& r : ranges) {
-        auto* axis = static_cast<QLogValueAxis*>(chart(r.chart)->axes(r.direction)[0]);
-        EXPECT_NEAR(axis->min() / r.low, 1, 1e-6) << r.chart << r.direction;
-        EXPECT_NEAR(axis->max() / r.high, 1, 1e-6) << r.chart << r.direction;
-        EXPECT_EQ(axis->base(), 10) << r.chart << r.direction;
+        const auto [low, high] = range(chart(r.chart), r.direction);
+        EXPECT_NEAR(low / r.low, 1, 1e-6) << r.chart << r.direction;
+        EXPECT_NEAR(high / r.high, 1, 1e-6) << r.chart << r.direction;
     }
-    // The exact model on top and thickest; the single charge alike in both charts.
+    // The exact model thickest; the single charge alike in both charts.
     QChart* potential = chart("Potencial en la mediatriz");
     const auto pen = [](QChart* c, int k) {
         return static_cast<QXYSeries*>(c->series()[k])->pen();
     };
-    EXPECT_EQ(field->series().last()->name(), "Exacto");
-    EXPECT_GT(pen(field, 3).widthF(), pen(field, 0).widthF());
-    EXPECT_EQ(pen(field, 2), pen(potential, 1));
-    EXPECT_EQ(pen(field, 2).style(), Qt::DashLine);
+    EXPECT_EQ(field->series()[1]->name(), "Exacto");
+    EXPECT_GT(pen(field, 1).widthF(), pen(field, 0).widthF());
+    EXPECT_EQ(pen(field, 3), pen(potential, 2));
+    EXPECT_EQ(pen(field, 3).style(), Qt::DashLine);
     EXPECT_TRUE(field->title().contains(Shown("x = 0.5 m · λ = 1 µC/m · N = 5")));
+    for (const char* note : {"ModelosMediatriz", "ModelosConvergencia"})  // k, stated
+        EXPECT_TRUE(plots->findChild<QLabel*>(note)->text().endsWith(
+            QString::fromUtf8("Q = λ·1 m · k = 9·10⁹ N·m²/C²")))
+            << note;
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.6; 0.4)")));
     driver.type("CajaX", "0,2");  // typed text is followed only once it is evaluated
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.6; 0.4)")));
@@ -147,6 +175,134 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
     EXPECT_TRUE(legend().contains("sin ley de potencias")) << legend().toStdString();
 }
 
+// Far along the axis at r the errors of N charges are the midpoint rule's,
+// 1/(4 N² r²) for |E| and 1/(12 N² r²) for V: at 1e6 m from 2.5e-13 (N = 1)
+// to 2.08e-18 (N = 200), whole decades 1e-18 to 1e-12; at 1e9 m, 1e-24 to
+// 1e-18. The axis and its labels span them after any point before, the
+// saved image drawing the same labels.
+TEST_F(Plots, FarPointsGetAnAxisThatSpansTheirErrors) {
+    QTabBar* tabs = plots->findChild<QTabWidget*>()->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    struct Case {
+        const char *x, *y;
+        double low, high;  // 0: not worked by hand
+    } cases[] = {{"1E+06", "0", 1e-18, 1e-12},
+                 {"1000", "1000", 0, 0},
+                 {"1E+09", "0", 1e-24, 1e-18},
+                 {"0,6", "0,4", 0, 0}};
+    for (const Case& c : cases) {
+        driver.calculateAt(c.x, c.y);
+        QChart* errors = chart("Error de las cargas puntuales");
+        const auto [low, high] = range(errors, Qt::Vertical);
+        if (c.low > 0) {
+            EXPECT_NEAR(low / c.low, 1, 1e-9) << c.x;
+            EXPECT_NEAR(high / c.high, 1, 1e-9) << c.x;
+        }
+        for (int k : {0, 1})
+            for (const QPointF& p : values(errors, k))
+                EXPECT_TRUE(p.y() >= low * (1 - 1e-9) && p.y() <= high * (1 + 1e-9))
+                    << c.x << " N = " << p.x() << ": " << p.y();
+        QList<double> shown;
+        for (const QString& label : labels(errors, Qt::Vertical))
+            shown << QLocale().toDouble(label);
+        ASSERT_FALSE(shown.isEmpty()) << c.x;
+        std::sort(shown.begin(), shown.end());
+        EXPECT_NEAR(shown.first() / low, 1, 1e-9) << c.x;
+        EXPECT_NEAR(shown.last() / high, 1, 1e-9) << c.x;
+        EXPECT_EQ(shown.size(), qRound(std::log10(high / low)) + 1) << c.x;
+    }
+    driver.calculateAt("1E+09", "0");
+    QFile svg(saveAs("lejos.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(svg.readAll());
+    for (const QString& label : labels(chart("Error de las cargas puntuales"), Qt::Vertical))
+        EXPECT_TRUE(text.contains(">" + label + "</text>")) << label.toStdString();
+}
+
+// Every axis writes its labels in one notation, plain decimals or powers of
+// ten, never "100000" beside "1e+06" (|E| spans 0.1 to 1e8 V/m, the errors
+// at the start point 1e-6 to 1).
+TEST_F(Plots, EveryAxisHasOneNotation) {
+    QTabBar* tabs = plots->findChild<QTabWidget*>()->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    for (const char* name :
+         {"Campo en la mediatriz", "Potencial en la mediatriz", "Error de las cargas puntuales"})
+        for (Qt::Orientation direction : {Qt::Horizontal, Qt::Vertical}) {
+            const QStringList texts = labels(chart(name), direction);
+            const qsizetype powers = texts.filter(QRegularExpression("[eE]")).size();
+            EXPECT_TRUE(powers == 0 || powers == texts.size())
+                << name << direction << ": " << texts.join(" ").toStdString();
+            EXPECT_GE(texts.size(), 3) << name << direction;
+        }
+}
+
+// Where a limit agrees with the exact model (the infinite line below 1 cm,
+// the single charge beyond 10 m, to well under a pixel) its dashes still
+// show, drawn over the thick exact curve.
+TEST_F(Plots, LimitsShowWhereTheyAgreeWithTheExactCurve) {
+    auto* view = plots->findChild<QChartView*>("Campo en la mediatriz");
+    QChart* field = chart("Campo en la mediatriz");
+    const QImage image = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto column = [&](double s) {
+        return view
+            ->mapFromScene(field->mapToScene(
+                field->mapToPosition(QPointF(std::log10(s), 0), field->series()[1])))
+            .x();
+    };
+    struct Limit {
+        const char* name;
+        QColor colour;
+        double from, to;  // s, m
+    } limits[] = {{"line", QColor(255, 127, 14), 1e-3, 1e-2},
+                  {"point charge", QColor(148, 103, 189), 10, 100}};
+    for (const Limit& limit : limits) {
+        int seen = 0;
+        for (int x = column(limit.from); x <= column(limit.to); ++x)
+            for (int y = 0; y < image.height(); ++y) {
+                const QColor c = image.pixelColor(x, y);
+                seen += std::abs(c.red() - limit.colour.red()) +
+                            std::abs(c.green() - limit.colour.green()) +
+                            std::abs(c.blue() - limit.colour.blue()) <
+                        60;
+            }
+        EXPECT_GT(seen, 20) << limit.name;
+    }
+}
+
+// "Mediatriz" plots the model in use: N point charges, or the integral alone
+// when it is chosen, while a line is traced and in the profile view (both of
+// which choose it); its titles, legend, note and saved data say the same.
+TEST_F(Plots, BisectorFollowsTheModelInUse) {
+    struct Step {
+        const char* option;
+        bool integral;
+    } steps[] = {{"Discretiza_20", false}, {"Discretiza_0", true}, {"Discretiza_20", false},
+                 {"Obtener_2", true},      {"Obtener_1", true},    {"Discretiza_20", false},
+                 {"Ver_1", true},          {"Ver_0", true}};
+    const QLabel* note = plots->findChild<QLabel*>("ModelosMediatriz");
+    ASSERT_TRUE(note);
+    for (const Step& step : steps) {
+        driver.choose(step.option);
+        for (const char* name : {"Campo en la mediatriz", "Potencial en la mediatriz"}) {
+            QChart* c = chart(name);
+            EXPECT_EQ(c->title().contains("N = 20"), !step.integral) << step.option << name;
+            EXPECT_EQ(c->title().contains("integral exacta"), step.integral) << step.option;
+            auto* charges = static_cast<QXYSeries*>(c->series()[0]);
+            EXPECT_EQ(charges->count() == 0, step.integral) << step.option << name;
+            EXPECT_EQ(c->legend()->markers(charges)[0]->isVisible(), !step.integral)
+                << step.option << name;
+        }
+        EXPECT_EQ(note->text().contains("cargas"), !step.integral) << step.option;
+    }
+    driver.choose("Discretiza_0");
+    QFile csv(saveAs("integral.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(QString(csv.readLine()).contains("cargas"));
+    EXPECT_EQ(QString(csv.readLine()),
+              QString::fromUtf8("s (m),|E| exacto (V/m),|E| línea infinita (V/m),|E| carga puntual "
+                                "(V/m),V exacto (V),V carga puntual (V)\n"));
+}
+
 // "Guardar..." writes the shown plot or its data, each tab offering
 // its own name and the chosen type adding its extension; Archivo > Guardar
 // Imagen... (Ctrl+S) the drawing at its device pixels, as copied. A failed
@@ -160,15 +316,20 @@ TEST_F(Plots, SavedPlotsDataAndDrawingReadBack) {
     QFile bisector(saveAs("mediatriz.csv"));
     ASSERT_TRUE(bisector.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString(bisector.readLine()),
-              QString::fromUtf8("# Mediatriz x = 0.5 m · λ = 1 µC/m · N = 5 cargas puntuales\n"));
+              QString::fromUtf8("# Mediatriz x = 0.5 m · λ = 1 µC/m · integral exacta sobre el "
+                                "segmento de 1 m y 5 cargas puntuales Q/5 en los centros de 5 "
+                                "elementos iguales · Q = λ·1 m · k = 9·10⁹ N·m²/C²\n"));
     QTabBar* tabs = plots->findChild<QTabWidget*>()->tabBar();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     QFile csv(saveAs("convergencia.csv"));
     EXPECT_EQ(offered, "convergencia.png");
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString(csv.readLine()),
-              QString::fromUtf8("# Convergencia en x = 0.6 m y = 0.4 m · λ = 1 µC/m · pendiente "
-                                "|E| -2.00 de N = 10 a 200 · pendiente V -2.00 de N = 10 a 200\n"));
+              QString::fromUtf8("# Convergencia en x = 0.6 m y = 0.4 m · λ = 1 µC/m · N cargas "
+                                "puntuales Q/N en los centros de N elementos iguales frente a la "
+                                "integral exacta sobre el segmento de 1 m · Q = λ·1 m · k = "
+                                "9·10⁹ N·m²/C² · pendiente |E| -2.00 de N = 10 a 200 · pendiente "
+                                "V -2.00 de N = 10 a 200\n"));
     EXPECT_EQ(csv.readLine(), "N,error relativo |E|,error relativo V\n");
     EXPECT_EQ(csv.readAll().count('\n'), 200);
     driver.choose("Calcular");
@@ -249,11 +410,20 @@ TEST_F(Plots, SvgReadsAsTheWindow) {
         plots->findChild<QTabWidget*>()->currentWidget()->grab().toImage().convertToFormat(
             QImage::Format_RGB32);
     ASSERT_EQ(drawn.size(), shown.size());
+    // A pixel differs when no pixel beside it in the window is near it: the
+    // renderers' hinting may move a glyph by a pixel, a label in pieces more.
+    const auto near = [&](int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (shown.valid(x + dx, y + dy) &&
+                    std::abs(qGray(drawn.pixel(x, y)) - qGray(shown.pixel(x + dx, y + dy))) <= 96)
+                    return true;
+        return false;
+    };
     qsizetype differing = 0;
     for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            differing += std::abs(qGray(drawn.pixel(x, y)) - qGray(shown.pixel(x, y))) > 96;
-    EXPECT_LT(differing, shown.width() * shown.height() / 200) << differing;
+        for (int x = 0; x < shown.width(); ++x) differing += !near(x, y);
+    EXPECT_LT(differing, shown.width() * shown.height() / 2000) << differing;
 }
 
 }  // namespace
