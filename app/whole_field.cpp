@@ -47,8 +47,7 @@ WholeField::WholeField(DrawingSurface& surface, FieldKeys& keys, const Settings&
       surface_(surface),
       settings_(settings),
       segmentColour_(segmentColour),
-      keys_(keys),
-      b_(MapPoint{settings.evaluatedPoint().x, settings.evaluatedPoint().y}) {
+      keys_(keys) {
     connect(&settings, &Settings::changed, this, &WholeField::follow);
 }
 

@@ -51,7 +51,8 @@ private:
     PotentialMap potentials_;
     QImage fieldImage_;  // the map (or the background) and the grid, kept between changes
     FieldGrid arrows_;
-    // The points evaluated last in this view: B the current one, A the one before.
+    // The points the user evaluated last in this view, B the current one, A the
+    // one before; none at start, where the read-outs are empty.
     std::optional<MapPoint> a_;
     std::optional<MapPoint> b_;
 };
