@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "app/field_keys.h"
 
@@ -24,7 +25,8 @@ QPointF LetterPlace(QPointF point, QPointF other, QSizeF letter, QSizeF image, d
 
 }  // namespace
 
-void PaintFieldGrid(QImage& underlay, const FieldGrid& grid, const WorldWindow& world) {
+void PaintFieldGrid(QImage& underlay, const FieldGrid& grid, const WorldWindow& world,
+                    const std::vector<QRectF>& keepClear) {
     const double half = 0.3 * underlay.width() / 20;  // of a cell's width
     // One device pixel with a half-pixel edge at every scale, as thin as the
     // field arrow, which stays the surface's most visible arrow.
@@ -33,6 +35,11 @@ void PaintFieldGrid(QImage& underlay, const FieldGrid& grid, const WorldWindow& 
     painter.setRenderHint(QPainter::Antialiasing);
     for (const GridArrow& arrow : grid.arrows) {
         const QPointF centre(world.toPixelX(arrow.x), world.toPixelY(arrow.y));
+        const double reach = half + width + edge + 1;  // the arrow and its antialiasing
+        const QRectF extent(centre - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach));
+        if (std::any_of(keepClear.begin(), keepClear.end(),
+                        [&](const QRectF& box) { return box.intersects(extent); }))
+            continue;
         const QPointF along(arrow.unitX() * half, -arrow.unitY() * half);
         const QPointF tip = centre + along, across(-along.y() * 0.4, along.x() * 0.4);
         const QLineF strokes[] = {{centre - along, tip},

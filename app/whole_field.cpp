@@ -8,6 +8,7 @@
 #include "app/voltmeter_window.h"
 #include "fieldmap/colour_scale.h"
 #include "view/drawing_surface.h"
+#include "view/frames.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ void WholeField::recompute() {
     }
     if (grid_->isChecked()) {
         arrows_ = ViewFieldGrid(now, settings_.zoomFactor());
-        PaintFieldGrid(fieldImage_, arrows_, surfaceWorld());
+        PaintFieldGrid(fieldImage_, arrows_, surfaceWorld(), frameBoxes());
     }
     keys_.showKeys(scale ? &*scale : nullptr, grid_->isChecked() ? &arrows_.bounds : nullptr);
     showUnderlay();
@@ -103,6 +104,12 @@ void WholeField::recompute() {
 WorldWindow WholeField::surfaceWorld() const {
     const QImage& image = surface_.image();
     return WorldWindow::forZoom(settings_.zoomFactor(), image.width(), image.height());
+}
+
+// What the frame draws over the underlay, for the grid and the letters to keep clear of.
+std::vector<QRectF> WholeField::frameBoxes() const {
+    return FrameFigureBoxes(surfaceWorld(), surface_.font(), surface_.image().devicePixelRatio(),
+                            settings_.zoomFactor(), settings_.front());
 }
 
 // The map and the grid as last computed, and the voltmeter's path over them;

@@ -3,7 +3,9 @@
 #include <QImage>
 #include <QObject>
 #include <QPointer>
+#include <QRectF>
 #include <optional>
+#include <vector>
 
 #include "app/settings.h"
 #include "fieldmap/field_grid.h"
@@ -39,6 +41,7 @@ private:
     void recompute();
     void showUnderlay();
     WorldWindow surfaceWorld() const;
+    std::vector<QRectF> frameBoxes() const;
     void showVoltmeter();
 
     DrawingSurface& surface_;

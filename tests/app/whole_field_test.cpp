@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "tests/support/window_driver.h"
+#include "view/frames.h"
 
 namespace {
 
@@ -138,7 +139,7 @@ TEST(PotentialMap, OneColourAlongAnEquipotentialDarkerAcross) {
 // the sum of the unit vectors from each end; in the profile view it is radial.
 // Every pixel of an arrow lies on its cell's line of the field, up to the
 // arrowhead's half-width and the pen's (0.17 of a cell), its edge and a pixel
-// of antialiasing.
+// of antialiasing, and none within the frame's letters or the segment's box.
 TEST(FieldGrid, ArrowsAlongTheExactField) {
     for (const char* view : {"Ver_0", "Ver_1"})
         for (const char* zoom : {"Amplia_100", "Amplia_25"}) {
@@ -151,6 +152,9 @@ TEST(FieldGrid, ArrowsAlongTheExactField) {
             const QImage shown = driver.surface().picture();
             const double cell = shown.width() / 20.0;
             const double edge = 0.5;  // dark, around each arrow
+            const bool front = view[4] == '0';
+            const std::vector<QRectF> frame = FrameFigureBoxes(
+                world, driver.surface().font(), 1, driver.settings().zoomFactor(), front);
             int arrowPixels = 0;
             for (int py = 0; py < shown.height(); ++py)
                 for (int px = 0; px < shown.width(); ++px) {
@@ -158,7 +162,9 @@ TEST(FieldGrid, ArrowsAlongTheExactField) {
                     const double cx = (std::floor(px / cell) + 0.5) * cell;
                     const double cy = (std::floor(py / cell) + 0.5) * cell;
                     const double x = world.fromPixelX(cx), y = world.fromPixelY(cy);
-                    const bool front = view[4] == '0';
+                    for (const QRectF& box : frame)
+                        EXPECT_FALSE(box.contains(px + 0.5, py + 0.5))
+                            << view << zoom << " " << px << ", " << py;
                     const double dx =
                         front ? x / std::hypot(x, y) + (x - 1) / std::hypot(x - 1, y) : x;
                     const double dy = front ? y / std::hypot(x, y) + y / std::hypot(x - 1, y) : y;
