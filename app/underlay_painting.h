@@ -17,6 +17,11 @@ void PaintFieldGrid(QImage& underlay, const FieldGrid& grid, const WorldWindow& 
                     const std::vector<QRectF>& keepClear);
 
 // The voltmeter's points A and B and the straight path between them: white,
-// edged in dark grey so that they show on every colour of the map.
+// edged in dark grey so that they show on every colour of the map. Each
+// letter goes beside its point where it covers neither the other letter,
+// the boxes to keep clear (the frame's letters), what the drawing shows
+// there (the field arrow at its point) nor the image's edge, when such a
+// place is near.
 void PaintVoltmeterPath(QImage& underlay, std::optional<MapPoint> a, std::optional<MapPoint> b,
-                        const WorldWindow& world, double pixelRatio);
+                        const WorldWindow& world, double pixelRatio, const QImage& drawing,
+                        QRgb background, std::vector<QRectF> keepClear);

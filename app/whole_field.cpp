@@ -74,6 +74,10 @@ void WholeField::follow(Settings::Changes what) {
     else if (what.testAnyFlags(Change::Point | Change::Cleared) && voltmeter_ &&
              voltmeter_->isVisible())
         showUnderlay();  // the path moves; the map and the grid stay
+    // The window draws the new point's arrow after announcing the point: the
+    // letters are placed again once it shows, clear of it.
+    if (what & Change::Point)
+        QMetaObject::invokeMethod(this, &WholeField::paintPath, Qt::QueuedConnection);
 }
 
 void WholeField::recompute() {
@@ -120,12 +124,18 @@ void WholeField::showUnderlay() {
         return;
     }
     voltmeter_->measure(model(), settings_.manual(), a_, b_);
+    paintPath();
+}
+
+void WholeField::paintPath() {
+    if (!voltmeter_ || !voltmeter_->isVisible()) return;
     QImage underlay = fieldImage_.copy();
     if (underlay.isNull()) {  // the path alone
         underlay = QImage(surface_.image().size(), QImage::Format_RGB32);
         underlay.fill(surface_.background());
     }
-    PaintVoltmeterPath(underlay, a_, b_, surfaceWorld(), surface_.image().devicePixelRatio());
+    PaintVoltmeterPath(underlay, a_, b_, surfaceWorld(), surface_.image().devicePixelRatio(),
+                       surface_.image(), surface_.background(), frameBoxes());
     surface_.setUnderlay(std::move(underlay));
 }
 

@@ -40,6 +40,7 @@ private:
     void follow(Settings::Changes what);
     void recompute();
     void showUnderlay();
+    void paintPath();
     WorldWindow surfaceWorld() const;
     std::vector<QRectF> frameBoxes() const;
     void showVoltmeter();

@@ -269,18 +269,48 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
         EXPECT_TRUE(typed[2] == '3' ? work.startsWith("W no cabe") : work == "0")
             << work.toStdString();
     }
-    // A point's letter at the top edge turns back inside the surface, under it.
-    driver.calculateAt(Shown("0.3"), Shown("1.09"));
-    const QPoint top = driver.pixelOf(0.3, 1.09);
-    const QImage shown = driver.surface().picture();
-    int letterPixels = 0;
-    for (int py = top.y() + 5; py < top.y() + 25; ++py)
-        for (int px = top.x() + 5; px < top.x() + 20; ++px)
-            letterPixels += shown.pixel(px, py) == qRgb(255, 255, 255);
-    EXPECT_GT(letterPixels, 10);
     // A point at B's height beside it is the new B.
     driver.calculateAt(Shown("0.6"), Shown("1.09"));
     EXPECT_EQ(Readout("PuntoB"), Shown("0.6; 1.09"));
+    // Each letter stays whole inside the surface and its white 2 pixels clear
+    // of the drawing (the arrows, whose XOR pen leaves no pixel of the
+    // background, and the frame's letters): beyond the segment's middle,
+    // where the field points up and away from A, where B's letter would go
+    // first; at the top edge; at the corner beside the axis letter "X".
+    const struct {
+        WorldPoint a, b;
+    } paths[] = {
+        {{0.85, 0.25}, {0.9, 0.3}}, {{0.3, 0.6}, {0.3, 1.09}}, {{1.0, 0.5}, {1.09, -0.09}}};
+    for (const auto& path : paths) {
+        for (WorldPoint p : {path.a, path.b})
+            driver.calculateAt(ShownCoordinate(p.x), ShownCoordinate(p.y));
+        QApplication::processEvents();
+        const QImage picture = driver.surface().picture(), drawing = driver.image();
+        const QPointF a = driver.pixelOf(path.a.x, path.a.y),
+                      b = driver.pixelOf(path.b.x, path.b.y);
+        const auto offPath = [&](QPointF p) {  // the points' discs and the path are white too
+            const QPointF along = b - a;
+            const double t = std::clamp(
+                QPointF::dotProduct(p - a, along) / QPointF::dotProduct(along, along), 0.0, 1.0);
+            const QPointF off = p - (a + t * along);
+            return std::hypot(off.x(), off.y());
+        };
+        int nearA = 0, nearB = 0;
+        for (int py = 0; py < picture.height(); ++py)
+            for (int px = 0; px < picture.width(); ++px) {
+                const QPointF p(px, py);
+                if (picture.pixel(px, py) != qRgb(255, 255, 255) || offPath(p) <= 6) continue;
+                (QLineF(p, a).length() < QLineF(p, b).length() ? nearA : nearB) += 1;
+                for (int dy = -2; dy <= 2; ++dy)
+                    for (int dx = -2; dx <= 2; ++dx) {
+                        const QPoint q(px + dx, py + dy);
+                        ASSERT_TRUE(!drawing.rect().contains(q) || drawing.pixel(q) == kBackground)
+                            << path.b.x << ": " << px << ", " << py;
+                    }
+            }
+        EXPECT_GE(nearA, 15) << path.b.x;
+        EXPECT_GE(nearB, 15) << path.b.x;
+    }
 }
 
 }  // namespace
