@@ -1,6 +1,7 @@
 #include "fieldmap/line_integral.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -16,6 +17,10 @@ constexpr double kKronrod[8] = {0.022935322010529225, 0.063092092629978553, 0.10
                                 0.204432940075298892, 0.209482141084727828};
 constexpr double kGauss[4] = {0.129484966168869693, 0.279705391489276668, 0.381830050505118945,
                               0.417959183673469388};
+// The 15 nodes in the order the rules pair them: −n0, n0, −n1, n1, ... , 0.
+constexpr std::array<double, 15> kPairedNodes = {
+    -kNodes[0], kNodes[0], -kNodes[1], kNodes[1], -kNodes[2], kNodes[2], -kNodes[3], kNodes[3],
+    -kNodes[4], kNodes[4], -kNodes[5], kNodes[5], -kNodes[6], kNodes[6], 0.0};
 
 // A piece at most this fraction of its distance from a singularity: the
 // integrand is then analytic in an ellipse about the piece whose axes are
@@ -77,6 +82,27 @@ public:
         return 1 + std::hypot(p.x, p.y) / clearance;
     }
 
+    // −E·half at the points middle + u·half of the nodes u; a point charge's
+    // field in one tight loop, the most common case.
+    void along(MapPoint middle, Vector half, std::array<double, 15>& values) const {
+        if (charge_ > 0) {
+            const double kq =
+                segment::kCoulomb * model_.lambda * (segment::kLength / model_.charges);
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                const double x = middle.x + kPairedNodes[i] * half.x;
+                const double y = middle.y + kPairedNodes[i] * half.y;
+                const double s = x * x + y * y;
+                values[i] = -(kq / (s * std::sqrt(s))) * (x * half.x + y * half.y);
+            }
+            return;
+        }
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const Vector e =
+                at({middle.x + kPairedNodes[i] * half.x, middle.y + kPairedNodes[i] * half.y});
+            values[i] = -(e.x * half.x + e.y * half.y);
+        }
+    }
+
     Vector at(MapPoint p) const {
         if (charge_ > 0) return chargeField(p.x, p.y);
         if (model_.view == MapView::Front) return planeField(p.x, p.y);
@@ -119,7 +145,8 @@ public:
     // short enough for its distance from the singularities.
     void add(MapPoint a, MapPoint b, int depth) {
         const double clearance = field_.clearance(a, b);
-        if (std::hypot(b.x - a.x, b.y - a.y) > kPieceOverDistance * clearance && depth > 0) {
+        const double dx = b.x - a.x, dy = b.y - a.y, reach = kPieceOverDistance * clearance;
+        if (dx * dx + dy * dy > reach * reach && depth > 0) {
             const MapPoint middle{a.x / 2 + b.x / 2, a.y / 2 + b.y / 2};
             add(a, middle, depth - 1);
             add(middle, b, depth - 1);
@@ -127,15 +154,13 @@ public:
         }
         const MapPoint middle{a.x / 2 + b.x / 2, a.y / 2 + b.y / 2};
         const Vector half{b.x / 2 - a.x / 2, b.y / 2 - a.y / 2};
-        const auto integrand = [&](double u) {
-            const Vector e = field_.at({middle.x + u * half.x, middle.y + u * half.y});
-            return -(e.x * half.x + e.y * half.y);
-        };
-        const double centre = integrand(0);
+        std::array<double, 15> values;
+        field_.along(middle, half, values);
+        const double centre = values[14];
         double kronrod = kKronrod[7] * centre, gauss = kGauss[3] * centre;
         double magnitude = kKronrod[7] * std::fabs(centre);
         for (int i = 0; i < 7; ++i) {
-            const double left = integrand(-kNodes[i]), right = integrand(kNodes[i]);
+            const double left = values[2 * i], right = values[2 * i + 1];
             kronrod += kKronrod[i] * (left + right);
             if (i % 2 == 1) gauss += kGauss[i / 2] * (left + right);
             magnitude += kKronrod[i] * (std::fabs(left) + std::fabs(right));
@@ -146,7 +171,7 @@ public:
         const double placing = Field::placing(middle, clearance);
         const double rounding = kEpsilon * magnitude * (16 + 4 * placing);
         sum_ += kronrod;
-        error_ += std::fabs(kronrod - gauss) + (std::isfinite(rounding) ? rounding : INFINITY);
+        error_ += std::fabs(kronrod - gauss) + rounding;
         absolute_ += std::fabs(kronrod);
         ++pieces_;
     }
@@ -168,7 +193,8 @@ double DistanceToPath(MapPoint p, MapPoint a, MapPoint b) {
     const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
     const double along = length2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / length2 : 0;
     const double t = std::clamp(along, 0.0, 1.0);
-    return std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y);
+    const double ex = a.x + t * dx - p.x, ey = a.y + t * dy - p.y;
+    return std::sqrt(ex * ex + ey * ey);  // no overflow or underflow for points the boxes take
 }
 
 // The field is conservative: any path between the ends gives the integral, so
