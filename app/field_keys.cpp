@@ -32,6 +32,7 @@ std::vector<std::uint32_t> BarColours(const ColourScale& scale,
 QString VoltsText(double volts) { return ReadoutLocale().toString(volts, 'g', 12); }
 // Two significant digits, written out in full as the read-outs write numbers.
 QString FieldText(double field) {
+    if (field < 0) return ReadoutLocale().negativeSign() + FieldText(-field);
     if (!(field > 0)) return ReadoutLocale().toString(field);
     const int magnitude = static_cast<int>(std::floor(std::log10(field)));
     const double unit = std::pow(10.0, magnitude - 1);
@@ -82,7 +83,13 @@ void FieldKeys::showKeys(const ColourScale* scale, const std::vector<double>* sh
     if (!barColours_.empty()) {
         QStringList volts;
         for (const ColourTick& tick : ticks_) volts << VoltsText(tick.volts);
-        spoken << "Potencial (V): " + volts.join("; ");
+        const ColourTick low = ticks_.front(), high = ticks_.back();
+        const auto end = [&](double position) {  // linear in log |V|, as the bar's colours
+            return FieldText(low.volts *
+                             std::pow(high.volts / low.volts,
+                                      (position - low.position) / (high.position - low.position)));
+        };
+        spoken << "Potencial (V), de " + end(0) + " a " + end(1) + ": " + volts.join("; ");
     }
     if (shadeBounds_.size() > 1) {
         QStringList fields;

@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr double kHalfLastDigit = 0.5 / Currency::kScale;  // V
+
 // q as typed, with either decimal separator; empty unless the whole text is one number.
 std::optional<double> TypedCharge(const QString& text) {
     const std::string typed = CommasToPoints(text.trimmed().toStdString());
@@ -44,33 +46,42 @@ VoltmeterWindow::VoltmeterWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     // widens the window (a minimum width of its own would stop that).
     charge_->setMinimumWidth(220);
     form->addRow("q (µC)", charge_);
-    modelName_ = addReadout("Modelo", "Modelo");
+    modelName_ = addReadout("Modelo", "Modelo", 2);
     pointA_ = addReadout("PuntoA", "A (X; Y) (m)");
     pointB_ = addReadout("PuntoB", "B (X; Y) (m)");
     va_ = addReadout("PotencialA", "V(A) (V)");
     vb_ = addReadout("PotencialB", "V(B) (V)");
     deltaV_ = addReadout("DiferenciaV", "ΔV = V(B) − V(A) (V)");
-    work_ = addReadout("Trabajo", "W = q·ΔV (µJ)");
-    integral_ = addReadout("Integral", "−∫E·dl de A a B (V)");
+    work_ = addReadout("Trabajo", "W = q·ΔV (µJ)", 2);
+    integral_ = addReadout("Integral", "−∫E·dl de A a B (V)", 2);
     connect(charge_, &QLineEdit::textChanged, this, &VoltmeterWindow::refresh);
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 }
 
-QLabel* VoltmeterWindow::addReadout(const char* name, const QString& caption) {
+QLabel* VoltmeterWindow::addReadout(const char* name, const QString& caption, int lines) {
     auto* readout = new QLabel(this);
     readout->setObjectName(name);
-    readout->setAccessibleName(caption);
     readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Room for the lines of its longest message, so that the window keeps its
+    // height whatever it shows.
+    readout->setMinimumHeight(lines * readout->fontMetrics().lineSpacing());
     form_->addRow(caption, readout);
     return readout;
+}
+
+// The value, and for a screen reader the row's caption with it.
+void VoltmeterWindow::display(QLabel* readout, const QString& text) {
+    readout->setText(text);
+    const auto* caption = static_cast<QLabel*>(form_->labelForField(readout));
+    readout->setAccessibleName(caption->text() + ": " + QString(text).replace('\n', ' '));
 }
 
 void VoltmeterWindow::measure(const FieldModel& model, bool manualSum, std::optional<MapPoint> a,
                               std::optional<MapPoint> b) {
     model_ = model;
-    modelName_->setText(ModelName(model, manualSum));
+    display(modelName_, ModelName(model, manualSum));
     a_ = a;
     b_ = b;
     refresh();
@@ -86,31 +97,43 @@ QString VoltmeterWindow::number(double value) const {
 void VoltmeterWindow::refresh() {
     const auto where = [this](MapPoint p) { return number(p.x) + "; " + number(p.y); };
     const QString axes = model_.view == MapView::Front ? "(X; Y)" : "(Z; Y)";
-    for (auto [readout, name] : {std::pair{pointA_, "A "}, std::pair{pointB_, "B "}}) {
-        const QString caption = name + axes + " (m)";
-        readout->setAccessibleName(caption);
-        static_cast<QLabel*>(form_->labelForField(readout))->setText(caption);
-    }
-    pointA_->setText(a_ ? where(*a_) : "evalúe otro punto");
-    pointB_->setText(b_ ? where(*b_) : "evalúe un punto");
-    for (QLabel* readout : {va_, vb_, deltaV_, work_, integral_}) readout->clear();
+    for (auto [readout, name] : {std::pair{pointA_, "A "}, std::pair{pointB_, "B "}})
+        static_cast<QLabel*>(form_->labelForField(readout))->setText(name + axes + " (m)");
+    display(pointA_, a_ ? where(*a_) : "evalúe otro punto");
+    display(pointB_, b_ ? where(*b_) : "evalúe un punto");
+    for (QLabel* readout : {va_, vb_, deltaV_, work_, integral_}) display(readout, "");
     const std::optional<double> q = TypedCharge(charge_->text());
     const auto reading = a_ && b_ ? ReadVoltmeter(model_, *a_, *b_, q.value_or(0)) : std::nullopt;
     if (!reading) {
-        if (a_ && b_) deltaV_->setText("sin valor en A o en B");
+        if (a_ && b_) display(deltaV_, "sin valor en A o en B");
         return;
     }
-    va_->setText(volts(reading->va));
-    vb_->setText(volts(reading->vb));
-    deltaV_->setText(volts(reading->deltaV));
-    work_->setText(q ? inReadoutFormat(reading->work)
-                     : "escriba q en µC, por ejemplo " + QLocale().toString(-2.5));
+    display(va_, volts(reading->va));
+    display(vb_, volts(reading->vb));
+    display(deltaV_, volts(reading->deltaV));
+    display(work_, workText(q, reading->work));
     if (!reading->lineIntegral)
-        integral_->setText(model_.charges > 0 && model_.view == MapView::Front
+        display(integral_, model_.charges > 0 && model_.view == MapView::Front
                                ? "el camino pasa por una carga puntual:\nno se integra"
                                : "el camino cruza el segmento cargado:\nno se integra");
     else
-        integral_->setText(inReadoutFormat(*reading->lineIntegral));
+        display(integral_, integralText(*reading->lineIntegral));
+}
+
+// W in the read-outs' format; a q for which it has no such form is refused.
+QString VoltmeterWindow::workText(std::optional<double> q, double work) const {
+    if (!q) return "escriba q en µC, por ejemplo " + QLocale().toString(-2.5);
+    const auto fixed = Currency::fromDouble(work);
+    return fixed ? volts(*fixed) : "W no cabe en las lecturas:\nescriba una q menor";
+}
+
+// The integral, and how far it may be off when that reaches half the
+// read-outs' last digit.
+QString VoltmeterWindow::integralText(PathIntegral integral) const {
+    const QString value = inReadoutFormat(integral.volts);
+    if (integral.error < kHalfLastDigit) return value;
+    if (!std::isfinite(integral.error)) return value + "\nerror sin acotar";
+    return value + "\n± " + ReadoutLocale().toString(integral.error, 'g', 2);
 }
 
 // In the read-outs' four decimals where they can show it to three

@@ -29,11 +29,14 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    QLabel* addReadout(const char* name, const QString& caption);
+    QLabel* addReadout(const char* name, const QString& caption, int lines = 1);
+    void display(QLabel* readout, const QString& text);
     void refresh();
     QString volts(Currency value) const;
     QString number(double value) const;
     QString inReadoutFormat(double value) const;
+    QString integralText(PathIntegral integral) const;
+    QString workText(std::optional<double> q, double work) const;
 
     FieldModel model_{0};
     std::optional<MapPoint> a_;

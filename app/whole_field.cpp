@@ -8,6 +8,7 @@
 #include "app/voltmeter_window.h"
 #include "fieldmap/colour_scale.h"
 #include "view/drawing_surface.h"
+#include "view/frames.h"
 
 namespace {
 
@@ -47,8 +48,7 @@ WholeField::WholeField(DrawingSurface& surface, FieldKeys& keys, const Settings&
       surface_(surface),
       settings_(settings),
       segmentColour_(segmentColour),
-      keys_(keys),
-      b_(MapPoint{settings.evaluatedPoint().x, settings.evaluatedPoint().y}) {
+      keys_(keys) {
     connect(&settings, &Settings::changed, this, &WholeField::follow);
 }
 
@@ -74,6 +74,10 @@ void WholeField::follow(Settings::Changes what) {
     else if (what.testAnyFlags(Change::Point | Change::Cleared) && voltmeter_ &&
              voltmeter_->isVisible())
         showUnderlay();  // the path moves; the map and the grid stay
+    // The window draws the new point's arrow after announcing the point: the
+    // letters are placed again once it shows, clear of it.
+    if (what & Change::Point)
+        QMetaObject::invokeMethod(this, &WholeField::paintPath, Qt::QueuedConnection);
 }
 
 void WholeField::recompute() {
@@ -93,7 +97,7 @@ void WholeField::recompute() {
     }
     if (grid_->isChecked()) {
         arrows_ = ViewFieldGrid(now, settings_.zoomFactor());
-        PaintFieldGrid(fieldImage_, arrows_, surfaceWorld());
+        PaintFieldGrid(fieldImage_, arrows_, surfaceWorld(), frameBoxes());
     }
     keys_.showKeys(scale ? &*scale : nullptr, grid_->isChecked() ? &arrows_.bounds : nullptr);
     showUnderlay();
@@ -106,6 +110,12 @@ WorldWindow WholeField::surfaceWorld() const {
     return WorldWindow::forZoom(settings_.zoomFactor(), image.width(), image.height());
 }
 
+// What the frame draws over the underlay, for the grid and the letters to keep clear of.
+std::vector<QRectF> WholeField::frameBoxes() const {
+    return FrameFigureBoxes(surfaceWorld(), surface_.font(), surface_.image().devicePixelRatio(),
+                            settings_.zoomFactor(), settings_.front());
+}
+
 // The map and the grid as last computed, and the voltmeter's path over them;
 // a closed voltmeter measures nothing until it shows again.
 void WholeField::showUnderlay() {
@@ -114,12 +124,18 @@ void WholeField::showUnderlay() {
         return;
     }
     voltmeter_->measure(model(), settings_.manual(), a_, b_);
+    paintPath();
+}
+
+void WholeField::paintPath() {
+    if (!voltmeter_ || !voltmeter_->isVisible()) return;
     QImage underlay = fieldImage_.copy();
     if (underlay.isNull()) {  // the path alone
         underlay = QImage(surface_.image().size(), QImage::Format_RGB32);
         underlay.fill(surface_.background());
     }
-    PaintVoltmeterPath(underlay, a_, b_, surfaceWorld(), surface_.image().devicePixelRatio());
+    PaintVoltmeterPath(underlay, a_, b_, surfaceWorld(), surface_.image().devicePixelRatio(),
+                       surface_.image(), surface_.background(), frameBoxes());
     surface_.setUnderlay(std::move(underlay));
 }
 

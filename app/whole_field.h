@@ -3,7 +3,9 @@
 #include <QImage>
 #include <QObject>
 #include <QPointer>
+#include <QRectF>
 #include <optional>
+#include <vector>
 
 #include "app/settings.h"
 #include "fieldmap/field_grid.h"
@@ -38,7 +40,9 @@ private:
     void follow(Settings::Changes what);
     void recompute();
     void showUnderlay();
+    void paintPath();
     WorldWindow surfaceWorld() const;
+    std::vector<QRectF> frameBoxes() const;
     void showVoltmeter();
 
     DrawingSurface& surface_;
@@ -51,7 +55,8 @@ private:
     PotentialMap potentials_;
     QImage fieldImage_;  // the map (or the background) and the grid, kept between changes
     FieldGrid arrows_;
-    // The points evaluated last in this view: B the current one, A the one before.
+    // The points the user evaluated last in this view, B the current one, A the
+    // one before; none at start, where the read-outs are empty.
     std::optional<MapPoint> a_;
     std::optional<MapPoint> b_;
 };

@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
     reporter.printMilliseconds("50-charge map, 500 x 500", "BM_MapCharges500", 12);
     reporter.printMilliseconds("50-charge map, 1000 x 1000", "BM_MapCharges1000", 33);
     reporter.printMilliseconds("Field grid, 20 x 20, 50 charges", "BM_GridCharges", 2);
-    reporter.printMilliseconds("Voltmeter, 50 charges", "BM_VoltmeterCharges", 1);
+    reporter.printMilliseconds("Voltmeter, 50 charges, along them", "BM_VoltmeterNearCharges", 1);
+    reporter.printMilliseconds("Voltmeter, 50 charges, from 1e9 m", "BM_VoltmeterFarCharges", 1);
     ReportStartUp();
     benchmark::Shutdown();
     return 0;

@@ -52,14 +52,23 @@ void BM_GridCharges(benchmark::State& state) { Grid(state, 50); }
 BENCHMARK(BM_GridExact)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GridCharges)->Unit(benchmark::kMillisecond);
 
-// The slowest kind of path: along the segment, a millimetre from it.
-void Voltmeter(benchmark::State& state, int charges) {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(ReadVoltmeter({kLambda, charges}, {-0.09, 1e-3}, {1.2, 1e-3}, 1));
+// The slowest kinds of path: along the segment a tenth of a millimetre from
+// it, the closest the voltmeter integrates beside a charge, and from 1e9 m
+// away, the farthest point the boxes take, to a centimetre from the segment.
+void Voltmeter(benchmark::State& state, int charges, MapPoint a, MapPoint b) {
+    for (auto _ : state) benchmark::DoNotOptimize(ReadVoltmeter({kLambda, charges}, a, b, 1));
 }
-void BM_VoltmeterExact(benchmark::State& state) { Voltmeter(state, 0); }
-void BM_VoltmeterCharges(benchmark::State& state) { Voltmeter(state, 50); }
-BENCHMARK(BM_VoltmeterExact)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_VoltmeterCharges)->Unit(benchmark::kMillisecond);
+constexpr MapPoint kAlongStart{-0.09, 1e-4}, kAlongEnd{1.2, 1e-4};
+constexpr MapPoint kFar{1e9, 1e9}, kBeside{0.6, 0.01};
+void BM_VoltmeterNearExact(benchmark::State& state) { Voltmeter(state, 0, kAlongStart, kAlongEnd); }
+void BM_VoltmeterNearCharges(benchmark::State& state) {
+    Voltmeter(state, 50, kAlongStart, kAlongEnd);
+}
+void BM_VoltmeterFarExact(benchmark::State& state) { Voltmeter(state, 0, kFar, kBeside); }
+void BM_VoltmeterFarCharges(benchmark::State& state) { Voltmeter(state, 50, kFar, kBeside); }
+BENCHMARK(BM_VoltmeterNearExact)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_VoltmeterNearCharges)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_VoltmeterFarExact)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_VoltmeterFarCharges)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "fieldmap/line_integral.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -15,106 +17,174 @@ constexpr double kKronrod[8] = {0.022935322010529225, 0.063092092629978553, 0.10
                                 0.204432940075298892, 0.209482141084727828};
 constexpr double kGauss[4] = {0.129484966168869693, 0.279705391489276668, 0.381830050505118945,
                               0.417959183673469388};
+// The 15 nodes in the order the rules pair them: −n0, n0, −n1, n1, ... , 0.
+constexpr std::array<double, 15> kPairedNodes = {
+    -kNodes[0], kNodes[0], -kNodes[1], kNodes[1], -kNodes[2], kNodes[2], -kNodes[3], kNodes[3],
+    -kNodes[4], kNodes[4], -kNodes[5], kNodes[5], -kNodes[6], kNodes[6], 0.0};
+
+// A piece at most this fraction of its distance from a singularity: the
+// integrand is then analytic in an ellipse about the piece whose axes are
+// about 8 times the piece's half-length, and the 7-point Gauss rule is good
+// to about 8^-14 of the piece's value, the Kronrod rule to far less.
+constexpr double kPieceOverDistance = 0.5;
+
+// Far more halvings than any two points of doubles need (2^-100 of 1e9 m is
+// below the smallest distance that has a potential); a guard only.
+constexpr int kMaxDepth = 200;
+
+constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
 
 struct Vector {
     double x;
     double y;
 };
 
-// The path in the field of the whole model or, in the front view, of one of
-// its point charges: each charge's field varies fast only near that charge.
-class Path {
+MapPoint Minus(MapPoint p, MapPoint origin) { return {p.x - origin.x, p.y - origin.y}; }
+
+// One field to integrate along the path from a to b: the whole model's or, in
+// the front view, one point charge's, in coordinates centred on that charge
+// so that points close to it keep all their digits relative to their
+// distance. Its sources are the points near which the field, continued to
+// complex points of the path's line, is singular: the charge; the axis in
+// the profile view; the segment's ends, and the point where the path's line
+// crosses the segment, for the segment's own field, which the integral over
+// its length leaves smooth along it.
+class Field {
 public:
-    Path(const FieldModel& model, MapPoint a, MapPoint b, int onlyCharge)
-        : model_(model), a_(a), b_(b) {
-        for (int i = 1; i <= model.charges; ++i)
-            if (onlyCharge == 0 || i == onlyCharge)
-                centres_.push_back(ElementCentre(i, model.charges));
-        if (model.view == MapView::Profile) {
+    // charge: 0 for the whole model, else the point charge i of the front view.
+    Field(const FieldModel& model, int charge, MapPoint a, MapPoint b)
+        : model_(model), charge_(charge) {
+        if (charge > 0) origin_ = {ElementCentre(charge, model.charges), 0};
+        if (charge > 0 || model.view == MapView::Profile) {
             sources_ = {{0, 0}};
-        } else if (model.charges > 0) {
-            for (double c : centres_) sources_.push_back({c, 0});
-        } else {  // a path never crosses the segment, so only its ends are sharp
-            sources_ = {{0, 0}, {segment::kLength, 0}};
+            return;
+        }
+        sources_ = {{0, 0}, {segment::kLength, 0}};
+        if (a.y != b.y) {
+            const double x = a.x + (b.x - a.x) * (a.y / (a.y - b.y));
+            if (x > 0 && x < segment::kLength) sources_.push_back({x, 0});
         }
     }
 
-    // Halves a piece longer than twice its distance from a source, or whose
-    // two rules disagree by more than the tolerance.
-    double integral(double from, double to, double tolerance, int depth) const {
-        const MapPoint start = at(from), end = at(to);
-        const double length = std::hypot(end.x - start.x, end.y - start.y);
-        bool farEnough = true;
-        for (MapPoint s : sources_)
-            farEnough = farEnough && DistanceToPath(s, start, end) >= 0.5 * length;
-        if (farEnough || depth == 0) {
-            const auto [kronrod, gauss] = rule(from, to);
-            const double disagreement = std::fabs(kronrod - gauss);
-            // Rounding alone may keep the rules apart by a few of kronrod's last digits.
-            if (disagreement <= tolerance || disagreement <= 1e-13 * std::fabs(kronrod) ||
-                depth == 0)
-                return kronrod;
+    MapPoint origin() const { return origin_; }
+
+    // How far the piece from a to b (in this field's coordinates) lies from the sources.
+    double clearance(MapPoint a, MapPoint b) const {
+        double nearest = INFINITY;
+        for (MapPoint s : sources_) nearest = std::min(nearest, DistanceToPath(s, a, b));
+        return nearest;
+    }
+
+    // By how much the rounding of a point p of a piece, a unit in the last
+    // place of its coordinates, changes the field, relative to the field, in
+    // units of the last place.
+    static double placing(MapPoint p, double clearance) {
+        return 1 + std::hypot(p.x, p.y) / clearance;
+    }
+
+    // −E·half at the points middle + u·half of the nodes u; a point charge's
+    // field in one tight loop, the most common case.
+    void along(MapPoint middle, Vector half, std::array<double, 15>& values) const {
+        if (charge_ > 0) {
+            const double kq =
+                segment::kCoulomb * model_.lambda * (segment::kLength / model_.charges);
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                const double x = middle.x + kPairedNodes[i] * half.x;
+                const double y = middle.y + kPairedNodes[i] * half.y;
+                const double s = x * x + y * y;
+                values[i] = -(kq / (s * std::sqrt(s))) * (x * half.x + y * half.y);
+            }
+            return;
         }
-        const double middle = (from + to) / 2;
-        return integral(from, middle, tolerance / 2, depth - 1) +
-               integral(middle, to, tolerance / 2, depth - 1);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const Vector e =
+                at({middle.x + kPairedNodes[i] * half.x, middle.y + kPairedNodes[i] * half.y});
+            values[i] = -(e.x * half.x + e.y * half.y);
+        }
+    }
+
+    Vector at(MapPoint p) const {
+        if (charge_ > 0) return chargeField(p.x, p.y);
+        if (model_.view == MapView::Front) return planeField(p.x, p.y);
+        const double r = std::hypot(p.x, p.y), radial = planeField(segment::kMiddle, r).y;
+        return {radial * p.x / r, radial * p.y / r};
     }
 
 private:
-    MapPoint at(double t) const { return {a_.x + t * (b_.x - a_.x), a_.y + t * (b_.y - a_.y)}; }
+    // One charge's field at (dx, dy) from it, with a square root for its powers.
+    Vector chargeField(double dx, double dy) const {
+        const double kq = segment::kCoulomb * model_.lambda * (segment::kLength / model_.charges);
+        const double s = dx * dx + dy * dy, scale = kq / (s * std::sqrt(s));
+        return {scale * dx, scale * dy};
+    }
 
-    // The field of the segment's plane; for point charges the sum that
-    // PointChargeFieldAt makes (over the path's charges), with a square root
-    // for its powers.
     Vector planeField(double x, double y) const {
         if (model_.charges == 0) {
             const auto f = ExactFieldAt(x, y, model_.lambda);
             return f ? Vector{f->ex, f->ey} : Vector{0, 0};
         }
-        const double kq = segment::kCoulomb * model_.lambda * (segment::kLength / model_.charges);
         Vector e{0, 0};
-        for (double c : centres_) {
-            const double dx = x - c, s = dx * dx + y * y, scale = kq / (s * std::sqrt(s));
-            e = {e.x + scale * dx, e.y + scale * y};
+        for (int i = 1; i <= model_.charges; ++i) {
+            const Vector one = chargeField(x - ElementCentre(i, model_.charges), y);
+            e = {e.x + one.x, e.y + one.y};
         }
         return e;
     }
 
-    // −E·dl/dt at the fraction t of the way.
-    double integrand(double t) const {
-        const MapPoint p = at(t);
-        Vector e;
-        if (model_.view == MapView::Front) {
-            e = planeField(p.x, p.y);
-        } else {
-            const double r = std::hypot(p.x, p.y), radial = planeField(segment::kMiddle, r).y;
-            e = {radial * p.x / r, radial * p.y / r};
-        }
-        return -(e.x * (b_.x - a_.x) + e.y * (b_.y - a_.y));
-    }
-
-    struct Estimate {
-        double kronrod;
-        double gauss;
-    };
-    Estimate rule(double from, double to) const {
-        const double half = (to - from) / 2, middle = (from + to) / 2;
-        const double centre = integrand(middle);
-        Estimate e{kKronrod[7] * centre, kGauss[3] * centre};
-        for (int i = 0; i < 7; ++i) {
-            const double pair =
-                integrand(middle - half * kNodes[i]) + integrand(middle + half * kNodes[i]);
-            e.kronrod += kKronrod[i] * pair;
-            if (i % 2 == 1) e.gauss += kGauss[i / 2] * pair;
-        }
-        return {e.kronrod * half, e.gauss * half};
-    }
-
     const FieldModel& model_;
-    MapPoint a_;
-    MapPoint b_;
-    std::vector<double> centres_;
+    int charge_;
+    MapPoint origin_{0, 0};
     std::vector<MapPoint> sources_;
+};
+
+class Integrator {
+public:
+    explicit Integrator(const Field& field) : field_(field) {}
+
+    // Halves the piece from a to b, its ends as points, until each part is
+    // short enough for its distance from the singularities.
+    void add(MapPoint a, MapPoint b, int depth) {
+        const double clearance = field_.clearance(a, b);
+        const double dx = b.x - a.x, dy = b.y - a.y, reach = kPieceOverDistance * clearance;
+        if (dx * dx + dy * dy > reach * reach && depth > 0) {
+            const MapPoint middle{a.x / 2 + b.x / 2, a.y / 2 + b.y / 2};
+            add(a, middle, depth - 1);
+            add(middle, b, depth - 1);
+            return;
+        }
+        const MapPoint middle{a.x / 2 + b.x / 2, a.y / 2 + b.y / 2};
+        const Vector half{b.x / 2 - a.x / 2, b.y / 2 - a.y / 2};
+        std::array<double, 15> values;
+        field_.along(middle, half, values);
+        const double centre = values[14];
+        double kronrod = kKronrod[7] * centre, gauss = kGauss[3] * centre;
+        double magnitude = kKronrod[7] * std::fabs(centre);
+        for (int i = 0; i < 7; ++i) {
+            const double left = values[2 * i], right = values[2 * i + 1];
+            kronrod += kKronrod[i] * (left + right);
+            if (i % 2 == 1) gauss += kGauss[i / 2] * (left + right);
+            magnitude += kKronrod[i] * (std::fabs(left) + std::fabs(right));
+        }
+        // The rules' disagreement bounds the Kronrod rule's error; rounding
+        // adds some units of the last place, and the nodes' positions, off by
+        // their own last place, move the field by that over the clearance.
+        const double placing = Field::placing(middle, clearance);
+        const double rounding = kEpsilon * magnitude * (16 + 4 * placing);
+        sum_ += kronrod;
+        error_ += std::fabs(kronrod - gauss) + rounding;
+        absolute_ += std::fabs(kronrod);
+        ++pieces_;
+    }
+
+    // Summing n pieces costs at most n units of the last place of their sizes.
+    PathIntegral result() const { return {sum_, error_ + pieces_ * kEpsilon * absolute_}; }
+
+private:
+    const Field& field_;
+    double sum_ = 0;
+    double error_ = 0;
+    double absolute_ = 0;
+    int pieces_ = 0;
 };
 
 }  // namespace
@@ -123,16 +193,22 @@ double DistanceToPath(MapPoint p, MapPoint a, MapPoint b) {
     const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
     const double along = length2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / length2 : 0;
     const double t = std::clamp(along, 0.0, 1.0);
-    return std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y);
+    const double ex = a.x + t * dx - p.x, ey = a.y + t * dy - p.y;
+    return std::sqrt(ex * ex + ey * ey);  // no overflow or underflow for points the boxes take
 }
 
-double MinusLineIntegral(const FieldModel& model, MapPoint a, MapPoint b) {
-    // The potentials set the scale: their difference may vanish.
-    const double scale = std::fabs(ModelPotentialAt(model, a.x, a.y).value_or(0)) +
-                         std::fabs(ModelPotentialAt(model, b.x, b.y).value_or(0));
-    const int parts = model.view == MapView::Front ? std::max(model.charges, 1) : 1;
-    double sum = 0;
-    for (int part = 1; part <= parts; ++part)
-        sum += Path(model, a, b, parts > 1 ? part : 0).integral(0, 1, 1e-7 * scale / parts, 50);
-    return sum;
+// The field is conservative: any path between the ends gives the integral, so
+// pieces whose shared ends are rounded off the straight line change nothing.
+PathIntegral MinusLineIntegral(const FieldModel& model, MapPoint a, MapPoint b) {
+    const bool eachCharge = model.view == MapView::Front && model.charges > 0;
+    PathIntegral total{0, 0};
+    for (int charge = eachCharge ? 1 : 0; charge <= (eachCharge ? model.charges : 0); ++charge) {
+        const Field field(model, charge, a, b);
+        Integrator integrator(field);
+        integrator.add(Minus(a, field.origin()), Minus(b, field.origin()), kMaxDepth);
+        const PathIntegral part = integrator.result();
+        total = {total.volts + part.volts, total.error + part.error};
+    }
+    total.error += kEpsilon * std::fabs(total.volts) * (eachCharge ? model.charges : 1);
+    return total;
 }

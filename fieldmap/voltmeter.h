@@ -13,10 +13,11 @@ struct VoltmeterReading {
     Currency vb;      // V(B)
     Currency deltaV;  // V(B) - V(A)
     double work;      // q·ΔV, µJ for q in µC
-    // −∫E·dl along the straight path from A to B, V; empty when the path
-    // crosses or touches the charged segment (in the profile view, the axis)
-    // or, for point charges in the front view, passes through one of them.
-    std::optional<double> lineIntegral;
+    // −∫E·dl along the straight path from A to B and its error bound, V;
+    // empty when the path crosses or touches the charged segment (in the
+    // profile view, the axis) or, for point charges in the front view, passes
+    // through one of them.
+    std::optional<PathIntegral> lineIntegral;
 };
 
 // Empty when A or B has no value in the model or ΔV does not fit a Currency.

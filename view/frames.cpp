@@ -1,25 +1,34 @@
 #include "view/frames.h"
 
+#include <QFontMetricsF>
+
 #include "field/domain.h"
 #include "view/drawing_surface.h"
+#include "view/world_window.h"
 
 using segment::kLength;
 
 namespace {
 
-constexpr double kBarHalfHeight = 0.007;      // the filled segment bar
-constexpr double kOutlineHalfHeight = 0.008;  // its outline and the element strokes
+constexpr double kBarHalfHeight = 0.007;               // the filled segment bar
+constexpr double kOutlineHalfHeight = 0.008;           // its outline and the element strokes
+constexpr double kRingRadii[] = {0.01, 0.005, 0.002};  // the segment seen end-on
+
+// The top-left corners of the axis letters at zoom 1.
+constexpr WorldPoint kVerticalLetter{-0.04, 1.05}, kHorizontalLetter{1.05, -0.03};
+
+const char* horizontalLetter(bool front) { return front ? "X" : "Z"; }
 
 void drawAxes(DrawingSurface& surface, double z) {
     surface.drawSegment(kWorldLow / z, 0, kWorldHigh / z, 0, surface.foreground());
     surface.drawSegment(0, kWorldLow / z, 0, kWorldHigh / z, surface.foreground());
 }
 
-void drawLetters(DrawingSurface& surface, double z, const char* horizontal) {
-    surface.setCurrentPosition(-0.04 / z, 1.05 / z);
+void drawLetters(DrawingSurface& surface, double z, bool front) {
+    surface.setCurrentPosition(kVerticalLetter.x / z, kVerticalLetter.y / z);
     surface.printText("Y");
-    surface.setCurrentPosition(1.05 / z, -0.03 / z);
-    surface.printText(horizontal);
+    surface.setCurrentPosition(kHorizontalLetter.x / z, kHorizontalLetter.y / z);
+    surface.printText(horizontalLetter(front));
 }
 
 void startFrame(DrawingSurface& surface, double z) {
@@ -62,12 +71,30 @@ void DrawFrontFrameFigure(DrawingSurface& surface, const FrontFrameLook& look) {
         surface.drawSegment(x, kOutlineHalfHeight / z, x, -kOutlineHalfHeight / z,
                             surface.foreground());
     if (look.exactModel) DrawExactModelBar(surface, z, look.chargeColour);
-    drawLetters(surface, z, "X");
+    drawLetters(surface, z, true);
 }
 
 void DrawProfileFrameFigure(DrawingSurface& surface, double zoomFactor, QRgb chargeColour) {
     const double z = zoomFactor;
     startFrame(surface, z);
-    for (double radius : {0.01, 0.005, 0.002}) surface.drawCircle(0, 0, radius / z, chargeColour);
-    drawLetters(surface, z, "Z");
+    for (double radius : kRingRadii) surface.drawCircle(0, 0, radius / z, chargeColour);
+    drawLetters(surface, z, false);
+}
+
+std::vector<QRectF> FrameFigureBoxes(const WorldWindow& world, const QFont& font, double pixelRatio,
+                                     double zoomFactor, bool front) {
+    const double z = zoomFactor;
+    const QFontMetricsF metrics(font);
+    const auto letter = [&](WorldPoint corner, const char* text) {
+        const QPointF at(world.toPixelX(corner.x / z), world.toPixelY(corner.y / z));
+        const QSizeF size = metrics.size(0, text) * pixelRatio;
+        return QRectF(at, size);
+    };
+    const auto box = [&](double left, double top, double right, double bottom) {
+        return QRectF(QPointF(world.toPixelX(left), world.toPixelY(top)),
+                      QPointF(world.toPixelX(right), world.toPixelY(bottom)));
+    };
+    const double ring = kRingRadii[0] / z, outline = kOutlineHalfHeight / z;
+    return {letter(kVerticalLetter, "Y"), letter(kHorizontalLetter, horizontalLetter(front)),
+            front ? box(0, outline, kLength, -outline) : box(-ring, ring, ring, -ring)};
 }

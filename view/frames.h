@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QRectF>
 #include <QRgb>
 #include <vector>
 
 class DrawingSurface;
+class QFont;
+struct WorldWindow;
 
 // The empty frames of the two views. Decorations are sized in world lengths
 // divided by the zoom factor, so they keep their size on screen.
@@ -35,3 +38,11 @@ void DrawExactModelBar(DrawingSurface& surface, double zoomFactor, QRgb chargeCo
 // Clears the surface and draws the profile view: axes, three rings for the
 // segment seen end-on, and the letters "Z" and "Y".
 void DrawProfileFrameFigure(DrawingSurface& surface, double zoomFactor, QRgb chargeColour);
+
+// The boxes of what the frame draws besides the axes, for what is painted
+// under the drawing to keep clear of: its two axis letters, written in the
+// font, and the segment (its bar's outline, or in the profile view its
+// outermost ring), in the pixels of the world window, pixelRatio of them to a
+// logical pixel.
+std::vector<QRectF> FrameFigureBoxes(const WorldWindow& world, const QFont& font, double pixelRatio,
+                                     double zoomFactor, bool front);

@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 #include <algorithm>
 
 #include "tests/support/window_driver.h"
+#include "view/frames.h"
 
 namespace {
 
@@ -53,6 +56,13 @@ TEST(WholeField, UnderTheDrawingAndXorExact) {
     QWidget* keys = driver.window().findChild<QWidget*>("LeyendaCampo");
     EXPECT_TRUE(keys->isVisible() && keys->accessibleName().contains(Shown("20000;")))
         << keys->accessibleName().toStdString();
+    // The bar's ends are read too, beyond its lowest and highest values.
+    const QRegularExpressionMatch bar =
+        QRegularExpression("Potencial \\(V\\), de (\\S+) a (\\S+): (\\S+);.*; ([^.]+)\\.")
+            .match(keys->accessibleName());
+    ASSERT_TRUE(bar.hasMatch()) << keys->accessibleName().toStdString();
+    EXPECT_LE(Number(bar.captured(1)), Number(bar.captured(3)));
+    EXPECT_GE(Number(bar.captured(2)), Number(bar.captured(4)));
     EXPECT_FALSE(keys->geometry().intersects(driver.surface().geometry()));
     for (int py = 0; py < shown.height(); ++py)  // the drawing stays on top
         for (int px = 0; px < shown.width(); ++px)
@@ -129,7 +139,7 @@ TEST(PotentialMap, OneColourAlongAnEquipotentialDarkerAcross) {
 // the sum of the unit vectors from each end; in the profile view it is radial.
 // Every pixel of an arrow lies on its cell's line of the field, up to the
 // arrowhead's half-width and the pen's (0.17 of a cell), its edge and a pixel
-// of antialiasing.
+// of antialiasing, and none within the frame's letters or the segment's box.
 TEST(FieldGrid, ArrowsAlongTheExactField) {
     for (const char* view : {"Ver_0", "Ver_1"})
         for (const char* zoom : {"Amplia_100", "Amplia_25"}) {
@@ -142,6 +152,9 @@ TEST(FieldGrid, ArrowsAlongTheExactField) {
             const QImage shown = driver.surface().picture();
             const double cell = shown.width() / 20.0;
             const double edge = 0.5;  // dark, around each arrow
+            const bool front = view[4] == '0';
+            const std::vector<QRectF> frame = FrameFigureBoxes(
+                world, driver.surface().font(), 1, driver.settings().zoomFactor(), front);
             int arrowPixels = 0;
             for (int py = 0; py < shown.height(); ++py)
                 for (int px = 0; px < shown.width(); ++px) {
@@ -149,7 +162,9 @@ TEST(FieldGrid, ArrowsAlongTheExactField) {
                     const double cx = (std::floor(px / cell) + 0.5) * cell;
                     const double cy = (std::floor(py / cell) + 0.5) * cell;
                     const double x = world.fromPixelX(cx), y = world.fromPixelY(cy);
-                    const bool front = view[4] == '0';
+                    for (const QRectF& box : frame)
+                        EXPECT_FALSE(box.contains(px + 0.5, py + 0.5))
+                            << view << zoom << " " << px << ", " << py;
                     const double dx =
                         front ? x / std::hypot(x, y) + (x - 1) / std::hypot(x - 1, y) : x;
                     const double dy = front ? y / std::hypot(x, y) + y / std::hypot(x - 1, y) : y;
@@ -170,9 +185,11 @@ TEST(FieldGrid, ArrowsAlongTheExactField) {
 TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
     struct Row {
         const char *name, *model, *va, *vb, *deltaV, *back;
-    } rows[] = {
-        {"exact", "Discretiza_0", "15864.7246", "8661.8129", "-7202.9117", "7202.9117"},
-        {"5 charges", "Discretiza_5", "15907.2876", "8672.6064", "-7234.6812", "7234.6812"}};
+        double rounding;  // V, of the integral and ΔV as shown: halves of 1e-4 V
+    } rows[] = {{"exact", "Discretiza_0", "15864.7246", "8661.8129", "-7202.9117", "7202.9117",
+                 1.5e-4 + 1e-9},
+                {"5 charges", "Discretiza_5", "15907.2876", "8672.6064", "-7234.6812", "7234.6812",
+                 5.5e-4 + 1e-9}};
     for (const Row& row : rows) {
         WindowDriver driver;
         driver.choose(row.model);
@@ -188,12 +205,36 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
         EXPECT_NEAR(Number(Readout("Trabajo")), 2 * Number(Shown(row.deltaV)), 1e-4) << row.name;
         EXPECT_LE(Readout("Trabajo").size(), Shown(row.deltaV).size() + 1) << row.name;
         EXPECT_NEAR(Number(Readout("Integral")) / Number(Shown(row.deltaV)), 1, 1e-6) << row.name;
+        // A screen reader reads each value with its row's caption.
+        for (QLabel* value : charge->window()->findChildren<QLabel*>()) {
+            if (value->objectName().isEmpty()) continue;  // a caption
+            const QString spoken =
+                QAccessible::queryAccessibleInterface(value)->text(QAccessible::Name);
+            const QString shown = value->text().replace('\n', ' ');
+            EXPECT_TRUE(spoken.contains(shown) && spoken.size() > shown.size() + 2)
+                << spoken.toStdString();
+        }
+        QApplication::processEvents();
+        const int height = charge->window()->height();
         driver.calculateAt(Shown("0.5"), Shown("-0.5"));
         EXPECT_EQ(Readout("DiferenciaV"), Shown(row.back)) << row.name;
         EXPECT_TRUE(Readout("Integral").endsWith("no se integra")) << row.name;
         QApplication::processEvents();
         auto* refusal = driver.window().findChild<QLabel*>("Integral");
         EXPECT_TRUE(refusal->rect().contains(QRect(QPoint(), refusal->sizeHint()))) << row.name;
+        EXPECT_EQ(charge->window()->height(), height) << row.name;  // the message has room
+        // From 1e9 m away to beside the segment and on to a tenth of a
+        // millimetre past its end, −∫E·dl and ΔV agree but for the rounding of
+        // what they show: the integral's, V(A)'s and V(B)'s, and for point
+        // charges each charge's part of V(A) and V(B).
+        driver.calculateAt(Shown("1e9"), Shown("1e9"));
+        for (auto [x, y] : {std::pair{"0.6", "0.01"}, std::pair{"1.0001", "0"}}) {
+            driver.calculateAt(Shown(x), Shown(y));
+            EXPECT_NEAR(Number(Readout("Integral")), Number(Readout("DiferenciaV")), row.rounding)
+                << row.name << " to " << x;
+        }
+        QApplication::processEvents();
+        EXPECT_EQ(charge->window()->height(), height) << row.name;
         EXPECT_NE(driver.surface().picture(), driver.image()) << row.name;  // the path
         QApplication::setActiveWindow(charge->window());
         QTest::keyClick(charge, Qt::Key_Escape);
@@ -202,8 +243,10 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
     }
     // A point of the other view is never A or B.
     WindowDriver driver;
-    driver.press(Qt::Key_T, Qt::ControlModifier);
+    driver.press(Qt::Key_T, Qt::ControlModifier);  // the start point was never evaluated
+    EXPECT_EQ(Readout("PuntoB"), QString::fromUtf8("evalúe un punto"));
     driver.calculateAt(Shown("0.5"), Shown("0.5"));
+    EXPECT_EQ(Readout("PuntoA"), QString::fromUtf8("evalúe otro punto"));
     driver.choose("Ver_1");
     EXPECT_EQ(Readout("PuntoB"), QString::fromUtf8("evalúe un punto"));
     EXPECT_TRUE(driver.window().findChild<QLabel*>("PuntoB")->accessibleName().contains("(Z; Y)"));
@@ -217,18 +260,57 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
     driver.calculateAt(Shown("0.3"), Shown("0.5"));
     driver.calculateAt(Shown("0.3"), Shown("0.6"));
     EXPECT_TRUE(Readout("Trabajo").startsWith("escriba q")) << Readout("Trabajo").toStdString();
-    // A point's letter at the top edge turns back inside the surface, under it.
-    driver.calculateAt(Shown("0.3"), Shown("1.09"));
-    const QPoint top = driver.pixelOf(0.3, 1.09);
-    const QImage shown = driver.surface().picture();
-    int letterPixels = 0;
-    for (int py = top.y() + 5; py < top.y() + 25; ++py)
-        for (int px = top.x() + 5; px < top.x() + 20; ++px)
-            letterPixels += shown.pixel(px, py) == qRgb(255, 255, 255);
-    EXPECT_GT(letterPixels, 10);
+    // A q whose W has no number in the read-outs' format is refused; a tiny
+    // one gives W in that format, 0.
+    for (const char* typed : {"1e308", "1e-320"}) {
+        QTest::keyClick(charge, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(charge, typed);
+        const QString work = Readout("Trabajo");
+        EXPECT_TRUE(typed[2] == '3' ? work.startsWith("W no cabe") : work == "0")
+            << work.toStdString();
+    }
     // A point at B's height beside it is the new B.
     driver.calculateAt(Shown("0.6"), Shown("1.09"));
     EXPECT_EQ(Readout("PuntoB"), Shown("0.6; 1.09"));
+    // Each letter stays whole inside the surface and its white 2 pixels clear
+    // of the drawing (the arrows, whose XOR pen leaves no pixel of the
+    // background, and the frame's letters): beyond the segment's middle,
+    // where the field points up and away from A, where B's letter would go
+    // first; at the top edge; at the corner beside the axis letter "X".
+    const struct {
+        WorldPoint a, b;
+    } paths[] = {
+        {{0.85, 0.25}, {0.9, 0.3}}, {{0.3, 0.6}, {0.3, 1.09}}, {{1.0, 0.5}, {1.09, -0.09}}};
+    for (const auto& path : paths) {
+        for (WorldPoint p : {path.a, path.b})
+            driver.calculateAt(ShownCoordinate(p.x), ShownCoordinate(p.y));
+        QApplication::processEvents();
+        const QImage picture = driver.surface().picture(), drawing = driver.image();
+        const QPointF a = driver.pixelOf(path.a.x, path.a.y),
+                      b = driver.pixelOf(path.b.x, path.b.y);
+        const auto offPath = [&](QPointF p) {  // the points' discs and the path are white too
+            const QPointF along = b - a;
+            const double t = std::clamp(
+                QPointF::dotProduct(p - a, along) / QPointF::dotProduct(along, along), 0.0, 1.0);
+            const QPointF off = p - (a + t * along);
+            return std::hypot(off.x(), off.y());
+        };
+        int nearA = 0, nearB = 0;
+        for (int py = 0; py < picture.height(); ++py)
+            for (int px = 0; px < picture.width(); ++px) {
+                const QPointF p(px, py);
+                if (picture.pixel(px, py) != qRgb(255, 255, 255) || offPath(p) <= 6) continue;
+                (QLineF(p, a).length() < QLineF(p, b).length() ? nearA : nearB) += 1;
+                for (int dy = -2; dy <= 2; ++dy)
+                    for (int dx = -2; dx <= 2; ++dx) {
+                        const QPoint q(px + dx, py + dy);
+                        ASSERT_TRUE(!drawing.rect().contains(q) || drawing.pixel(q) == kBackground)
+                            << path.b.x << ": " << px << ", " << py;
+                    }
+            }
+        EXPECT_GE(nearA, 15) << path.b.x;
+        EXPECT_GE(nearB, 15) << path.b.x;
+    }
 }
 
 }  // namespace
