@@ -9,13 +9,17 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QSvgGenerator>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "field/model_text.h"
 #include "plots/csv.h"
 #include "plotwindow/charts.h"
 
@@ -30,7 +34,7 @@ constexpr QSize kFirstSize(960, 660);
 
 QChartView* ChartView(QChart* chart, const QString& name) {
     chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setMargins(QMargins(4, 4, 14, 4));  // room for half the last label on the right
     auto* view = new QChartView(chart);
     view->setObjectName(name);
     view->setAccessibleName(name);
@@ -65,9 +69,12 @@ QByteArray ForOtherRenderers(const QByteArray& svg) {
     return text.replace(family, "font-family=\"\\1, sans-serif\"").toUtf8();
 }
 
-// The models a tab plots, with the charge and the constant they use.
+// The models a tab plots, with the charge and the constant they use; the
+// constant is never broken across lines.
 QString ModelsText(const std::string& models) {
-    return "Modelos: " + QString::fromStdString(models);
+    const QString k = QString::fromStdString(model_text::kCoulomb);
+    return "Modelos: " +
+           QString::fromStdString(models).replace(k, QString(k).replace(' ', QChar::Nbsp));
 }
 
 }  // namespace
@@ -122,8 +129,15 @@ PlotWindow::PlotWindow(QWidget* parent)
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    // On a screen lower than the charts need (a projector at 150 %) the
+    // pages scroll rather than squeeze one chart over the other.
+    auto* pages = new QScrollArea;
+    pages->setObjectName("Paginas");
+    pages->setFrameShape(QFrame::NoFrame);
+    pages->setWidgetResizable(true);
+    pages->setWidget(tabs_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
+    layout->addWidget(pages);
     layout->addWidget(saveButton, 0, Qt::AlignRight);
     resize(kFirstSize);
 }
@@ -138,8 +152,21 @@ void PlotWindow::follow(const PlotInputs& inputs) {
 }
 
 void PlotWindow::showEvent(QShowEvent* event) {
+    if (!placed_) fitScreen();
     refresh();
     QWidget::showEvent(event);
+}
+
+// The first time it shows, the window keeps within the screen's free room,
+// its frame included.
+void PlotWindow::fitScreen() {
+    placed_ = true;
+    const QRect room = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    resize(size().boundedTo(room.size() - frame));
+    const QRect at = frameGeometry();
+    move(std::clamp(at.left(), room.left(), std::max(room.left(), room.right() - at.width())),
+         std::clamp(at.top(), room.top(), std::max(room.top(), room.bottom() - at.height())));
 }
 
 // Each tab is recomputed only when what it depends on has changed: the

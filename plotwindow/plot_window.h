@@ -35,6 +35,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void fitScreen();
     void refresh();
     void refreshBisector();
     void refreshConvergence();
@@ -45,6 +46,7 @@ private:
 
     PlotInputs inputs_{kStartDensity * kMicro, kStartElementCount, kStartPoint.x, kStartPoint.y};
     bool refreshPending_ = false;
+    bool placed_ = false;              // fitted to its screen once shown
     std::optional<PlotInputs> shown_;  // what the charts show; none before the first refresh
     std::vector<BisectorSample> bisector_;
     std::optional<std::vector<ConvergenceSample>> convergence_;
