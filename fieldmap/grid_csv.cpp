@@ -17,13 +17,12 @@ std::string Number(double value) {
 
 std::string Context(const FieldModel& model, int zoomPercent) {
     const bool front = model.view == MapView::Front;
-    const std::string charges = model.charges == 0 ? model_text::kExact
-                                                   : model_text::PointCharges(model.charges) +
-                                                         " · " + model_text::kTotalCharge;
+    const std::string charges =
+        model.charges == 0 ? model_text::kExact : model_text::PointCharges(model.charges);
     return "# Rejilla de campo · vista " + std::string(front ? "frente" : "perfil") +
            " · ampliación " + std::to_string(zoomPercent) +
            " % · λ = " + Number(model.lambda / kMicro) + " µC/m · " + charges + " · " +
-           model_text::kCoulomb + "\n";
+           model_text::kTotalCharge + " · " + model_text::kCoulomb + "\n";
 }
 
 }  // namespace
