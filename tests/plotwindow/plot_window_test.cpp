@@ -68,12 +68,11 @@ protected:
             points << QPointF(std::pow(10, p.x()), std::pow(10, p.y()));
         return points;
     }
-    // Saves with "Guardar..." (or the keys given, to the window given), answering
+    // Saves with "Guardar..." (or its access key), answering
     // the file dialog once it opens: Down in its list of types `filterSteps`
     // times, then the whole name (typed, its completer would offer names for
     // Enter). Returns the path and keeps the name the dialog offered.
-    QString saveAs(const QString& name, int key = 0, QWidget* keysTo = nullptr,
-                   int filterSteps = 0) {
+    QString saveAs(const QString& name, bool accessKey = false, int filterSteps = 0) {
         const QString path = folder.filePath(name);
         QTimer answer;
         answer.setInterval(20);
@@ -88,12 +87,9 @@ protected:
             QTest::keyClick(box, Qt::Key_Return);
         });
         answer.start();
-        QWidget* target = keysTo ? keysTo : key ? static_cast<QWidget*>(&driver.window()) : plots;
-        QApplication::setActiveWindow(target);
-        if (key && !keysTo)
-            driver.press(key, Qt::ControlModifier);
-        else if (key)  // a mnemonic, which clicks its button after a short animation
-            QTest::keyClick(target, Qt::Key(key), Qt::AltModifier), QTest::qWait(300);
+        QApplication::setActiveWindow(plots);
+        if (accessKey)  // Alt+G, which clicks its button after a short animation
+            QTest::keyClick(plots, Qt::Key_G, Qt::AltModifier), QTest::qWait(300);
         else
             QTest::mouseClick(plots->findChild<QAbstractButton*>("Guardar"), Qt::LeftButton);
         return path;
@@ -305,13 +301,11 @@ TEST_F(Plots, BisectorFollowsTheModelInUse) {
 }
 
 // "Guardar..." writes the shown plot or its data, each tab offering
-// its own name and the chosen type adding its extension; Archivo > Guardar
-// Imagen... (Ctrl+S) the drawing at its device pixels, as copied. A failed
-// write says so and changes nothing.
-TEST_F(Plots, SavedPlotsDataAndDrawingReadBack) {
+// its own name and the chosen type adding its extension. A failed write says so.
+TEST_F(Plots, SavedPlotsAndDataReadBack) {
     EXPECT_GT(QImage(saveAs("mediatriz.png")).width(), 500);
     EXPECT_EQ(offered, "mediatriz.png");
-    QFile svg(saveAs("bis_noext", 0, nullptr, 1) + ".svg");  // the SVG type, no extension
+    QFile svg(saveAs("bis_noext", false, 1) + ".svg");  // the SVG type, no extension
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     EXPECT_TRUE(svg.readAll().contains("<svg"));
     QFile bisector(saveAs("mediatriz.csv"));
@@ -333,15 +327,9 @@ TEST_F(Plots, SavedPlotsDataAndDrawingReadBack) {
                                 "V -2.00 de N = 10 a 200\n"));
     EXPECT_EQ(csv.readLine(), "N,error relativo |E|,error relativo V\n");
     EXPECT_EQ(csv.readAll().count('\n'), 200);
-    driver.choose("Calcular");
-    const QImage drawing = driver.surface().picture();
-    EXPECT_EQ(QImage(saveAs("dibujo", Qt::Key_S)).convertToFormat(QImage::Format_RGB32), drawing);
     saveAs("falta/datos.csv");  // a folder that does not exist
     saveAs("falta/datos.svg");
-    saveAs("falta/dibujo.png", Qt::Key_S);
-    EXPECT_EQ(driver.messages.size(), 3);
-    EXPECT_EQ(driver.surface().picture(), drawing);
-    EXPECT_FALSE(driver.text("CajaV").isEmpty());
+    EXPECT_EQ(driver.messages.size(), 2);
 }
 
 // A write that fails part-way (here the process may write no more than 1 KiB
@@ -366,7 +354,7 @@ TEST_F(Plots, FailedSaveKeepsTheOldFile) {
 
 // Alt+G is "Guardar..."; Escape and Ctrl+W close the window, as any dialog-like window.
 TEST_F(Plots, Keyboard) {
-    EXPECT_TRUE(QFile::exists(saveAs("atajo.png", Qt::Key_G, plots)));
+    EXPECT_TRUE(QFile::exists(saveAs("atajo.png", true)));
     for (QKeyCombination keys :
          {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::ControlModifier, Qt::Key_W)}) {
         plots->show();
