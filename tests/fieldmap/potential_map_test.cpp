@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "fieldmap/axis_mirror.h"
 #include "fieldmap/potential_map.h"
 #include "fieldmap/potential_rows.h"
 
@@ -75,6 +76,16 @@ TEST(PotentialMap, EqualsTheScalarModelAtEveryPixelCentre) {
         EXPECT_EQ(mismatches, "") << c.name;
         EXPECT_EQ(noValue > 0, c.holdsNoValue) << c.name;
     }
+}
+
+// At 100 % the 500 column centres run from -0.0988 m in steps of 0.0024 m:
+// about x = 0.5 column i mirrors column 499 - i, and the second half is copied.
+// About x = 0.5 the centres 0, 0.3, 0.6, ... pair with none.
+TEST(AxisMirror, PairsTheColumnsWhoseCentresMirror) {
+    const AxisMirror half(-0.0988, 0.0024, 500, 0.5), none(0, 0.3, 10, 0.5);
+    EXPECT_EQ(std::pair(half.copiedBegin(), half.copiedEnd()), std::pair(250, 500));
+    EXPECT_EQ(half.mirrorOf(0), 499);
+    EXPECT_EQ(none.copiedBegin(), none.copiedEnd());
 }
 
 // A CPU without AVX2 gets the same map from narrower instructions.
