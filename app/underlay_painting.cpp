@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "app/field_keys.h"
+#include "view/raster.h"
 
 namespace {
 
@@ -94,10 +95,16 @@ void PaintVoltmeterPath(QImage& underlay, std::optional<MapPoint> a, std::option
     const QPen edge(GridEdge(), 4 * pixelRatio, Qt::SolidLine, Qt::RoundCap);
     QPainter painter(&underlay);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (a && b) {
+    // Only what can show of the path: a painter stroking the whole of a path
+    // from a point 10 km away, millions of pixels long, takes seconds.
+    const double reach = 4 * pixelRatio;  // beyond the edge's half-width
+    QPointF from = a ? pixel(*a) : QPointF(), to = b ? pixel(*b) : QPointF();
+    if (a && b &&
+        ClipLine(from.rx(), from.ry(), to.rx(), to.ry(), -reach, underlay.width() + reach,
+                 underlay.height() + reach)) {
         for (const QPen& pen : {edge, QPen(kPathColour, 2 * pixelRatio)}) {
             painter.setPen(pen);
-            painter.drawLine(pixel(*a), pixel(*b));
+            painter.drawLine(from, to);
         }
     }
     QFont font = painter.font();

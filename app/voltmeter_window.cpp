@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QShortcut>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -117,30 +118,32 @@ void VoltmeterWindow::refresh() {
                                ? "el camino pasa por una carga puntual:\nno se integra"
                                : "el camino cruza el segmento cargado:\nno se integra");
     else
-        display(integral_, integralText(*reading->lineIntegral));
+        display(integral_, integralText(*reading->lineIntegral, reading->deltaV));
 }
 
 // W in the read-outs' format; a q for which it has no such form is refused.
 QString VoltmeterWindow::workText(std::optional<double> q, double work) const {
     if (!q) return "escriba q en µC, por ejemplo " + QLocale().toString(-2.5);
     const auto fixed = Currency::fromDouble(work);
-    return fixed ? volts(*fixed) : "W no cabe en las lecturas:\nescriba una q menor";
+    return fixed ? volts(*fixed)
+                 : "W no cabe en las lecturas:\nescriba una q de menor valor absoluto";
 }
 
-// The integral, and how far it may be off when that reaches half the
-// read-outs' last digit.
-QString VoltmeterWindow::integralText(PathIntegral integral) const {
-    const QString value = inReadoutFormat(integral.volts);
-    if (integral.error < kHalfLastDigit) return value;
+// The integral in the read-outs' format. When it reads otherwise than ΔV, the
+// window says why: how far the integral may be off, where that reaches half
+// the read-outs' last digit, or else the rounding of what is shown, since
+// V(A) and V(B) are each a sum of terms rounded to the last digit (one for
+// the integral, N for point charges) and the integral is rounded once more.
+QString VoltmeterWindow::integralText(PathIntegral integral, Currency deltaV) const {
+    const auto shown = Currency::fromDouble(integral.volts);
+    const QString value = shown ? volts(*shown) : number(integral.volts);
     if (!std::isfinite(integral.error)) return value + "\nerror sin acotar";
-    return value + "\n± " + ReadoutLocale().toString(integral.error, 'g', 2);
-}
-
-// In the read-outs' four decimals where they can show it to three
-// significant digits, else with all its digits.
-QString VoltmeterWindow::inReadoutFormat(double value) const {
-    const auto fixed = Currency::fromDouble(value);
-    return fixed && (value == 0 || std::fabs(value) >= 0.1) ? volts(*fixed) : number(value);
+    if (integral.error >= kHalfLastDigit)
+        return value + "\n± " + ReadoutLocale().toString(integral.error, 'g', 2);
+    if (shown == deltaV) return value;
+    const int terms = 2 * std::max(model_.charges, 1) + 1;
+    const auto rounding = Currency::fromTenThousandths((terms + 1) / 2);  // up to a whole digit
+    return value + "\n= ΔV ± " + volts(rounding) + " (redondeo de las lecturas)";
 }
 
 void VoltmeterWindow::showEvent(QShowEvent* event) {

@@ -34,8 +34,7 @@ private:
     void refresh();
     QString volts(Currency value) const;
     QString number(double value) const;
-    QString inReadoutFormat(double value) const;
-    QString integralText(PathIntegral integral) const;
+    QString integralText(PathIntegral integral, Currency deltaV) const;
     QString workText(std::optional<double> q, double work) const;
 
     FieldModel model_{0};

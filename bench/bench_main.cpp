@@ -55,6 +55,8 @@ int main(int argc, char** argv) {
     reporter.printMilliseconds("Field grid, 20 x 20, 50 charges", "BM_GridCharges", 2);
     reporter.printMilliseconds("Voltmeter, 50 charges, along them", "BM_VoltmeterNearCharges", 1);
     reporter.printMilliseconds("Voltmeter, 50 charges, from 1e9 m", "BM_VoltmeterFarCharges", 1);
+    reporter.printMilliseconds("Voltmeter window, a point 10 km away typed",
+                               "BM_VoltmeterFollowsAFarPath", 16);
     ReportStartUp();
     benchmark::Shutdown();
     return 0;

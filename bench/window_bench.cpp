@@ -73,7 +73,22 @@ void BM_MapAndGridFollowTheModel(benchmark::State& state) {
         QApplication::processEvents();
     }
 }
+// With the voltmeter open, "Calcular" at a point 10 km away and then beside
+// the segment, in turn: the path across the whole view, 4 million pixels
+// long, and its integral (arg: N, 0 for the integral), the repaint included.
+void BM_VoltmeterFollowsAFarPath(benchmark::State& state) {
+    WindowDriver driver;
+    driver.choose(state.range(0) == 0 ? "Discretiza_0" : "Discretiza_50");
+    driver.press(Qt::Key_T, Qt::ControlModifier);
+    bool far = false;
+    for (auto _ : state) {
+        far = !far;
+        driver.calculateAt(far ? "1e4" : "0,6", far ? "1e4" : "0,01");
+        QApplication::processEvents();
+    }
+}
 BENCHMARK(BM_ClickOverMapAndGrid)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_VoltmeterFollowsAFarPath)->Arg(0)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MapAndGridFollowTheModel)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_ClickExactFieldAndArrow)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond);

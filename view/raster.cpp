@@ -65,14 +65,20 @@ void majorRange(std::int64_t start, int sign, std::int64_t steps, int limit, std
 
 }  // namespace
 
+bool ClipLine(double& x0, double& y0, double& x1, double& y1, double lo, double hiX, double hiY) {
+    Segment s{x0, y0, x1, y1};
+    if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1) ||
+        !clip(s, lo, hiX, hiY))
+        return false;
+    x0 = s.x0, y0 = s.y0, x1 = s.x1, y1 = s.y1;
+    return true;
+}
+
 void RasterLine(double x0, double y0, double x1, double y1, int width, int height,
                 const PixelSink& plot) {
-    Segment s{x0, y0, x1, y1};
-    if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1))
-        return;
-    if (!clip(s, -kClipMargin, width + kClipMargin, height + kClipMargin)) return;
-    const std::int64_t ax = PixelIndex(s.x0), ay = PixelIndex(s.y0);
-    const std::int64_t bx = PixelIndex(s.x1), by = PixelIndex(s.y1);
+    if (!ClipLine(x0, y0, x1, y1, -kClipMargin, width + kClipMargin, height + kClipMargin)) return;
+    const std::int64_t ax = PixelIndex(x0), ay = PixelIndex(y0);
+    const std::int64_t bx = PixelIndex(x1), by = PixelIndex(y1);
     const std::int64_t dx = std::abs(bx - ax), dy = std::abs(by - ay);
     const int sx = bx >= ax ? 1 : -1, sy = by >= ay ? 1 : -1;
     const bool xMajor = dx >= dy;

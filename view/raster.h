@@ -16,6 +16,12 @@ using PixelSink = std::function<void(int x, int y)>;
 void RasterLine(double x0, double y0, double x1, double y1, int width, int height,
                 const PixelSink& plot);
 
+// Clips the line from (x0, y0) to (x1, y1) to [lo, hiX] × [lo, hiY] in floating
+// point; false when nothing of it is left. The end nearer the origin stays
+// exact, so a line to a point astronomically far away keeps its direction.
+// For painters that would otherwise rasterize such a line whole.
+bool ClipLine(double& x0, double& y0, double& x1, double& y1, double lo, double hiX, double hiY);
+
 // Circle outline around the pixel holding (cx, cy), radius in pixels.
 void RasterCircle(double cx, double cy, double radius, int width, int height,
                   const PixelSink& plot);
