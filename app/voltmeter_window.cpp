@@ -67,8 +67,12 @@ QLabel* VoltmeterWindow::addReadout(const char* name, const QString& caption, in
     readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Room for the lines of its longest message, so that the window keeps its
     // height whatever it shows.
-    readout->setMinimumHeight(lines * readout->fontMetrics().lineSpacing());
     form_->addRow(caption, readout);
+    // Caption and value from the top of the row, so they stand side by side.
+    for (QWidget* side : {form_->labelForField(readout), static_cast<QWidget*>(readout)}) {
+        side->setMinimumHeight(lines * readout->fontMetrics().lineSpacing());
+        static_cast<QLabel*>(side)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
     return readout;
 }
 
