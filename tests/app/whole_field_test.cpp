@@ -203,6 +203,8 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
         QTest::keyClick(charge, Qt::Key_Backspace);
         QTest::keyClicks(charge, "2");
         driver.calculateAt(Shown("0.5"), Shown("1"));
+        EXPECT_EQ(Readout("Modelo"),
+                  row.model[11] == '0' ? "segmento continuo (integral)" : "5 cargas puntuales");
         EXPECT_EQ(Readout("PotencialA"), Shown(row.va)) << row.name;
         EXPECT_EQ(Readout("PotencialB"), Shown(row.vb)) << row.name;
         EXPECT_EQ(Readout("DiferenciaV"), Shown(row.deltaV)) << row.name;

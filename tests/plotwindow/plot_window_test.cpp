@@ -134,6 +134,7 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
     EXPECT_EQ(pen(field, 3), pen(potential, 2));
     EXPECT_EQ(pen(field, 3).style(), Qt::DashLine);
     EXPECT_TRUE(field->title().contains(Shown("x = 0.5 m · λ = 1 µC/m · N = 5")));
+    EXPECT_EQ(labels(field, Qt::Horizontal).join(" "), Shown("0.001 0.01 0.1 1 10 100"));
     for (const char* note : {"ModelosMediatriz", "ModelosConvergencia"})  // k, never broken
         EXPECT_TRUE(plots->findChild<QLabel*>(note)->text().endsWith(
             QString::fromUtf8("Q = λ·1 m · k\u00a0=\u00a09·10⁹\u00a0N·m²/C²")))
