@@ -172,6 +172,9 @@ TEST(ProfileClick, RadialFieldFromTheMidPlaneAndItsFieldLine) {
     driver.choose("Obtener_2");
     driver.calculateAt("0.3", "0.4");
     for (double r : {0.25, 1.0}) EXPECT_TRUE(driver.colourNear(0.6 * r, 0.8 * r, kChargeRed));
+    driver.choose("Amplia_50");  // out to the edge of the wider view too
+    driver.calculateAt("0.3", "0.4");
+    EXPECT_TRUE(driver.colourNear(0.6 * 2.5, 0.8 * 2.5, kChargeRed));
     driver.choose("Obtener_3");
     driver.choose("AceptaV");
     driver.calculateAt("0.3", "0.4");  // the equipotential: the circle of radius 0.5 m
