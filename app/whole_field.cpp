@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/field_keys.h"
+#include "app/model_in_use.h"
 #include "app/underlay_painting.h"
 #include "app/voltmeter_window.h"
 #include "fieldmap/colour_scale.h"
@@ -53,9 +54,7 @@ WholeField::WholeField(DrawingSurface& surface, FieldKeys& keys, const Settings&
 }
 
 FieldModel WholeField::model() const {
-    const bool exact = settings_.exactModel() || !settings_.front() ||
-                       settings_.action() != Action::FieldAndPotential;
-    return {settings_.lambda(), exact ? 0 : settings_.model(),
+    return {settings_.lambda(), PointChargesInUse(settings_),
             settings_.front() ? MapView::Front : MapView::Profile};
 }
 
