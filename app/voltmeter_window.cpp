@@ -137,7 +137,8 @@ QString VoltmeterWindow::workText(std::optional<double> q, double work) const {
 // window says why: how far the integral may be off, where that reaches half
 // the read-outs' last digit, or else the rounding of what is shown, since
 // V(A) and V(B) are each a sum of terms rounded to the last digit (one for
-// the integral, N for point charges) and the integral is rounded once more.
+// the integral, N for point charges) and the integral is rounded once more:
+// the window gives the most they can part.
 QString VoltmeterWindow::integralText(PathIntegral integral, Currency deltaV) const {
     const auto shown = Currency::fromDouble(integral.volts);
     const QString value = shown ? volts(*shown) : number(integral.volts);
@@ -147,7 +148,7 @@ QString VoltmeterWindow::integralText(PathIntegral integral, Currency deltaV) co
     if (shown == deltaV) return value;
     const int terms = 2 * std::max(model_.charges, 1) + 1;
     const auto rounding = Currency::fromTenThousandths((terms + 1) / 2);  // up to a whole digit
-    return value + "\n= ΔV ± " + volts(rounding) + " (redondeo de las lecturas)";
+    return value + "\ndifiere de ΔV en ≤ " + volts(rounding) + " por el redondeo";
 }
 
 void VoltmeterWindow::showEvent(QShowEvent* event) {

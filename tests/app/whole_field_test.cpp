@@ -240,7 +240,7 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
             driver.calculateAt(Shown(x), Shown(y));
             const QStringList integral = Readout("Integral").split('\n');
             const QString rounding =
-                "= ΔV ± " + Shown(row.rounding) + " (redondeo de las lecturas)";
+                "difiere de ΔV en ≤ " + Shown(row.rounding) + " por el redondeo";
             EXPECT_TRUE(integral == QStringList{Readout("DiferenciaV")} ||
                         integral.value(1) == rounding)
                 << row.name << " to " << x << ": " << integral.join(" / ").toStdString();
