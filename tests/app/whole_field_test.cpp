@@ -286,9 +286,9 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
     // A point at B's height beside it is the new B.
     driver.calculateAt(Shown("0.6"), Shown("1.09"));
     EXPECT_EQ(Readout("PuntoB"), Shown("0.6; 1.09"));
-    // Each letter stays whole inside the surface and its white 2 pixels clear
-    // of the drawing (the arrows, whose XOR pen leaves no pixel of the
-    // background, and the frame's letters): beyond the segment's middle,
+    // Each letter stays whole inside the surface, beside its point, and its
+    // white 2 pixels clear of the drawing (the arrows, whose XOR pen leaves no
+    // pixel of the background, and the frame's letters): beyond the segment's middle,
     // where the field points up and away from A, where B's letter would go
     // first; at the top edge; at the corner beside the axis letter "X".
     const struct {
@@ -310,11 +310,15 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
             return std::hypot(off.x(), off.y());
         };
         int nearA = 0, nearB = 0;
+        double closestA = 1e9, closestB = 1e9;
         for (int py = 0; py < picture.height(); ++py)
             for (int px = 0; px < picture.width(); ++px) {
                 const QPointF p(px, py);
                 if (picture.pixel(px, py) != qRgb(255, 255, 255) || offPath(p) <= 6) continue;
-                (QLineF(p, a).length() < QLineF(p, b).length() ? nearA : nearB) += 1;
+                const bool toA = QLineF(p, a).length() < QLineF(p, b).length();
+                (toA ? nearA : nearB) += 1;
+                double& closest = toA ? closestA : closestB;
+                closest = std::min(closest, QLineF(p, toA ? a : b).length());
                 for (int dy = -2; dy <= 2; ++dy)
                     for (int dx = -2; dx <= 2; ++dx) {
                         const QPoint q(px + dx, py + dy);
@@ -324,6 +328,11 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
             }
         EXPECT_GE(nearA, 15) << path.b.x;
         EXPECT_GE(nearB, 15) << path.b.x;
+        // Away from the corner each letter stands beside its point, within a
+        // few gaps of 5 logical pixels.
+        const double beside = 15 * picture.width() / 500.0;
+        EXPECT_TRUE(&path == &paths[2] || (closestA <= beside && closestB <= beside))
+            << path.b.x << ": " << closestA << ", " << closestB;
     }
     // Across the axis midway between two of 50 charges the integral is 0 by
     // symmetry, written as the read-outs write it.
