@@ -94,10 +94,11 @@ TEST(WholeField, UnderTheDrawingAndXorExact) {
     // Its colours keep changing up to its highest potential.
     EXPECT_NE(copied.pixel(barEnd, barRow), copied.pixel(barEnd - 40, barRow));
     EXPECT_EQ(copied.pixel(copied.width() / 2, copied.height() - 1), window);
-    // The grid's shades, the strip's second row, end where the bar does.
+    // The bar, and the grid's shades in the strip's second row, end short of its edge.
     const int shadeRow = copied.height() - strip / 2 + 2;
     EXPECT_NE(copied.pixel(copied.width() / 2, shadeRow), window);
     EXPECT_EQ(copied.pixel(copied.width() - 6, shadeRow), window);
+    EXPECT_EQ(copied.pixel(copied.width() - 6, barRow), window);
     driver.press(Qt::Key_M, Qt::ControlModifier);
     driver.press(Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(driver.surface().picture(), drawing);
