@@ -305,7 +305,6 @@ TEST_F(Plots, SavedPlotsAndDataReadBack) {
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_TRUE(csv.readLine().startsWith("# Convergencia en x = 0.6 m y = 0.4 m · λ = 1 µC/m"));
     EXPECT_EQ(csv.readLine(), "N,error relativo |E|,error relativo V\n");
-    EXPECT_EQ(csv.readAll().count('\n'), 200);
     saveAs("falta/datos.csv");  // a folder that does not exist
     saveAs("falta/datos.svg");
     EXPECT_EQ(driver.messages.size(), 2);
