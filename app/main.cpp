@@ -7,7 +7,7 @@
 #include "app/command_line.h"
 #include "app/deferred_icon_style.h"
 #include "app/display_check.h"
-#include "app/main_window.h"
+#include "mainwindow/main_window.h"
 
 namespace {
 

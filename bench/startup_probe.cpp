@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "app/deferred_icon_style.h"
-#include "app/main_window.h"
+#include "mainwindow/main_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -14,13 +14,13 @@ namespace {
 const char* ZoomOption(long percent) {
     switch (percent) {
         case 10:
-            return "Amplia_10";
+            return "zoomOptions_10";
         case 25:
-            return "Amplia_25";
+            return "zoomOptions_25";
         case 50:
-            return "Amplia_50";
+            return "zoomOptions_50";
         default:
-            return "Amplia_100";
+            return "zoomOptions_100";
     }
 }
 
@@ -29,7 +29,7 @@ void ClickAction(benchmark::State& state, std::initializer_list<const char*> opt
                  double x, double y) {
     WindowDriver driver;
     driver.choose(ZoomOption(state.range(0)));
-    if (profile) driver.choose("Ver_1");
+    if (profile) driver.choose("viewOptions_1");
     for (const char* option : options) driver.choose(option);
     for (auto _ : state) {
         driver.clickAt(x, y);
@@ -38,16 +38,16 @@ void ClickAction(benchmark::State& state, std::initializer_list<const char*> opt
 }
 
 void BM_ClickExactFieldAndArrow(benchmark::State& state) {
-    ClickAction(state, {"Discretiza_0"}, false, 0.6, 0.4);
+    ClickAction(state, {"modelOptions_0"}, false, 0.6, 0.4);
 }
 void BM_ClickFiftyElementsWithArrows(benchmark::State& state) {
-    ClickAction(state, {"Discretiza_50", "Ver1"}, false, 0.6, 0.4);
+    ClickAction(state, {"modelOptions_50", "elementArrowsBox"}, false, 0.6, 0.4);
 }
 void BM_ClickFieldLine(benchmark::State& state) {
-    ClickAction(state, {"Obtener_2"}, false, 0.6, 0.4);
+    ClickAction(state, {"actionOptions_2"}, false, 0.6, 0.4);
 }
 void BM_ClickEquipotential(benchmark::State& state) {
-    ClickAction(state, {"Obtener_3", "AceptaV"}, false, 0.6, 0.4);
+    ClickAction(state, {"actionOptions_3", "acceptLinesButton"}, false, 0.6, 0.4);
 }
 void BM_ClickProfileField(benchmark::State& state) { ClickAction(state, {}, true, 0.3, 0.4); }
 // The same click with the potential map and the field grid under the drawing.
@@ -69,7 +69,7 @@ void BM_MapAndGridFollowTheModel(benchmark::State& state) {
     driver.press(Qt::Key_R, Qt::ControlModifier);
     bool exact = false;
     for (auto _ : state) {
-        driver.choose((exact = !exact) ? "Discretiza_0" : "Discretiza_50");
+        driver.choose((exact = !exact) ? "modelOptions_0" : "modelOptions_50");
         QApplication::processEvents();
     }
 }
@@ -78,7 +78,7 @@ void BM_MapAndGridFollowTheModel(benchmark::State& state) {
 // long, and its integral (arg: N, 0 for the integral), the repaint included.
 void BM_VoltmeterFollowsAFarPath(benchmark::State& state) {
     WindowDriver driver;
-    driver.choose(state.range(0) == 0 ? "Discretiza_0" : "Discretiza_50");
+    driver.choose(state.range(0) == 0 ? "modelOptions_0" : "modelOptions_50");
     driver.press(Qt::Key_T, Qt::ControlModifier);
     bool far = false;
     for (auto _ : state) {
@@ -102,8 +102,8 @@ BENCHMARK(BM_ClickProfileField)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond
 void BM_EquipotentialFamily(benchmark::State& state) {
     WindowDriver driver;
     driver.choose(ZoomOption(state.range(0)));
-    driver.choose("Obtener_3");
-    driver.choose("OptionV_1");
+    driver.choose("actionOptions_3");
+    driver.choose("lineOptions_1");
     QElapsedTimer clock;
     qint64 last = 0, longest = 0;
     QTimer yieldProbe;
@@ -115,13 +115,13 @@ void BM_EquipotentialFamily(benchmark::State& state) {
     });
     for (auto _ : state) {
         state.PauseTiming();
-        driver.choose("Limpiar");
+        driver.choose("clearButton");
         QApplication::processEvents();
         yieldProbe.start();
         clock.start();
         last = 0;
         state.ResumeTiming();
-        driver.choose("AceptaV");
+        driver.choose("acceptLinesButton");
         state.PauseTiming();
         longest = std::max(longest, clock.nsecsElapsed() - last);
         yieldProbe.stop();

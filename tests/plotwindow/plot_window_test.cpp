@@ -140,9 +140,9 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
             QString::fromUtf8("Q = λ·1 m · k\u00a0=\u00a09·10⁹\u00a0N·m²/C²")))
             << note;
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.6; 0.4)")));
-    driver.type("CajaX", "0,2");  // typed text is followed only once it is evaluated
+    driver.type("xBox", "0,2");  // typed text is followed only once it is evaluated
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.6; 0.4)")));
-    driver.choose("Calcular");
+    driver.choose("calculateButton");
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.2; 0.4)")));
     driver.calculateAt("0,2", "0,3");  // one coordinate at a time
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.2; 0.3)")));
@@ -150,7 +150,7 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
     EXPECT_TRUE(
         chart("Campo en la mediatriz")->title().contains("magnitudes: la densidad es negativa"));
     EXPECT_EQ(field->axes(Qt::Vertical)[0]->titleText(), "|E| (V/m)");
-    driver.choose("Discretiza_20");
+    driver.choose("modelOptions_20");
     EXPECT_EQ(chart("Campo en la mediatriz")->series()[0]->name(), "20 cargas puntuales");
     driver.calculateAt("0,5", "0");  // refused by the window: the plots keep their point
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.2; 0.3)")));
@@ -160,7 +160,8 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
     auto* noValue = plots->findChild<QLabel*>("SinValor");
     EXPECT_TRUE(noValue->text().contains("no tiene un valor finito"));
     EXPECT_GT(noValue->heightForWidth(noValue->width()), noValue->fontMetrics().height());
-    driver.choose("Ver_1");  // the profile view's point lies at x = 0.5, its distance from the axis
+    driver.choose(
+        "viewOptions_1");  // the profile view's point lies at x = 0.5, its distance from the axis
     driver.calculateAt("0.3", "0.4");
     EXPECT_TRUE(chart("Error de las cargas puntuales")->title().contains(Shown("(0.5; 0.5)")));
     // The legend gives the fitted slope, or says that no power law holds (3 mm
@@ -168,7 +169,7 @@ TEST_F(Plots, BothTabsFollowTheMainWindow) {
     const auto legend = [&] { return chart("Error de las cargas puntuales")->series()[0]->name(); };
     EXPECT_TRUE(legend().contains(Shown("|E|: pendiente -2.00 de N = 10 a 200")))
         << legend().toStdString();
-    driver.choose("Ver_0");
+    driver.choose("viewOptions_0");
     driver.calculateAt("0,5", "0,003");
     EXPECT_TRUE(legend().contains("sin ley de potencias")) << legend().toStdString();
 }
@@ -260,9 +261,9 @@ TEST_F(Plots, BisectorFollowsTheModelInUse) {
     struct Step {
         const char* option;
         bool integral;
-    } steps[] = {{"Discretiza_20", false}, {"Discretiza_0", true}, {"Discretiza_20", false},
-                 {"Obtener_2", true},      {"Obtener_1", true},    {"Discretiza_20", false},
-                 {"Ver_1", true},          {"Ver_0", true}};
+    } steps[] = {{"modelOptions_20", false}, {"modelOptions_0", true},  {"modelOptions_20", false},
+                 {"actionOptions_2", true},  {"actionOptions_1", true}, {"modelOptions_20", false},
+                 {"viewOptions_1", true},    {"viewOptions_0", true}};
     const QLabel* note = plots->findChild<QLabel*>("ModelosMediatriz");
     ASSERT_TRUE(note);
     for (const Step& step : steps) {
@@ -278,7 +279,7 @@ TEST_F(Plots, BisectorFollowsTheModelInUse) {
         }
         EXPECT_EQ(note->text().contains("cargas"), !step.integral) << step.option;
     }
-    driver.choose("Discretiza_0");
+    driver.choose("modelOptions_0");
     QFile csv(saveAs("integral.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_FALSE(QString(csv.readLine()).contains("cargas"));

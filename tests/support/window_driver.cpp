@@ -50,7 +50,7 @@ void WindowDriver::type(const QString& boxName, const QString& text) {
 }
 
 void WindowDriver::setDensity(const QString& density) {
-    auto* combo = window_->findChild<QComboBox*>("Combo1");
+    auto* combo = window_->findChild<QComboBox*>("densityBox");
     const int target = combo->findText(density);
     for (int key = 0; key < combo->count() && combo->currentIndex() != target; ++key) {
         combo->setFocus();  // each choice sends the focus on to "Calcular"
@@ -59,9 +59,9 @@ void WindowDriver::setDensity(const QString& density) {
 }
 
 void WindowDriver::calculateAt(const QString& x, const QString& y) {
-    type("CajaX", x);
-    type("CajaY", y);
-    choose("Calcular");
+    type("xBox", x);
+    type("yBox", y);
+    choose("calculateButton");
 }
 
 void WindowDriver::press(int key, Qt::KeyboardModifiers modifiers) {

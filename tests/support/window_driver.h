@@ -10,8 +10,8 @@
 #include <memory>
 #include <ostream>
 
-#include "app/main_window.h"
 #include "field/number_text.h"
+#include "mainwindow/main_window.h"
 #include "view/drawing_surface.h"
 
 // Drives the real main window offscreen with real mouse and key events, as a
@@ -23,7 +23,7 @@ public:
     MainWindow& window() { return *window_; }
     const SharedState& state() const { return window_->state(); }
     const Settings& settings() const { return window_->settings(); }
-    DrawingSurface& surface() const { return *window_->findChild<DrawingSurface*>("CajaDib"); }
+    DrawingSurface& surface() const { return *window_->findChild<DrawingSurface*>("surface"); }
     const QImage& image() const { return surface().image(); }
     QAbstractButton* button(const QString& name) const {
         return window_->findChild<QAbstractButton*>(name);

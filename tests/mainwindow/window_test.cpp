@@ -23,8 +23,8 @@ QString Caption(WindowDriver& driver, const char* label) {
 // The wheel passing over the density changes nothing; once chosen, it turns the list.
 TEST(Density, WheelOnlyWithTheFocusAndTypingIgnored) {
     WindowDriver driver;
-    driver.choose("Calcular");
-    auto* combo = driver.window().findChild<QComboBox*>("Combo1");
+    driver.choose("calculateButton");
+    auto* combo = driver.window().findChild<QComboBox*>("densityBox");
     const auto wheel = [&] {
         QWheelEvent event(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -32,7 +32,7 @@ TEST(Density, WheelOnlyWithTheFocusAndTypingIgnored) {
     };
     wheel();
     EXPECT_EQ(combo->currentText(), "1");
-    EXPECT_FALSE(driver.text("CajaV").isEmpty());
+    EXPECT_FALSE(driver.text("potentialBox").isEmpty());
     combo->setFocus();
     for (const char* keys : {"5", "a", "-"})
         QTest::keyClicks(combo, keys);  // "5" alone would pick 5
@@ -41,8 +41,8 @@ TEST(Density, WheelOnlyWithTheFocusAndTypingIgnored) {
     wheel();
     EXPECT_EQ(combo->currentText(), "5");
     EXPECT_EQ(driver.settings().lambda(), 5 * 1e-6);
-    EXPECT_TRUE(driver.text("CajaV").isEmpty());
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Calcular");
+    EXPECT_TRUE(driver.text("potentialBox").isEmpty());
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "calculateButton");
 }
 
 // A whole task without the mouse: type a point, Enter, copy, clear, a
@@ -50,35 +50,35 @@ TEST(Density, WheelOnlyWithTheFocusAndTypingIgnored) {
 TEST(Commands, WholeTaskWithoutTheMouse) {
     WindowDriver driver;
     const QImage frame = driver.image().copy();
-    driver.type("CajaX", "0,3");
+    driver.type("xBox", "0,3");
     driver.press(Qt::Key_Tab);
-    driver.type("CajaY", "0.5");
+    driver.type("yBox", "0.5");
     driver.press(Qt::Key_Return);
-    EXPECT_EQ(driver.text("CajaV"), Shown(PointChargeSum(5, 0.3, 0.5, 1e-6)->V));
-    driver.choose("Copiar");
+    EXPECT_EQ(driver.text("potentialBox"), Shown(PointChargeSum(5, 0.3, 0.5, 1e-6)->V));
+    driver.choose("copyButton");
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
               driver.image());
     driver.press(Qt::Key_L, Qt::AltModifier);
     EXPECT_EQ(driver.image(), frame);
-    EXPECT_TRUE(driver.text("CajaV").isEmpty());
-    driver.choose("Obtener_3");
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), "OptionV_0");  // the panel's first
-    driver.choose("OptionV_1");
-    driver.box("Delta")->setFocus();
+    EXPECT_TRUE(driver.text("potentialBox").isEmpty());
+    driver.choose("actionOptions_3");
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "lineOptions_0");  // the panel's first
+    driver.choose("lineOptions_1");
+    driver.box("stepBox")->setFocus();
     driver.press(Qt::Key_Return);
     EXPECT_EQ(driver.pixelAt(0.5, 0.05), kBlue);
     driver.press(Qt::Key_Escape);
-    EXPECT_TRUE(driver.window().findChild<QGroupBox*>("CuadroLV")->isHidden());
-    EXPECT_TRUE(driver.selected("Obtener_1"));
-    for (const char* readout : {"CajaEx", "CajaEy", "CajaV", "MoveX", "MoveY"}) {
+    EXPECT_TRUE(driver.window().findChild<QGroupBox*>("linePanel")->isHidden());
+    EXPECT_TRUE(driver.selected("actionOptions_1"));
+    for (const char* readout : {"exBox", "eyBox", "potentialBox", "pointerXBox", "pointerYBox"}) {
         driver.type(readout, "7");
         EXPECT_NE(driver.text(readout), "7") << readout;
     }
-    driver.choose("Discretiza_0");
-    driver.choose("Manual_1");  // both operation modes work on point charges
-    EXPECT_TRUE(driver.selected("Discretiza_5"));
-    driver.choose("Discretiza_20");
-    driver.choose("Manual_0");
+    driver.choose("modelOptions_0");
+    driver.choose("operationOptions_1");  // both operation modes work on point charges
+    EXPECT_TRUE(driver.selected("modelOptions_5"));
+    driver.choose("modelOptions_20");
+    driver.choose("operationOptions_0");
     EXPECT_EQ(driver.settings().elementCount(), 20);
     QMenuBar* bar = driver.window().menuBar();
     QAction* help = bar->actions().last();
@@ -107,25 +107,29 @@ TEST(Keyboard, TabEntersAGroupAtItsSelectedOption) {
         std::vector<const char*> chosen, stops;
     };
     const Case cases[] = {
-        {{"Amplia_50", "Discretiza_20", "Calcular"},
-         {"Amplia_50", "Manual_0", "Ver1", "Discretiza_20", "Limpiar"}},
-        {{"Manual_1", "Discretiza_0", "Calcular"},
-         {"Amplia_100", "Manual_0", "Ver1", "Discretiza_0", "Limpiar"}},
-        {{"Manual_1", "Obtener_2", "Calcular"},
-         {"Amplia_100", "Manual_0", "Ver1", "Discretiza_0", "Limpiar"}},
+        {{"zoomOptions_50", "modelOptions_20", "calculateButton"},
+         {"zoomOptions_50", "operationOptions_0", "elementArrowsBox", "modelOptions_20",
+          "clearButton"}},
+        {{"operationOptions_1", "modelOptions_0", "calculateButton"},
+         {"zoomOptions_100", "operationOptions_0", "elementArrowsBox", "modelOptions_0",
+          "clearButton"}},
+        {{"operationOptions_1", "actionOptions_2", "calculateButton"},
+         {"zoomOptions_100", "operationOptions_0", "elementArrowsBox", "modelOptions_0",
+          "clearButton"}},
     };
     for (const auto& [chosen, stops] : cases) {
         WindowDriver driver;
         for (const char* option : chosen) driver.choose(option);
-        const QString potential = driver.text("CajaV");
+        const QString potential = driver.text("potentialBox");
         const QImage drawing = driver.image().copy();
-        driver.box("CajaV")->setFocus();
+        driver.box("potentialBox")->setFocus();
         for (const char* next : stops) {
             driver.press(Qt::Key_Tab);
             EXPECT_EQ(QApplication::focusWidget()->objectName(), next) << chosen[0];
-            if (QString(next) != "Ver1" && QString(next) != "Limpiar") driver.press(Qt::Key_Space);
+            if (QString(next) != "elementArrowsBox" && QString(next) != "clearButton")
+                driver.press(Qt::Key_Space);
         }
-        EXPECT_EQ(driver.text("CajaV"), potential) << chosen[0];
+        EXPECT_EQ(driver.text("potentialBox"), potential) << chosen[0];
         EXPECT_EQ(driver.image(), drawing) << chosen[0];
     }
 }
@@ -133,32 +137,33 @@ TEST(Keyboard, TabEntersAGroupAtItsSelectedOption) {
 // Zoom: the frame is redrawn, the point kept, the step follows the zoom.
 TEST(Views, ZoomAndViewSwitch) {
     WindowDriver driver;
-    driver.choose("Discretiza_10");
-    driver.choose("Calcular");
-    driver.type("Delta", "123");
-    const char* const zooms[][2] = {{"Amplia_50", "5000"},
-                                    {"Amplia_25", "2500"},
-                                    {"Amplia_10", "1000"},
-                                    {"Amplia_100", "10000"}};
+    driver.choose("modelOptions_10");
+    driver.choose("calculateButton");
+    driver.type("stepBox", "123");
+    const char* const zooms[][2] = {{"zoomOptions_50", "5000"},
+                                    {"zoomOptions_25", "2500"},
+                                    {"zoomOptions_10", "1000"},
+                                    {"zoomOptions_100", "10000"}};
     for (auto [option, delta] : zooms) {
         driver.choose(option);
-        EXPECT_EQ(driver.text("Delta"), delta);
-        EXPECT_EQ(driver.text("CajaX"), Shown("0.6"));
-        EXPECT_TRUE(driver.text("CajaEx").isEmpty());
+        EXPECT_EQ(driver.text("stepBox"), delta);
+        EXPECT_EQ(driver.text("xBox"), Shown("0.6"));
+        EXPECT_TRUE(driver.text("exBox").isEmpty());
         EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.6, 0.4)) << option;
     }
-    driver.choose("Calcular");
-    driver.choose("Ver_1");
-    EXPECT_FALSE(driver.button("Manual_1")->isEnabled() || driver.button("Ver1")->isEnabled());
-    EXPECT_EQ(Caption(driver, "Label2"), "Ez");
-    EXPECT_EQ(Caption(driver, "Label6"), "Z");
-    EXPECT_EQ(Caption(driver, "xxx"), "Z(m)");
-    EXPECT_FALSE(driver.text("CajaEx").isEmpty());  // the profile frame resets nothing
+    driver.choose("calculateButton");
+    driver.choose("viewOptions_1");
+    EXPECT_FALSE(driver.button("operationOptions_1")->isEnabled() ||
+                 driver.button("elementArrowsBox")->isEnabled());
+    EXPECT_EQ(Caption(driver, "exLabel"), "Ez");
+    EXPECT_EQ(Caption(driver, "pointerXLabel"), "Z");
+    EXPECT_EQ(Caption(driver, "xLabel"), "Z(m)");
+    EXPECT_FALSE(driver.text("exBox").isEmpty());  // the profile frame resets nothing
     EXPECT_EQ(driver.pixelAt(0.01, 0), kChargeRed);
-    driver.choose("Ver_0");
-    EXPECT_EQ(Caption(driver, "Label2"), "Ex");
-    EXPECT_EQ(Caption(driver, "xxx"), "X(m)");
-    EXPECT_TRUE(driver.text("CajaEx").isEmpty());
+    driver.choose("viewOptions_0");
+    EXPECT_EQ(Caption(driver, "exLabel"), "Ex");
+    EXPECT_EQ(Caption(driver, "xLabel"), "X(m)");
+    EXPECT_TRUE(driver.text("exBox").isEmpty());
     EXPECT_EQ(driver.pixelAt(0.5, 0.003), kChargeRed);  // the integral's red bar
     EXPECT_EQ(driver.settings().elementCount(), 10);
 }

@@ -4,10 +4,10 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
-#include "app/field_keys.h"
-#include "app/main_window.h"
 #include "field/model_text.h"
+#include "mainwindow/main_window.h"
 #include "view/drawing_surface.h"
+#include "wholefield/field_keys.h"
 
 void MainWindow::clearDrawing() {
     redrawFrame();
@@ -17,7 +17,7 @@ void MainWindow::clearDrawing() {
 void MainWindow::copyDrawing() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    const QImage copy = ui_.LeyendaCampo->withKeysUnder(ui_.CajaDib->picture());
+    const QImage copy = ui_.fieldKeys->withKeysUnder(ui_.surface->picture());
     clipboard->setImage(copy);
     if (clipboard->image().size() != copy.size()) {
         QMessageBox box(QMessageBox::NoIcon, "Tervik",
@@ -31,7 +31,7 @@ void MainWindow::onOperationChosen(int operation) {
     drawFrontFrame();
     // Both operation modes work on point charges.
     if (settings_.exactModel()) {
-        Select(ui_.Discretiza, kStartElementCount);
+        Select(ui_.modelOptions, kStartElementCount);
         settings_.setElementCount(kStartElementCount);
     }
 }

@@ -1,4 +1,4 @@
-#include "app/voltmeter_window.h"
+#include "wholefield/voltmeter_window.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -10,8 +10,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "app/readout_text.h"
 #include "field/number_text.h"
+#include "view/readout_text.h"
 
 namespace {
 

@@ -13,26 +13,27 @@ namespace {
 // point is used as its text reads, to four decimals.
 TEST(Calcular, ReadoutsOfBothModels) {
     const std::array<const char*, 8> cases[] = {
-        {"start point, 5 charges", "Discretiza_5", "1", "0.6", "0.4", "3428.2045", "34806.7578",
+        {"start point, 5 charges", "modelOptions_5", "1", "0.6", "0.4", "3428.2045", "34806.7578",
          "18742.4103"},
-        {"near the segment", "Discretiza_0", "5", "0.213", "0,0075", "-153960.1939",
+        {"near the segment", "modelOptions_0", "5", "0.213", "0,0075", "-153960.1939",
          "11996011.5189", "422385.3564"},
-        {"below, 5 charges", "Discretiza_5", "1", "0.8584", "-0.0085", "-883897.4463",
+        {"below, 5 charges", "modelOptions_5", "1", "0.8584", "-0.0085", "-883897.4463",
          "-204166.7864", "64357.9404"},
-        {"the end, 5 charges", "Discretiza_5", "1", "1", "0", "213095.6916", "0", "32171.4286"},
-        {"the start, negative", "Discretiza_5", "-1", "0", "0", "213095.6916", "0", "-32171.4286"},
-        {"start point, exact, -5", "Discretiza_0", "-5", "0,6", "0,4", "-17145.7408", "-173155.171",
-         "-93426.1562"},
+        {"the end, 5 charges", "modelOptions_5", "1", "1", "0", "213095.6916", "0", "32171.4286"},
+        {"the start, negative", "modelOptions_5", "-1", "0", "0", "213095.6916", "0",
+         "-32171.4286"},
+        {"start point, exact, -5", "modelOptions_0", "-5", "0,6", "0,4", "-17145.7408",
+         "-173155.171", "-93426.1562"},
         {"typed -0,40005 and 0,00015, used as -0,4001 and 0,0002: half away from zero",
-         "Discretiza_0", "1", "-0,40005", "0,00015", "-16066.2614", "5.1631", "11273.2593"}};
+         "modelOptions_0", "1", "-0,40005", "0,00015", "-16066.2614", "5.1631", "11273.2593"}};
     for (auto [name, model, density, x, y, ex, ey, v] : cases) {
         WindowDriver driver;
         driver.setDensity(density);
         driver.choose(model);
         driver.calculateAt(x, y);
-        EXPECT_EQ(driver.text("CajaEx"), Shown(ex)) << name;
-        EXPECT_EQ(driver.text("CajaEy"), Shown(ey)) << name;
-        EXPECT_EQ(driver.text("CajaV"), Shown(v)) << name;
+        EXPECT_EQ(driver.text("exBox"), Shown(ex)) << name;
+        EXPECT_EQ(driver.text("eyBox"), Shown(ey)) << name;
+        EXPECT_EQ(driver.text("potentialBox"), Shown(v)) << name;
         EXPECT_TRUE(driver.messages.isEmpty()) << name;
     }
 }
@@ -42,18 +43,18 @@ TEST(Calcular, ReadoutsOfBothModels) {
 // with the XOR pen, goes and comes back.
 TEST(Calcular, ADoubleClickIsOnePress) {
     WindowDriver driver;
-    driver.doubleClick("Calcular");
-    EXPECT_EQ(driver.text("CajaEx"), Shown("3428.2045"));
+    driver.doubleClick("calculateButton");
+    EXPECT_EQ(driver.text("exBox"), Shown("3428.2045"));
     EXPECT_TRUE(driver.colourNear(0.6 + 3e-6 * 3428, 0.4 + 3e-6 * 34807, kFieldOnGrey));
-    driver.box("CajaY")->setFocus();
+    driver.box("yBox")->setFocus();
     driver.press(Qt::Key_Return);
     EXPECT_EQ(driver.countPixels(kFieldOnGrey), 0);
     driver.press(Qt::Key_Return);
     EXPECT_GT(driver.countPixels(kFieldOnGrey), 0);
-    driver.choose("Obtener_2");
-    driver.type("CajaX", "0,8");
-    driver.type("CajaY", "0,5");
-    driver.doubleClick("Calcular");
+    driver.choose("actionOptions_2");
+    driver.type("xBox", "0,8");
+    driver.type("yBox", "0,5");
+    driver.doubleClick("calculateButton");
     EXPECT_GT(driver.countPixels(kFieldOnGrey), 100);  // the line
 }
 
@@ -69,20 +70,20 @@ TEST(Click, EvaluatesThePointersPixelAndADoubleClickKeepsTheArrow) {
                                 {499, 499, "1.0976", "-0.0976"},
                                 {124, 250, "0.1976", "0.5"}}) {
         QTest::mouseMove(&driver.surface(), QPoint(px, py));
-        EXPECT_EQ(driver.text("MoveX"), Shown(x)) << px << ", " << py;
-        EXPECT_EQ(driver.text("MoveY"), Shown(y)) << px << ", " << py;
+        EXPECT_EQ(driver.text("pointerXBox"), Shown(x)) << px << ", " << py;
+        EXPECT_EQ(driver.text("pointerYBox"), Shown(y)) << px << ", " << py;
     }
     EXPECT_EQ(driver.surface().cursor().shape(), Qt::ArrowCursor);
     driver.pointAt(0.5, 0.005);
     EXPECT_EQ(driver.surface().cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(driver.text("MoveY"), Shown("0.5"));  // unchanged over the segment
-    driver.choose("Discretiza_0");
+    EXPECT_EQ(driver.text("pointerYBox"), Shown("0.5"));  // unchanged over the segment
+    driver.choose("modelOptions_0");
     QTest::mouseClick(&driver.surface(), Qt::LeftButton, {}, QPoint(124, 250));
-    EXPECT_EQ(driver.text("CajaX"), Shown("0.1976"));
+    EXPECT_EQ(driver.text("xBox"), Shown("0.1976"));
     EXPECT_EQ(std::pair(driver.state().PointX, driver.state().PointY), std::pair(0.1976, 0.5));
-    EXPECT_EQ(driver.text("CajaV"), Shown("14733.8958"));
+    EXPECT_EQ(driver.text("potentialBox"), Shown("14733.8958"));
     EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.1976, 0.5));
-    driver.choose("Limpiar");
+    driver.choose("clearButton");
     driver.doubleClickAt(0.6, 0.4);
     const SharedState& s = driver.state();
     const QPointF shaft(s.PointX + 3e-6 * s.FieldEx.toDouble(),
@@ -90,17 +91,17 @@ TEST(Click, EvaluatesThePointersPixelAndADoubleClickKeepsTheArrow) {
     EXPECT_TRUE(driver.colourNear(shaft.x(), shaft.y(), kFieldOnGrey));
     driver.clickAt(0.2, 0.7);  // the arrows of earlier points stay
     EXPECT_TRUE(driver.colourNear(shaft.x(), shaft.y(), kFieldOnGrey));
-    driver.choose("Ver_1");
+    driver.choose("viewOptions_1");
     driver.pointAt(0.45, 0.005);
     EXPECT_EQ(driver.surface().cursor().shape(), Qt::ArrowCursor);
-    driver.choose("Ver_0");
-    driver.type("CajaX", "0,3");
+    driver.choose("viewOptions_0");
+    driver.type("xBox", "0,3");
     for (auto [text, typed] : {std::pair{"0", 0.0}, {"0,", 0.0}, {"0,4", 0.4}, {"-", 0.0}}) {
-        driver.type("CajaY", text);
+        driver.type("yBox", text);
         EXPECT_EQ(driver.state().PointY, typed) << text;
         EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.3, typed)) << text;
     }
-    driver.type("CajaX", "1e300");
+    driver.type("xBox", "1e300");
     EXPECT_TRUE(driver.surface().marker()->isHidden());  // far out of sight
 }
 
@@ -109,28 +110,28 @@ TEST(Click, EvaluatesThePointersPixelAndADoubleClickKeepsTheArrow) {
 // one just at its end is.
 TEST(Refusal, ShowsTheMessageAndLeavesEverythingAsItWas) {
     WindowDriver driver;
-    driver.choose("Discretiza_0");
-    driver.choose("Calcular");
+    driver.choose("modelOptions_0");
+    driver.choose("calculateButton");
     const QImage before = driver.image().copy();
     for (auto [x, y] : {std::pair{"0.5", "0.001"}, {"1", "0"}, {"0", "0"}, {"1.000000000001", "0"}})
         driver.calculateAt(x, y);
     EXPECT_EQ(driver.messages, QStringList(4, "Datos No Aceptados"));
     EXPECT_EQ(driver.image(), before);
-    EXPECT_EQ(driver.text("CajaEx"), Shown("3429.1482"));
+    EXPECT_EQ(driver.text("exBox"), Shown("3429.1482"));
     driver.clickAt(0.45, 0.005);  // the pointer's pixel corner lies inside the band
     EXPECT_EQ(driver.image(), before);
-    driver.choose("Amplia_10");
+    driver.choose("zoomOptions_10");
     const QImage zoomed = driver.image().copy();
-    const QString x = driver.text("CajaX");
+    const QString x = driver.text("xBox");
     driver.clickAt(0.45, 0.0005);
     EXPECT_EQ(driver.image(), zoomed);
-    EXPECT_EQ(driver.text("CajaX"), x);
-    EXPECT_TRUE(driver.text("CajaEx").isEmpty());
-    driver.choose("Amplia_50");
+    EXPECT_EQ(driver.text("xBox"), x);
+    EXPECT_TRUE(driver.text("exBox").isEmpty());
+    driver.choose("zoomOptions_50");
     driver.clickAt(1, 0.001);  // the end of the segment is a pixel corner at 50 %: a point
-    EXPECT_EQ(driver.text("CajaX"), Shown("1."));
-    EXPECT_EQ(driver.text("CajaY"), Shown("0.0016"));
-    EXPECT_EQ(driver.text("CajaEx"), Shown("5616000.0115"));  // 9000 (1/0.0016 − 1/1.00000128)
+    EXPECT_EQ(driver.text("xBox"), Shown("1."));
+    EXPECT_EQ(driver.text("yBox"), Shown("0.0016"));
+    EXPECT_EQ(driver.text("exBox"), Shown("5616000.0115"));  // 9000 (1/0.0016 − 1/1.00000128)
     EXPECT_EQ(driver.messages.size(), 4);
 }
 
@@ -145,13 +146,13 @@ TEST(ProfileClick, RadialFieldFromTheMidPlaneAndItsFieldLine) {
         const double outward = sign[0] ? -1 : 1;
         WindowDriver driver;
         driver.setDensity(density);
-        driver.choose("Ver_1");
+        driver.choose("viewOptions_1");
         driver.clickAt(0.003, 0.004);  // on the cross-section: nothing happens
-        EXPECT_EQ(driver.text("CajaX"), Shown("0.6"));
+        EXPECT_EQ(driver.text("xBox"), Shown("0.6"));
         driver.calculateAt("0.3", "0.4");
-        EXPECT_EQ(driver.text("CajaEx"), signed_("15273.5065")) << density;  // 0.6 E
-        EXPECT_EQ(driver.text("CajaEy"), signed_("20364.6753")) << density;  // 0.8 E
-        EXPECT_EQ(driver.text("CajaV"), signed_("15864.7246"));
+        EXPECT_EQ(driver.text("exBox"), signed_("15273.5065")) << density;  // 0.6 E
+        EXPECT_EQ(driver.text("eyBox"), signed_("20364.6753")) << density;  // 0.8 E
+        EXPECT_EQ(driver.text("potentialBox"), signed_("15864.7246"));
         EXPECT_TRUE(driver.colourNear(0.3 + outward * 3e-6 * 15273, 0.4 + outward * 3e-6 * 20365,
                                       kFieldOnGrey));
         // A typed point on the cross-section is refused, and nothing changes.
@@ -159,26 +160,26 @@ TEST(ProfileClick, RadialFieldFromTheMidPlaneAndItsFieldLine) {
         driver.calculateAt("0,001", "0,001");
         EXPECT_EQ(driver.messages, QStringList{"Datos No Aceptados"});
         EXPECT_EQ(driver.image(), before);
-        EXPECT_EQ(driver.text("CajaEy"), signed_("20364.6753"));
+        EXPECT_EQ(driver.text("eyBox"), signed_("20364.6753"));
         driver.calculateAt("0,5", "0");  // on the segment's plane, 0.5 m from its axis
-        EXPECT_EQ(driver.text("CajaEx"), signed_("25455.8441")) << density;
+        EXPECT_EQ(driver.text("exBox"), signed_("25455.8441")) << density;
         // The field line: the components of the point before are not left beside it.
-        driver.choose("Obtener_2");
+        driver.choose("actionOptions_2");
         driver.calculateAt("0.3", "0.4");
-        EXPECT_TRUE(driver.text("CajaEx").isEmpty() && driver.text("CajaEy").isEmpty());
+        EXPECT_TRUE(driver.text("exBox").isEmpty() && driver.text("eyBox").isEmpty());
     }
     WindowDriver driver;
-    driver.choose("Ver_1");
-    driver.choose("Obtener_2");
+    driver.choose("viewOptions_1");
+    driver.choose("actionOptions_2");
     driver.calculateAt("0.3", "0.4");
     for (double r : {0.25, 1.0}) EXPECT_TRUE(driver.colourNear(0.6 * r, 0.8 * r, kChargeRed));
-    driver.choose("Amplia_50");  // out to the edge of the wider view too
+    driver.choose("zoomOptions_50");  // out to the edge of the wider view too
     driver.calculateAt("0.3", "0.4");
     EXPECT_TRUE(driver.colourNear(0.6 * 2.5, 0.8 * 2.5, kChargeRed));
-    driver.choose("Obtener_3");
-    driver.choose("AceptaV");
+    driver.choose("actionOptions_3");
+    driver.choose("acceptLinesButton");
     driver.calculateAt("0.3", "0.4");  // the equipotential: the circle of radius 0.5 m
-    EXPECT_EQ(driver.text("CajaV"), Shown("15864.7246"));
+    EXPECT_EQ(driver.text("potentialBox"), Shown("15864.7246"));
     for (auto [x, y] : {std::pair{0.5, 0.0}, {0.0, 0.5}, {0.3536, 0.3536}, {0.4, 0.3}})
         EXPECT_TRUE(driver.colourNear(x, y, kBlue)) << x << ", " << y;
     EXPECT_FALSE(driver.colourNear(0.45, 0, kBlue) || driver.colourNear(0.55, 0, kBlue));
@@ -187,8 +188,8 @@ TEST(ProfileClick, RadialFieldFromTheMidPlaneAndItsFieldLine) {
 class ManualSum : public ::testing::Test {
 protected:
     ManualSum() {
-        driver.choose("Manual_1");
-        driver.choose("Calcular");  // the start point, nothing evaluated yet
+        driver.choose("operationOptions_1");
+        driver.choose("calculateButton");  // the start point, nothing evaluated yet
     }
     FieldSample element(int i) const {
         return *ElementContribution(i, 5, driver.state().PointX, driver.state().PointY, 1e-6);
@@ -210,27 +211,28 @@ protected:
 };
 
 TEST_F(ManualSum, ElementsAddOneByOneOnceEachWithOneTotalArrow) {
-    EXPECT_TRUE(driver.text("CajaEx").isEmpty());
+    EXPECT_TRUE(driver.text("exBox").isEmpty());
     driver.clickAt(0.25, 0.001);  // element 2: 9000 · 0.2 · (0.3, 0.4) / 0.125 and 9000 · 0.2 / 0.5
-    EXPECT_EQ(driver.text("CajaEx"), "4320");
-    EXPECT_EQ(driver.text("CajaEy"), "5760");
-    EXPECT_EQ(driver.text("CajaV"), "3600");
+    EXPECT_EQ(driver.text("exBox"), "4320");
+    EXPECT_EQ(driver.text("eyBox"), "5760");
+    EXPECT_EQ(driver.text("potentialBox"), "3600");
     EXPECT_TRUE(shaftMiddleIs(kFieldOnGrey));
     driver.clickAt(0.65, -0.002);  // element 4
     const QImage before = driver.image().copy();
-    driver.clickAt(0.3, 0.0);   // element 2 again: nothing
-    driver.choose("Calcular");  // the same point: nothing, the sum stays
+    driver.clickAt(0.3, 0.0);          // element 2 again: nothing
+    driver.choose("calculateButton");  // the same point: nothing, the sum stays
     EXPECT_EQ(driver.image(), before);
-    EXPECT_EQ(driver.text("CajaEx"), Shown("1751.9757"));
-    EXPECT_EQ(driver.text("CajaEy"), Shown("16032.0971"));
-    EXPECT_EQ(driver.text("CajaV"), Shown("7965.6413"));
+    EXPECT_EQ(driver.text("exBox"), Shown("1751.9757"));
+    EXPECT_EQ(driver.text("eyBox"), Shown("16032.0971"));
+    EXPECT_EQ(driver.text("potentialBox"), Shown("7965.6413"));
     EXPECT_EQ(driver.state().PointX, 0.6);
     EXPECT_EQ(driver.pixelAt(0.3, 0.003), kChargeRed);  // the mark of element 2, its middle fifth
     EXPECT_TRUE(driver.pixelAt(0.275, 0.003) == kBarGrey &&
                 driver.pixelAt(0.325, 0.003) == kBarGrey);
     EXPECT_EQ(totalArrowPixelsLeftAfterErasing(), 0);
-    driver.choose("Limpiar");
-    driver.choose("Ver1");        // with element arrows, the total's comes with the second element
+    driver.choose("clearButton");
+    driver.choose(
+        "elementArrowsBox");      // with element arrows, the total's comes with the second element
     driver.clickAt(0.85, 0.001);  // the last element
     EXPECT_TRUE(shaftMiddleIs(kElementFieldOnGrey));  // one element: its arrow is the total
     EXPECT_FALSE(shaftMiddleIs(kFieldOnGrey));
@@ -238,17 +240,17 @@ TEST_F(ManualSum, ElementsAddOneByOneOnceEachWithOneTotalArrow) {
     EXPECT_TRUE(shaftMiddleIs(kFieldOnGrey));
     EXPECT_EQ(totalArrowPixelsLeftAfterErasing(), 0);
     // Switched on half-way, the element arrows still leave one total arrow.
-    driver.choose("Limpiar");
-    driver.choose("Ver1");
+    driver.choose("clearButton");
+    driver.choose("elementArrowsBox");
     driver.clickAt(0.05, 0.001);
-    driver.choose("Ver1");
+    driver.choose("elementArrowsBox");
     driver.clickAt(0.45, 0.001);
     EXPECT_EQ(totalArrowPixelsLeftAfterErasing(), 0);
     // Wiped by "Limpiar", the sum is gone: "Calcular" there evaluates the
     // point afresh, and the voltmeter hears of it.
-    driver.choose("Limpiar");
+    driver.choose("clearButton");
     driver.press(Qt::Key_T, Qt::ControlModifier);
-    driver.choose("Calcular");
+    driver.choose("calculateButton");
     EXPECT_EQ(WindowDriver::shownLabel("PuntoB"), Shown("0.6; 0.4"));
 }
 
@@ -258,43 +260,43 @@ TEST_F(ManualSum, ElementsAddOneByOneOnceEachWithOneTotalArrow) {
 TEST_F(ManualSum, ANewPointStartsANewSum) {
     driver.clickAt(0.25, 0.001);
     driver.clickAt(0.3, 0.5);
-    EXPECT_TRUE(driver.text("CajaEx").isEmpty());
+    EXPECT_TRUE(driver.text("exBox").isEmpty());
     EXPECT_EQ(driver.pixelAt(0.3, 0.003), kBarGrey);  // the mark is gone
     driver.clickAt(0.25, 0.001);
     EXPECT_EQ(driver.state().FieldEx, element(2).Ex);
-    driver.type("CajaX", "0.1");
+    driver.type("xBox", "0.1");
     driver.clickAt(0.25, 0.001);  // element 2, taken in the old sum
     EXPECT_EQ(driver.state().FieldEx, element(2).Ex);
     EXPECT_EQ(driver.state().PointX, 0.1);
-    const QString total = driver.text("CajaV");
-    driver.type("CajaX", "0.3");
-    driver.type("CajaY", "0");
+    const QString total = driver.text("potentialBox");
+    driver.type("xBox", "0.3");
+    driver.type("yBox", "0");
     const QImage before = driver.image().copy();
     driver.clickAt(0.25, 0.001);
     EXPECT_EQ(driver.messages, QStringList{"Datos No Aceptados"});
     EXPECT_EQ(driver.image(), before);
-    EXPECT_EQ(driver.text("CajaV"), total);
+    EXPECT_EQ(driver.text("potentialBox"), total);
     EXPECT_EQ(driver.state().ElementTaken[2], 1);
 }
 
 // Quick clicks on neighbouring elements, the second one arriving as the
 // double-click's press, add both: elements 10 and 11 of 50 at (0.3272, 0.5).
 TEST_F(ManualSum, QuickClicksOnNeighbouringElementsAddBoth) {
-    driver.choose("Discretiza_50");
-    driver.type("CajaX", "0,3272");
-    driver.type("CajaY", "0,5");
+    driver.choose("modelOptions_50");
+    driver.type("xBox", "0,3272");
+    driver.type("yBox", "0,5");
     driver.doubleClickAt(0.199, 0.001, 0.203, 0.001);
-    EXPECT_EQ(driver.text("CajaEx"), Shown("332.9408"));
-    EXPECT_EQ(driver.text("CajaEy"), Shown("1310.2054"));
-    EXPECT_EQ(driver.text("CajaV"), Shown("697.667"));
+    EXPECT_EQ(driver.text("exBox"), Shown("332.9408"));
+    EXPECT_EQ(driver.text("eyBox"), Shown("1310.2054"));
+    EXPECT_EQ(driver.text("potentialBox"), Shown("697.667"));
 }
 
 TEST(AutomaticSum, FiftyElementsWithTheirArrows) {
     WindowDriver driver;
-    driver.choose("Discretiza_50");
-    driver.choose("Ver1");
-    driver.choose("Calcular");
-    EXPECT_EQ(driver.text("CajaV"), Shown(PointChargeSum(50, 0.6, 0.4, 1e-6)->V));
+    driver.choose("modelOptions_50");
+    driver.choose("elementArrowsBox");
+    driver.choose("calculateButton");
+    EXPECT_EQ(driver.text("potentialBox"), Shown(PointChargeSum(50, 0.6, 0.4, 1e-6)->V));
     for (int i = 1; i <= 50; ++i) EXPECT_EQ(driver.state().ElementTaken[i], 1);
     EXPECT_GT(driver.countPixels(kElementFieldOnGrey), 50);
 }

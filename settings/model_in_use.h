@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings.h"
+#include "settings/settings.h"
 
 // The model in use, the one the read-outs use: the number of point charges,
 // or 0 for the integral, which is in use when "Infinito (Integral)" is

@@ -24,10 +24,10 @@
 #include <ranges>
 #include <utility>
 
-#include "app/field_keys.h"
-#include "app/main_window.h"
-#include "app/whole_field.h"
+#include "mainwindow/main_window.h"
 #include "view/drawing_surface.h"
+#include "wholefield/field_keys.h"
+#include "wholefield/whole_field.h"
 
 namespace {
 
@@ -210,26 +210,26 @@ private:
 }  // namespace
 
 void MainWindow::buildControls() {
-    auto* central = Named(new QWidget, "Contenido");
-    setCentralWidget(Named(new ScreenFittingArea(this, central), "ScreenFittingArea"));
-    ui_.CajaDib = Named(new DrawingSurface(kSurfaceSide, central), "CajaDib");
-    ui_.CajaDib->setAccessibleName("Superficie de dibujo");
-    ui_.CajaDib->setAccessibleDescription(
+    auto* central = Named(new QWidget, "contents");
+    setCentralWidget(Named(new ScreenFittingArea(this, central), "screenFittingArea"));
+    ui_.surface = Named(new DrawingSurface(kSurfaceSide, central), "surface");
+    ui_.surface->setAccessibleName("Superficie de dibujo");
+    ui_.surface->setAccessibleDescription(
         "Campo eléctrico y potencial de un segmento cargado; haga clic para elegir un punto");
 
     auto* surface = new QVBoxLayout;
-    surface->addWidget(ui_.CajaDib);
+    surface->addWidget(ui_.surface);
     surface->addLayout(buildViewRow(central));
-    ui_.LeyendaCampo = new FieldKeys(kSurfaceSide, central);
-    surface->addWidget(ui_.LeyendaCampo);
+    ui_.fieldKeys = new FieldKeys(kSurfaceSide, central);
+    surface->addWidget(ui_.fieldKeys);
     surface->addStretch();
 
     auto* settings = new QVBoxLayout;
-    settings->addWidget(buildObtenerFrame(central));
+    settings->addWidget(buildActionFrame(central));
     buildSettingsFrames(central, settings);
     settings->addLayout(buildCommandRow(central));
-    ui_.Copiar = AddCommand(central, "Copiar", "Copiar al Portapapeles");
-    settings->addWidget(ui_.Copiar, 0, Qt::AlignHCenter);
+    ui_.copyButton = AddCommand(central, "copyButton", "Copiar al Portapapeles");
+    settings->addWidget(ui_.copyButton, 0, Qt::AlignHCenter);
     settings->addStretch();  // the commands stay put when the keys show under the surface
 
     auto* window = new QHBoxLayout(central);
@@ -243,50 +243,50 @@ void MainWindow::buildControls() {
 
 // "Obtener" holds the choice of action and the read-outs; the line-family
 // panel takes the same place and covers them while it is shown.
-QGroupBox* MainWindow::buildObtenerFrame(QWidget* parent) {
-    ui_.Frame1 = AddFrame(parent, "Frame1", "Obtener");
-    auto* content = Named(new QWidget(ui_.Frame1), "ObtenerContent");
+QGroupBox* MainWindow::buildActionFrame(QWidget* parent) {
+    ui_.obtainFrame = AddFrame(parent, "obtainFrame", "Obtener");
+    auto* content = Named(new QWidget(ui_.obtainFrame), "obtainContents");
     auto* grid = new QGridLayout(content);
     grid->setContentsMargins({});
-    ui_.Obtener = OptionArray(this, "Obtener");
+    ui_.actionOptions = OptionArray(this, "actionOptions");
     auto* actions = new QVBoxLayout;
     const char* const captions[] = {"Campo y Potencial", "Líneas de Campo",
                                     "Líneas Equipotenciales"};
     for (int index = 1; index <= 3; ++index) {  // the values of Action
-        actions->addWidget(AddOption(ui_.Obtener, content, index, captions[index - 1]));
+        actions->addWidget(AddOption(ui_.actionOptions, content, index, captions[index - 1]));
         actions->addStretch();
     }
-    ui_.Obtener->button(int(Action::FieldAndPotential))->setChecked(true);
+    ui_.actionOptions->button(int(Action::FieldAndPotential))->setChecked(true);
     grid->addLayout(actions, 0, 0, 6, 1);
-    auto* rule = Named(new QFrame(content), "Line1");
+    auto* rule = Named(new QFrame(content), "actionRule");
     rule->setFrameShape(QFrame::VLine);
     grid->addWidget(rule, 0, 1, 6, 1);
     buildDensityRow(grid);
     buildReadouts(grid);
 
-    auto* place = new QGridLayout(ui_.Frame1);
+    auto* place = new QGridLayout(ui_.obtainFrame);
     place->addWidget(content, 0, 0);
-    place->addWidget(buildLinePanel(ui_.Frame1), 0, 0);
+    place->addWidget(buildLinePanel(ui_.obtainFrame), 0, 0);
     KeepRoomWhenHidden(content);
-    return ui_.Frame1;
+    return ui_.obtainFrame;
 }
 
 void MainWindow::buildDensityRow(QGridLayout* grid) {
     QWidget* frame = grid->parentWidget();
-    ui_.Label8 = AddLabel(frame, "Label8", "λ");
-    ui_.Combo1 = Named(new QComboBox(frame), "Combo1");
-    for (int density : kDensityChoices) ui_.Combo1->addItem(QString::number(density));
-    ui_.Combo1->setCurrentText(QString::number(kStartDensity));
-    ui_.Combo1->setFocusPolicy(Qt::StrongFocus);  // the wheel alone never gives it the focus
+    ui_.densityLabel = AddLabel(frame, "densityLabel", "λ");
+    ui_.densityBox = Named(new QComboBox(frame), "densityBox");
+    for (int density : kDensityChoices) ui_.densityBox->addItem(QString::number(density));
+    ui_.densityBox->setCurrentText(QString::number(kStartDensity));
+    ui_.densityBox->setFocusPolicy(Qt::StrongFocus);  // the wheel alone never gives it the focus
     // A screen reader names a combo box by its value and its label; the label
     // is the bare letter, so it gets a spoken name of its own.
-    ui_.Label8->setBuddy(ui_.Combo1);
-    ui_.Label8->setAccessibleName("Densidad de carga λ (10^-6 C/m)");
-    ui_.Combo1->setAccessibleName("Densidad de carga λ (10^-6 C/m)");
-    ui_.Label9 = AddLabel(frame, "Label9", ".10^ (-6) C/m");
-    grid->addWidget(ui_.Label8, 0, 2);
-    grid->addWidget(ui_.Combo1, 0, 3);
-    grid->addWidget(ui_.Label9, 0, 4);
+    ui_.densityLabel->setBuddy(ui_.densityBox);
+    ui_.densityLabel->setAccessibleName("Densidad de carga λ (10^-6 C/m)");
+    ui_.densityBox->setAccessibleName("Densidad de carga λ (10^-6 C/m)");
+    ui_.densityUnitLabel = AddLabel(frame, "densityUnitLabel", ".10^ (-6) C/m");
+    grid->addWidget(ui_.densityLabel, 0, 2);
+    grid->addWidget(ui_.densityBox, 0, 3);
+    grid->addWidget(ui_.densityUnitLabel, 0, 4);
 }
 
 void MainWindow::buildReadouts(QGridLayout* grid) {
@@ -299,11 +299,11 @@ void MainWindow::buildReadouts(QGridLayout* grid) {
         bool readOnly;
     };
     const Row rows[] = {
-        {ui_.xxx, ui_.CajaX, "xxx", "X (m)", "CajaX", false},
-        {ui_.Label5, ui_.CajaY, "Label5", "Y (m)", "CajaY", false},
-        {ui_.Label2, ui_.CajaEx, "Label2", "Ex", "CajaEx", true},
-        {ui_.Label3, ui_.CajaEy, "Label3", "Ey", "CajaEy", true},
-        {ui_.Label4, ui_.CajaV, "Label4", "V", "CajaV", true},
+        {ui_.xLabel, ui_.xBox, "xLabel", "X (m)", "xBox", false},
+        {ui_.yLabel, ui_.yBox, "yLabel", "Y (m)", "yBox", false},
+        {ui_.exLabel, ui_.exBox, "exLabel", "Ex", "exBox", true},
+        {ui_.eyLabel, ui_.eyBox, "eyLabel", "Ey", "eyBox", true},
+        {ui_.potentialLabel, ui_.potentialBox, "potentialLabel", "V", "potentialBox", true},
     };
     QWidget* frame = grid->parentWidget();
     int line = 1;
@@ -318,129 +318,133 @@ void MainWindow::buildReadouts(QGridLayout* grid) {
 
 // The line-family panel; it covers the content of "Obtener" while shown.
 QGroupBox* MainWindow::buildLinePanel(QWidget* frame) {
-    ui_.CuadroLV = AddFrame(frame, "CuadroLV", "Líneas Equipotenciales");
-    auto* grid = new QGridLayout(ui_.CuadroLV);
-    ui_.OptionV = OptionArray(this, "OptionV");
+    ui_.linePanel = AddFrame(frame, "linePanel", "Líneas Equipotenciales");
+    auto* grid = new QGridLayout(ui_.linePanel);
+    ui_.lineOptions = OptionArray(this, "lineOptions");
     const auto lineOption = [this](LineChoice choice, const char* caption) {
-        return AddOption(ui_.OptionV, ui_.CuadroLV, int(choice), caption);
+        return AddOption(ui_.lineOptions, ui_.linePanel, int(choice), caption);
     };
     grid->addWidget(lineOption(LineChoice::Single, "Líneas Individuales"), 0, 0, 1, 2);
     grid->addWidget(lineOption(LineChoice::Set, "Conjunto de Líneas"), 1, 0, 1, 2);
-    ui_.OptionV->button(int(LineChoice::Single))->setChecked(true);
-    ui_.Label10 = AddLabel(ui_.CuadroLV, "Label10", "Diferencia de Potencial entre Líneas");
-    ui_.Label10->setWordWrap(true);
-    ui_.Delta = AddTextBox(ui_.CuadroLV, "Delta", ui_.Label10, false);
-    ui_.Delta->setText(QString::number(kPotentialStepAtZoom1));
-    FitText(ui_.Delta, "-2147483648");
-    grid->addWidget(ui_.Label10, 2, 0);
-    grid->addWidget(ui_.Delta, 2, 1);
-    ui_.CancelaV = AddCommand(ui_.CuadroLV, "CancelaV", "Cancelar");
-    ui_.AceptaV = AddCommand(ui_.CuadroLV, "AceptaV", "Aceptar");
-    grid->addWidget(ui_.CancelaV, 3, 0, Qt::AlignLeft);
-    grid->addWidget(ui_.AceptaV, 3, 1, Qt::AlignRight);
-    KeepRoomWhenHidden(ui_.CuadroLV);
-    ui_.CuadroLV->hide();
-    return ui_.CuadroLV;
+    ui_.lineOptions->button(int(LineChoice::Single))->setChecked(true);
+    ui_.stepLabel = AddLabel(ui_.linePanel, "stepLabel", "Diferencia de Potencial entre Líneas");
+    ui_.stepLabel->setWordWrap(true);
+    ui_.stepBox = AddTextBox(ui_.linePanel, "stepBox", ui_.stepLabel, false);
+    ui_.stepBox->setText(QString::number(kPotentialStepAtZoom1));
+    FitText(ui_.stepBox, "-2147483648");
+    grid->addWidget(ui_.stepLabel, 2, 0);
+    grid->addWidget(ui_.stepBox, 2, 1);
+    ui_.cancelLinesButton = AddCommand(ui_.linePanel, "cancelLinesButton", "Cancelar");
+    ui_.acceptLinesButton = AddCommand(ui_.linePanel, "acceptLinesButton", "Aceptar");
+    grid->addWidget(ui_.cancelLinesButton, 3, 0, Qt::AlignLeft);
+    grid->addWidget(ui_.acceptLinesButton, 3, 1, Qt::AlignRight);
+    KeepRoomWhenHidden(ui_.linePanel);
+    ui_.linePanel->hide();
+    return ui_.linePanel;
 }
 
 void MainWindow::buildSettingsFrames(QWidget* parent, QVBoxLayout* column) {
-    ui_.Frame3 = AddFrame(parent, "Frame3", "Ampliación");
-    auto* zooms = new QHBoxLayout(ui_.Frame3);
-    ui_.Amplia = OptionArray(this, "Amplia");
+    ui_.zoomFrame = AddFrame(parent, "zoomFrame", "Ampliación");
+    auto* zooms = new QHBoxLayout(ui_.zoomFrame);
+    ui_.zoomOptions = OptionArray(this, "zoomOptions");
     for (int percent : std::views::reverse(kZoomPercentChoices))
         zooms->addWidget(
-            AddOption(ui_.Amplia, ui_.Frame3, percent, QString::number(percent) + " %"));
-    ui_.Amplia->button(kStartZoomPercent)->setChecked(true);
-    column->addWidget(ui_.Frame3);
+            AddOption(ui_.zoomOptions, ui_.zoomFrame, percent, QString::number(percent) + " %"));
+    ui_.zoomOptions->button(kStartZoomPercent)->setChecked(true);
+    column->addWidget(ui_.zoomFrame);
 
     auto* modes = new QHBoxLayout;
     modes->addWidget(buildOperationFrame(parent));
-    ui_.Ver1 = Named(
-        new TwoLineCheckBox("Ver Elementos de campo             (discretización)", parent), "Ver1");
-    ui_.Ver1->setAccessibleName("Ver Elementos de campo (discretización)");
-    modes->addWidget(ui_.Ver1, 0, Qt::AlignCenter);
+    ui_.elementArrowsBox =
+        Named(new TwoLineCheckBox("Ver Elementos de campo             (discretización)", parent),
+              "elementArrowsBox");
+    ui_.elementArrowsBox->setAccessibleName("Ver Elementos de campo (discretización)");
+    modes->addWidget(ui_.elementArrowsBox, 0, Qt::AlignCenter);
     column->addLayout(modes);
     column->addWidget(buildDiscretizationFrame(parent));
 }
 
 QGroupBox* MainWindow::buildOperationFrame(QWidget* parent) {
-    ui_.Frame4 = AddFrame(parent, "Frame4", "Operación");
-    ui_.Frame4->setFont(Weight(true));
-    auto* column = new QVBoxLayout(ui_.Frame4);
-    ui_.Manual = OptionArray(this, "Manual");
+    ui_.operationFrame = AddFrame(parent, "operationFrame", "Operación");
+    ui_.operationFrame->setFont(Weight(true));
+    auto* column = new QVBoxLayout(ui_.operationFrame);
+    ui_.operationOptions = OptionArray(this, "operationOptions");
     for (auto [operation, caption] :
          {std::pair(Operation::Manual, "Manual"), std::pair(Operation::Automatic, "Automático")}) {
-        QRadioButton* option = AddOption(ui_.Manual, ui_.Frame4, int(operation), caption);
+        QRadioButton* option =
+            AddOption(ui_.operationOptions, ui_.operationFrame, int(operation), caption);
         option->setFont(Weight(false));  // the frame's caption alone is bold
         column->addWidget(option);
     }
-    ui_.Manual->button(int(Operation::Automatic))->setChecked(true);
-    return ui_.Frame4;
+    ui_.operationOptions->button(int(Operation::Automatic))->setChecked(true);
+    return ui_.operationFrame;
 }
 
 QGroupBox* MainWindow::buildDiscretizationFrame(QWidget* parent) {
-    ui_.Frame2 = AddFrame(parent, "Frame2", "Discretización");
-    auto* grid = new QGridLayout(ui_.Frame2);
-    ui_.Label1 = AddLabel(ui_.Frame2, "Label1", "Cantidad de Elementos de carga");
-    grid->addWidget(ui_.Label1, 0, 0, 1, 4);
-    ui_.Discretiza = OptionArray(this, "Discretiza");
-    grid->addWidget(AddOption(ui_.Discretiza, ui_.Frame2, kExactModel, "Infinito (Integral)"), 1, 0,
-                    1, 4);
+    ui_.modelFrame = AddFrame(parent, "modelFrame", "Discretización");
+    auto* grid = new QGridLayout(ui_.modelFrame);
+    ui_.modelLabel = AddLabel(ui_.modelFrame, "modelLabel", "Cantidad de Elementos de carga");
+    grid->addWidget(ui_.modelLabel, 0, 0, 1, 4);
+    ui_.modelOptions = OptionArray(this, "modelOptions");
+    grid->addWidget(AddOption(ui_.modelOptions, ui_.modelFrame, kExactModel, "Infinito (Integral)"),
+                    1, 0, 1, 4);
     int column = 0;
     for (int count : std::views::reverse(kElementCountChoices)) {
         const QString caption = QString::number(count).rightJustified(2);  // " 5" under "50"
-        grid->addWidget(AddOption(ui_.Discretiza, ui_.Frame2, count, caption), 2, column++);
+        grid->addWidget(AddOption(ui_.modelOptions, ui_.modelFrame, count, caption), 2, column++);
     }
-    ui_.Discretiza->button(kStartElementCount)->setChecked(true);
-    return ui_.Frame2;
+    ui_.modelOptions->button(kStartElementCount)->setChecked(true);
+    return ui_.modelFrame;
 }
 
 QBoxLayout* MainWindow::buildCommandRow(QWidget* parent) {
     auto* row = new QHBoxLayout;
-    ui_.Limpiar = AddCommand(parent, "Limpiar", "Limpiar");
-    ui_.Calcular = AddCommand(parent, "Calcular", "Calcular");
-    ui_.Command2 = AddCommand(parent, "Command2", "Salir");
-    for (QPushButton* command : {ui_.Limpiar, ui_.Calcular, ui_.Command2}) row->addWidget(command);
+    ui_.clearButton = AddCommand(parent, "clearButton", "Limpiar");
+    ui_.calculateButton = AddCommand(parent, "calculateButton", "Calcular");
+    ui_.exitButton = AddCommand(parent, "exitButton", "Salir");
+    for (QPushButton* command : {ui_.clearButton, ui_.calculateButton, ui_.exitButton})
+        row->addWidget(command);
     return row;
 }
 
 // Under the drawing surface: the view and the pointer's coordinates.
 QBoxLayout* MainWindow::buildViewRow(QWidget* parent) {
     auto* row = new QHBoxLayout;
-    ui_.Ver = OptionArray(this, "Ver");
-    row->addWidget(AddOption(ui_.Ver, parent, int(View::Front), "Ver Frente"));
-    row->addWidget(AddOption(ui_.Ver, parent, int(View::Profile), "Ver Perfil (X=0.5)"));
-    ui_.Ver->button(int(View::Front))->setChecked(true);
+    ui_.viewOptions = OptionArray(this, "viewOptions");
+    row->addWidget(AddOption(ui_.viewOptions, parent, int(View::Front), "Ver Frente"));
+    row->addWidget(AddOption(ui_.viewOptions, parent, int(View::Profile), "Ver Perfil (X=0.5)"));
+    ui_.viewOptions->button(int(View::Front))->setChecked(true);
     row->addStretch();
-    ui_.Label6 = AddLabel(parent, "Label6", "X");
-    ui_.MoveX = AddTextBox(parent, "MoveX", ui_.Label6, true);
-    ui_.Label7 = AddLabel(parent, "Label7", "Y");
-    ui_.MoveY = AddTextBox(parent, "MoveY", ui_.Label7, true);
-    for (QWidget* control : {static_cast<QWidget*>(ui_.Label6), static_cast<QWidget*>(ui_.MoveX),
-                             static_cast<QWidget*>(ui_.Label7), static_cast<QWidget*>(ui_.MoveY)})
+    ui_.pointerXLabel = AddLabel(parent, "pointerXLabel", "X");
+    ui_.pointerXBox = AddTextBox(parent, "pointerXBox", ui_.pointerXLabel, true);
+    ui_.pointerYLabel = AddLabel(parent, "pointerYLabel", "Y");
+    ui_.pointerYBox = AddTextBox(parent, "pointerYBox", ui_.pointerYLabel, true);
+    for (QWidget* control :
+         {static_cast<QWidget*>(ui_.pointerXLabel), static_cast<QWidget*>(ui_.pointerXBox),
+          static_cast<QWidget*>(ui_.pointerYLabel), static_cast<QWidget*>(ui_.pointerYBox)})
         row->addWidget(control);
-    FitText(ui_.MoveX, "-00.0000");  // the pointer's coordinates, at every zoom
-    FitText(ui_.MoveY, "-00.0000");
+    FitText(ui_.pointerXBox, "-00.0000");  // the pointer's coordinates, at every zoom
+    FitText(ui_.pointerYBox, "-00.0000");
     return row;
 }
 
 void MainWindow::buildMenus() {
     QMenu* archivo = menuBar()->addMenu("Archivo");
-    archivo->setObjectName("menu_archivo");
-    ui_.menu_guardar_imagen = archivo->addAction("Guardar Imagen...");
-    ui_.menu_guardar_imagen->setObjectName("menu_guardar_imagen");
-    ui_.menu_guardar_imagen->setShortcut(QKeySequence("Ctrl+S"));
-    ui_.menu_salir = archivo->addAction("Salir");
-    ui_.menu_salir->setObjectName("menu_salir");
+    archivo->setObjectName("fileMenu");
+    ui_.saveImageAction = archivo->addAction("Guardar Imagen...");
+    ui_.saveImageAction->setObjectName("saveImageAction");
+    ui_.saveImageAction->setShortcut(QKeySequence("Ctrl+S"));
+    ui_.exitAction = archivo->addAction("Salir");
+    ui_.exitAction->setObjectName("exitAction");
     QMenu* herramientas = menuBar()->addMenu("Herramientas");
-    herramientas->setObjectName("menu_herramientas");
-    ui_.menu_graficas = herramientas->addAction("Gráficas...");
-    ui_.menu_graficas->setObjectName("menu_graficas");
-    ui_.menu_graficas->setShortcut(QKeySequence("Ctrl+G"));
-    WholeField::AddTools(*herramientas, *ui_.CajaDib, *ui_.LeyendaCampo, settings_,
+    herramientas->setObjectName("toolsMenu");
+    ui_.plotsAction = herramientas->addAction("Gráficas...");
+    ui_.plotsAction->setObjectName("plotsAction");
+    ui_.plotsAction->setShortcut(QKeySequence("Ctrl+G"));
+    WholeField::AddTools(*herramientas, *ui_.surface, *ui_.fieldKeys, settings_,
                          state_.ColorSegment);
     QMenu* ayuda = menuBar()->addMenu("Ayuda");
-    ayuda->setObjectName("menu_ayuda");
-    ui_.menu_acerca = ayuda->addAction("Acerca de ...");
-    ui_.menu_acerca->setObjectName("menu_acerca");
+    ayuda->setObjectName("helpMenu");
+    ui_.aboutAction = ayuda->addAction("Acerca de ...");
+    ui_.aboutAction->setObjectName("aboutAction");
 }

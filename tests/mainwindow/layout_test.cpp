@@ -27,7 +27,7 @@ std::string Clipped(const QWidget* control) {
             : control->width() < asked.width() || control->height() < asked.height())
         return "smaller than its caption";
     // Up to the window's contents, which scroll when the screen is smaller.
-    for (const QWidget* inner = control; !inner->isWindow() && inner->objectName() != "Contenido";
+    for (const QWidget* inner = control; !inner->isWindow() && inner->objectName() != "contents";
          inner = inner->parentWidget())
         if (!inner->parentWidget()->rect().contains(inner->geometry()))
             return "cut by " + inner->parentWidget()->objectName().toStdString();
@@ -45,7 +45,8 @@ TEST_P(DesktopFont, EveryCaptionWholeAndTheWindowOnTheScreen) {
     QApplication::setFont(QFont(desktop.family(), GetParam().points));
     WindowDriver driver;
     QApplication::processEvents();  // the window takes its size as the event loop runs
-    for (const char* option : {"Ver_0", "Obtener_1", "Amplia_100", "Manual_0", "Discretiza_5"})
+    for (const char* option : {"viewOptions_0", "actionOptions_1", "zoomOptions_100",
+                               "operationOptions_0", "modelOptions_5"})
         EXPECT_TRUE(driver.selected(option)) << option;  // as the window opens
     for (const char* shown : {"at start-up", "with the line-family panel"}) {
         for (QWidget* control : driver.window().findChildren<QWidget*>()) {
@@ -55,22 +56,25 @@ TEST_P(DesktopFont, EveryCaptionWholeAndTheWindowOnTheScreen) {
             if (!captioned || !control->isVisibleTo(&driver.window())) continue;
             EXPECT_EQ(Clipped(control), "") << shown << ": " << control->objectName().toStdString();
         }
-        driver.choose("Obtener_3");
+        driver.choose("actionOptions_3");
     }
     // The desktop's size everywhere; the commands and the caption of "Operación" alone bold.
-    const std::pair<const char*, bool> fonts[] = {
-        {"Label1", false}, {"Calcular", true}, {"Frame4", true}, {"Manual_1", false}};
+    const std::pair<const char*, bool> fonts[] = {{"modelLabel", false},
+                                                  {"calculateButton", true},
+                                                  {"operationFrame", true},
+                                                  {"operationOptions_1", false}};
     for (auto [name, bold] : fonts) {
         const QFont font = driver.window().findChild<QWidget*>(name)->font();
         EXPECT_TRUE(font.pointSize() == GetParam().points && font.bold() == bold) << name;
     }
-    QWidget* twoLines = driver.button("Ver1");  // its caption whole and live on both lines
+    QWidget* twoLines =
+        driver.button("elementArrowsBox");  // its caption whole and live on both lines
     QTest::mouseClick(twoLines, Qt::LeftButton, {}, {twoLines->width() / 2, 3});
     EXPECT_GE(twoLines->height(), 2 * twoLines->fontMetrics().lineSpacing());
-    EXPECT_TRUE(driver.selected("Ver1"));
+    EXPECT_TRUE(driver.selected("elementArrowsBox"));
     // The window as a screen that holds its contents shows it: the contents
     // under the menu bar.
-    const QWidget* contents = driver.window().findChild<QWidget*>("Contenido");
+    const QWidget* contents = driver.window().findChild<QWidget*>("contents");
     ASSERT_TRUE(contents);
     const QSize window = contents->size() + QSize(0, driver.window().menuBar()->height());
     const bool fits = window.width() <= 1024 && window.height() <= 768 - 60;
@@ -100,7 +104,7 @@ TEST_P(DesktopFont, EveryControlReachableOnASmallScreen) {
     const QSize view = area->viewport()->size();
     const QSize scroll(area->horizontalScrollBar()->maximum(),
                        area->verticalScrollBar()->maximum());
-    EXPECT_TRUE(contents->findChild<QWidget*>("LeyendaCampo")->isVisible());
+    EXPECT_TRUE(contents->findChild<QWidget*>("fieldKeys")->isVisible());
     for (QWidget* control : contents->findChildren<QWidget*>()) {
         if (!control->isVisibleTo(contents)) continue;
         const QRect at(control->mapTo(contents, QPoint()), control->size());
@@ -117,7 +121,7 @@ TEST_P(DesktopFont, EveryControlReachableOnASmallScreen) {
                                << at.y();
     }
     // Tab, twice round the window, scrolls each control it reaches into view.
-    driver.box("CajaX")->setFocus();
+    driver.box("xBox")->setFocus();
     for (int key = 0; key < 60; ++key) {
         driver.press(Qt::Key_Tab);
         const QWidget* focus = QApplication::focusWidget();

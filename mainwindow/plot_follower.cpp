@@ -1,11 +1,11 @@
-#include "app/plot_follower.h"
+#include "mainwindow/plot_follower.h"
 
 #include <QWidget>
 #include <cmath>
 
-#include "app/model_in_use.h"
-#include "app/settings.h"
 #include "plotwindow/plot_view.h"
+#include "settings/model_in_use.h"
+#include "settings/settings.h"
 
 namespace {
 

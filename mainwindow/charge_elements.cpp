@@ -1,6 +1,6 @@
 // The point-charge model built element by element, with its marks and arrows.
 
-#include "app/main_window.h"
+#include "mainwindow/main_window.h"
 #include "view/drawing_surface.h"
 #include "view/frames.h"
 
@@ -57,8 +57,8 @@ void MainWindow::addChargeElement(int i) {
     }
     const double d = segment::kLength / n;
     const double start = (i - 1) * d, end = start + d;
-    ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);
-    FillBar(*ui_.CajaDib, start + 0.4 * d, end - 0.4 * d, settings_.zoomFactor(),
+    ui_.surface->setPen(DrawingSurface::Pen::Copy);
+    FillBar(*ui_.surface, start + 0.4 * d, end - 0.4 * d, settings_.zoomFactor(),
             state_.ColorCharge);
 
     state_.ElementEx[i] = term->Ex;

@@ -7,10 +7,10 @@
 #include <optional>
 #include <vector>
 
-#include "app/settings.h"
 #include "fieldmap/field_grid.h"
 #include "fieldmap/potential_map.h"
 #include "fieldmap/voltmeter.h"
+#include "settings/settings.h"
 #include "view/world_window.h"
 
 class DrawingSurface;

@@ -1,4 +1,4 @@
-#include "app/field_keys.h"
+#include "wholefield/field_keys.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numeric>
 
-#include "app/readout_text.h"
+#include "view/readout_text.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ QColor GridShade(int shade) {
 QColor GridEdge() { return QColor(50, 50, 50); }
 
 FieldKeys::FieldKeys(int width, QWidget* parent) : QWidget(parent) {
-    setObjectName("LeyendaCampo");
+    setObjectName("fieldKeys");
     setFixedWidth(width);
     hide();
 }

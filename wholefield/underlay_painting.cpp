@@ -1,4 +1,4 @@
-#include "app/underlay_painting.h"
+#include "wholefield/underlay_painting.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -6,8 +6,8 @@
 #include <climits>
 #include <cmath>
 
-#include "app/field_keys.h"
 #include "view/raster.h"
+#include "wholefield/field_keys.h"
 
 namespace {
 

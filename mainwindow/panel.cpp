@@ -4,17 +4,17 @@
 #include <QGroupBox>
 #include <QLineEdit>
 
-#include "app/main_window.h"
 #include "field/number_text.h"
+#include "mainwindow/main_window.h"
 #include "view/drawing_surface.h"
 
 void MainWindow::onActionChosen(int action) {
     settings_.setAction(Action(action));
     if (settings_.action() == Action::FieldAndPotential) {
-        ui_.CajaDib->setMarkerVisible(true);
+        ui_.surface->setMarkerVisible(true);
     } else {  // lines are always traced from the exact model
         selectExactModel();
-        ui_.CajaDib->setMarkerVisible(false);
+        ui_.surface->setMarkerVisible(false);
     }
     if (settings_.action() == Action::Equipotential) showLinePanel(true);
 }
@@ -22,14 +22,14 @@ void MainWindow::onActionChosen(int action) {
 // The panel lies over the content of "Obtener"; what it covers is out of
 // reach, by the mouse and by the keyboard, until it goes.
 void MainWindow::showLinePanel(bool show) {
-    const bool hadFocus = ui_.Frame1->isAncestorOf(QApplication::focusWidget());
-    for (QWidget* covered : ui_.Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (covered != ui_.CuadroLV) covered->setVisible(!show);
-    ui_.CuadroLV->setVisible(show);
+    const bool hadFocus = ui_.obtainFrame->isAncestorOf(QApplication::focusWidget());
+    for (QWidget* covered : ui_.obtainFrame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (covered != ui_.linePanel) covered->setVisible(!show);
+    ui_.linePanel->setVisible(show);
     // Keyboard focus moves along with what is shown.
     if (!hadFocus) return;
-    QAbstractButton* chosen = show ? ui_.OptionV->button(int(settings_.lineChoice()))
-                                   : ui_.Obtener->button(int(settings_.action()));
+    QAbstractButton* chosen = show ? ui_.lineOptions->button(int(settings_.lineChoice()))
+                                   : ui_.actionOptions->button(int(settings_.action()));
     chosen->setFocus();
 }
 
@@ -40,7 +40,7 @@ void MainWindow::onLineChoiceChosen(int choice) { settings_.setLineChoice(LineCh
 // line at every scan position, and one too large for the program means
 // nothing: both are refused.
 bool MainWindow::readPotentialStep() {
-    const auto step = RoundToInt32(readBox(ui_.Delta));
+    const auto step = RoundToInt32(readBox(ui_.stepBox));
     if (!step || *step < 1) {
         refuseData();
         return false;
@@ -59,12 +59,12 @@ void MainWindow::acceptLinePanel() {
 }
 
 void MainWindow::cancelLinePanel() {
-    Select(ui_.Obtener, int(Action::FieldAndPotential));
+    Select(ui_.actionOptions, int(Action::FieldAndPotential));
     showLinePanel(false);
 }
 
 void MainWindow::calculateTypedPoint() {
-    if (!ui_.CuadroLV->isHidden()) {
+    if (!ui_.linePanel->isHidden()) {
         acceptLinePanel();
         return;
     }

@@ -28,7 +28,7 @@ public:
         for (QAbstractButton* control : driver_.window().findChildren<QAbstractButton*>())
             options_ << control->objectName();
         options_.removeIf([](const QString& name) { return name.startsWith("qt_"); });
-        options_.removeOne("Command2");  // "Salir" would end the run
+        options_.removeOne("exitButton");  // "Salir" would end the run
     }
 
     bool run() {
@@ -60,7 +60,7 @@ private:
             last_ = QString("pointer at %1, %2").arg(p.x()).arg(p.y());
             driver_.pointAt(p.x(), p.y());
         } else if (dice < 5) {
-            const QString box = pick({"CajaX", "CajaY", "Delta"});
+            const QString box = pick({"xBox", "yBox", "stepBox"});
             QString text =
                 uniform(0, 1) < 0.5 ? pick(kTexts) : QString::number(uniform(-2, 3), 'g', 7);
             if (uniform(0, 1) < 0.1) text.replace('.', ',');
@@ -69,7 +69,7 @@ private:
         } else if (dice < 6) {
             const QString density = pick({"-10", "-5", "-1", "1", "5", "10"});
             last_ = "density " + density;
-            if (visible(driver_.button("Obtener_1"))) driver_.setDensity(density);
+            if (visible(driver_.button("actionOptions_1"))) driver_.setDensity(density);
         } else {
             choose(pick(options_), depth);
         }
@@ -117,33 +117,38 @@ private:
                "Lambda");
         const QRegularExpression currency("^-?\\d+([.,]\\d{1,4})?$");
         const QRegularExpression coordinate("^-?\\d+[.,]\\d{0,4}$");
-        for (const char* box : {"CajaEx", "CajaEy", "CajaV"}) expect(matches(box, currency), box);
-        for (const char* box : {"MoveX", "MoveY"}) expect(matches(box, coordinate), box);
-        expect(s.PointX == Val(CommasToPoints(driver_.text("CajaX").toStdString())), "CajaX");
-        expect(s.PointY == Val(CommasToPoints(driver_.text("CajaY").toStdString())), "CajaY");
+        for (const char* box : {"exBox", "eyBox", "potentialBox"})
+            expect(matches(box, currency), box);
+        for (const char* box : {"pointerXBox", "pointerYBox"})
+            expect(matches(box, coordinate), box);
+        expect(s.PointX == Val(CommasToPoints(driver_.text("xBox").toStdString())), "xBox");
+        expect(s.PointY == Val(CommasToPoints(driver_.text("yBox").toStdString())), "yBox");
         const bool front = settings.front();
         const auto shows = [this](const char* group, int value) {
             return driver_.selected(QString("%1_%2").arg(group).arg(value));
         };
-        expect(shows("Ver", int(settings.view())) && shows("Obtener", int(settings.action())) &&
-                   shows("Manual", int(settings.operation())) &&
-                   shows("Discretiza", settings.model()) &&
-                   shows("OptionV", int(settings.lineChoice())) &&
-                   driver_.selected("Ver1") == settings.elementArrows(),
+        expect(shows("viewOptions", int(settings.view())) &&
+                   shows("actionOptions", int(settings.action())) &&
+                   shows("operationOptions", int(settings.operation())) &&
+                   shows("modelOptions", settings.model()) &&
+                   shows("lineOptions", int(settings.lineChoice())) &&
+                   driver_.selected("elementArrowsBox") == settings.elementArrows(),
                "an option that does not show its setting");
-        expect(driver_.button("Discretiza_5")->isEnabled() == front, "Frame2 enabled");
-        expect(driver_.window().findChild<QLabel*>("Label2")->text() == (front ? "Ex" : "Ez"),
+        expect(driver_.button("modelOptions_5")->isEnabled() == front, "Frame2 enabled");
+        expect(driver_.window().findChild<QLabel*>("exLabel")->text() == (front ? "Ex" : "Ez"),
                "Ex");
-        expect(front || driver_.selected("Discretiza_0"), "profile view without the integral");
-        expect(!driver_.selected("Discretiza_0") || driver_.selected("Manual_0"),
+        expect(front || driver_.selected("modelOptions_0"), "profile view without the integral");
+        expect(!driver_.selected("modelOptions_0") || driver_.selected("operationOptions_0"),
                "integral, manual");
-        expect(driver_.selected("Obtener_1") || driver_.selected("Discretiza_0"), "line mode");
-        expect(driver_.window().findChild<QGroupBox*>("CuadroLV")->isHidden() ||
-                   driver_.selected("Obtener_3"),
+        expect(driver_.selected("actionOptions_1") || driver_.selected("modelOptions_0"),
+               "line mode");
+        expect(driver_.window().findChild<QGroupBox*>("linePanel")->isHidden() ||
+                   driver_.selected("actionOptions_3"),
                "panel without Líneas Equipotenciales");
-        expect(driver_.selected(QString("Amplia_%1").arg(std::lround(settings.zoomFactor() * 100))),
+        expect(driver_.selected(
+                   QString("zoomOptions_%1").arg(std::lround(settings.zoomFactor() * 100))),
                "zoom");
-        if (!driver_.selected("Manual_1")) return;
+        if (!driver_.selected("operationOptions_1")) return;
         Currency ex, ey, v;  // a manual sum is the sum of its elements
         for (int i = 1; i <= settings.elementCount(); ++i) {
             if (s.ElementTaken[i] != 1) continue;

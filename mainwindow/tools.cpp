@@ -9,11 +9,11 @@
 #include <QMessageBox>
 #include <QSaveFile>
 
-#include "app/field_keys.h"
-#include "app/main_window.h"
-#include "app/plot_follower.h"
+#include "mainwindow/main_window.h"
+#include "mainwindow/plot_follower.h"
 #include "plotwindow/plot_view.h"
 #include "view/drawing_surface.h"
+#include "wholefield/field_keys.h"
 
 namespace {
 
@@ -113,7 +113,7 @@ void MainWindow::saveDrawing() {
     QImageWriter writer(&buffer, suffix.toLower().toLatin1());
     QSaveFile file(path);
     QString reason;
-    if (!writer.write(ui_.LeyendaCampo->withKeysUnder(ui_.CajaDib->picture())))
+    if (!writer.write(ui_.fieldKeys->withKeysUnder(ui_.surface->picture())))
         reason = writer.errorString();
     else if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteAll(file, encoded) ||
              !file.commit())

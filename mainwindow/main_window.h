@@ -4,10 +4,10 @@
 #include <QMainWindow>
 #include <optional>
 
-#include "app/controls.h"
-#include "app/settings.h"
-#include "app/shared_state.h"
 #include "field/segment_field.h"
+#include "mainwindow/controls.h"
+#include "mainwindow/shared_state.h"
+#include "settings/settings.h"
 
 class PlotView;
 class QBoxLayout;
@@ -35,7 +35,7 @@ protected:
 private:
     // Building the window (window_layout.cpp).
     void buildControls();
-    QGroupBox* buildObtenerFrame(QWidget* parent);
+    QGroupBox* buildActionFrame(QWidget* parent);
     void buildDensityRow(QGridLayout* grid);
     void buildReadouts(QGridLayout* grid);
     QGroupBox* buildLinePanel(QWidget* frame);

@@ -5,7 +5,7 @@
 #include <QScopeGuard>
 #include <cmath>
 
-#include "app/main_window.h"
+#include "mainwindow/main_window.h"
 #include "trace/geometry.h"
 #include "trace/line_drawing.h"
 #include "view/drawing_surface.h"
@@ -25,12 +25,12 @@ std::optional<FieldSample> MainWindow::storeField(double x, double y) {
 // Follows the field from the current point outward to the edge of the window
 // and inward to the segment, in XOR so that tracing the same point again erases it.
 void MainWindow::traceFieldLine() {
-    DrawingSurface& surface = *ui_.CajaDib;
+    DrawingSurface& surface = *ui_.surface;
     if (!storeField(state_.PointX, state_.PointY)) return;
     drawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
     surface.setPen(DrawingSurface::Pen::Xor);
-    ui_.CajaEx->setText("");
-    ui_.CajaEy->setText("");
+    ui_.exBox->setText("");
+    ui_.eyBox->setText("");
 
     const FieldAt field = [this](double x, double y) -> std::optional<FieldVector> {
         const auto sample = storeField(x, y);
@@ -57,18 +57,18 @@ void MainWindow::traceFieldLine() {
 // at the segment's ends through (x, y); in the profile view the circle of
 // radius y around the axis.
 void MainWindow::drawEquipotential(bool front, double x, double y) {
-    ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);
+    ui_.surface->setPen(DrawingSurface::Pen::Copy);
     if (front)
-        DrawPolyline(*ui_.CajaDib, EquipotentialEllipse(x, y, settings_.zoomFactor()),
+        DrawPolyline(*ui_.surface, EquipotentialEllipse(x, y, settings_.zoomFactor()),
                      state_.ColorEquipotential);
     else
-        ui_.CajaDib->drawCircle(0, 0, y, state_.ColorEquipotential);
+        ui_.surface->drawCircle(0, 0, y, state_.ColorEquipotential);
 }
 
 // The ellipse through (x, y), and its potential.
 void MainWindow::traceEquipotential(double x, double y) {
     if (!storeField(x, y)) return;
-    ui_.CajaV->setText(currencyText(state_.Potential));
+    ui_.potentialBox->setText(currencyText(state_.Potential));
     drawEquipotential(true, x, y);
 }
 
@@ -78,7 +78,7 @@ void MainWindow::traceProfileEquipotential() {
     const auto stored = potential ? Currency::fromDouble(*potential) : std::nullopt;
     if (!stored) return;
     state_.Potential = *stored;
-    ui_.CajaV->setText(currencyText(state_.Potential));
+    ui_.potentialBox->setText(currencyText(state_.Potential));
     drawEquipotential(false, 0, state_.ProfileRadius);
 }
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "app/main_window.h"
+#include "mainwindow/main_window.h"
 #include "view/drawing_surface.h"
 
 namespace {
@@ -40,14 +40,16 @@ void TabToSelectedOption(QButtonGroup* group) {
 void MainWindow::setUpKeyboard() {
     // The drawing surface's column first, then "Obtener" and the panel over
     // it, then the settings and the commands below them.
-    QList<QWidget*> order = Options(ui_.Ver);
-    order << ui_.MoveX << ui_.MoveY << Options(ui_.Obtener) << ui_.Combo1 << ui_.CajaX << ui_.CajaY
-          << ui_.CajaEx << ui_.CajaEy << ui_.CajaV << Options(ui_.OptionV) << ui_.Delta
-          << ui_.CancelaV << ui_.AceptaV << Options(ui_.Amplia) << Options(ui_.Manual) << ui_.Ver1
-          << Options(ui_.Discretiza) << ui_.Limpiar << ui_.Calcular << ui_.Command2 << ui_.Copiar;
+    QList<QWidget*> order = Options(ui_.viewOptions);
+    order << ui_.pointerXBox << ui_.pointerYBox << Options(ui_.actionOptions) << ui_.densityBox
+          << ui_.xBox << ui_.yBox << ui_.exBox << ui_.eyBox << ui_.potentialBox
+          << Options(ui_.lineOptions) << ui_.stepBox << ui_.cancelLinesButton
+          << ui_.acceptLinesButton << Options(ui_.zoomOptions) << Options(ui_.operationOptions)
+          << ui_.elementArrowsBox << Options(ui_.modelOptions) << ui_.clearButton
+          << ui_.calculateButton << ui_.exitButton << ui_.copyButton;
     for (qsizetype i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
-    for (QButtonGroup* group :
-         {ui_.Ver, ui_.Obtener, ui_.OptionV, ui_.Amplia, ui_.Manual, ui_.Discretiza})
+    for (QButtonGroup* group : {ui_.viewOptions, ui_.actionOptions, ui_.lineOptions,
+                                ui_.zoomOptions, ui_.operationOptions, ui_.modelOptions})
         TabToSelectedOption(group);
 
     const auto accessKey = [this](const char* keys, QAbstractButton* button) {
@@ -55,30 +57,30 @@ void MainWindow::setUpKeyboard() {
         connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
         button->setToolTip(button->text() + " (" + QKeySequence(keys).toString() + ")");
     };
-    accessKey("Alt+L", ui_.Limpiar);
-    accessKey("Alt+C", ui_.Calcular);
-    accessKey("Alt+S", ui_.Command2);
-    accessKey("Alt+P", ui_.Copiar);
+    accessKey("Alt+L", ui_.clearButton);
+    accessKey("Alt+C", ui_.calculateButton);
+    accessKey("Alt+S", ui_.exitButton);
+    accessKey("Alt+P", ui_.copyButton);
 
     const auto menuKey = [this](const char* keys, QMenu* menu) {
         auto* shortcut = new QShortcut(QKeySequence(keys), this);
         connect(shortcut, &QShortcut::activated, this,
                 [this, menu] { menuBar()->setActiveAction(menu->menuAction()); });
     };
-    menuKey("Alt+A", menuBar()->findChild<QMenu*>("menu_archivo"));
-    menuKey("Alt+H", menuBar()->findChild<QMenu*>("menu_herramientas"));
-    menuKey("Alt+Y", menuBar()->findChild<QMenu*>("menu_ayuda"));
+    menuKey("Alt+A", menuBar()->findChild<QMenu*>("fileMenu"));
+    menuKey("Alt+H", menuBar()->findChild<QMenu*>("toolsMenu"));
+    menuKey("Alt+Y", menuBar()->findChild<QMenu*>("helpMenu"));
 
     // Enter in a coordinate box calculates; in the step box it accepts.
-    connect(ui_.CajaX, &QLineEdit::returnPressed, this, &MainWindow::calculateTypedPoint);
-    connect(ui_.CajaY, &QLineEdit::returnPressed, this, &MainWindow::calculateTypedPoint);
-    connect(ui_.Delta, &QLineEdit::returnPressed, this, &MainWindow::acceptLinePanel);
+    connect(ui_.xBox, &QLineEdit::returnPressed, this, &MainWindow::calculateTypedPoint);
+    connect(ui_.yBox, &QLineEdit::returnPressed, this, &MainWindow::calculateTypedPoint);
+    connect(ui_.stepBox, &QLineEdit::returnPressed, this, &MainWindow::acceptLinePanel);
 }
 
 // Escape while the line panel is shown cancels it, like its "Cancelar".
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && !ui_.CuadroLV->isHidden()) {
-        ui_.CancelaV->click();
+    if (event->key() == Qt::Key_Escape && !ui_.linePanel->isHidden()) {
+        ui_.cancelLinesButton->click();
         return;
     }
     QMainWindow::keyPressEvent(event);

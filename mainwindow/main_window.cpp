@@ -1,4 +1,4 @@
-#include "app/main_window.h"
+#include "mainwindow/main_window.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -10,10 +10,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/readout_text.h"
 #include "field/number_text.h"
 #include "view/drawing_surface.h"
 #include "view/field_arrow.h"
+#include "view/readout_text.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Tervik");
@@ -32,33 +32,33 @@ void MainWindow::connectHandlers() {
             if (checked) (this->*handler)(id);
         });
     };
-    onSelect(ui_.Amplia, &MainWindow::onZoomChosen);
-    onSelect(ui_.Ver, &MainWindow::onViewChosen);
-    onSelect(ui_.Obtener, &MainWindow::onActionChosen);
-    onSelect(ui_.Discretiza, &MainWindow::onModelChosen);
-    onSelect(ui_.Manual, &MainWindow::onOperationChosen);
-    onSelect(ui_.OptionV, &MainWindow::onLineChoiceChosen);
-    connect(ui_.Ver1, &QCheckBox::toggled, &settings_, &Settings::setElementArrows);
+    onSelect(ui_.zoomOptions, &MainWindow::onZoomChosen);
+    onSelect(ui_.viewOptions, &MainWindow::onViewChosen);
+    onSelect(ui_.actionOptions, &MainWindow::onActionChosen);
+    onSelect(ui_.modelOptions, &MainWindow::onModelChosen);
+    onSelect(ui_.operationOptions, &MainWindow::onOperationChosen);
+    onSelect(ui_.lineOptions, &MainWindow::onLineChoiceChosen);
+    connect(ui_.elementArrowsBox, &QCheckBox::toggled, &settings_, &Settings::setElementArrows);
 
     // Text handlers run on every change of the text, typed or written by code.
-    connect(ui_.CajaX, &QLineEdit::textChanged, this, &MainWindow::onXTyped);
-    connect(ui_.CajaY, &QLineEdit::textChanged, this, &MainWindow::onYTyped);
-    connect(ui_.Combo1, &QComboBox::currentIndexChanged, this, &MainWindow::onDensityChosen);
-    ui_.Combo1->installEventFilter(this);
+    connect(ui_.xBox, &QLineEdit::textChanged, this, &MainWindow::onXTyped);
+    connect(ui_.yBox, &QLineEdit::textChanged, this, &MainWindow::onYTyped);
+    connect(ui_.densityBox, &QComboBox::currentIndexChanged, this, &MainWindow::onDensityChosen);
+    ui_.densityBox->installEventFilter(this);
     for (QPushButton* command : findChildren<QPushButton*>()) command->installEventFilter(this);
 
-    connect(ui_.CajaDib, &DrawingSurface::pointerMoved, this, &MainWindow::onPointerMoved);
-    connect(ui_.CajaDib, &DrawingSurface::clicked, this, [this] { evaluatePoint(false); });
-    connect(ui_.AceptaV, &QPushButton::clicked, this, &MainWindow::acceptLinePanel);
-    connect(ui_.CancelaV, &QPushButton::clicked, this, &MainWindow::cancelLinePanel);
-    connect(ui_.Calcular, &QPushButton::clicked, this, &MainWindow::calculateTypedPoint);
-    connect(ui_.Limpiar, &QPushButton::clicked, this, &MainWindow::clearDrawing);
-    connect(ui_.Copiar, &QPushButton::clicked, this, &MainWindow::copyDrawing);
-    connect(ui_.Command2, &QPushButton::clicked, this, &MainWindow::exitProgram);
-    connect(ui_.menu_salir, &QAction::triggered, this, &MainWindow::exitProgram);
-    connect(ui_.menu_acerca, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(ui_.menu_graficas, &QAction::triggered, this, &MainWindow::showPlots);
-    connect(ui_.menu_guardar_imagen, &QAction::triggered, this, &MainWindow::saveDrawing);
+    connect(ui_.surface, &DrawingSurface::pointerMoved, this, &MainWindow::onPointerMoved);
+    connect(ui_.surface, &DrawingSurface::clicked, this, [this] { evaluatePoint(false); });
+    connect(ui_.acceptLinesButton, &QPushButton::clicked, this, &MainWindow::acceptLinePanel);
+    connect(ui_.cancelLinesButton, &QPushButton::clicked, this, &MainWindow::cancelLinePanel);
+    connect(ui_.calculateButton, &QPushButton::clicked, this, &MainWindow::calculateTypedPoint);
+    connect(ui_.clearButton, &QPushButton::clicked, this, &MainWindow::clearDrawing);
+    connect(ui_.copyButton, &QPushButton::clicked, this, &MainWindow::copyDrawing);
+    connect(ui_.exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
+    connect(ui_.exitAction, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(ui_.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(ui_.plotsAction, &QAction::triggered, this, &MainWindow::showPlots);
+    connect(ui_.saveImageAction, &QAction::triggered, this, &MainWindow::saveDrawing);
 
     // The controls that show the view follow it, whoever changed it.
     connect(&settings_, &Settings::changed, this, [this](Settings::Changes what) {
@@ -67,7 +67,7 @@ void MainWindow::connectHandlers() {
 }
 
 void MainWindow::showStartPoint() {
-    ui_.CajaDib->setBackground(qRgb(200, 200, 200));
+    ui_.surface->setBackground(qRgb(200, 200, 200));
     applyZoomToSurface();
     drawFrontFrame();
     state_.PointX = kStartPoint.x;
@@ -86,12 +86,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // own; a double-click on a command is one press, as on the surface.
     if (event->type() == QEvent::MouseButtonDblClick && qobject_cast<QPushButton*>(watched))
         return true;
-    if (watched == ui_.Combo1 && event->type() == QEvent::KeyPress &&
+    if (watched == ui_.densityBox && event->type() == QEvent::KeyPress &&
         dropsDensityKey(*static_cast<QKeyEvent*>(event)))
         return true;
     // The wheel passing over the density would change it and wipe the
     // drawing; it turns the list only once the user has chosen the box.
-    if (watched == ui_.Combo1 && event->type() == QEvent::Wheel && !ui_.Combo1->hasFocus())
+    if (watched == ui_.densityBox && event->type() == QEvent::Wheel && !ui_.densityBox->hasFocus())
         return true;
     return QMainWindow::eventFilter(watched, event);
 }
@@ -107,15 +107,15 @@ QString MainWindow::coordinateText(double value) const {
 }
 
 void MainWindow::showResults() {
-    ui_.CajaEx->setText(currencyText(state_.FieldEx));
-    ui_.CajaEy->setText(currencyText(state_.FieldEy));
-    ui_.CajaV->setText(currencyText(state_.Potential));
+    ui_.exBox->setText(currencyText(state_.FieldEx));
+    ui_.eyBox->setText(currencyText(state_.FieldEy));
+    ui_.potentialBox->setText(currencyText(state_.Potential));
 }
 
 void MainWindow::drawArrow(Currency ex, Currency ey, Rgb colour) {
     const ArrowPlacement at{state_.PointX, state_.PointY, settings_.zoomFactor(),
                             settings_.action() == Action::FieldAndPotential};
-    DrawFieldArrow(*ui_.CajaDib, at, ex, ey, colour);
+    DrawFieldArrow(*ui_.surface, at, ex, ey, colour);
 }
 
 void MainWindow::refuseData() {

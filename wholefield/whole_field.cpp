@@ -1,15 +1,15 @@
-#include "app/whole_field.h"
+#include "wholefield/whole_field.h"
 
 #include <QMenu>
 #include <cmath>
 
-#include "app/field_keys.h"
-#include "app/model_in_use.h"
-#include "app/underlay_painting.h"
-#include "app/voltmeter_window.h"
 #include "fieldmap/colour_scale.h"
+#include "settings/model_in_use.h"
 #include "view/drawing_surface.h"
 #include "view/frames.h"
+#include "wholefield/field_keys.h"
+#include "wholefield/underlay_painting.h"
+#include "wholefield/voltmeter_window.h"
 
 namespace {
 
@@ -31,10 +31,10 @@ MapArea SurfaceArea(const QImage& image, double zoom) {
 WholeField* WholeField::AddTools(QMenu& menu, DrawingSurface& surface, FieldKeys& keys,
                                  const Settings& settings, std::uint32_t segmentColour) {
     auto* tools = new WholeField(surface, keys, settings, segmentColour);
-    tools->map_ = AddCheckItem(menu, "Mapa de potencial", "menu_mapa", "Ctrl+M");
-    tools->grid_ = AddCheckItem(menu, "Rejilla de campo", "menu_rejilla", "Ctrl+R");
+    tools->map_ = AddCheckItem(menu, "Mapa de potencial", "mapAction", "Ctrl+M");
+    tools->grid_ = AddCheckItem(menu, "Rejilla de campo", "gridAction", "Ctrl+R");
     QAction* voltmeter = menu.addAction(QString::fromUtf8("Voltímetro..."));
-    voltmeter->setObjectName("menu_voltimetro");
+    voltmeter->setObjectName("voltmeterAction");
     voltmeter->setShortcut(QKeySequence("Ctrl+T"));
     voltmeter->setShortcutContext(Qt::ApplicationShortcut);
     for (QAction* item : {tools->map_, tools->grid_})

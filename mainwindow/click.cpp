@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <cmath>
 
-#include "app/main_window.h"
 #include "field/number_text.h"
+#include "mainwindow/main_window.h"
 #include "view/drawing_surface.h"
 
 using segment::kMiddle;
@@ -52,7 +52,7 @@ void MainWindow::evaluateFrontPoint(bool typed, double shownX, double shownY) {
     if (manualSum && sumIsAt(shownX, shownY)) return;  // the sum at this point stays
     if (action != Action::FieldAndPotential) {  // lines are always traced from the exact model
         selectExactModel();
-        ui_.Ver1->setChecked(false);
+        ui_.elementArrowsBox->setChecked(false);
     }
     if (manualSum) drawFrontFrame();  // a new point starts a new sum
     state_.PointX = shownX;
@@ -127,9 +127,9 @@ void MainWindow::showProfileField() {
     if (settings_.action() != Action::FieldAndPotential) return;
     centreMarker(state_.PointX, state_.PointY);
     drawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
-    ui_.CajaV->setText(currencyText(state_.Potential));
-    ui_.CajaEx->setText(currencyText(state_.FieldEx));
-    ui_.CajaEy->setText(currencyText(state_.FieldEy));
+    ui_.potentialBox->setText(currencyText(state_.Potential));
+    ui_.exBox->setText(currencyText(state_.FieldEx));
+    ui_.eyBox->setText(currencyText(state_.FieldEy));
 }
 
 // The radial field line through the point: the head at the point and a line
@@ -137,11 +137,11 @@ void MainWindow::showProfileField() {
 // front view, the field components shown are emptied.
 void MainWindow::drawProfileFieldLine() {
     showProfileField();
-    ui_.CajaEx->setText("");
-    ui_.CajaEy->setText("");
+    ui_.exBox->setText("");
+    ui_.eyBox->setText("");
     drawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
     const double reach = 3 / state_.ProfileRadius / settings_.zoomFactor();
-    ui_.CajaDib->setPen(DrawingSurface::Pen::Copy);
-    ui_.CajaDib->drawSegment(0, 0, state_.PointX * reach, state_.PointY * reach,
+    ui_.surface->setPen(DrawingSurface::Pen::Copy);
+    ui_.surface->drawSegment(0, 0, state_.PointX * reach, state_.PointY * reach,
                              state_.ColorCharge);
 }

@@ -4,18 +4,18 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/main_window.h"
+#include "mainwindow/main_window.h"
 
 void MainWindow::onDensityChosen() {
     bool number = false;
-    int density = ui_.Combo1->currentText().toInt(&number);
+    int density = ui_.densityBox->currentText().toInt(&number);
     if (!number || std::ranges::find(kDensityChoices, density) == kDensityChoices.end()) {
         density = kStartDensity;
-        ui_.Combo1->setCurrentText(QString::number(density));
+        ui_.densityBox->setCurrentText(QString::number(density));
     }
     settings_.setDensity(density);
     redrawFrame();
-    ui_.Calcular->setFocus();
+    ui_.calculateButton->setFocus();
 }
 
 // The density is chosen from the list: typed characters never reach it.
@@ -31,7 +31,7 @@ void MainWindow::onModelChosen(int model) {
     if (!settings_.front()) return;
     // Point charges are offered only for the field and potential at a point.
     if (settings_.action() != Action::FieldAndPotential) {
-        Select(ui_.Discretiza, kExactModel);
+        Select(ui_.modelOptions, kExactModel);
         model = kExactModel;
     }
     if (model != kExactModel) {
@@ -48,12 +48,12 @@ void MainWindow::onModelChosen(int model) {
 // Selects the integral (its handler runs if the selection changes) together
 // with "Automático", so the options never contradict the picture.
 void MainWindow::selectExactModel() {
-    Select(ui_.Discretiza, kExactModel);
+    Select(ui_.modelOptions, kExactModel);
     selectAutomaticQuietly();
 }
 
 void MainWindow::selectAutomaticQuietly() {
-    const QSignalBlocker quiet(ui_.Manual);
-    Select(ui_.Manual, int(Operation::Automatic));
+    const QSignalBlocker quiet(ui_.operationOptions);
+    Select(ui_.operationOptions, int(Operation::Automatic));
     settings_.setOperation(Operation::Automatic);
 }

@@ -45,16 +45,16 @@ QList<QRgb> ColoursBeside(const WindowDriver& driver, QRgb line) {
 // as it was, and with them off again the screen is the drawing.
 TEST(WholeField, UnderTheDrawingAndXorExact) {
     WindowDriver driver;
-    for (const char* name : {"menu_mapa", "menu_rejilla"})
+    for (const char* name : {"mapAction", "gridAction"})
         EXPECT_FALSE(driver.window().findChild<QAction*>(name)->isChecked()) << name;
     EXPECT_EQ(driver.surface().picture(), driver.image());
     const QSize windowSize = driver.window().size();
     driver.press(Qt::Key_M, Qt::ControlModifier);
     driver.press(Qt::Key_R, Qt::ControlModifier);
-    driver.choose("Calcular");  // the arrow at the start point
+    driver.choose("calculateButton");  // the arrow at the start point
     const QImage drawing = driver.image().copy(), shown = driver.surface().picture();
     EXPECT_NE(shown.pixel(driver.pixelOf(0.5, 0.9)), kBackground);
-    QWidget* keys = driver.window().findChild<QWidget*>("LeyendaCampo");
+    QWidget* keys = driver.window().findChild<QWidget*>("fieldKeys");
     for (int pass = 0; pass < 3; ++pass) QApplication::processEvents();  // layouts nest
     // The window grows to hold them where the screen has room.
     const int grown = windowSize.height() + keys->height();
@@ -76,12 +76,12 @@ TEST(WholeField, UnderTheDrawingAndXorExact) {
             if (drawing.pixel(px, py) != kBackground) {
                 ASSERT_EQ(shown.pixel(px, py), drawing.pixel(px, py)) << px << ", " << py;
             }
-    driver.choose("Calcular");
+    driver.choose("calculateButton");
     EXPECT_EQ(driver.countPixels(kFieldOnGrey), 0);
-    driver.choose("Calcular");
+    driver.choose("calculateButton");
     EXPECT_EQ(driver.image(), drawing);
     EXPECT_EQ(driver.surface().picture(), shown);
-    driver.choose("Copiar");  // what is shown, the keys under it
+    driver.choose("copyButton");  // what is shown, the keys under it
     const QImage copied =
         QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(copied.copy(shown.rect()), shown);
@@ -114,17 +114,17 @@ TEST(WholeField, UnderTheDrawingAndXorExact) {
 TEST(PotentialMap, OneColourAlongAnEquipotentialDarkerAcross) {
     struct Row {
         const char *name, *view, *zoom, *x, *y;
-    } rows[] = {{"front 100 %", "Ver_0", "Amplia_100", "0.6", "0.4"},
-                {"front 25 %", "Ver_0", "Amplia_25", "1.5", "2"},
-                {"profile 100 %", "Ver_1", "Amplia_100", "0.3", "0.4"},
-                {"profile 25 %", "Ver_1", "Amplia_25", "2", "1"}};
+    } rows[] = {{"front 100 %", "viewOptions_0", "zoomOptions_100", "0.6", "0.4"},
+                {"front 25 %", "viewOptions_0", "zoomOptions_25", "1.5", "2"},
+                {"profile 100 %", "viewOptions_1", "zoomOptions_100", "0.3", "0.4"},
+                {"profile 25 %", "viewOptions_1", "zoomOptions_25", "2", "1"}};
     for (const Row& row : rows) {
         WindowDriver driver;
         driver.choose(row.view);
         driver.choose(row.zoom);
         driver.press(Qt::Key_M, Qt::ControlModifier);
-        driver.choose("Obtener_3");
-        driver.choose("AceptaV");
+        driver.choose("actionOptions_3");
+        driver.choose("acceptLinesButton");
         driver.calculateAt(Shown(row.x), Shown(row.y));
         const QList<QRgb> colours = ColoursBeside(driver, kBlue);
         ASSERT_GT(colours.size(), 50) << row.name;
@@ -136,7 +136,8 @@ TEST(PotentialMap, OneColourAlongAnEquipotentialDarkerAcross) {
             EXPECT_LE(channel(*high) - channel(*low), 3) << row.name << " channel " << shift;
         }
         const QImage shown = driver.surface().picture();
-        const double z = driver.settings().zoomFactor(), x = row.view[4] == '0' ? 0.5 / z : 0.01;
+        const double z = driver.settings().zoomFactor(),
+                     x = QString(row.view).endsWith('0') ? 0.5 / z : 0.01;
         int previous = Lightness(qRgb(255, 255, 255));
         for (double y = 0.03; y < 1.09; y += 0.01) {
             if (driver.pixelAt(x, y / z) != kBackground) continue;
@@ -153,10 +154,10 @@ TEST(PotentialMap, OneColourAlongAnEquipotentialDarkerAcross) {
 // arrowhead's half-width and the pen's (0.17 of a cell), its edge and a pixel
 // of antialiasing, and none within the frame's letters or the segment's box.
 TEST(FieldGrid, ArrowsAlongTheExactField) {
-    for (const char* view : {"Ver_0", "Ver_1"})
-        for (const char* zoom : {"Amplia_100", "Amplia_25"}) {
+    for (const char* view : {"viewOptions_0", "viewOptions_1"})
+        for (const char* zoom : {"zoomOptions_100", "zoomOptions_25"}) {
             WindowDriver driver;
-            driver.choose("Discretiza_0");
+            driver.choose("modelOptions_0");
             driver.choose(view);
             driver.choose(zoom);
             driver.press(Qt::Key_R, Qt::ControlModifier);
@@ -164,7 +165,7 @@ TEST(FieldGrid, ArrowsAlongTheExactField) {
             const QImage shown = driver.surface().picture();
             const double cell = shown.width() / 20.0;
             const double edge = 0.5;  // dark, around each arrow
-            const bool front = view[4] == '0';
+            const bool front = QString(view).endsWith('0');
             const std::vector<QRectF> frame = FrameFigureBoxes(
                 world, driver.surface().font(), 1, driver.settings().zoomFactor(), front);
             int arrowPixels = 0;
@@ -199,8 +200,8 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
         const char *name, *model, *va, *vb, *deltaV, *back;
         const char* rounding;  // of the integral and ΔV as shown: a half-digit for each term
     } rows[] = {
-        {"exact", "Discretiza_0", "15864.7246", "8661.8129", "-7202.9117", "7202.9117", "0.0002"},
-        {"5 charges", "Discretiza_5", "15907.2876", "8672.6064", "-7234.6812", "7234.6812",
+        {"exact", "modelOptions_0", "15864.7246", "8661.8129", "-7202.9117", "7202.9117", "0.0002"},
+        {"5 charges", "modelOptions_5", "15907.2876", "8672.6064", "-7234.6812", "7234.6812",
          "0.0006"}};
     for (const Row& row : rows) {
         WindowDriver driver;
@@ -211,8 +212,9 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
         QTest::keyClick(charge, Qt::Key_Backspace);
         QTest::keyClicks(charge, "2");
         driver.calculateAt(Shown("0.5"), Shown("1"));
-        EXPECT_EQ(Readout("Modelo"),
-                  row.model[11] == '0' ? "segmento continuo (integral)" : "5 cargas puntuales");
+        EXPECT_EQ(Readout("Modelo"), QString(row.model).endsWith("_0")
+                                         ? "segmento continuo (integral)"
+                                         : "5 cargas puntuales");
         EXPECT_EQ(Readout("PotencialA"), Shown(row.va)) << row.name;
         EXPECT_EQ(Readout("PotencialB"), Shown(row.vb)) << row.name;
         EXPECT_EQ(Readout("DiferenciaV"), Shown(row.deltaV)) << row.name;
@@ -269,13 +271,13 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
     EXPECT_EQ(Readout("PuntoB"), QString::fromUtf8("evalúe un punto"));
     driver.calculateAt(Shown("0.5"), Shown("0.5"));
     EXPECT_EQ(Readout("PuntoA"), QString::fromUtf8("evalúe otro punto"));
-    driver.choose("Ver_1");
+    driver.choose("viewOptions_1");
     EXPECT_EQ(Readout("PuntoB"), QString::fromUtf8("evalúe un punto"));
     EXPECT_TRUE(driver.window().findChild<QLabel*>("PuntoB")->accessibleName().contains("(Z; Y)"));
     driver.calculateAt(Shown("0.3"), Shown("0.4"));
     EXPECT_EQ(Readout("PuntoA"), QString::fromUtf8("evalúe otro punto"));
     // Nor of a drawing wiped by "Limpiar"; a q that is not a number gives no work.
-    driver.choose("Limpiar");
+    driver.choose("clearButton");
     EXPECT_EQ(Readout("PuntoB"), QString::fromUtf8("evalúe un punto"));
     auto* charge = driver.window().findChild<QLineEdit*>("CargaPrueba");
     QTest::keyClicks(charge, "x");
@@ -344,8 +346,8 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
     }
     // Across the axis midway between two of 50 charges the integral is 0 by
     // symmetry, written as the read-outs write it.
-    driver.choose("Ver_0");
-    driver.choose("Discretiza_50");
+    driver.choose("viewOptions_0");
+    driver.choose("modelOptions_50");
     driver.calculateAt(Shown("0.5"), Shown("0.3"));
     driver.calculateAt(Shown("0.5"), Shown("-0.3"));
     EXPECT_EQ(Readout("Integral"), "0");
