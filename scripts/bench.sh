@@ -5,9 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}" libbenchmark-dev
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTERVIK_BUILD_TESTS=OFF \
-    -DTERVIK_BUILD_BENCHMARKS=ON >/dev/null
-cmake --build build-bench -j"$(nproc)"
+configure_and_build bench
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 QT_QPA_PLATFORM=offscreen build-bench/bench/tervik_bench --benchmark_repetitions=5 \
     --benchmark_report_aggregates_only=true "$@"

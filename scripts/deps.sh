@@ -32,9 +32,9 @@ TEST_PACKAGES=(googletest libgtest-dev clang-format locales
                                                           # manager and a screenshot
     desktop-file-utils appstream dpkg-dev)                # desktop files and the .deb
 
-configure_and_build() {  # build-dir, extra cmake arguments...
-    local dir="$1"
-    shift
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$dir" -j"$(nproc)"
+# Each preset of CMakePresets.json builds in a folder of its own, so the
+# scripts never reconfigure each other's builds.
+configure_and_build() {  # preset
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" -j"$(nproc)"
 }

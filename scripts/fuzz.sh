@@ -6,9 +6,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 source scripts/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}" clang-14 libclang-rt-14-dev
-CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTERVIK_BUILD_TESTS=OFF -DTERVIK_BUILD_FUZZERS=ON >/dev/null
-cmake --build build-fuzz --target number_text_fuzz
+configure_and_build fuzz
 work="$(mktemp -d)"
 cp fuzz/corpus/* "$work/"
 build-fuzz/fuzz/number_text_fuzz "$work" -max_total_time="$seconds" -max_len=128 \

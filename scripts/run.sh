@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}"
-configure_and_build build -DTERVIK_BUILD_TESTS=OFF
-exec build/app/tervik "$@"
+configure_and_build run
+exec build-run/app/tervik "$@"

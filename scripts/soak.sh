@@ -7,7 +7,6 @@ seed="${1:-1}"
 count="${2:-100000}"
 source scripts/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-cmake --preset asan >/dev/null
-cmake --build build-asan -j"$(nproc)"
+configure_and_build asan
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 QT_QPA_PLATFORM=offscreen build-asan/tests/random_user "$seed" "$count"

@@ -17,11 +17,8 @@ export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1
 find . \( -path './build*' -o -path './.*' \) -prune -o \( -name '*.cpp' -o -name '*.h' \) -print0 |
     xargs -0 clang-format --dry-run --Werror
 
-run_preset() {  # preset, build folder
-    cmake --preset "$1" >/dev/null
-    cmake --build "$2" -j"$(nproc)"
-    ctest --test-dir "$2" --output-on-failure --no-tests=error -j"$(nproc)"
-}
-run_preset default build
-run_preset asan build-asan
+for preset in default asan; do
+    configure_and_build "$preset"
+    ctest --preset "$preset" -j"$(nproc)"
+done
 bash scripts/check-package.sh build
