@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cmath>
 
+#include "field/model_in_use.h"
 #include "field/model_text.h"
 #include "field/segment_field.h"
 
@@ -148,7 +149,7 @@ std::optional<std::vector<ConvergenceSample>> ConvergenceSamples(double x, doubl
     samples.reserve(kConvergenceLargestN);
     for (int n = 1; n <= kConvergenceLargestN; ++n) {
         const auto sample = Sample(n, x, y, lambda, {*exact, field});
-        if (!sample || !PointChargeFieldAt(n, x, y, lambda)) return std::nullopt;
+        if (!sample || !FieldModel{lambda, n}.fieldAt({x, y})) return std::nullopt;
         samples.push_back(*sample);
     }
     EndCurves(samples);
