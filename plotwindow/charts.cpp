@@ -158,7 +158,12 @@ QList<QPointF> Points(const std::vector<Sample>& samples, double (*x)(const Samp
     return points;
 }
 
-QString Density(double lambda) { return QString("λ = %1 µC/m").arg(Number(lambda * 1e6)); }
+QString Density(double lambda) {
+    const ChargeDistribution& shape = StartShape();
+    return QString("%1 = %2 µ%3")
+        .arg(QString::fromStdString(shape.densitySymbol()), Number(lambda * 1e6),
+             QString::fromStdString(shape.densityUnit()));
+}
 
 // What the bisector's charts show, and for a negative density that they show magnitudes.
 QString BisectorTitle(const char* what, const FieldModel& model) {

@@ -14,12 +14,11 @@ constexpr double kLambda = 1e-6;
 
 // The field the program shows at a point, which its field lines follow.
 FieldVector ShownField(const FieldModel& model, double x, double y) {
-    if (model.view == View::Profile) {
-        const double r = std::hypot(x, y),
-                     e = std::fabs(FieldModel{model.lambda}.shownAt({0.5, r})->Ey.toDouble());
+    const auto s = model.shownAt({x, y});
+    if (model.view == View::Profile) {  // the mid-plane's read-outs, along the radius
+        const double r = model.evaluatedAt({x, y}).y, e = std::fabs(s->Ey.toDouble());
         return {e * x / r, e * y / r};
     }
-    const auto s = model.shownAt({x, y});
     return {s->Ex.toDouble(), s->Ey.toDouble()};
 }
 
