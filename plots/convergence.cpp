@@ -8,7 +8,6 @@
 #include "field/segment_field.h"
 
 using segment::kCoulomb;
-using segment::kLength;
 
 namespace {
 
@@ -67,10 +66,10 @@ Difference ElementSeries(double h, double dx, double y) {
 }
 
 std::optional<Difference> SeriesDifference(int n, double x, double y) {
-    const double h = kLength / n;
     Difference sum{0, 0, 0};
     for (int i = 1; i <= n; ++i) {
-        const double dx = x - ElementCentre(i, n);
+        const ChargeElement element = UniformSegment().element(i, n);
+        const double h = element.length, dx = x - element.centre.x;
         if (h > kLargestSeriesRatio * 2 * std::hypot(dx, y)) return std::nullopt;
         const Difference d = ElementSeries(h, dx, y);
         sum = {sum.ex + d.ex, sum.ey + d.ey, sum.v + d.v};
