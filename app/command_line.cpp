@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "field/domain.h"
+#include "field/model_in_use.h"
 #include "field/number_text.h"
 #include "fieldmap/field_grid.h"
 #include "fieldmap/grid_csv.h"
@@ -84,12 +85,10 @@ int Refuse(const QString& line) {
 
 QString Quoted(const QString& word) { return "«" + word + "»"; }
 
-// The grid of field arrows the window draws: N point charges in the front
-// view, the exact model (N = 0, or the profile view) otherwise.
+// The grid of field arrows the window draws, of the model in use.
 std::string GridCsv(const QCommandLineParser& parser, double lambda) {
-    const bool front = parser.value("view") == kViews[0];
-    const FieldModel model{lambda, front ? parser.value("model").toInt() : 0,
-                           front ? MapView::Front : MapView::Profile};
+    const View view = parser.value("view") == kViews[0] ? View::Front : View::Profile;
+    const FieldModel model = ModelInUse({lambda, parser.value("model").toInt(), view, false});
     const int zoom = parser.value("zoom").toInt();
     return FieldGridCsv(ViewFieldGrid(model, zoom / 100.0), model, zoom);
 }
@@ -216,7 +215,8 @@ int RunWithoutWindow(const QCommandLineParser& parser) {
         csv = GridCsv(parser, lambda);
     } else if (plot == "bisector") {
         const int n = parser.value("model").toInt();
-        csv = BisectorCsv(BisectorSamples(lambda, n), lambda, n);
+        const FieldModel model{lambda, n};
+        csv = BisectorCsv(BisectorSamples(model), model);
     } else {
         const auto samples = ConvergenceSamples(point->first, point->second, lambda);
         if (!samples)

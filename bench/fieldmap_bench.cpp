@@ -13,7 +13,7 @@ constexpr double kLambda = 1e-6;
 // The drawing surface's window at 100 % on a 500-pixel surface at scale factor
 // s, recomputed into the map the window keeps.
 void Map(benchmark::State& state, int charges, int scale) {
-    const MapArea area = MapArea::ForZoom(1, 500 * scale, 500 * scale);
+    const WorldWindow area = WorldWindow::forZoom(1, 500 * scale, 500 * scale);
     PotentialMap map;
     for (auto _ : state) {
         ComputePotentialMap({kLambda, charges}, area, map);
@@ -32,9 +32,9 @@ BENCHMARK(BM_MapCharges1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Colouring the exact map of a 1000-pixel surface.
 void BM_PaintMap1000(benchmark::State& state) {
-    const MapArea area = MapArea::ForZoom(1, 1000, 1000);
+    const WorldWindow area = WorldWindow::forZoom(1, 1000, 1000);
     const PotentialMap map = ComputePotentialMap({kLambda}, area);
-    const ColourScale scale(kLambda, MapView::Front, area, 0xff000000);
+    const ColourScale scale(FieldModel{kLambda}, area, 0xff000000);
     std::vector<std::uint32_t> pixels(std::size_t(area.columns) * area.rows);
     for (auto _ : state) {
         scale.paint(map, pixels.data(), area.columns);
@@ -55,11 +55,11 @@ BENCHMARK(BM_GridCharges)->Unit(benchmark::kMillisecond);
 // The slowest kinds of path: along the segment a tenth of a millimetre from
 // it, the closest the voltmeter integrates beside a charge, and from 1e9 m
 // away, the farthest point the boxes take, to a centimetre from the segment.
-void Voltmeter(benchmark::State& state, int charges, MapPoint a, MapPoint b) {
+void Voltmeter(benchmark::State& state, int charges, WorldPoint a, WorldPoint b) {
     for (auto _ : state) benchmark::DoNotOptimize(ReadVoltmeter({kLambda, charges}, a, b, 1));
 }
-constexpr MapPoint kAlongStart{-0.09, 1e-4}, kAlongEnd{1.2, 1e-4};
-constexpr MapPoint kFar{1e9, 1e9}, kBeside{0.6, 0.01};
+constexpr WorldPoint kAlongStart{-0.09, 1e-4}, kAlongEnd{1.2, 1e-4};
+constexpr WorldPoint kFar{1e9, 1e9}, kBeside{0.6, 0.01};
 void BM_VoltmeterNearExact(benchmark::State& state) { Voltmeter(state, 0, kAlongStart, kAlongEnd); }
 void BM_VoltmeterNearCharges(benchmark::State& state) {
     Voltmeter(state, 50, kAlongStart, kAlongEnd);

@@ -14,7 +14,7 @@ void BM_PlotDataForANewPoint(benchmark::State& state) {
     const int n = int(state.range(0));
     double y = 0.4;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(BisectorSamples(1e-6, n));
+        benchmark::DoNotOptimize(BisectorSamples({1e-6, n}));
         benchmark::DoNotOptimize(ConvergenceSamples(0.6, y, 1e-6));
         y = y == 0.4 ? 0.41 : 0.4;
     }

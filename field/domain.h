@@ -6,11 +6,16 @@
 // charged segment, the choices offered for its density, its model and the
 // zoom, and the world window the drawing shows.
 
-// A point of the plane in metres.
+// A point of a view's drawing in metres.
 struct WorldPoint {
     double x;
     double y;
 };
+
+// The drawing a point belongs to: the plane of the charge (front), or the
+// plane across it through its middle (profile). Each value is its option's
+// id in the window's button group.
+enum class View { Front = 0, Profile = 1 };
 
 namespace segment {
 constexpr double kCoulomb = 9e9;         // N·m²/C²

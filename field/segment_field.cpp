@@ -1,6 +1,9 @@
 #include "field/segment_field.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "field/charge_distribution.h"
 
 using segment::kCoulomb;
 using segment::kLength;
@@ -117,28 +120,90 @@ std::optional<FieldValue> ElementFieldAt(int i, int n, double x, double y, doubl
     return finite({kld * dx / cube, kld * y / cube, kld / std::pow(s, 1.0 / 2)});
 }
 
-std::optional<FieldSample> ElementContribution(int i, int n, double x, double y, double lambda) {
-    return rounded(ElementFieldAt(i, n, x, y, lambda));
+namespace {
+
+// The segment lies on the x axis and looks the same from every side: at a
+// point off the plane z = 0 its field is the plane's at the same distance
+// from the axis, turned along the radius. In the plane itself the plane's
+// formulas give every digit, the sign of y included.
+template <class PlaneField>
+std::optional<SpaceField> AroundAxis(SpacePoint p, const PlaneField& plane) {
+    if (p.z == 0) {
+        const std::optional<FieldValue> f = plane(p.x, p.y);
+        if (!f) return std::nullopt;
+        return SpaceField{f->ex, f->ey, 0, f->v};
+    }
+    const double r = std::hypot(p.z, p.y);
+    const std::optional<FieldValue> f = plane(p.x, r);
+    if (!f) return std::nullopt;
+    return SpaceField{f->ex, f->ey * p.y / r, f->ey * p.z / r, f->v};
 }
 
-std::optional<FieldValue> PointChargeFieldAt(int n, double x, double y, double lambda) {
-    FieldValue sum{0, 0, 0};
-    for (int i = 1; i <= n; ++i) {
-        const auto term = ElementFieldAt(i, n, x, y, lambda);
-        if (!term) return std::nullopt;
-        sum = {sum.ex + term->ex, sum.ey + term->ey, sum.v + term->v};
-    }
-    return finite(sum);
-}
+double AxisDistance(SpacePoint p) { return p.z == 0 ? p.y : std::hypot(p.z, p.y); }
 
-std::optional<FieldSample> PointChargeSum(int n, double x, double y, double lambda) {
-    FieldSample sum{};
-    for (int i = 1; i <= n; ++i) {
-        const auto term = ElementContribution(i, n, x, y, lambda);
-        if (!term) return std::nullopt;
-        const auto ex = sum.Ex.plus(term->Ex), ey = sum.Ey.plus(term->Ey), v = sum.V.plus(term->V);
-        if (!ex || !ey || !v) return std::nullopt;
-        sum = {*ex, *ey, *v};
+// The segment with its uniform density: the program's charge.
+class UniformSegmentShape final : public ChargeDistribution {
+public:
+    std::optional<SpaceField> exactField(SpacePoint p, double density) const override {
+        return AroundAxis(p, [density](double x, double r) { return ExactFieldAt(x, r, density); });
     }
-    return sum;
+    std::optional<double> exactPotential(SpacePoint p, double density) const override {
+        return PotentialAt(p.x, AxisDistance(p), density);
+    }
+    ChargeElement element(int i, int n) const override {
+        const double d = kLength / n, from = (i - 1) * d;
+        return {{ElementCentre(i, n), 0, 0}, from, from + d, d};
+    }
+    std::optional<SpaceField> elementField(int i, int n, SpacePoint p,
+                                           double density) const override {
+        return AroundAxis(p,
+                          [&](double x, double r) { return ElementFieldAt(i, n, x, r, density); });
+    }
+    int elementAt(WorldPoint p, int n) const override { return int(p.x / kLength * n) + 1; }
+
+    double band() const override { return kBand; }
+    bool onDrawnCharge(View view, WorldPoint p, double zoomFactor) const override {
+        // Seen end-on the segment is a point, and its band keeps its size in
+        // metres at every zoom.
+        if (view == View::Profile) return std::hypot(p.x, p.y) < kBand;
+        const double half = kBand / zoomFactor;
+        return p.x > 0 && p.x < kLength && p.y > -half && p.y < half;
+    }
+    double distanceFromCharge(View view, WorldPoint p) const override {
+        if (view == View::Profile) return std::hypot(p.x, p.y);
+        return std::hypot(p.x - std::clamp(p.x, 0.0, kLength), p.y);
+    }
+    bool pathMeetsCharge(View view, WorldPoint a, WorldPoint b) const override {
+        if (view == View::Profile)  // the segment is seen end-on at the origin
+            return a.x * b.y == a.y * b.x && a.x * b.x + a.y * b.y <= 0;
+        if ((a.y > 0 && b.y > 0) || (a.y < 0 && b.y < 0)) return false;
+        if (a.y == b.y)  // along the axis
+            return std::max(a.x, b.x) >= 0 && std::min(a.x, b.x) <= kLength;
+        const double x = a.x + (b.x - a.x) * (a.y / (a.y - b.y));
+        return x >= 0 && x <= kLength;
+    }
+    ChargeFigure figure(View view) const override {
+        if (view == View::Profile) return {std::nullopt, {0.01, 0.005, 0.002}};
+        return {ChargeFigure::Bar{0, kLength, 0.007, kBand}, {}};
+    }
+
+    double bisectorX() const override { return segment::kMiddle; }
+    BisectorLimits bisectorLimits(double s, double density) const override {
+        const double charge = density * kLength;
+        return {std::fabs(2 * kCoulomb * density / s), std::fabs(kCoulomb * charge / (s * s)),
+                kCoulomb * charge / s};
+    }
+
+    std::string densitySymbol() const override { return "λ"; }
+    std::string densityUnit() const override { return "C/m"; }
+
+private:
+    static constexpr double kBand = 0.008;  // m, the bar's outline
+};
+
+}  // namespace
+
+const ChargeDistribution& UniformSegment() {
+    static const UniformSegmentShape shape;
+    return shape;
 }

@@ -2,25 +2,11 @@
 
 #include <optional>
 
-#include "field/currency.h"
 #include "field/domain.h"
+#include "field/field_value.h"
 
 // The electric field and potential of a straight segment from (0, 0) to
 // (L, 0) carrying a uniform linear charge density, in vacuum.
-
-// Field components (V/m) and potential (V), each rounded to four decimals.
-struct FieldSample {
-    Currency Ex;
-    Currency Ey;
-    Currency V;
-};
-
-// Field components (V/m) and potential (V) as computed, not rounded.
-struct FieldValue {
-    double ex;
-    double ey;
-    double v;
-};
 
 // Exact model, not rounded: for comparisons of the models. Empty where
 // ComputeField's parts are not finite.
@@ -36,18 +22,14 @@ std::optional<FieldSample> ComputeField(double x, double y, double lambda);
 std::optional<double> PotentialAt(double x, double y, double lambda);
 
 // Point-charge model: element i of n (1-based) carries the charge lambda/n at
-// the centre of [(i - 1)/n, i/n]. Its contribution at (x, y), each part rounded
-// on its own; empty where it is not finite or does not fit a Currency (at or
-// extremely close to the element's centre).
-std::optional<FieldSample> ElementContribution(int i, int n, double x, double y, double lambda);
-
-// The same, not rounded, and the sum of all n in doubles.
+// the centre of [(i - 1)/n, i/n]. Its contribution at (x, y), not rounded;
+// empty where it is not finite (at or extremely close to the element's centre).
 std::optional<FieldValue> ElementFieldAt(int i, int n, double x, double y, double lambda);
-std::optional<FieldValue> PointChargeFieldAt(int n, double x, double y, double lambda);
 
 // Centre of element i of n on the x axis.
 double ElementCentre(int i, int n);
 
-// The point-charge model at (x, y): the sum of the n rounded element
-// contributions in element order; empty where any of them or the sum has no value.
-std::optional<FieldSample> PointChargeSum(int n, double x, double y, double lambda);
+// The segment as a charge shape (field/charge_distribution.h): these
+// formulas, and in space the same about the axis.
+class ChargeDistribution;
+const ChargeDistribution& UniformSegment();

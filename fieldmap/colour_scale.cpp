@@ -81,25 +81,25 @@ struct Ends {
     double strong;
 };
 
-Ends EndsOf(double lambda, MapView view, const MapArea& area) {
-    const FieldModel exact{std::fabs(lambda), 0, view};
+Ends EndsOf(const FieldModel& model, const WorldWindow& area) {
+    const FieldModel exact{std::fabs(model.lambda), 0, model.view, model.shape};
     double weak = INFINITY;
     for (int column : {0, area.columns - 1})
         for (int row : {0, area.rows - 1})
             weak = std::min(
-                weak, ModelPotentialAt(exact, area.xAt(column), area.yAt(row)).value_or(INFINITY));
+                weak, exact.potentialAt({area.xAt(column), area.yAt(row)}).value_or(INFINITY));
     const double pixel = area.height / area.rows;
-    const double strong =
-        *ModelPotentialAt(exact, view == MapView::Front ? segment::kMiddle : 0, pixel);
+    const double across = model.view == View::Front ? model.shape->bisectorX() : 0;
+    const double strong = *exact.potentialAt({across, pixel});
     return {weak, std::max(strong, weak * 2)};
 }
 
 }  // namespace
 
-ColourScale::ColourScale(double lambda, MapView view, const MapArea& area,
+ColourScale::ColourScale(const FieldModel& model, const WorldWindow& area,
                          std::uint32_t noValueColour)
-    : sign_(lambda < 0 ? -1 : 1), noValue_(noValueColour) {
-    const Ends ends = EndsOf(lambda, view, area);
+    : sign_(model.lambda < 0 ? -1 : 1), noValue_(noValueColour) {
+    const Ends ends = EndsOf(model, area);
     lowLog2_ = std::log2(ends.weak);
     log2Span_ = std::log2(ends.strong) - lowLog2_;
     // step = kSteps·t, t = (log2 |V| − lowLog2) / log2Span rising with V.

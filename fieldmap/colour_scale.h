@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "fieldmap/field_model.h"
-#include "fieldmap/map_area.h"
+#include "field/model_in_use.h"
+#include "field/world_window.h"
 #include "fieldmap/potential_map.h"
 
 class FastLog2;
@@ -26,8 +26,9 @@ class ColourScale {
 public:
     static constexpr int kSteps = 256;
 
-    // Colours are 0xAARRGGBB, opaque.
-    ColourScale(double lambda, MapView view, const MapArea& area, std::uint32_t noValueColour);
+    // For the model's shape, density and view, always from its exact
+    // integral. Colours are 0xAARRGGBB, opaque.
+    ColourScale(const FieldModel& model, const WorldWindow& area, std::uint32_t noValueColour);
 
     // 0 to kSteps - 1, rising with V; -1 where there is no value (NaN).
     int stepOf(double volts) const;

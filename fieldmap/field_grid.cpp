@@ -5,12 +5,6 @@
 
 namespace {
 
-double DistanceFromCharge(const FieldModel& model, double x, double y) {
-    if (model.view == MapView::Profile) return std::hypot(x, y);
-    const double nearest = std::clamp(x, 0.0, segment::kLength);
-    return std::hypot(x - nearest, y);
-}
-
 std::vector<double> ShadeBounds(const std::vector<GridArrow>& arrows) {
     const auto [weakest, strongest] = std::minmax_element(
         arrows.begin(), arrows.end(),
@@ -31,13 +25,13 @@ int ShadeOf(double magnitude, const std::vector<double>& bounds) {
 
 }  // namespace
 
-FieldGrid ComputeFieldGrid(const FieldModel& model, const MapArea& cells, double clearance) {
+FieldGrid ComputeFieldGrid(const FieldModel& model, const WorldWindow& cells, double clearance) {
     FieldGrid grid;
     for (int row = 0; row < cells.rows; ++row)
         for (int column = 0; column < cells.columns; ++column) {
             const double x = cells.xAt(column), y = cells.yAt(row);
-            if (DistanceFromCharge(model, x, y) <= clearance) continue;
-            const auto field = ModelFieldAt(model, x, y);
+            if (model.shape->distanceFromCharge(model.view, {x, y}) <= clearance) continue;
+            const auto field = model.fieldAt({x, y});
             if (!field) continue;
             const double magnitude = std::hypot(field->ex, field->ey);
             if (magnitude > 0) grid.arrows.push_back({x, y, *field, magnitude, 0});
@@ -49,5 +43,6 @@ FieldGrid ComputeFieldGrid(const FieldModel& model, const MapArea& cells, double
 }
 
 FieldGrid ViewFieldGrid(const FieldModel& model, double zoom) {
-    return ComputeFieldGrid(model, MapArea::ForZoom(zoom, 20, 20), 0.008 / zoom);
+    return ComputeFieldGrid(model, WorldWindow::forZoom(zoom, kGridCells, kGridCells),
+                            model.shape->band() / zoom);
 }

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "fieldmap/field_model.h"
-#include "fieldmap/map_area.h"
+#include "field/model_in_use.h"
+#include "field/world_window.h"
 
 // One arrow of the field grid: the field at the centre of a cell.
 struct GridArrow {
@@ -27,12 +27,14 @@ struct FieldGrid {
     std::vector<double> bounds;
 };
 
-// The arrows at the centres of the cells of `cells` (about 20 x 20 over the
-// view), left out where the model has no value, the field is zero, or the
-// point lies within `clearance` metres of the charged segment (front view) or
-// of the axis (profile view).
-FieldGrid ComputeFieldGrid(const FieldModel& model, const MapArea& cells, double clearance);
+// The arrows at the centres of the cells of `cells`, left out where the model has no value, the
+// field is zero, or the point lies within `clearance` metres of the charge as the view shows it.
+FieldGrid ComputeFieldGrid(const FieldModel& model, const WorldWindow& cells, double clearance);
 
-// The grid of the view at the zoom factor: 20 x 20 cells over the drawing
-// surface's window, none within the segment's outline, 0.008/zoom from it.
+// Cells across and down the drawing surface's window.
+constexpr int kGridCells = 20;
+
+// The grid of the view at the zoom factor: kGridCells x kGridCells cells over
+// the drawing surface's window, none on the drawn charge (within its band
+// divided by the zoom).
 FieldGrid ViewFieldGrid(const FieldModel& model, double zoom);

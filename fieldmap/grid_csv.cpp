@@ -16,20 +16,21 @@ std::string Number(double value) {
 }
 
 std::string Context(const FieldModel& model, int zoomPercent) {
-    const bool front = model.view == MapView::Front;
+    const bool front = model.view == View::Front;
     const std::string charges =
         model.charges == 0 ? model_text::kExact : model_text::PointCharges(model.charges);
+    const std::string density = model.shape->densitySymbol() + " = " +
+                                Number(model.lambda / kMicro) + " µ" + model.shape->densityUnit();
     return "# Rejilla de campo · vista " + std::string(front ? "frente" : "perfil") +
-           " · ampliación " + std::to_string(zoomPercent) +
-           " % · λ = " + Number(model.lambda / kMicro) + " µC/m · " + charges + " · " +
-           model_text::kTotalCharge + " · " + model_text::kCoulomb + "\n";
+           " · ampliación " + std::to_string(zoomPercent) + " % · " + density + " · " + charges +
+           " · " + model_text::kTotalCharge + " · " + model_text::kCoulomb + "\n";
 }
 
 }  // namespace
 
 std::string FieldGridCsv(const FieldGrid& grid, const FieldModel& model, int zoomPercent) {
     // The profile view looks along the segment: its across axis is z.
-    const std::string across = model.view == MapView::Front ? "x" : "z";
+    const std::string across = model.view == View::Front ? "x" : "z";
     std::string csv = Context(model, zoomPercent) + across + " (m),y (m),E" + across +
                       " (V/m),Ey (V/m),|E| (V/m),V (V)\n";
     for (const GridArrow& a : grid.arrows) {

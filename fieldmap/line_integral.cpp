@@ -39,7 +39,7 @@ struct Vector {
     double y;
 };
 
-MapPoint Minus(MapPoint p, MapPoint origin) { return {p.x - origin.x, p.y - origin.y}; }
+WorldPoint Minus(WorldPoint p, WorldPoint origin) { return {p.x - origin.x, p.y - origin.y}; }
 
 // One field to integrate along the path from a to b: the whole model's or, in
 // the front view, one point charge's, in coordinates centred on that charge
@@ -52,10 +52,10 @@ MapPoint Minus(MapPoint p, MapPoint origin) { return {p.x - origin.x, p.y - orig
 class Field {
 public:
     // charge: 0 for the whole model, else the point charge i of the front view.
-    Field(const FieldModel& model, int charge, MapPoint a, MapPoint b)
+    Field(const FieldModel& model, int charge, WorldPoint a, WorldPoint b)
         : model_(model), charge_(charge) {
-        if (charge > 0) origin_ = {ElementCentre(charge, model.charges), 0};
-        if (charge > 0 || model.view == MapView::Profile) {
+        if (charge > 0) origin_ = centreOf(charge);
+        if (charge > 0 || model.view == View::Profile) {
             sources_ = {{0, 0}};
             return;
         }
@@ -66,28 +66,27 @@ public:
         }
     }
 
-    MapPoint origin() const { return origin_; }
+    WorldPoint origin() const { return origin_; }
 
     // How far the piece from a to b (in this field's coordinates) lies from the sources.
-    double clearance(MapPoint a, MapPoint b) const {
+    double clearance(WorldPoint a, WorldPoint b) const {
         double nearest = INFINITY;
-        for (MapPoint s : sources_) nearest = std::min(nearest, DistanceToPath(s, a, b));
+        for (WorldPoint s : sources_) nearest = std::min(nearest, DistanceToPath(s, a, b));
         return nearest;
     }
 
     // By how much the rounding of a point p of a piece, a unit in the last
     // place of its coordinates, changes the field, relative to the field, in
     // units of the last place.
-    static double placing(MapPoint p, double clearance) {
+    static double placing(WorldPoint p, double clearance) {
         return 1 + std::hypot(p.x, p.y) / clearance;
     }
 
     // −E·half at the points middle + u·half of the nodes u; a point charge's
     // field in one tight loop, the most common case.
-    void along(MapPoint middle, Vector half, std::array<double, 15>& values) const {
+    void along(WorldPoint middle, Vector half, std::array<double, 15>& values) const {
         if (charge_ > 0) {
-            const double kq =
-                segment::kCoulomb * model_.lambda * (segment::kLength / model_.charges);
+            const double kq = elementCharge();
             for (std::size_t i = 0; i < values.size(); ++i) {
                 const double x = middle.x + kPairedNodes[i] * half.x;
                 const double y = middle.y + kPairedNodes[i] * half.y;
@@ -103,29 +102,41 @@ public:
         }
     }
 
-    Vector at(MapPoint p) const {
+    Vector at(WorldPoint p) const {
         if (charge_ > 0) return chargeField(p.x, p.y);
-        if (model_.view == MapView::Front) return planeField(p.x, p.y);
-        const double r = std::hypot(p.x, p.y), radial = planeField(segment::kMiddle, r).y;
+        if (model_.view == View::Front) return planeField(p.x, p.y);
+        const SpacePoint at = model_.evaluatedAt(p);
+        const double r = at.y, radial = planeField(at.x, r).y;
         return {radial * p.x / r, radial * p.y / r};
     }
 
 private:
+    WorldPoint centreOf(int i) const {
+        const SpacePoint centre = model_.shape->element(i, model_.charges).centre;
+        return {centre.x, centre.y};
+    }
+
+    // k times the charge of one element.
+    double elementCharge() const {
+        return model_.shape->element(1, model_.charges).coulombCharge(model_.lambda);
+    }
+
     // One charge's field at (dx, dy) from it, with a square root for its powers.
     Vector chargeField(double dx, double dy) const {
-        const double kq = segment::kCoulomb * model_.lambda * (segment::kLength / model_.charges);
+        const double kq = elementCharge();
         const double s = dx * dx + dy * dy, scale = kq / (s * std::sqrt(s));
         return {scale * dx, scale * dy};
     }
 
     Vector planeField(double x, double y) const {
         if (model_.charges == 0) {
-            const auto f = ExactFieldAt(x, y, model_.lambda);
+            const auto f = model_.shape->exactField({x, y, 0}, model_.lambda);
             return f ? Vector{f->ex, f->ey} : Vector{0, 0};
         }
         Vector e{0, 0};
         for (int i = 1; i <= model_.charges; ++i) {
-            const Vector one = chargeField(x - ElementCentre(i, model_.charges), y);
+            const WorldPoint centre = centreOf(i);
+            const Vector one = chargeField(x - centre.x, y - centre.y);
             e = {e.x + one.x, e.y + one.y};
         }
         return e;
@@ -133,8 +144,8 @@ private:
 
     const FieldModel& model_;
     int charge_;
-    MapPoint origin_{0, 0};
-    std::vector<MapPoint> sources_;
+    WorldPoint origin_{0, 0};
+    std::vector<WorldPoint> sources_;
 };
 
 class Integrator {
@@ -143,16 +154,16 @@ public:
 
     // Halves the piece from a to b, its ends as points, until each part is
     // short enough for its distance from the singularities.
-    void add(MapPoint a, MapPoint b, int depth) {
+    void add(WorldPoint a, WorldPoint b, int depth) {
         const double clearance = field_.clearance(a, b);
         const double dx = b.x - a.x, dy = b.y - a.y, reach = kPieceOverDistance * clearance;
         if (dx * dx + dy * dy > reach * reach && depth > 0) {
-            const MapPoint middle{a.x / 2 + b.x / 2, a.y / 2 + b.y / 2};
+            const WorldPoint middle{a.x / 2 + b.x / 2, a.y / 2 + b.y / 2};
             add(a, middle, depth - 1);
             add(middle, b, depth - 1);
             return;
         }
-        const MapPoint middle{a.x / 2 + b.x / 2, a.y / 2 + b.y / 2};
+        const WorldPoint middle{a.x / 2 + b.x / 2, a.y / 2 + b.y / 2};
         const Vector half{b.x / 2 - a.x / 2, b.y / 2 - a.y / 2};
         std::array<double, 15> values;
         field_.along(middle, half, values);
@@ -189,7 +200,7 @@ private:
 
 }  // namespace
 
-double DistanceToPath(MapPoint p, MapPoint a, MapPoint b) {
+double DistanceToPath(WorldPoint p, WorldPoint a, WorldPoint b) {
     const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
     const double along = length2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / length2 : 0;
     const double t = std::clamp(along, 0.0, 1.0);
@@ -199,8 +210,8 @@ double DistanceToPath(MapPoint p, MapPoint a, MapPoint b) {
 
 // The field is conservative: any path between the ends gives the integral, so
 // pieces whose shared ends are rounded off the straight line change nothing.
-PathIntegral MinusLineIntegral(const FieldModel& model, MapPoint a, MapPoint b) {
-    const bool eachCharge = model.view == MapView::Front && model.charges > 0;
+PathIntegral MinusLineIntegral(const FieldModel& model, WorldPoint a, WorldPoint b) {
+    const bool eachCharge = model.view == View::Front && model.charges > 0;
     PathIntegral total{0, 0};
     for (int charge = eachCharge ? 1 : 0; charge <= (eachCharge ? model.charges : 0); ++charge) {
         const Field field(model, charge, a, b);

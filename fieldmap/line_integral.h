@@ -1,14 +1,9 @@
 #pragma once
 
-#include "fieldmap/field_model.h"
-
-struct MapPoint {
-    double x;  // m
-    double y;  // m
-};
+#include "field/model_in_use.h"
 
 // The distance from p to the straight path from a to b.
-double DistanceToPath(MapPoint p, MapPoint a, MapPoint b);
+double DistanceToPath(WorldPoint p, WorldPoint a, WorldPoint b);
 
 // −∫E·dl along a path, V, and a bound on its error from the rules and the
 // rounding, V.
@@ -25,4 +20,4 @@ struct PathIntegral {
 // found by halving the path in space: their number grows only with the
 // logarithm of the path's length over its closest approach, so any two
 // points take a bounded time.
-PathIntegral MinusLineIntegral(const FieldModel& model, MapPoint a, MapPoint b);
+PathIntegral MinusLineIntegral(const FieldModel& model, WorldPoint a, WorldPoint b);

@@ -16,8 +16,8 @@ struct Mirrors {
     AxisMirror rows;
 };
 
-Mirrors MirrorsOf(const FieldModel& model, const MapArea& area) {
-    const double middle = model.view == MapView::Front ? segment::kMiddle : 0;
+Mirrors MirrorsOf(const FieldModel& model, const WorldWindow& area) {
+    const double middle = model.view == View::Front ? model.shape->bisectorX() : 0;
     return {AxisMirror(area.xAt(0), area.width / area.columns, area.columns, middle),
             AxisMirror(area.yAt(0), -area.height / area.rows, area.rows, 0)};
 }
@@ -26,15 +26,16 @@ Mirrors MirrorsOf(const FieldModel& model, const MapArea& area) {
 // model's precision when a pixel centre moves by its last bit: there a
 // mirrored copy could differ from the pixel's own value.
 std::vector<double> SingularAbscissas(const FieldModel& model) {
-    if (model.view == MapView::Profile) return {0};
+    if (model.view == View::Profile) return {0};
     std::vector<double> xs{0, segment::kLength};
-    for (int i = 1; i <= model.charges; ++i) xs.push_back(ElementCentre(i, model.charges));
+    for (int i = 1; i <= model.charges; ++i)
+        xs.push_back(model.shape->element(i, model.charges).centre.x);
     return xs;
 }
 
 class MapFiller {
 public:
-    MapFiller(const FieldModel& model, const MapArea& area, PotentialMap& map)
+    MapFiller(const FieldModel& model, const WorldWindow& area, PotentialMap& map)
         : model_(model), area_(area), map_(map), mirrors_(MirrorsOf(model, area)) {
         for (int i = 0; i < area.columns; ++i) xs_.push_back(area.xAt(i));
         const std::vector<double> singular = SingularAbscissas(model);
@@ -73,7 +74,7 @@ private:
     }
 
     const FieldModel& model_;
-    const MapArea& area_;
+    const WorldWindow& area_;
     PotentialMap& map_;
     Mirrors mirrors_;
     std::vector<double> xs_;
@@ -82,7 +83,7 @@ private:
 
 }  // namespace
 
-void ComputePotentialMap(const FieldModel& model, const MapArea& area, PotentialMap& map) {
+void ComputePotentialMap(const FieldModel& model, const WorldWindow& area, PotentialMap& map) {
     map.columns = area.columns;
     map.rows = area.rows;
     map.volts.resize(std::size_t(area.columns) * area.rows);
@@ -90,7 +91,7 @@ void ComputePotentialMap(const FieldModel& model, const MapArea& area, Potential
     ShareRowsAmongCores(area.rows, [&](int row) { filler.fillRowAndMirror(row); });
 }
 
-PotentialMap ComputePotentialMap(const FieldModel& model, const MapArea& area) {
+PotentialMap ComputePotentialMap(const FieldModel& model, const WorldWindow& area) {
     PotentialMap map;
     ComputePotentialMap(model, area, map);
     return map;

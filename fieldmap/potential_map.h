@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "fieldmap/field_model.h"
-#include "fieldmap/map_area.h"
+#include "field/model_in_use.h"
+#include "field/world_window.h"
 
 // The potential at the centre of every pixel of an area, row by row from the
 // top, in volts; NaN where the model has no value.
@@ -17,8 +17,8 @@ struct PotentialMap {
 
 // Computed on every core, with the vector instructions the CPU has, once for
 // each pair of pixels that mirror each other across the model's symmetries.
-PotentialMap ComputePotentialMap(const FieldModel& model, const MapArea& area);
+PotentialMap ComputePotentialMap(const FieldModel& model, const WorldWindow& area);
 
 // The same into an existing map, whose memory is reused when it has as many
 // pixels: a new 1000 x 1000 map costs more in fresh pages than in potentials.
-void ComputePotentialMap(const FieldModel& model, const MapArea& area, PotentialMap& map);
+void ComputePotentialMap(const FieldModel& model, const WorldWindow& area, PotentialMap& map);

@@ -28,10 +28,12 @@ struct Points {
 };
 
 // The point of the segment's plane that gives each pixel its potential.
-HWY_INLINE Points PlanePoints(D d, V xs, double y, MapView view) {
+// The same projection as FieldModel::evaluatedAt, a vector at a time.
+HWY_INLINE Points PlanePoints(D d, V xs, double y, const FieldModel& model) {
     const V row = hn::Set(d, y);
-    if (view == MapView::Front) return {xs, row};
-    return {hn::Set(d, segment::kMiddle), hn::Sqrt(hn::Add(hn::Mul(xs, xs), hn::Mul(row, row)))};
+    if (model.view == View::Front) return {xs, row};
+    return {hn::Set(d, model.shape->bisectorX()),
+            hn::Sqrt(hn::Add(hn::Mul(xs, xs), hn::Mul(row, row)))};
 }
 
 HWY_INLINE V NoValueWhereNotFinite(D d, V v) {
@@ -117,14 +119,15 @@ void PotentialRowHere(const FieldModel& model, const double* xs, double y, doubl
     if (model.charges == 0) {
         const double kl = segment::kCoulomb * model.lambda;
         EachVector(xs, volts, n,
-                   [&](V x) { return ExactPotential(d, PlanePoints(d, x, y, model.view), kl); });
+                   [&](V x) { return ExactPotential(d, PlanePoints(d, x, y, model), kl); });
         return;
     }
     std::vector<double> centres;
-    for (int i = 1; i <= model.charges; ++i) centres.push_back(ElementCentre(i, model.charges));
-    const double kld = segment::kCoulomb * model.lambda * (segment::kLength / model.charges);
+    for (int i = 1; i <= model.charges; ++i)
+        centres.push_back(model.shape->element(i, model.charges).centre.x);
+    const double kld = model.shape->element(1, model.charges).coulombCharge(model.lambda);
     EachVector(xs, volts, n, [&](V x) {
-        return PointChargePotential(d, PlanePoints(d, x, y, model.view), kld, centres);
+        return PointChargePotential(d, PlanePoints(d, x, y, model), kld, centres);
     });
 }
 

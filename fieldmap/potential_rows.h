@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "fieldmap/field_model.h"
+#include "field/model_in_use.h"
 
 // The potential of the model at n points of one row of a map, in volts: at
 // (xs[i], y) in the front view, at (0.5, hypot(xs[i], y)) in the profile view.

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "field/currency.h"
-#include "fieldmap/field_model.h"
+#include "field/model_in_use.h"
 #include "fieldmap/line_integral.h"
 
 // What the voltmeter shows for the points A (evaluated before) and B (the
@@ -21,12 +21,5 @@ struct VoltmeterReading {
 };
 
 // Empty when A or B has no value in the model or ΔV does not fit a Currency.
-std::optional<VoltmeterReading> ReadVoltmeter(const FieldModel& model, MapPoint a, MapPoint b,
+std::optional<VoltmeterReading> ReadVoltmeter(const FieldModel& model, WorldPoint a, WorldPoint b,
                                               double chargeMicrocoulombs);
-
-// Whether the straight path from a to b meets the charged segment of the view.
-bool PathMeetsSegment(MapView view, MapPoint a, MapPoint b);
-
-// Whether it passes within a tenth of a millimetre of one of the point
-// charges (front view): between them the field is finite and is integrated.
-bool PathMeetsCharge(const FieldModel& model, MapPoint a, MapPoint b);

@@ -1,6 +1,7 @@
 // The point-charge model built element by element, with its marks and arrows.
 
 #include "mainwindow/main_window.h"
+#include "settings/model_in_use.h"
 #include "view/drawing_surface.h"
 #include "view/frames.h"
 
@@ -29,7 +30,8 @@ void MainWindow::addChargeElement(int i) {
     const int n = settings_.elementCount();
 
     // Refused before anything changes: at or extremely close to the element's charge.
-    const auto term = ElementContribution(i, n, state_.PointX, state_.PointY, settings_.lambda());
+    const auto term =
+        FieldModel{settings_.lambda(), n}.shownElementAt(i, {state_.PointX, state_.PointY});
     const FieldSample base =
         newSum ? FieldSample{} : FieldSample{state_.FieldEx, state_.FieldEy, state_.Potential};
     const auto ex = term ? base.Ex.plus(term->Ex) : std::nullopt;
@@ -55,10 +57,10 @@ void MainWindow::addChargeElement(int i) {
         state_.SumPointX = state_.PointX;
         state_.SumPointY = state_.PointY;
     }
-    const double d = segment::kLength / n;
-    const double start = (i - 1) * d, end = start + d;
+    const ChargeElement element = ShapeInUse(settings_).element(i, n);
+    const double d = element.length;
     ui_.surface->setPen(DrawingSurface::Pen::Copy);
-    FillBar(*ui_.surface, start + 0.4 * d, end - 0.4 * d, settings_.zoomFactor(),
+    FillBar(*ui_.surface, element.from + 0.4 * d, element.to - 0.4 * d, settings_.zoomFactor(),
             state_.ColorCharge);
 
     state_.ElementEx[i] = term->Ex;

@@ -7,6 +7,7 @@
 
 #include "field/number_text.h"
 #include "mainwindow/main_window.h"
+#include "settings/model_in_use.h"
 #include "view/drawing_surface.h"
 
 using segment::kMiddle;
@@ -15,8 +16,6 @@ namespace {
 
 // The value a coordinate box shows for x, read back: four decimals at most.
 double ShownValue(double x) { return Val(FormatCoordinate(x, '.')); }
-
-constexpr double kProfileAxisRadius = 0.008;  // clicks this close to the axis hit the segment
 
 }  // namespace
 
@@ -39,8 +38,9 @@ void MainWindow::evaluateFrontPoint(bool typed, double shownX, double shownY) {
     // A click on the drawn segment takes an element in manual mode and is
     // otherwise ignored; a typed point is always meant as a point.
     if (!typed && onSegmentBand(state_.PointerX, state_.PointerY)) {
-        const double share = state_.PointerX / segment::kLength;
-        if (settings_.manual()) addChargeElement(int(share * settings_.elementCount()) + 1);
+        const WorldPoint pointer{state_.PointerX, state_.PointerY};
+        const int n = settings_.elementCount();
+        if (settings_.manual()) addChargeElement(ShapeInUse(settings_).elementAt(pointer, n));
         return;
     }
     if (!frontActionHasValue(shownX, shownY)) {
@@ -72,11 +72,12 @@ void MainWindow::evaluateFrontPoint(bool typed, double shownX, double shownY) {
 // finite value in the model in use is refused before anything changes. The
 // point charges sit at element centres: the segment's ends are points there.
 bool MainWindow::frontActionHasValue(double x, double y) const {
-    const bool pointCharges =
-        settings_.action() == Action::FieldAndPotential && !settings_.exactModel();
-    if (!pointCharges) return ComputeField(x, y, settings_.lambda()).has_value();
-    if (settings_.manual()) return true;  // checked element by element
-    return PointChargeSum(settings_.elementCount(), x, y, settings_.lambda()).has_value();
+    FieldModel model = ModelInUse(settings_);
+    if (model.charges > 0) {
+        if (settings_.manual()) return true;       // checked element by element
+        model.charges = settings_.elementCount();  // the N the read-outs sum
+    }
+    return model.shownAt({x, y}).has_value();
 }
 
 void MainWindow::showFieldAndPotential() {
@@ -93,18 +94,19 @@ void MainWindow::showFieldAndPotential() {
 }
 
 void MainWindow::evaluateProfilePoint(bool typed, double shownX, double shownY) {
-    const double radius = std::hypot(shownX, shownY);
+    const FieldModel model = ModelInUse(settings_);
+    const WorldPoint shown{shownX, shownY};
     // A click there falls on the segment's drawn cross-section and is
     // ignored; a typed point must not be dropped without a word.
-    if (radius < kProfileAxisRadius) {
+    if (model.shape->onDrawnCharge(View::Profile, shown, settings_.zoomFactor())) {
         if (typed) refuseData();
         return;
     }
-    if (!ComputeField(kMiddle, radius, settings_.lambda())) {
+    if (!model.shownAt(shown)) {
         refuseData();
         return;
     }
-    state_.ProfileRadius = radius;
+    state_.ProfileRadius = model.evaluatedAt(shown).y;
     showPoint(shownX, shownY);
     state_.PointX = shownX;
     state_.PointY = shownY;

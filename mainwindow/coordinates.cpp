@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "mainwindow/main_window.h"
+#include "settings/model_in_use.h"
 #include "view/drawing_surface.h"
 
 // Runs on every change of the text, typed or written by code: the marker
@@ -31,8 +32,7 @@ void MainWindow::centreMarker(double x, double y) {
 
 // The drawn segment, in a band that keeps its height on screen at every zoom.
 bool MainWindow::onSegmentBand(double x, double y) const {
-    const double halfHeight = 0.008 / settings_.zoomFactor();
-    return x > 0 && x < segment::kLength && y > -halfHeight && y < halfHeight;
+    return ShapeInUse(settings_).onDrawnCharge(View::Front, {x, y}, settings_.zoomFactor());
 }
 
 void MainWindow::onPointerMoved(float x, float y) {

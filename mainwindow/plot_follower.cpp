@@ -1,7 +1,6 @@
 #include "mainwindow/plot_follower.h"
 
 #include <QWidget>
-#include <cmath>
 
 #include "plotwindow/plot_view.h"
 #include "settings/model_in_use.h"
@@ -10,10 +9,9 @@
 namespace {
 
 PlotInputs InputsFrom(const Settings& settings) {
-    const WorldPoint point = settings.evaluatedPoint();
-    const bool front = settings.front();
-    return {settings.lambda(), PointChargesInUse(settings), front ? point.x : segment::kMiddle,
-            front ? point.y : std::hypot(point.x, point.y)};
+    const FieldModel model = ModelInUse(settings);
+    const SpacePoint at = model.evaluatedAt(settings.evaluatedPoint());
+    return {model.lambda, model.charges, at.x, at.y};
 }
 
 }  // namespace

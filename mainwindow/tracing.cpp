@@ -7,8 +7,8 @@
 
 #include "mainwindow/main_window.h"
 #include "trace/geometry.h"
-#include "trace/line_drawing.h"
 #include "view/drawing_surface.h"
+#include "view/line_drawing.h"
 
 using segment::kMiddle;
 

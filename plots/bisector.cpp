@@ -3,26 +3,22 @@
 #include <cmath>
 
 #include "field/model_text.h"
-#include "field/segment_field.h"
 
-using segment::kCoulomb;
-using segment::kLength;
-
-std::vector<BisectorSample> BisectorSamples(double lambda, int n) {
+std::vector<BisectorSample> BisectorSamples(const FieldModel& model) {
     std::vector<BisectorSample> samples;
     samples.reserve(kBisectorSamples);
     const double decades = std::log10(kBisectorFarthest / kBisectorNearest);
-    const double charge = lambda * kLength;
+    const FieldModel exactModel{model.lambda, 0, View::Front, model.shape};
+    const double x = model.shape->bisectorX();
     for (int k = 0; k < kBisectorSamples; ++k) {
         const double s = kBisectorNearest * std::pow(10, decades * k / (kBisectorSamples - 1));
-        // Off the segment both models are finite: s is at least 1 mm.
-        const FieldValue exact = *ExactFieldAt(segment::kMiddle, s, lambda);
+        // Off the charge both models are finite: s is at least 1 mm.
+        const FieldValue exact = *exactModel.fieldAt({x, s});
         const FieldValue charges =
-            n > 0 ? *PointChargeFieldAt(n, segment::kMiddle, s, lambda) : FieldValue{NAN, NAN, NAN};
+            model.charges > 0 ? *model.fieldAt({x, s}) : FieldValue{NAN, NAN, NAN};
+        const BisectorLimits limits = model.shape->bisectorLimits(s, model.lambda);
         samples.push_back({s, std::hypot(exact.ex, exact.ey), std::hypot(charges.ex, charges.ey),
-                           std::fabs(2 * kCoulomb * lambda / s),
-                           std::fabs(kCoulomb * charge / (s * s)), exact.v, charges.v,
-                           kCoulomb * charge / s});
+                           limits.lineE, limits.pointE, exact.v, charges.v, limits.pointV});
     }
     return samples;
 }

@@ -3,9 +3,11 @@
 #include <string>
 #include <vector>
 
-// The field and potential along the perpendicular bisector x = 0.5 of the
-// segment, against the distance s from it, for the models and the two limits
-// a teacher compares them with. Magnitudes of the field; signed potentials.
+#include "field/model_in_use.h"
+
+// The field and potential along the line the "Mediatriz" plot follows, the
+// perpendicular bisector of the segment, against the distance s from it, for the models and the two
+// limits a teacher compares them with. Magnitudes of the field; signed potentials.
 struct BisectorSample {
     double s;         // m
     double exactE;    // |E| of the integral, V/m
@@ -21,10 +23,10 @@ constexpr double kBisectorNearest = 1e-3;  // m
 constexpr double kBisectorFarthest = 100;  // m
 constexpr int kBisectorSamples = 241;      // 48 per decade, both ends included
 
-// Samples spaced evenly in log s from 1 mm to 100 m, for the density lambda
-// (C/m) and n point charges; with n = 0 (the integral alone) the point
+// Samples spaced evenly in log s from 1 mm to 100 m, for the model's shape,
+// density and point charges; with none (the integral alone) the point
 // charges' values are NaN.
-std::vector<BisectorSample> BisectorSamples(double lambda, int n);
+std::vector<BisectorSample> BisectorSamples(const FieldModel& model);
 
 // The models the bisector's plots and data compare, with the charge and the
 // constant they use: the integral, and n point charges unless n = 0.

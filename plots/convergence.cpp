@@ -3,11 +3,11 @@
 #include <cfloat>
 #include <cmath>
 
+#include "field/model_in_use.h"
 #include "field/model_text.h"
 #include "field/segment_field.h"
 
 using segment::kCoulomb;
-using segment::kLength;
 
 namespace {
 
@@ -66,10 +66,10 @@ Difference ElementSeries(double h, double dx, double y) {
 }
 
 std::optional<Difference> SeriesDifference(int n, double x, double y) {
-    const double h = kLength / n;
     Difference sum{0, 0, 0};
     for (int i = 1; i <= n; ++i) {
-        const double dx = x - ElementCentre(i, n);
+        const ChargeElement element = UniformSegment().element(i, n);
+        const double h = element.length, dx = x - element.centre.x;
         if (h > kLargestSeriesRatio * 2 * std::hypot(dx, y)) return std::nullopt;
         const Difference d = ElementSeries(h, dx, y);
         sum = {sum.ex + d.ex, sum.ey + d.ey, sum.v + d.v};
@@ -148,7 +148,7 @@ std::optional<std::vector<ConvergenceSample>> ConvergenceSamples(double x, doubl
     samples.reserve(kConvergenceLargestN);
     for (int n = 1; n <= kConvergenceLargestN; ++n) {
         const auto sample = Sample(n, x, y, lambda, {*exact, field});
-        if (!sample || !PointChargeFieldAt(n, x, y, lambda)) return std::nullopt;
+        if (!sample || !FieldModel{lambda, n}.fieldAt({x, y})) return std::nullopt;
         samples.push_back(*sample);
     }
     EndCurves(samples);

@@ -20,7 +20,10 @@ std::string Row(std::initializer_list<double> values) {
     return row + "\n";
 }
 
-std::string Density(double lambda) { return "λ = " + Number(lambda * 1e6) + " µC/m"; }
+std::string Density(double lambda) {
+    const ChargeDistribution& shape = StartShape();
+    return shape.densitySymbol() + " = " + Number(lambda * 1e6) + " µ" + shape.densityUnit();
+}
 
 std::string Slope(const char* what, const std::optional<FittedSlope>& fit) {
     if (!fit) return std::string(" · ") + what + " sin ley de potencias";
@@ -37,9 +40,10 @@ std::string Limit(const char* what, const std::optional<int>& n) {
 
 }  // namespace
 
-std::string BisectorCsv(const std::vector<BisectorSample>& samples, double lambda, int n) {
-    std::string csv =
-        "# Mediatriz x = 0.5 m · " + Density(lambda) + " · " + BisectorModels(n) + "\n";
+std::string BisectorCsv(const std::vector<BisectorSample>& samples, const FieldModel& model) {
+    const int n = model.charges;
+    std::string csv = "# Mediatriz x = " + Number(model.shape->bisectorX()) + " m · " +
+                      Density(model.lambda) + " · " + BisectorModels(n) + "\n";
     const std::string charges = "cargas puntuales N=" + std::to_string(n);
     csv += "s (m),|E| exacto (V/m)," + (n > 0 ? "|E| " + charges + " (V/m)," : "") +
            "|E| línea infinita (V/m),|E| carga puntual (V/m),V exacto (V)," +

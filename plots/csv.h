@@ -13,8 +13,8 @@
 // the fitted slopes); then a header row with names and units, one row per
 // sample, '.' as the decimal separator in every locale, values with 10
 // significant digits, and an empty cell for an error lost to rounding. With
-// n = 0 the bisector's data are the integral's and the limits' alone, as
+// no point charges the bisector's data are the integral's and the limits' alone, as
 // plotted for it.
-std::string BisectorCsv(const std::vector<BisectorSample>& samples, double lambda, int n);
+std::string BisectorCsv(const std::vector<BisectorSample>& samples, const FieldModel& model);
 std::string ConvergenceCsv(const std::vector<ConvergenceSample>& samples, double x, double y,
                            double lambda);

@@ -158,12 +158,19 @@ QList<QPointF> Points(const std::vector<Sample>& samples, double (*x)(const Samp
     return points;
 }
 
-QString Density(double lambda) { return QString("λ = %1 µC/m").arg(Number(lambda * 1e6)); }
+QString Density(double lambda) {
+    const ChargeDistribution& shape = StartShape();
+    return QString("%1 = %2 µ%3")
+        .arg(QString::fromStdString(shape.densitySymbol()), Number(lambda * 1e6),
+             QString::fromStdString(shape.densityUnit()));
+}
 
 // What the bisector's charts show, and for a negative density that they show magnitudes.
-QString BisectorTitle(const char* what, double lambda, int n) {
+QString BisectorTitle(const char* what, const FieldModel& model) {
+    const double lambda = model.lambda;
+    const int n = model.charges;
     return QString("%1 en la mediatriz x = %2 m · %3 · %4%5")
-        .arg(what, Number(0.5), Density(lambda),
+        .arg(what, Number(model.shape->bisectorX()), Density(lambda),
              n > 0 ? QString("N = %1").arg(n) : QString::fromStdString(model_text::kExact),
              lambda < 0 ? "<br>magnitudes: la densidad es negativa" : "");
 }
@@ -190,11 +197,12 @@ QString SlopeText(const char* what, const std::optional<FittedSlope>& fit) {
 }  // namespace
 
 void FillBisectorFieldChart(QChart& chart, const std::vector<BisectorSample>& samples,
-                            double lambda, int n) {
+                            const FieldModel& model) {
+    const int n = model.charges;
     using B = BisectorSample;
     Look charges = kCharges;
     charges.framed = false;  // a charge 1 mm under the point would add two decades
-    Fill(chart, BisectorTitle("|E|", lambda, n),
+    Fill(chart, BisectorTitle("|E|", model),
          {{Charges(n), ChargesPoints<B>(n, samples, S, [](const B& b) { return b.chargesE; }),
            charges},
           {"Exacto", Points<B>(samples, S, [](const B& b) { return b.exactE; }), kExact},
@@ -206,9 +214,11 @@ void FillBisectorFieldChart(QChart& chart, const std::vector<BisectorSample>& sa
 }
 
 void FillBisectorPotentialChart(QChart& chart, const std::vector<BisectorSample>& samples,
-                                double lambda, int n) {
+                                const FieldModel& model) {
+    const double lambda = model.lambda;
+    const int n = model.charges;
     using B = BisectorSample;
-    Fill(chart, BisectorTitle(lambda < 0 ? "|V|" : "V", lambda, n),
+    Fill(chart, BisectorTitle(lambda < 0 ? "|V|" : "V", model),
          {{Charges(n),
            ChargesPoints<B>(n, samples, S, [](const B& b) { return std::fabs(b.chargesV); }),
            kCharges},
@@ -224,8 +234,10 @@ void FillConvergenceChart(QChart& chart, const std::vector<ConvergenceSample>& s
     const ConvergenceSlopes slopes = FittedSlopes(samples);
     const auto n = [](const C& c) { return double(c.n); };
     QList<QPointF> marks;
+    QStringList choices;
+    for (int count : kElementCountChoices) choices << QString::number(count);
     for (const C& c : samples)
-        if (c.n == 5 || c.n == 10 || c.n == 20 || c.n == 50)
+        if (std::ranges::find(kElementCountChoices, c.n) != kElementCountChoices.end())
             marks << QPointF(c.n, c.errorE) << QPointF(c.n, c.errorV);
     Fill(chart,
          "Error de N cargas puntuales frente a la integral en " + PointText(x, y) + " · " +
@@ -234,7 +246,7 @@ void FillConvergenceChart(QChart& chart, const std::vector<ConvergenceSample>& s
            Points<C>(samples, n, [](const C& c) { return c.errorE; }), kFieldError},
           {SlopeText("V", slopes.potential),
            Points<C>(samples, n, [](const C& c) { return c.errorV; }), kPotentialError},
-          {"N = 5, 10, 20, 50", marks, kMarks}},
+          {"N = " + choices.join(", "), marks, kMarks}},
          "N: número de cargas puntuales", "error relativo");
 }
 

@@ -17,11 +17,11 @@
 // and the single charge; the title says λ and N, or the integral alone for
 // n = 0, which leaves the point charges out.
 void FillBisectorFieldChart(QChart& chart, const std::vector<BisectorSample>& samples,
-                            double lambda, int n);
+                            const FieldModel& model);
 
 // V along the bisector: N point charges, the integral and the single charge.
 void FillBisectorPotentialChart(QChart& chart, const std::vector<BisectorSample>& samples,
-                                double lambda, int n);
+                                const FieldModel& model);
 
 // Relative errors against N at (x, y) for λ, with the fitted slopes in the
 // legend and the program's four N marked.

@@ -180,9 +180,10 @@ void PlotWindow::refresh() {
 }
 
 void PlotWindow::refreshBisector() {
-    bisector_ = BisectorSamples(inputs_.lambda, inputs_.elementCount);
-    FillBisectorFieldChart(*fieldChart_, bisector_, inputs_.lambda, inputs_.elementCount);
-    FillBisectorPotentialChart(*potentialChart_, bisector_, inputs_.lambda, inputs_.elementCount);
+    const FieldModel model{inputs_.lambda, inputs_.elementCount};
+    bisector_ = BisectorSamples(model);
+    FillBisectorFieldChart(*fieldChart_, bisector_, model);
+    FillBisectorPotentialChart(*potentialChart_, bisector_, model);
     bisectorModels_->setText(ModelsText(BisectorModels(inputs_.elementCount)));
 }
 
@@ -277,7 +278,7 @@ QByteArray PlotWindow::image(bool svg) const {
 std::optional<QByteArray> PlotWindow::csv() {
     if (tabs_->currentIndex() == 0)
         return QByteArray::fromStdString(
-            BisectorCsv(bisector_, inputs_.lambda, inputs_.elementCount));
+            BisectorCsv(bisector_, {inputs_.lambda, inputs_.elementCount}));
     if (!convergence_) {
         refuse("En este punto no hay datos de convergencia que guardar.");
         return std::nullopt;

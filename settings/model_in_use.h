@@ -1,12 +1,18 @@
 #pragma once
 
+#include "field/model_in_use.h"
 #include "settings/settings.h"
 
-// The model in use, the one the read-outs use: the number of point charges,
-// or 0 for the integral, which is in use when "Infinito (Integral)" is
-// chosen, when a click traces a line and in the profile view.
-inline int PointChargesInUse(const Settings& settings) {
-    const bool exact = settings.exactModel() || !settings.front() ||
-                       settings.action() != Action::FieldAndPotential;
-    return exact ? 0 : settings.model();
+// The user's choices as the rule of the model in use takes them.
+inline ModelChoices ChoicesOf(const Settings& settings) {
+    return {settings.lambda(), settings.model(), settings.view(),
+            settings.action() != Action::FieldAndPotential};
+}
+
+// The model every evaluation of the window uses.
+inline FieldModel ModelInUse(const Settings& settings) { return ModelInUse(ChoicesOf(settings)); }
+
+// The charge the window shows.
+inline const ChargeDistribution& ShapeInUse(const Settings& settings) {
+    return *ChoicesOf(settings).shape;
 }

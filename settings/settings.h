@@ -8,7 +8,6 @@
 // The options of the window by name. Each value is its option's id in its
 // button group, so a handler takes the id it is given as the option.
 enum class Action { FieldAndPotential = 1, FieldLine = 2, Equipotential = 3 };
-enum class View { Front = 0, Profile = 1 };
 enum class Operation { Automatic = 0, Manual = 1 };
 enum class LineChoice { Single = 0, Set = 1 };
 constexpr int kExactModel = 0;  // the model option of the integral; the others are N

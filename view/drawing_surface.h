@@ -4,7 +4,8 @@
 #include <QRgb>
 #include <QWidget>
 
-#include "view/world_window.h"
+#include "field/world_window.h"
+#include "view/pixel_index.h"
 
 // The drawing surface: a retained image with a world coordinate system in
 // metres, the drawing operations every figure is made of, and the marker of

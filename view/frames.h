@@ -19,11 +19,6 @@ struct FrontFrameLook {
     QRgb chargeColour;
 };
 
-// Where the element boundaries are drawn: from 0 by repeated addition of 1/N
-// while the sum is at most 1. With 20 or 50 elements the sum passes 1 by
-// rounding before the last stroke, and the bar's outline alone marks its end.
-std::vector<double> ElementBoundaries(int elementCount);
-
 // Clears the surface and draws the front view: axes, the segment bar divided
 // into its elements, and the letters "X" and "Y".
 void DrawFrontFrameFigure(DrawingSurface& surface, const FrontFrameLook& look);
@@ -31,9 +26,6 @@ void DrawFrontFrameFigure(DrawingSurface& surface, const FrontFrameLook& look);
 // Paints the bar of the segment from x1 to x2 (metres) inside its outline:
 // the whole bar, or the mark of one charge element.
 void FillBar(DrawingSurface& surface, double x1, double x2, double zoomFactor, QRgb colour);
-
-// The continuous charge: the whole bar in the charge colour.
-void DrawExactModelBar(DrawingSurface& surface, double zoomFactor, QRgb chargeColour);
 
 // Clears the surface and draws the profile view: axes, three rings for the
 // segment seen end-on, and the letters "Z" and "Y".

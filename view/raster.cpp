@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "view/world_window.h"
+#include "view/pixel_index.h"
 
 namespace {
 

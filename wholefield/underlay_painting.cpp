@@ -86,10 +86,10 @@ void PaintFieldGrid(QImage& underlay, const FieldGrid& grid, const WorldWindow& 
     }
 }
 
-void PaintVoltmeterPath(QImage& underlay, std::optional<MapPoint> a, std::optional<MapPoint> b,
+void PaintVoltmeterPath(QImage& underlay, std::optional<WorldPoint> a, std::optional<WorldPoint> b,
                         const WorldWindow& world, double pixelRatio, const QImage& drawing,
                         QRgb background, std::vector<QRectF> keepClear) {
-    const auto pixel = [&world](MapPoint p) {
+    const auto pixel = [&world](WorldPoint p) {
         return QPointF(world.toPixelX(p.x), world.toPixelY(p.y));
     };
     const QPen edge(GridEdge(), 4 * pixelRatio, Qt::SolidLine, Qt::RoundCap);
@@ -112,7 +112,7 @@ void PaintVoltmeterPath(QImage& underlay, std::optional<MapPoint> a, std::option
     font.setBold(true);
     const QFontMetricsF metrics(font);
     const double stroke = 3 * pixelRatio;  // the letter's dark edge
-    const auto mark = [&](MapPoint p, std::optional<MapPoint> other, const QString& name) {
+    const auto mark = [&](WorldPoint p, std::optional<WorldPoint> other, const QString& name) {
         painter.setPen(QPen(GridEdge(), pixelRatio));
         painter.setBrush(kPathColour);
         painter.drawEllipse(pixel(p), 3.5 * pixelRatio, 3.5 * pixelRatio);

@@ -3,9 +3,9 @@
 #include <QImage>
 #include <optional>
 
+#include "field/world_window.h"
 #include "fieldmap/field_grid.h"
 #include "fieldmap/voltmeter.h"
-#include "view/world_window.h"
 
 // What lies under the drawing besides the map, painted at the image's device
 // pixels (pixelRatio of them to a logical pixel).
@@ -22,6 +22,6 @@ void PaintFieldGrid(QImage& underlay, const FieldGrid& grid, const WorldWindow& 
 // the boxes to keep clear (the frame's letters), what the drawing shows
 // there (the field arrow at its point) nor the image's edge, when such a
 // place is near.
-void PaintVoltmeterPath(QImage& underlay, std::optional<MapPoint> a, std::optional<MapPoint> b,
+void PaintVoltmeterPath(QImage& underlay, std::optional<WorldPoint> a, std::optional<WorldPoint> b,
                         const WorldWindow& world, double pixelRatio, const QImage& drawing,
                         QRgb background, std::vector<QRectF> keepClear);

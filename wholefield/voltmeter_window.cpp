@@ -83,8 +83,8 @@ void VoltmeterWindow::display(QLabel* readout, const QString& text) {
     readout->setAccessibleName(caption->text() + ": " + QString(text).replace('\n', ' '));
 }
 
-void VoltmeterWindow::measure(const FieldModel& model, bool manualSum, std::optional<MapPoint> a,
-                              std::optional<MapPoint> b) {
+void VoltmeterWindow::measure(const FieldModel& model, bool manualSum, std::optional<WorldPoint> a,
+                              std::optional<WorldPoint> b) {
     model_ = model;
     display(modelName_, ModelName(model, manualSum));
     a_ = a;
@@ -100,8 +100,8 @@ QString VoltmeterWindow::number(double value) const {
 }
 
 void VoltmeterWindow::refresh() {
-    const auto where = [this](MapPoint p) { return number(p.x) + "; " + number(p.y); };
-    const QString axes = model_.view == MapView::Front ? "(X; Y)" : "(Z; Y)";
+    const auto where = [this](WorldPoint p) { return number(p.x) + "; " + number(p.y); };
+    const QString axes = model_.view == View::Front ? "(X; Y)" : "(Z; Y)";
     for (auto [readout, name] : {std::pair{pointA_, "A "}, std::pair{pointB_, "B "}})
         static_cast<QLabel*>(form_->labelForField(readout))->setText(name + axes + " (m)");
     display(pointA_, a_ ? where(*a_) : "evalúe otro punto");
@@ -118,7 +118,7 @@ void VoltmeterWindow::refresh() {
     display(deltaV_, volts(reading->deltaV));
     display(work_, workText(q, reading->work));
     if (!reading->lineIntegral)
-        display(integral_, model_.charges > 0 && model_.view == MapView::Front
+        display(integral_, model_.charges > 0 && model_.view == View::Front
                                ? "el camino pasa por una carga puntual:\nno se integra"
                                : "el camino cruza el segmento cargado:\nno se integra");
     else

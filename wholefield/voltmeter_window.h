@@ -18,8 +18,8 @@ public:
     explicit VoltmeterWindow(QWidget* parent);
 
     // manualSum: the read-outs show a sum of elements picked by hand, not all N.
-    void measure(const FieldModel& model, bool manualSum, std::optional<MapPoint> a,
-                 std::optional<MapPoint> b);
+    void measure(const FieldModel& model, bool manualSum, std::optional<WorldPoint> a,
+                 std::optional<WorldPoint> b);
 
 signals:
     void visibilityChanged(bool shown);
@@ -38,8 +38,8 @@ private:
     QString workText(std::optional<double> q, double work) const;
 
     FieldModel model_{0};
-    std::optional<MapPoint> a_;
-    std::optional<MapPoint> b_;
+    std::optional<WorldPoint> a_;
+    std::optional<WorldPoint> b_;
     QFormLayout* form_;
     QLineEdit* charge_;
     QLabel *modelName_, *pointA_, *pointB_, *va_, *vb_, *deltaV_, *work_, *integral_;

@@ -22,8 +22,8 @@ QAction* AddCheckItem(QMenu& menu, const char* caption, const char* name, const 
     return item;
 }
 
-MapArea SurfaceArea(const QImage& image, double zoom) {
-    return MapArea::ForZoom(zoom, image.width(), image.height());
+WorldWindow SurfaceArea(const QImage& image, double zoom) {
+    return WorldWindow::forZoom(zoom, image.width(), image.height());
 }
 
 }  // namespace
@@ -53,10 +53,7 @@ WholeField::WholeField(DrawingSurface& surface, FieldKeys& keys, const Settings&
     connect(&settings, &Settings::changed, this, &WholeField::follow);
 }
 
-FieldModel WholeField::model() const {
-    return {settings_.lambda(), PointChargesInUse(settings_),
-            settings_.front() ? MapView::Front : MapView::Profile};
-}
+FieldModel WholeField::model() const { return ModelInUse(settings_); }
 
 void WholeField::follow(Settings::Changes what) {
     using Change = Settings::Change;
@@ -65,7 +62,7 @@ void WholeField::follow(Settings::Changes what) {
         b_.reset();
     }
     if (what & Change::Point) {
-        const MapPoint point{settings_.evaluatedPoint().x, settings_.evaluatedPoint().y};
+        const WorldPoint point{settings_.evaluatedPoint().x, settings_.evaluatedPoint().y};
         if (!b_ || point.x != b_->x || point.y != b_->y) a_ = std::exchange(b_, point);
     }
     if (what.testAnyFlags(Change::Charge | Change::View | Change::Zoom | Change::Action))
@@ -81,14 +78,14 @@ void WholeField::follow(Settings::Changes what) {
 
 void WholeField::recompute() {
     const FieldModel now = model();
-    const MapArea area = SurfaceArea(surface_.image(), settings_.zoomFactor());
+    const WorldWindow area = SurfaceArea(surface_.image(), settings_.zoomFactor());
     std::optional<ColourScale> scale;
     fieldImage_ = QImage();
     if (map_->isChecked() || grid_->isChecked())
         fieldImage_ = QImage(area.columns, area.rows, QImage::Format_RGB32);
     if (map_->isChecked()) {
         ComputePotentialMap(now, area, potentials_);
-        scale.emplace(now.lambda, now.view, area, segmentColour_);
+        scale.emplace(now, area, segmentColour_);
         scale->paint(potentials_, reinterpret_cast<std::uint32_t*>(fieldImage_.bits()),
                      fieldImage_.bytesPerLine() / sizeof(std::uint32_t));
     } else if (grid_->isChecked()) {

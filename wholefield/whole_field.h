@@ -7,11 +7,11 @@
 #include <optional>
 #include <vector>
 
+#include "field/world_window.h"
 #include "fieldmap/field_grid.h"
 #include "fieldmap/potential_map.h"
 #include "fieldmap/voltmeter.h"
 #include "settings/settings.h"
-#include "view/world_window.h"
 
 class DrawingSurface;
 class FieldKeys;
@@ -57,6 +57,6 @@ private:
     FieldGrid arrows_;
     // The points the user evaluated last in this view, B the current one, A the
     // one before; none at start, where the read-outs are empty.
-    std::optional<MapPoint> a_;
-    std::optional<MapPoint> b_;
+    std::optional<WorldPoint> a_;
+    std::optional<WorldPoint> b_;
 };

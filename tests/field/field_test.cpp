@@ -6,6 +6,7 @@
 #include <iomanip>
 #include <tuple>
 
+#include "field/model_in_use.h"
 #include "field/number_text.h"
 #include "field/segment_field.h"
 
@@ -65,14 +66,64 @@ TEST(NumberText, ReadsAndShowsAlikeInEveryLocale) {
 }
 
 TEST(Field, NoValueWhereTheModelHasNone) {
+    const FieldModel exact{kLambda}, charges{kLambda, 5};
     const double points[][2] = {{1, 0},      {0.5, 0},      {0, 0},        {1 + 1e-13, 0},
                                 {-1e-13, 0}, {0.5, 1e-200}, {1e308, 1e308}};
-    for (auto [x, y] : points) EXPECT_FALSE(ComputeField(x, y, kLambda)) << x << ", " << y;
-    EXPECT_FALSE(PotentialAt(0.5, 0, kLambda));
-    EXPECT_FALSE(PointChargeSum(5, 0.3, 0, kLambda));
-    EXPECT_FALSE(ElementContribution(2, 5, 0.3, 1e-12, kLambda));
-    EXPECT_EQ(Currency::fromDouble(*PotentialAt(0.6, 0.4, kLambda)),
-              ComputeField(0.6, 0.4, kLambda)->V);
+    for (auto [x, y] : points) EXPECT_FALSE(exact.shownAt({x, y})) << x << ", " << y;
+    EXPECT_FALSE(exact.potentialAt({0.5, 0}));
+    EXPECT_FALSE(charges.shownAt({0.3, 0})) << "on the second charge";
+    EXPECT_FALSE(charges.shownElementAt(2, {0.3, 1e-12}));
+    EXPECT_FALSE((FieldModel{kLambda, 0, View::Profile}.shownAt({0, 0}))) << "on the axis";
+    EXPECT_EQ(Currency::fromDouble(*exact.potentialAt({0.6, 0.4})), exact.shownAt({0.6, 0.4})->V);
+}
+
+// The drawn charge, where a click takes an element or is ignored and the grid
+// draws no arrow: the bar's outline 0.008 m either side at zoom 1, divided by
+// the zoom; seen end-on, a disc of 0.008 m at every zoom.
+TEST(ChargeShape, DrawnChargeAndItsBand) {
+    const std::tuple<const char*, View, double, double, double, bool> cases[] = {
+        {"just inside the outline", View::Front, 0.5, 0.0079, 1, true},
+        {"on the outline", View::Front, 0.5, -0.008, 1, false},
+        {"at 10 %, ten times as far", View::Front, 0.5, 0.079, 0.1, true},
+        {"at 10 %, beyond it", View::Front, 0.5, 0.081, 0.1, false},
+        {"the start is not inside", View::Front, 0, 0, 1, false},
+        {"the end is not inside", View::Front, 1, 0, 1, false},
+        {"beside the end", View::Front, 1.001, 0, 1, false},
+        {"end-on, inside", View::Profile, 0.0079, 0, 1, true},
+        {"end-on, diagonally out", View::Profile, 0.006, 0.006, 1, false},
+        {"end-on, the zoom changes nothing", View::Profile, 0.0079, 0, 0.1, true},
+        {"end-on, even at 10 %", View::Profile, 0.01, 0, 0.1, false}};
+    const ChargeDistribution& segment = UniformSegment();
+    EXPECT_EQ(segment.band(), 0.008);
+    for (auto [name, view, x, y, zoom, on] : cases)
+        EXPECT_EQ(segment.onDrawnCharge(view, {x, y}, zoom), on) << name;
+    EXPECT_EQ(segment.distanceFromCharge(View::Front, {1.3, -0.4}), 0.5);
+    EXPECT_EQ(segment.distanceFromCharge(View::Front, {0.7, -0.4}), 0.4);
+    EXPECT_EQ(segment.distanceFromCharge(View::Profile, {0.3, -0.4}), 0.5);
+}
+
+// N equal pieces of the 1 m segment, left to right as the manual mode takes
+// them: each charge at its piece's centre, together the whole charge λ·1 m;
+// a click on a piece takes that piece.
+TEST(ChargeShape, ElementsTileTheSegmentAndHoldItsCharge) {
+    const ChargeDistribution& segment = UniformSegment();
+    for (int n : kElementCountChoices) {
+        double end = 0, kq = 0;
+        for (int i = 1; i <= n; ++i) {
+            const ChargeElement e = segment.element(i, n);
+            EXPECT_NEAR(e.from, end, 1e-15) << n << " " << i;
+            EXPECT_NEAR(e.to - e.from, 1.0 / n, 1e-15) << n << " " << i;
+            EXPECT_NEAR(e.centre.x, (i - 0.5) / n, 1e-15) << n << " " << i;
+            EXPECT_EQ(e.centre.y, 0);
+            EXPECT_EQ(e.centre.z, 0);
+            EXPECT_EQ(segment.elementAt({e.centre.x, 0.001}, n), i) << n;
+            end = e.to;
+            kq += e.coulombCharge(kLambda);
+        }
+        EXPECT_NEAR(end, 1, 1e-15) << n;
+        EXPECT_NEAR(kq, 9e3, 1e-9) << n << ": k·λ·1 m";
+        EXPECT_EQ(segment.elementAt({0.9999, 0}, n), n);
+    }
 }
 
 // Points that take each branch of the formulas, digit for digit: beside the
@@ -89,7 +140,7 @@ TEST(Field, EachBranchOfTheFormulasDigitForDigit) {
         {"before the near end, on the axis", -1, 0, "-4500", "0", "6238.3246"},
         {"far away, as one charge", 100, 100, "0.319", "0.3206", "63.799"}};
     for (auto [name, x, y, ex, ey, v] : cases) {
-        const auto f = ComputeField(x, y, kLambda);
+        const auto f = FieldModel{kLambda}.shownAt({x, y});
         ASSERT_TRUE(f) << name;
         EXPECT_EQ(f->Ex.text('.'), ex) << name;
         EXPECT_EQ(f->Ey.text('.'), ey) << name;
@@ -116,6 +167,60 @@ TEST(Field, UnroundedToTwelveDigitsWhereTheFormsCancel) {
         EXPECT_NEAR(f->ey, ey, 1e-12 * ey) << name;
         EXPECT_NEAR(f->v, v, 1e-12 * v) << name;
     }
+}
+
+// The segment looks the same all round its axis: at (0.6, 0.24, 0.32), 0.4 m
+// from the axis, the field is that of (0.6, 0.4) in the plane (the row
+// "beside the middle" above), its radial part split 0.6 : 0.8 between y and z.
+TEST(ChargeShape, SpaceAroundTheAxisIsThePlaneTurned) {
+    const auto f = UniformSegment().exactField({0.6, 0.24, 0.32}, kLambda);
+    ASSERT_TRUE(f);
+    EXPECT_NEAR(f->ex, 3429.1482, 1e-4);
+    EXPECT_NEAR(f->ey, 0.6 * 34631.0342, 1e-4);
+    EXPECT_NEAR(f->ez, 0.8 * 34631.0342, 1e-4);
+    EXPECT_NEAR(f->v, 18685.2312, 1e-4);
+    EXPECT_NEAR(*UniformSegment().exactPotential({0.6, -0.32, 0.24}, kLambda), 18685.2312, 1e-4);
+}
+
+// The rule of the model in use: the integral when it is chosen, when a click
+// traces a line and in the profile view; else the N point charges.
+TEST(ModelInUse, IntegralWhenChosenForLinesAndInProfile) {
+    const std::tuple<const char*, int, View, bool, int> cases[] = {
+        {"20 charges, front, field at a point", 20, View::Front, false, 20},
+        {"5 charges, front, field at a point", 5, View::Front, false, 5},
+        {"the integral chosen", 0, View::Front, false, 0},
+        {"a line traced", 20, View::Front, true, 0},
+        {"the profile view", 20, View::Profile, false, 0},
+        {"the profile view, a line traced", 50, View::Profile, true, 0}};
+    for (auto [name, model, view, tracesLine, charges] : cases) {
+        const FieldModel m = ModelInUse({-5 * kLambda, model, view, tracesLine});
+        EXPECT_EQ(m.charges, charges) << name;
+        EXPECT_EQ(m.view, view) << name;
+        EXPECT_EQ(m.lambda, -5 * kLambda) << name;
+        EXPECT_EQ(m.shape, &StartShape()) << name;
+    }
+}
+
+// The profile view's point (0.3, 0.4) lies 0.5 m from the axis: it takes the
+// values of (0.5, 0.5) in the plane, the field turned along (0.6, 0.8).
+// Reference, on the bisector at s from the middle of a segment of length L:
+// E = 2kλ(L/2)/(s·√(s² + L²/4)) = 25455.844122716 V/m and
+// V = 2kλ·asinh(L/(2s)) = 15864.724566352 V (closed forms, 30 digits).
+TEST(ModelInUse, ProfilePointTakesTheMidPlaneValueAlongTheRadius) {
+    const FieldModel profile{kLambda, 0, View::Profile};
+    const SpacePoint at = profile.evaluatedAt({0.3, 0.4});
+    EXPECT_EQ(at.x, 0.5);
+    EXPECT_EQ(at.y, 0.5);
+    EXPECT_EQ(at.z, 0);
+    const auto f = profile.fieldAt({0.3, 0.4});
+    ASSERT_TRUE(f);
+    EXPECT_NEAR(f->ex, 15273.506473629, 1e-8);
+    EXPECT_NEAR(f->ey, 20364.675298173, 1e-8);
+    EXPECT_NEAR(f->v, 15864.724566352, 1e-8);
+    EXPECT_EQ(profile.shownAt({0.3, 0.4})->Ey.text('.'), "25455.8441");
+    EXPECT_EQ(profile.shownAt({-0.4, -0.3})->V.text('.'), "15864.7246");
+    EXPECT_NEAR(*FieldModel({kLambda, 10, View::Profile}).potentialAt({0.3, 0.4}),
+                *FieldModel({kLambda, 10}).potentialAt({0.5, 0.5}), 0);
 }
 
 // Far out on the axis the written forms would cancel to nothing; there the

@@ -14,9 +14,9 @@ constexpr std::uint32_t kSegment = 0xff123456;
 // above the middle of the segment at 108581.3 V: the bar spans 1e4 to 1e5,
 // each at ln(v/7124.2)/ln(108581.3/7124.2) of the way up.
 TEST(ColourScale, TicksAreRoundVoltsInOrder) {
-    const MapArea area = MapArea::ForZoom(1, 500, 500);
-    const auto up = ColourScale(kLambda, MapView::Front, area, kSegment).ticks();
-    const auto down = ColourScale(-kLambda, MapView::Front, area, kSegment).ticks();
+    const WorldWindow area = WorldWindow::forZoom(1, 500, 500);
+    const auto up = ColourScale(FieldModel{kLambda, 0, View::Front}, area, kSegment).ticks();
+    const auto down = ColourScale(FieldModel{-kLambda, 0, View::Front}, area, kSegment).ticks();
     ASSERT_EQ(up.size(), 4u);
     ASSERT_EQ(down.size(), 4u);
     const double volts[] = {1e4, 2e4, 5e4, 1e5}, positions[] = {0.1245, 0.3789, 0.7153, 0.9698};
@@ -32,8 +32,10 @@ TEST(ColourScale, TicksAreRoundVoltsInOrder) {
 // 45 % of the way to white, 9873a1 to fef287); no value takes the given colour.
 TEST(ColourScale, EndsAndNoValue) {
     const std::uint32_t kDark = 0xff9873a1u, kBright = 0xfffef287u;
-    const ColourScale up(kLambda, MapView::Front, MapArea::ForZoom(1, 500, 500), kSegment);
-    const ColourScale down(-kLambda, MapView::Front, MapArea::ForZoom(1, 500, 500), kSegment);
+    const ColourScale up(FieldModel{kLambda, 0, View::Front}, WorldWindow::forZoom(1, 500, 500),
+                         kSegment);
+    const ColourScale down(FieldModel{-kLambda, 0, View::Front}, WorldWindow::forZoom(1, 500, 500),
+                           kSegment);
     EXPECT_EQ(up.colourOf(1e9), kBright);
     EXPECT_EQ(up.colourOf(1), kDark);
     EXPECT_EQ(down.colourOf(-1e9), kDark);
@@ -51,7 +53,7 @@ TEST(ColourScale, EndsAndNoValue) {
 struct LevelsCase {
     const char* name;
     double lambda;
-    MapView view;
+    View view;
     double zoom;
 };
 
@@ -60,25 +62,25 @@ struct LevelsCase {
 // along each line, moves one way across them, and spans most of the scale.
 TEST(ColourScale, ConstantAlongEquipotentialsAndMonotonicAcross) {
     const LevelsCase cases[] = {
-        {"front, 100 %", kLambda, MapView::Front, 1},
-        {"front, 10 %, negative", -kLambda, MapView::Front, 0.1},
-        {"profile, 50 %", 5 * kLambda, MapView::Profile, 0.5},
-        {"profile, 25 %, negative", -10 * kLambda, MapView::Profile, 0.25},
+        {"front, 100 %", kLambda, View::Front, 1},
+        {"front, 10 %, negative", -kLambda, View::Front, 0.1},
+        {"profile, 50 %", 5 * kLambda, View::Profile, 0.5},
+        {"profile, 25 %, negative", -10 * kLambda, View::Profile, 0.25},
     };
     for (const LevelsCase& c : cases) {
         const FieldModel model{c.lambda, 0, c.view};
-        const ColourScale scale(c.lambda, c.view, MapArea::ForZoom(c.zoom, 500, 500), kSegment);
+        const ColourScale scale(model, WorldWindow::forZoom(c.zoom, 500, 500), kSegment);
         const auto step = [&](double x, double y) {
-            return scale.stepOf(*ModelPotentialAt(model, x, y));
+            return scale.stepOf(*model.potentialAt({x, y}));
         };
         const EquipotentialScanRange range = ScanRangeFor(c.zoom);
-        const double x = c.view == MapView::Front ? 0.5 : 0;
+        const double x = c.view == View::Front ? 0.5 : 0;
         int previous = step(x, range.first / 10), first = previous;
         for (double s = range.first / 10; s < range.end; s += range.step) {
             const int level = step(x, s);
             EXPECT_LE(level * c.lambda, previous * c.lambda) << c.name << " at " << s;
             previous = level;
-            const auto line = c.view == MapView::Front
+            const auto line = c.view == View::Front
                                   ? EquipotentialEllipse(x, s, c.zoom)
                                   : std::vector<WorldPoint>{{s, 0}, {-s * 0.6, s * 0.8}};
             for (const WorldPoint& p : line)

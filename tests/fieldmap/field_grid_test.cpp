@@ -14,13 +14,11 @@ constexpr double kLambda = 1e-6;
 
 // The field the program shows at a point, which its field lines follow.
 FieldVector ShownField(const FieldModel& model, double x, double y) {
-    if (model.view == MapView::Profile) {
-        const double r = std::hypot(x, y),
-                     e = std::fabs(ComputeField(0.5, r, model.lambda)->Ey.toDouble());
+    const auto s = model.shownAt({x, y});
+    if (model.view == View::Profile) {  // the mid-plane's read-outs, along the radius
+        const double r = model.evaluatedAt({x, y}).y, e = std::fabs(s->Ey.toDouble());
         return {e * x / r, e * y / r};
     }
-    const auto s = model.charges == 0 ? ComputeField(x, y, model.lambda)
-                                      : PointChargeSum(model.charges, x, y, model.lambda);
     return {s->Ex.toDouble(), s->Ey.toDouble()};
 }
 
@@ -41,10 +39,11 @@ TEST(FieldGrid, ArrowsFollowTheFieldAndLeaveTheSegmentOut) {
         {"exact, 25 %, negative", {-5 * kLambda}, 0.25, 18 * 18 - 4},
         {"50 charges, 100 %", {kLambda, 50}, 1, 18 * 18 - 16},
         {"10 charges, 50 %", {-kLambda, 10}, 0.5, 18 * 18 - 8},
-        {"exact, profile", {kLambda, 0, MapView::Profile}, 1, 18 * 18 - 1},
+        {"exact, profile", {kLambda, 0, View::Profile}, 1, 18 * 18 - 1},
     };
     for (const GridCase& c : cases) {
-        const FieldGrid grid = ComputeFieldGrid(c.model, MapArea::ForZoom(c.zoom, 18, 18), 0.009);
+        const FieldGrid grid =
+            ComputeFieldGrid(c.model, WorldWindow::forZoom(c.zoom, 18, 18), 0.009);
         EXPECT_EQ(grid.arrows.size(), c.arrows) << c.name;
         for (const GridArrow& a : grid.arrows) {
             const FieldVector e = ShownField(c.model, a.x, a.y);

@@ -17,14 +17,14 @@ struct Comparison {
 // Every pixel against the scalar model at its centre: the same pixels have no
 // value, the others agree to 1e-12 relative.
 template <class ValueAt>
-Comparison CompareWithScalarModel(const FieldModel& model, const MapArea& area,
+Comparison CompareWithScalarModel(const FieldModel& model, const WorldWindow& area,
                                   const ValueAt& valueAt) {
     Comparison result;
     int count = 0;
     for (int row = 0; row < area.rows; ++row)
         for (int column = 0; column < area.columns; ++column) {
             const double x = area.xAt(column), y = area.yAt(row), v = valueAt(column, row);
-            const auto expected = ModelPotentialAt(model, x, y);
+            const auto expected = model.potentialAt({x, y});
             result.noValue += !expected;
             const bool same =
                 expected ? std::fabs(v - *expected) <= 1e-12 * std::fabs(*expected) : std::isnan(v);
@@ -36,7 +36,7 @@ Comparison CompareWithScalarModel(const FieldModel& model, const MapArea& area,
     return result;
 }
 
-Comparison CompareWithScalarModel(const FieldModel& model, const MapArea& area) {
+Comparison CompareWithScalarModel(const FieldModel& model, const WorldWindow& area) {
     const PotentialMap map = ComputePotentialMap(model, area);
     return CompareWithScalarModel(model, area,
                                   [&map](int column, int row) { return map.at(column, row); });
@@ -45,7 +45,7 @@ Comparison CompareWithScalarModel(const FieldModel& model, const MapArea& area) 
 struct MapCase {
     const char* name;
     FieldModel model;
-    MapArea area;
+    WorldWindow area;
     bool holdsNoValue = false;
 };
 
@@ -54,20 +54,20 @@ struct MapCase {
 TEST(PotentialMap, EqualsTheScalarModelAtEveryPixelCentre) {
     const double lambda = 1e-6;
     const MapCase cases[] = {
-        {"exact, 100 %, 500 x 500", {lambda}, MapArea::ForZoom(1, 500, 500)},
-        {"exact, 100 %, 250 x 600", {lambda}, MapArea::ForZoom(1, 250, 600)},
-        {"exact, 10 %, 300 x 300, negative", {-5e-6}, MapArea::ForZoom(0.1, 300, 300)},
+        {"exact, 100 %, 500 x 500", {lambda}, WorldWindow::forZoom(1, 500, 500)},
+        {"exact, 100 %, 250 x 600", {lambda}, WorldWindow::forZoom(1, 250, 600)},
+        {"exact, 10 %, 300 x 300, negative", {-5e-6}, WorldWindow::forZoom(0.1, 300, 300)},
         {"exact, along the axis", {lambda}, {-0.5, 0x1p-20, 2, 0x1p-19, 401, 3}, true},
         {"exact, 1e-9 off the axis", {lambda}, {-0.5, 1e-9, 2, 2e-9, 403, 2}},
-        {"exact, profile, 25 %", {lambda, 0, MapView::Profile}, MapArea::ForZoom(0.25, 240, 240)},
+        {"exact, profile, 25 %", {lambda, 0, View::Profile}, WorldWindow::forZoom(0.25, 240, 240)},
         {"5 charges, on them", {lambda, 5}, {0, 1e-3, 1, 2e-3, 5, 3}, true},
-        {"50 charges, 100 %, 250 x 300", {lambda, 50}, MapArea::ForZoom(1, 250, 300)},
-        {"20 charges, 50 %, 120 x 120", {-lambda, 20}, MapArea::ForZoom(0.5, 120, 120)},
+        {"50 charges, 100 %, 250 x 300", {lambda, 50}, WorldWindow::forZoom(1, 250, 300)},
+        {"20 charges, 50 %, 120 x 120", {-lambda, 20}, WorldWindow::forZoom(0.5, 120, 120)},
         {"10 charges, profile, 100 %",
-         {lambda, 10, MapView::Profile},
-         MapArea::ForZoom(1, 126, 126)},
+         {lambda, 10, View::Profile},
+         WorldWindow::forZoom(1, 126, 126)},
         {"5 charges, profile, near the axis",
-         {lambda, 5, MapView::Profile},
+         {lambda, 5, View::Profile},
          {-1e-3, 1e-3, 2e-3, 2e-3, 7, 7},
          true},
     };
@@ -90,7 +90,7 @@ TEST(AxisMirror, PairsTheColumnsWhoseCentresMirror) {
 
 // A CPU without AVX2 gets the same map from narrower instructions.
 TEST(PotentialMap, EveryInstructionSetGivesTheSameValues) {
-    const MapArea area = MapArea::ForZoom(0.5, 61, 67);
+    const WorldWindow area = WorldWindow::forZoom(0.5, 61, 67);
     std::vector<double> xs, volts(std::size_t(area.columns));
     for (int column = 0; column < area.columns; ++column) xs.push_back(area.xAt(column));
     for (const PotentialRowVariant& variant : PotentialRowVariants())

@@ -11,8 +11,8 @@ constexpr double kLambda = 1e-6;  // k·λ = 9000 V
 struct ReadingCase {
     const char* name;
     FieldModel model;
-    MapPoint a;
-    MapPoint b;
+    WorldPoint a;
+    WorldPoint b;
     double va;  // V, hand-worked
     double vb;
     double deltaV;  // in the read-outs' rounding
@@ -48,7 +48,7 @@ TEST(Voltmeter, ReadsPotentialsDifferenceWorkAndIntegral) {
          -9194.8612,
          -1896.4893},
         {"exact, profile",
-         {kLambda, 0, MapView::Profile},
+         {kLambda, 0, View::Profile},
          {0.72, 0.96},
          {0, 0.9375},
          7298.3719,
@@ -62,7 +62,7 @@ TEST(Voltmeter, ReadsPotentialsDifferenceWorkAndIntegral) {
          15907.2876,
          9680.1166},
         {"5 charges, profile",
-         {kLambda, 5, MapView::Profile},
+         {kLambda, 5, View::Profile},
          {0.3, 0.4},
          {-0.4, -0.3},
          15907.2876,
@@ -77,8 +77,7 @@ TEST(Voltmeter, ReadsPotentialsDifferenceWorkAndIntegral) {
         EXPECT_NEAR(reading->deltaV.toDouble(), c.deltaV, 5e-4) << c.name;
         EXPECT_DOUBLE_EQ(reading->work, 2 * reading->deltaV.toDouble()) << c.name;
         ASSERT_TRUE(reading->lineIntegral) << c.name;
-        const double exactDelta =
-            *ModelPotentialAt(c.model, c.b.x, c.b.y) - *ModelPotentialAt(c.model, c.a.x, c.a.y);
+        const double exactDelta = *c.model.potentialAt(c.b) - *c.model.potentialAt(c.a);
         EXPECT_NEAR(reading->lineIntegral->volts, exactDelta, 1e-6 * std::fabs(c.va)) << c.name;
     }
 }
@@ -86,8 +85,8 @@ TEST(Voltmeter, ReadsPotentialsDifferenceWorkAndIntegral) {
 struct IntegralCase {
     const char* name;
     FieldModel model;
-    MapPoint a;
-    MapPoint b;
+    WorldPoint a;
+    WorldPoint b;
 };
 
 // Paths that pass a millimetre or a tenth of one from the charges, the axis
@@ -98,7 +97,7 @@ struct IntegralCase {
 // The integral is within its error bound of it, and the bound is below half
 // the read-outs' last digit, 5e-5 V.
 TEST(Voltmeter, IntegralEqualsTheDifferenceNearAndFar) {
-    constexpr MapPoint kFar{1e9, 1e9};
+    constexpr WorldPoint kFar{1e9, 1e9};
     const IntegralCase cases[] = {
         {"exact, along the segment", {kLambda}, {-0.09, 0.001}, {1.2, 0.001}},
         {"exact, from beside the middle", {kLambda}, {0.31, 0.0005}, {0.2, 0.3}},
@@ -118,38 +117,34 @@ TEST(Voltmeter, IntegralEqualsTheDifferenceNearAndFar) {
         {"5 charges, across the axis beside one", {kLambda, 5}, {0.5001, 0.3}, {0.5001, -0.2}},
         {"5 charges, from far to beside one", {kLambda, 5}, {1e9, -1e9}, {0.5, 1e-4}},
         {"20 charges, profile, past the axis",
-         {kLambda, 20, MapView::Profile},
+         {kLambda, 20, View::Profile},
          {-1, 0.001},
          {1, 0.001}},
         {"5 charges, profile, from far to beside the axis",
-         {kLambda, 5, MapView::Profile},
+         {kLambda, 5, View::Profile},
          kFar,
          {1e-4, 0}},
         {"exact, profile, from far to beside the axis",
-         {-kLambda, 0, MapView::Profile},
+         {-kLambda, 0, View::Profile},
          kFar,
          {0, -1e-4}},
-        {"exact, profile, past the axis",
-         {kLambda, 0, MapView::Profile},
-         {-0.3, 1e-4},
-         {0.2, 1e-4}},
+        {"exact, profile, past the axis", {kLambda, 0, View::Profile}, {-0.3, 1e-4}, {0.2, 1e-4}},
     };
     for (const IntegralCase& c : cases) {
-        const double exactDelta =
-            *ModelPotentialAt(c.model, c.b.x, c.b.y) - *ModelPotentialAt(c.model, c.a.x, c.a.y);
+        const double exactDelta = *c.model.potentialAt(c.b) - *c.model.potentialAt(c.a);
         const PathIntegral integral = MinusLineIntegral(c.model, c.a, c.b);
         EXPECT_LT(integral.error, 5e-5) << c.name;
         // The reference's own rounding: some units of the last place of V(B).
-        const double reference = 1e-14 * std::fabs(*ModelPotentialAt(c.model, c.b.x, c.b.y));
+        const double reference = 1e-14 * std::fabs(*c.model.potentialAt(c.b));
         EXPECT_NEAR(integral.volts, exactDelta, integral.error + reference) << c.name;
     }
 }
 
 struct PathCase {
     const char* name;
-    MapView view;
-    MapPoint a;
-    MapPoint b;
+    View view;
+    WorldPoint a;
+    WorldPoint b;
     bool meets;
     int charges = 0;
 };
@@ -158,24 +153,20 @@ struct PathCase {
 // point charges, one that passes through a charge.
 TEST(Voltmeter, RefusesTheIntegralAcrossTheSegment) {
     const PathCase cases[] = {
-        {"across the middle", MapView::Front, {0.5, 0.5}, {0.3, -0.5}, true},
-        {"through the start", MapView::Front, {-0.5, 0.5}, {0.5, -0.5}, true},
-        {"through the end", MapView::Front, {1.5, -0.5}, {0.5, 0.5}, true},
-        {"along the axis over it", MapView::Front, {-1, 0}, {2, 0}, true},
-        {"along the axis beyond it", MapView::Front, {1.5, 0}, {2, 0}, false},
-        {"across the axis beyond the end", MapView::Front, {1.2, 0.5}, {1.2, -0.5}, false},
-        {"slanting across the axis before the start",
-         MapView::Front,
-         {0.2, 0.1},
-         {-1.8, -0.1},
-         false},
-        {"above it", MapView::Front, {-0.5, 0.01}, {1.5, 0.01}, false},
-        {"profile, through the axis", MapView::Profile, {0.1, 0.1}, {-0.2, -0.2}, true},
-        {"profile, beside the axis", MapView::Profile, {0.1, 0.1}, {-0.1, 0.1}, false},
-        {"profile, along a radius", MapView::Profile, {0.1, 0.1}, {0.2, 0.2}, false},
-        {"5 charges, through one", MapView::Front, {0.5, 0.5}, {0.5, -0.5}, true, 5},
-        {"5 charges, between two", MapView::Front, {0.4, 0.5}, {0.4, -0.5}, false, 5},
-        {"5 charges, past one", MapView::Front, {0.7002, 0.5}, {0.7002, -0.5}, false, 5},
+        {"across the middle", View::Front, {0.5, 0.5}, {0.3, -0.5}, true},
+        {"through the start", View::Front, {-0.5, 0.5}, {0.5, -0.5}, true},
+        {"through the end", View::Front, {1.5, -0.5}, {0.5, 0.5}, true},
+        {"along the axis over it", View::Front, {-1, 0}, {2, 0}, true},
+        {"along the axis beyond it", View::Front, {1.5, 0}, {2, 0}, false},
+        {"across the axis beyond the end", View::Front, {1.2, 0.5}, {1.2, -0.5}, false},
+        {"slanting across the axis before the start", View::Front, {0.2, 0.1}, {-1.8, -0.1}, false},
+        {"above it", View::Front, {-0.5, 0.01}, {1.5, 0.01}, false},
+        {"profile, through the axis", View::Profile, {0.1, 0.1}, {-0.2, -0.2}, true},
+        {"profile, beside the axis", View::Profile, {0.1, 0.1}, {-0.1, 0.1}, false},
+        {"profile, along a radius", View::Profile, {0.1, 0.1}, {0.2, 0.2}, false},
+        {"5 charges, through one", View::Front, {0.5, 0.5}, {0.5, -0.5}, true, 5},
+        {"5 charges, between two", View::Front, {0.4, 0.5}, {0.4, -0.5}, false, 5},
+        {"5 charges, past one", View::Front, {0.7002, 0.5}, {0.7002, -0.5}, false, 5},
     };
     for (const PathCase& c : cases) {
         const auto reading = ReadVoltmeter({kLambda, c.charges, c.view}, c.a, c.b, 1);

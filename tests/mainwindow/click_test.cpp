@@ -3,6 +3,7 @@
 #include <QTest>
 #include <array>
 
+#include "field/model_in_use.h"
 #include "field/number_text.h"
 #include "tests/support/window_driver.h"
 #include "view/field_arrow.h"
@@ -192,7 +193,8 @@ protected:
         driver.choose("calculateButton");  // the start point, nothing evaluated yet
     }
     FieldSample element(int i) const {
-        return *ElementContribution(i, 5, driver.state().PointX, driver.state().PointY, 1e-6);
+        return *FieldModel{1e-6, 5}.shownElementAt(i,
+                                                   {driver.state().PointX, driver.state().PointY});
     }
     // Whether the middle of the total arrow's shaft shows the colour.
     bool shaftMiddleIs(QRgb colour) const {
@@ -296,7 +298,7 @@ TEST(AutomaticSum, FiftyElementsWithTheirArrows) {
     driver.choose("modelOptions_50");
     driver.choose("elementArrowsBox");
     driver.choose("calculateButton");
-    EXPECT_EQ(driver.text("potentialBox"), Shown(PointChargeSum(50, 0.6, 0.4, 1e-6)->V));
+    EXPECT_EQ(driver.text("potentialBox"), Shown(FieldModel{1e-6, 50}.shownAt({0.6, 0.4})->V));
     for (int i = 1; i <= 50; ++i) EXPECT_EQ(driver.state().ElementTaken[i], 1);
     EXPECT_GT(driver.countPixels(kElementFieldOnGrey), 50);
 }

@@ -11,7 +11,9 @@
 #include <cmath>
 #include <random>
 
+#include "field/charge_distribution.h"
 #include "field/number_text.h"
+#include "field/segment_field.h"
 #include "tests/support/other_threads.h"
 #include "tests/support/window_driver.h"
 
@@ -78,7 +80,7 @@ private:
 
     QPointF somewhere(bool onTheSegment) {
         const WorldWindow& w = driver_.surface().world();
-        const double band = 0.008 / driver_.settings().zoomFactor();
+        const double band = UniformSegment().band() / driver_.settings().zoomFactor();
         return onTheSegment ? QPointF(uniform(-0.01, 1.01), uniform(-band, band))
                             : QPointF(w.left + uniform(0, w.width), w.top - uniform(0, w.height));
     }

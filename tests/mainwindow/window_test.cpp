@@ -12,6 +12,7 @@
 #include <QWheelEvent>
 #include <vector>
 
+#include "field/model_in_use.h"
 #include "tests/support/window_driver.h"
 
 namespace {
@@ -54,7 +55,7 @@ TEST(Commands, WholeTaskWithoutTheMouse) {
     driver.press(Qt::Key_Tab);
     driver.type("yBox", "0.5");
     driver.press(Qt::Key_Return);
-    EXPECT_EQ(driver.text("potentialBox"), Shown(PointChargeSum(5, 0.3, 0.5, 1e-6)->V));
+    EXPECT_EQ(driver.text("potentialBox"), Shown(FieldModel{1e-6, 5}.shownAt({0.3, 0.5})->V));
     driver.choose("copyButton");
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
               driver.image());

@@ -14,7 +14,7 @@ constexpr double kLambda = 1e-6;
 // point charge; the point charges approach the integral from afar.
 TEST(Bisector, LimitsAtBothEnds) {
     for (double lambda : {kLambda, -5 * kLambda}) {
-        const auto samples = BisectorSamples(lambda, 5);
+        const auto samples = BisectorSamples({lambda, 5});
         ASSERT_EQ(samples.size(), 241u);
         EXPECT_DOUBLE_EQ(samples.front().s, 1e-3);
         EXPECT_NEAR(samples.back().s, 100, 1e-9);
@@ -85,7 +85,8 @@ TEST(Convergence, FarErrorsAreTheMidpointRulesNotRounding) {
 // The first line says what was computed, with no comma; an error lost to
 // rounding is an empty cell, and the first line says from which N.
 TEST(Csv, FirstLineGivesTheContext) {
-    const std::string bisector = BisectorCsv(BisectorSamples(-5 * kLambda, 20), -5 * kLambda, 20);
+    const FieldModel model{-5 * kLambda, 20};
+    const std::string bisector = BisectorCsv(BisectorSamples(model), model);
     EXPECT_EQ(bisector.substr(0, bisector.find('\n') + 6),
               "# Mediatriz x = 0.5 m · λ = -5 µC/m · integral exacta sobre el segmento de 1 m y 20 "
               "cargas puntuales Q/20 en los centros de 20 elementos iguales · Q = λ·1 m · k = "

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 #include "field/segment_field.h"
 
@@ -81,6 +83,44 @@ TEST(FieldLine, DistantStartsEnd) {
     EXPECT_TRUE(InsideSegmentBox(in.points.back().x, in.points.back().y, 1));
     EXPECT_EQ(Pass({1e5, 0}, 1, 1e-6, false).points.size(), 1u);
     EXPECT_LE(FieldLineStepLimit({1e300, 0}, 0.01, 1), 7'000'000);
+}
+
+// A set of equipotentials: a line at the first position; then one each time
+// |V| has fallen by the step from the previous line's; the scan ends once
+// the next level would be below zero. Visits of (first, V, step) and what
+// each decides, worked by hand.
+TEST(EquipotentialLevels, DrawsAtEachStepAndStopsBelowZero) {
+    struct Visit {
+        bool first;
+        double potential;
+        long long step;
+        int lines;
+        bool stop;
+    };
+    const std::tuple<const char*, std::vector<Visit>> cases[] = {
+        {"falling by steps of 10000 V",
+         {{true, 30000, 10000, 1, false},
+          {false, 25000, 10000, 0, false},
+          {false, 20000, 10000, 1, false},
+          {false, 10000.5, 10000, 0, false},
+          {false, -9000, 10000, 1, false},
+          {false, 5000, 10000, 0, true}}},
+        {"a first potential below the step ends the scan at once", {{true, -5000, 10000, 1, true}}},
+        {"a step of 0 draws the first position twice", {{true, 100, 0, 2, false}}},
+        {"the step in force at each visit counts: the zoom may change it",
+         {{true, 30000, 10000, 1, false},
+          {false, 20000, 1000, 1, false},
+          {false, 19500, 1000, 0, false},
+          {false, 19000, 1000, 1, false}}}};
+    for (const auto& [name, visits] : cases) {
+        EquipotentialLevels levels;
+        for (std::size_t k = 0; k < visits.size(); ++k) {
+            const Visit& v = visits[k];
+            const auto decision = levels.visit(v.first, v.potential, v.step);
+            EXPECT_EQ(decision.linesToDraw, v.lines) << name << ", visit " << k;
+            EXPECT_EQ(decision.stop, v.stop) << name << ", visit " << k;
+        }
+    }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "trace/line_drawing.h"
+#include "view/line_drawing.h"
 
 #include "view/drawing_surface.h"
 

@@ -3,7 +3,7 @@
 #include <QRgb>
 #include <vector>
 
-#include "trace/geometry.h"
+#include "field/domain.h"
 
 class DrawingSurface;
 
