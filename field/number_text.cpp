@@ -109,3 +109,10 @@ std::optional<std::int32_t> RoundToInt32(double value) {
     if (!(rounded >= INT32_MIN && rounded <= INT32_MAX)) return std::nullopt;
     return static_cast<std::int32_t>(rounded);
 }
+
+// to_chars never looks at the C library's locale.
+std::string CsvNumber(double value, std::chars_format format, int precision) {
+    if (std::isnan(value)) return "";
+    char buffer[32];
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value, format, precision).ptr};
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,6 +24,12 @@ double Val(std::string_view text);
 // four decimals rounded, no trailing zeros, and the separator always written
 // (1 shows as "1."). A value that rounds to zero shows without a minus sign.
 std::string FormatCoordinate(double value, char decimalSeparator);
+
+// A number as files for programs (CSV) write it: a point for the decimal
+// separator whatever the locale, ten significant digits by default; NaN, a
+// value the data does not have, is an empty cell.
+std::string CsvNumber(double value, std::chars_format format = std::chars_format::general,
+                      int precision = 10);
 
 // The nearest whole number, halves to the even neighbour (12.5 gives 12,
 // 13.5 gives 14); empty when it does not fit a 32-bit signed integer.

@@ -1,26 +1,18 @@
 #include "fieldmap/grid_csv.h"
 
-#include <charconv>
-
 #include "field/domain.h"
 #include "field/model_text.h"
+#include "field/number_text.h"
 
 namespace {
-
-// to_chars never looks at the C library's locale.
-std::string Number(double value) {
-    char buffer[32];
-    return {
-        buffer,
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 10).ptr};
-}
 
 std::string Context(const FieldModel& model, int zoomPercent) {
     const bool front = model.view == View::Front;
     const std::string charges =
         model.charges == 0 ? model_text::kExact : model_text::PointCharges(model.charges);
     const std::string density = model.shape->densitySymbol() + " = " +
-                                Number(model.lambda / kMicro) + " µ" + model.shape->densityUnit();
+                                CsvNumber(model.lambda / kMicro) + " µ" +
+                                model.shape->densityUnit();
     return "# Rejilla de campo · vista " + std::string(front ? "frente" : "perfil") +
            " · ampliación " + std::to_string(zoomPercent) + " % · " + density + " · " + charges +
            " · " + model_text::kTotalCharge + " · " + model_text::kCoulomb + "\n";
@@ -36,7 +28,7 @@ std::string FieldGridCsv(const FieldGrid& grid, const FieldModel& model, int zoo
     for (const GridArrow& a : grid.arrows) {
         std::string row;
         for (double value : {a.x, a.y, a.field.ex, a.field.ey, a.magnitude, a.field.v})
-            row += (row.empty() ? "" : ",") + Number(value);
+            row += (row.empty() ? "" : ",") + CsvNumber(value);
         csv += row + "\n";
     }
     return csv;

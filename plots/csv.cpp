@@ -1,34 +1,27 @@
 #include "plots/csv.h"
 
-#include <charconv>
 #include <cmath>
 
-namespace {
+#include "field/number_text.h"
 
-// to_chars never looks at the C library's locale.
-std::string Number(double value, std::chars_format format = std::chars_format::general,
-                   int precision = 10) {
-    if (std::isnan(value)) return "";
-    char buffer[32];
-    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value, format, precision).ptr};
-}
+namespace {
 
 std::string Row(std::initializer_list<double> values) {
     std::string row;
     bool first = true;
-    for (double value : values) row += (first ? "" : ",") + Number(value), first = false;
+    for (double value : values) row += (first ? "" : ",") + CsvNumber(value), first = false;
     return row + "\n";
 }
 
 std::string Density(double lambda) {
     const ChargeDistribution& shape = StartShape();
-    return shape.densitySymbol() + " = " + Number(lambda * 1e6) + " µ" + shape.densityUnit();
+    return shape.densitySymbol() + " = " + CsvNumber(lambda * 1e6) + " µ" + shape.densityUnit();
 }
 
 std::string Slope(const char* what, const std::optional<FittedSlope>& fit) {
     if (!fit) return std::string(" · ") + what + " sin ley de potencias";
     return std::string(" · pendiente ") + what + " " +
-           Number(fit->slope, std::chars_format::fixed, 2) +
+           CsvNumber(fit->slope, std::chars_format::fixed, 2) +
            " de N = " + std::to_string(fit->fromN) + " a " + std::to_string(kConvergenceLargestN);
 }
 
@@ -42,7 +35,7 @@ std::string Limit(const char* what, const std::optional<int>& n) {
 
 std::string BisectorCsv(const std::vector<BisectorSample>& samples, const FieldModel& model) {
     const int n = model.charges;
-    std::string csv = "# Mediatriz x = " + Number(model.shape->bisectorX()) + " m · " +
+    std::string csv = "# Mediatriz x = " + CsvNumber(model.shape->bisectorX()) + " m · " +
                       Density(model.lambda) + " · " + BisectorModels(n) + "\n";
     const std::string charges = "cargas puntuales N=" + std::to_string(n);
     csv += "s (m),|E| exacto (V/m)," + (n > 0 ? "|E| " + charges + " (V/m)," : "") +
@@ -58,7 +51,7 @@ std::string BisectorCsv(const std::vector<BisectorSample>& samples, const FieldM
 std::string ConvergenceCsv(const std::vector<ConvergenceSample>& samples, double x, double y,
                            double lambda) {
     const ConvergenceSlopes slopes = FittedSlopes(samples);
-    std::string csv = "# Convergencia en x = " + Number(x) + " m y = " + Number(y) + " m · " +
+    std::string csv = "# Convergencia en x = " + CsvNumber(x) + " m y = " + CsvNumber(y) + " m · " +
                       Density(lambda) + " · " + ConvergenceModels() + Slope("|E|", slopes.field) +
                       Slope("V", slopes.potential) + Limit("|E|", FieldPrecisionLimit(samples)) +
                       Limit("V", PotentialPrecisionLimit(samples)) + "\n";

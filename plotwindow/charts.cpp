@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "field/model_text.h"
+#include "view/readout_text.h"
 
 namespace {
 
@@ -37,14 +38,7 @@ struct Curve {
     Look look;
 };
 
-// The user's locale, without thousands separators beside decimal commas.
-QLocale NumberLocale() {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::OmitLeadingZeroInExponent);
-    return locale;
-}
-
-QString Number(double value) { return NumberLocale().toString(value, 'g', 6); }
+QString Number(double value) { return PlotLocale().toString(value, 'g', 6); }
 
 // The charts are drawn in decimal logarithms on linear axes labelled with the
 // powers of ten. Qt Charts compares ranges in absolute terms: it takes one
@@ -57,8 +51,8 @@ QPointF Logarithms(const QPointF& p) { return {std::log10(p.x()), std::log10(p.y
 // decade is short in them, otherwise powers of ten as 1e-18 and 1e+6.
 QString DecadeText(int decade, bool plain) {
     const double value = std::pow(10, decade);
-    return plain ? NumberLocale().toString(value, 'f', std::max(0, -decade))
-                 : NumberLocale().toString(value, 'e', 0);
+    return plain ? PlotLocale().toString(value, 'f', std::max(0, -decade))
+                 : PlotLocale().toString(value, 'e', 0);
 }
 constexpr int kLowestPlain = -4, kHighestPlain = 5;
 
@@ -190,7 +184,7 @@ const QString kBisectorAxis = "s: distancia al segmento (m)";
 QString SlopeText(const char* what, const std::optional<FittedSlope>& fit) {
     if (!fit) return QString("%1: sin ley de potencias").arg(what);
     return QString("%1: pendiente %2 de N = %3 a %4")
-        .arg(what, NumberLocale().toString(fit->slope, 'f', 2), QString::number(fit->fromN),
+        .arg(what, PlotLocale().toString(fit->slope, 'f', 2), QString::number(fit->fromN),
              QString::number(kConvergenceLargestN));
 }
 

@@ -29,16 +29,7 @@ std::vector<std::uint32_t> BarColours(const ColourScale& scale,
     return colours;
 }
 
-QString VoltsText(double volts) { return ReadoutLocale().toString(volts, 'g', 12); }
-// Two significant digits, written out in full as the read-outs write numbers.
-QString FieldText(double field) {
-    if (field < 0) return ReadoutLocale().negativeSign() + FieldText(-field);
-    if (!(field > 0)) return ReadoutLocale().toString(field);
-    const int magnitude = static_cast<int>(std::floor(std::log10(field)));
-    const double unit = std::pow(10.0, magnitude - 1);
-    return ReadoutLocale().toString(std::round(field / unit) * unit, 'f',
-                                    std::max(0, 1 - magnitude));
-}
+QString VoltsText(double volts) { return SignificantText(volts, 12); }
 
 bool IsPowerOfTen(double value) {
     const double exponent = std::log10(std::fabs(value));
@@ -85,15 +76,15 @@ void FieldKeys::showKeys(const ColourScale* scale, const std::vector<double>* sh
         for (const ColourTick& tick : ticks_) volts << VoltsText(tick.volts);
         const ColourTick low = ticks_.front(), high = ticks_.back();
         const auto end = [&](double position) {  // linear in log |V|, as the bar's colours
-            return FieldText(low.volts *
-                             std::pow(high.volts / low.volts,
-                                      (position - low.position) / (high.position - low.position)));
+            return TwoDigitText(
+                low.volts * std::pow(high.volts / low.volts,
+                                     (position - low.position) / (high.position - low.position)));
         };
         spoken << "Potencial (V), de " + end(0) + " a " + end(1) + ": " + volts.join("; ");
     }
     if (shadeBounds_.size() > 1) {
         QStringList fields;
-        for (double bound : shadeBounds_) fields << FieldText(bound);
+        for (double bound : shadeBounds_) fields << TwoDigitText(bound);
         spoken << "Campo |E| (V/m), de más débil a más fuerte: " + fields.join("; ");
     }
     setAccessibleName(spoken.join(". "));
@@ -163,7 +154,7 @@ void FieldKeys::paintShades(QPainter& painter, int top) const {
     QStringList labels;
     for (int shade = 0; shade <= shades; ++shade) {
         positions.push_back(left + double(length) * shade / shades);
-        labels << FieldText(shadeBounds_[shade]);
+        labels << TwoDigitText(shadeBounds_[shade]);
     }
     for (int shade = 0; shade < shades; ++shade) {
         const QRectF box(positions[shade], top, positions[shade + 1] - positions[shade],

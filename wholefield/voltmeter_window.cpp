@@ -95,9 +95,7 @@ void VoltmeterWindow::measure(const FieldModel& model, bool manualSum, std::opti
 QString VoltmeterWindow::volts(Currency value) const { return ReadoutText(value); }
 
 // As the read-outs: the user's decimal separator, no grouping of thousands.
-QString VoltmeterWindow::number(double value) const {
-    return ReadoutLocale().toString(value, 'g', 10);
-}
+QString VoltmeterWindow::number(double value) const { return SignificantText(value, 10); }
 
 void VoltmeterWindow::refresh() {
     const auto where = [this](WorldPoint p) { return number(p.x) + "; " + number(p.y); };
@@ -127,7 +125,7 @@ void VoltmeterWindow::refresh() {
 
 // W in the read-outs' format; a q for which it has no such form is refused.
 QString VoltmeterWindow::workText(std::optional<double> q, double work) const {
-    if (!q) return "escriba q en µC, por ejemplo " + QLocale().toString(-2.5);
+    if (!q) return "escriba q en µC, por ejemplo " + ReadoutLocale().toString(-2.5);
     const auto fixed = Currency::fromDouble(work);
     return fixed ? volts(*fixed)
                  : "W no cabe en las lecturas:\nescriba una q de menor valor absoluto";
@@ -144,7 +142,7 @@ QString VoltmeterWindow::integralText(PathIntegral integral, Currency deltaV) co
     const QString value = shown ? volts(*shown) : number(integral.volts);
     if (!std::isfinite(integral.error)) return value + "\nerror sin acotar";
     if (integral.error >= kHalfLastDigit)
-        return value + "\n± " + ReadoutLocale().toString(integral.error, 'g', 2);
+        return value + "\n± " + SignificantText(integral.error, 2);
     if (shown == deltaV) return value;
     const int terms = 2 * std::max(model_.charges, 1) + 1;
     const auto rounding = Currency::fromTenThousandths((terms + 1) / 2);  // up to a whole digit
