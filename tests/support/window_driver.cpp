@@ -56,10 +56,11 @@ bool WindowDriver::click(QAbstractButton* target) {
 }
 
 bool WindowDriver::showElementArrows(bool shown) {
-    return elementArrowsShown() == shown || click(button("elementArrowsBox"));
+    return elementArrowsShown() == shown || click(elementArrowsBox());
 }
 
-bool WindowDriver::typeInto(QLineEdit* target, const QString& text) {
+bool WindowDriver::type(Box box, const QString& text) {
+    QLineEdit* target = textBox(box);
     if (!target->isVisibleTo(window_.get())) return false;
     target->setFocus();
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
@@ -73,8 +74,6 @@ bool WindowDriver::typeInto(QLineEdit* target, const QString& text) {
     }
     return true;
 }
-
-bool WindowDriver::type(Box box, const QString& text) { return typeInto(textBox(box), text); }
 
 void WindowDriver::clickInto(Box box) {
     QTest::mouseClick(textBox(box), Qt::LeftButton, {}, textBox(box)->rect().center());

@@ -88,10 +88,10 @@ public:
     bool isChosen(Action action) const { return checkedId("actionOptions") == int(action); }
     bool isChosen(Operation mode) const { return checkedId("operationOptions") == int(mode); }
     bool isChosen(LineChoice lines) const { return checkedId("lineOptions") == int(lines); }
-    bool elementArrowsShown() const { return button("elementArrowsBox")->isChecked(); }
+    bool elementArrowsShown() const { return elementArrowsBox()->isChecked(); }
     bool canChoose(Operation mode) const;
     bool canChooseModel(int n) const { return option("modelOptions", n)->isEnabled(); }
-    bool canShowElementArrows() const { return button("elementArrowsBox")->isEnabled(); }
+    bool canShowElementArrows() const { return elementArrowsBox()->isEnabled(); }
     bool linePanelShown() const;
 
     // The pointer over the pixel that holds a world point; the surface reports
@@ -114,26 +114,22 @@ public:
     // field, as the read-outs hold it, shows the colour.
     bool arrowShaftShows(QRgb colour) const;
 
-    // Controls by object name, for tests that have not moved to the words above.
-    QAbstractButton* button(const QString& name) const {
-        return window_->findChild<QAbstractButton*>(name);
-    }
-    QLineEdit* box(const QString& name) const { return window_->findChild<QLineEdit*>(name); }
-    QString text(const QString& name) const { return box(name)->text(); }
-    bool selected(const QString& name) const { return button(name)->isChecked(); }
-    void choose(const QString& name) { click(button(name)); }
-    void type(const QString& boxName, const QString& text) { typeInto(box(boxName), text); }
-    void setDensity(const QString& density) { chooseDensity(density.toInt()); }
+    // An option, check box or button by its object name, for tests that have
+    // not moved to the words above.
+    void choose(const QString& name) { click(window_->findChild<QAbstractButton*>(name)); }
 
     QStringList messages;  // texts of the message boxes shown so far
     QMessageBox::StandardButton answer = QMessageBox::NoButton;  // clicked instead of Enter
 
 private:
+    QAbstractButton* button(const char* name) const {
+        return window_->findChild<QAbstractButton*>(name);
+    }
+    QAbstractButton* elementArrowsBox() const { return button("elementArrowsBox"); }
     QAbstractButton* option(const char* group, int id) const;
     int checkedId(const char* group) const;
     QLineEdit* textBox(Box box) const;
     bool click(QAbstractButton* target);
-    bool typeInto(QLineEdit* target, const QString& text);
     QPoint logicalPixel(double x, double y) const;
 
     std::unique_ptr<MainWindow> window_;
