@@ -9,10 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <functional>
 #include <random>
-#include <ranges>
-#include <vector>
 
 #include "field/number_text.h"
 #include "tests/support/other_threads.h"
@@ -28,32 +25,8 @@ const QStringList kTexts = QString(
 class RandomUser {
 public:
     RandomUser(unsigned long long seed, long count) : seed_(seed), count_(count), random_(seed) {
-        // Every option, the check box and every command but "Salir", which
-        // would end the run, in their order on the screen.
-        WindowDriver& d = driver_;
-        options_ = {
-            {"Ver Frente", [&d] { return d.chooseView(View::Front); }},
-            {"Ver Perfil", [&d] { return d.chooseView(View::Profile); }},
-            {"Campo y Potencial", [&d] { return d.chooseAction(Action::FieldAndPotential); }},
-            {"Líneas de Campo", [&d] { return d.chooseAction(Action::FieldLine); }},
-            {"Líneas Equipotenciales", [&d] { return d.chooseAction(Action::Equipotential); }},
-            {"Líneas Individuales", [&d] { return d.chooseSingleLines(); }},
-            {"Conjunto de Líneas", [&d] { return d.chooseSetOfLines(); }},
-            {"Cancelar", [&d] { return d.cancelLines(); }},
-            {"Aceptar", [&d] { return d.acceptLines(); }}};
-        for (int zoom : kZoomPercentChoices)
-            options_.push_back(
-                {QString("%1 %").arg(zoom), [&d, zoom] { return d.chooseZoom(zoom); }});
-        options_.push_back({"Manual", [&d] { return d.chooseManual(); }});
-        options_.push_back({"Automático", [&d] { return d.chooseAutomatic(); }});
-        options_.push_back({"Ver Elementos de campo",
-                            [&d] { return d.showElementArrows(!d.elementArrowsShown()); }});
-        options_.push_back({"Infinito (Integral)", [&d] { return d.chooseIntegral(); }});
-        for (int n : std::views::reverse(kElementCountChoices))
-            options_.push_back({QString::number(n), [&d, n] { return d.chooseModel(n); }});
-        options_.push_back({"Limpiar", [&d] { return d.clear(); }});
-        options_.push_back({"Calcular", [&d] { return d.calculate(); }});
-        options_.push_back({"Copiar al Portapapeles", [&d] { return d.copy(); }});
+        options_ = driver_.buttons();  // but "Salir", which would end the run
+        options_.removeIf([](const QAbstractButton* b) { return b->accessibleName() == "Salir"; });
     }
 
     bool run() {
@@ -110,8 +83,8 @@ private:
                             : QPointF(w.left + uniform(0, w.width), w.top - uniform(0, w.height));
     }
     // While a set of lines is being drawn, more events arrive between its yields.
-    void choose(const std::pair<QString, std::function<bool()>>& option, int depth) {
-        last_ = "choose " + option.first;
+    void choose(QAbstractButton* option, int depth) {
+        last_ = "choose " + option->accessibleName();
         QTimer interrupter;
         interrupter.setInterval(0);
         int yields = 0;
@@ -119,7 +92,7 @@ private:
             if (++yields % 7 == 0 && uniform(0, 1) < 0.5 && ok_ && depth < 2) act(depth + 1);
         });
         interrupter.start();
-        option.second();
+        driver_.click(option);
     }
 
     void expect(bool condition, const char* what) {
@@ -181,7 +154,7 @@ private:
     bool ok_ = true;
     QString last_ = "start-up";
     WindowDriver driver_;
-    std::vector<std::pair<QString, std::function<bool()>>> options_;
+    QList<QAbstractButton*> options_;
 };
 
 }  // namespace

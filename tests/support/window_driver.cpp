@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <cmath>
@@ -44,6 +45,15 @@ QLineEdit* WindowDriver::textBox(Box box) const {
     static const char* const names[] = {"xBox",         "yBox",        "exBox",       "eyBox",
                                         "potentialBox", "pointerXBox", "pointerYBox", "stepBox"};
     return window_->findChild<QLineEdit*>(names[box]);
+}
+
+QList<QAbstractButton*> WindowDriver::buttons() const {
+    QList<QAbstractButton*> buttons = window_->findChildren<QAbstractButton*>();
+    buttons.removeIf([](const QAbstractButton* b) {
+        return !qobject_cast<const QRadioButton*>(b) && !qobject_cast<const QCheckBox*>(b) &&
+               !qobject_cast<const QPushButton*>(b);
+    });
+    return buttons;
 }
 
 bool WindowDriver::click(QAbstractButton* target) {
@@ -123,10 +133,6 @@ QWidget* WindowDriver::control(const QString& caption) const {
 QString WindowDriver::focused() {
     const QWidget* focus = QApplication::focusWidget();
     return focus ? focus->accessibleName() : QString();
-}
-
-bool WindowDriver::canChoose(Operation mode) const {
-    return option("operationOptions", int(mode))->isEnabled();
 }
 
 bool WindowDriver::linePanelShown() const {

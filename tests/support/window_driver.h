@@ -47,7 +47,6 @@ public:
     bool chooseAction(Action action) { return click(option("actionOptions", int(action))); }
     bool chooseManual() { return click(option("operationOptions", int(Operation::Manual))); }
     bool chooseAutomatic() { return click(option("operationOptions", int(Operation::Automatic))); }
-    bool chooseSingleLines() { return click(option("lineOptions", int(LineChoice::Single))); }
     bool chooseSetOfLines() { return click(option("lineOptions", int(LineChoice::Set))); }
     bool showElementArrows(bool shown = true);     // clicks the check box unless it shows that
     bool chooseDensity(int microCoulombPerMetre);  // arrow keys in the list
@@ -89,7 +88,9 @@ public:
     bool isChosen(Operation mode) const { return checkedId("operationOptions") == int(mode); }
     bool isChosen(LineChoice lines) const { return checkedId("lineOptions") == int(lines); }
     bool elementArrowsShown() const { return elementArrowsBox()->isChecked(); }
-    bool canChoose(Operation mode) const;
+    bool canChoose(Operation mode) const {
+        return option("operationOptions", int(mode))->isEnabled();
+    }
     bool canChooseModel(int n) const { return option("modelOptions", n)->isEnabled(); }
     bool canShowElementArrows() const { return elementArrowsBox()->isEnabled(); }
     bool linePanelShown() const;
@@ -114,6 +115,9 @@ public:
     // field, as the read-outs hold it, shows the colour.
     bool arrowShaftShows(QRgb colour) const;
 
+    // Every option, check box and command, and a click on one of them.
+    QList<QAbstractButton*> buttons() const;
+    bool click(QAbstractButton* target);
     // An option, check box or button by its object name, for tests that have
     // not moved to the words above.
     void choose(const QString& name) { click(window_->findChild<QAbstractButton*>(name)); }
@@ -129,7 +133,6 @@ private:
     QAbstractButton* option(const char* group, int id) const;
     int checkedId(const char* group) const;
     QLineEdit* textBox(Box box) const;
-    bool click(QAbstractButton* target);
     QPoint logicalPixel(double x, double y) const;
 
     std::unique_ptr<MainWindow> window_;
