@@ -139,7 +139,7 @@ bool WindowDriver::linePanelShown() const {
     return window_->findChild<QGroupBox*>("linePanel")->isVisible();
 }
 
-double WindowDriver::metresPerPixel() const { return surface().world().width / image().width(); }
+double WindowDriver::metresPerPixel() const { return surface().world().width / surface().width(); }
 
 QPoint WindowDriver::logicalPixel(double x, double y) const {
     const WorldWindow& w = surface().world();

@@ -102,7 +102,7 @@ public:
     // A double-click, its second press at (x2, y2) when given, as quick
     // clicks on neighbouring pixels arrive.
     QPointF doubleClickAt(double x, double y, double x2 = NAN, double y2 = NAN);
-    double metresPerPixel() const;  // of the image, in the world window shown
+    double metresPerPixel() const;  // of the pointer, in the world window shown
 
     // The image pixel that holds a world point, and its colour.
     QPoint pixelOf(double x, double y) const;
