@@ -6,31 +6,19 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 
 #include "tests/support/window_driver.h"
 
 namespace {
 
-const char* ZoomOption(long percent) {
-    switch (percent) {
-        case 10:
-            return "zoomOptions_10";
-        case 25:
-            return "zoomOptions_25";
-        case 50:
-            return "zoomOptions_50";
-        default:
-            return "zoomOptions_100";
-    }
-}
-
-// Clicks at a point again and again with the given options chosen.
-void ClickAction(benchmark::State& state, std::initializer_list<const char*> options, bool profile,
-                 double x, double y) {
+// Clicks at a point again and again with the given choices made.
+void ClickAction(benchmark::State& state, const std::function<void(WindowDriver&)>& choose,
+                 bool profile, double x, double y) {
     WindowDriver driver;
-    driver.choose(ZoomOption(state.range(0)));
-    if (profile) driver.choose("viewOptions_1");
-    for (const char* option : options) driver.choose(option);
+    driver.chooseZoom(int(state.range(0)));
+    if (profile) driver.chooseView(View::Profile);
+    choose(driver);
     for (auto _ : state) {
         driver.clickAt(x, y);
         QApplication::processEvents();
@@ -38,24 +26,32 @@ void ClickAction(benchmark::State& state, std::initializer_list<const char*> opt
 }
 
 void BM_ClickExactFieldAndArrow(benchmark::State& state) {
-    ClickAction(state, {"modelOptions_0"}, false, 0.6, 0.4);
+    ClickAction(
+        state, [](WindowDriver& d) { d.chooseIntegral(); }, false, 0.6, 0.4);
 }
 void BM_ClickFiftyElementsWithArrows(benchmark::State& state) {
-    ClickAction(state, {"modelOptions_50", "elementArrowsBox"}, false, 0.6, 0.4);
+    ClickAction(
+        state, [](WindowDriver& d) { d.chooseModel(50), d.showElementArrows(); }, false, 0.6, 0.4);
 }
 void BM_ClickFieldLine(benchmark::State& state) {
-    ClickAction(state, {"actionOptions_2"}, false, 0.6, 0.4);
+    ClickAction(
+        state, [](WindowDriver& d) { d.chooseAction(Action::FieldLine); }, false, 0.6, 0.4);
 }
 void BM_ClickEquipotential(benchmark::State& state) {
-    ClickAction(state, {"actionOptions_3", "acceptLinesButton"}, false, 0.6, 0.4);
+    ClickAction(
+        state, [](WindowDriver& d) { d.chooseAction(Action::Equipotential), d.acceptLines(); },
+        false, 0.6, 0.4);
 }
-void BM_ClickProfileField(benchmark::State& state) { ClickAction(state, {}, true, 0.3, 0.4); }
+void BM_ClickProfileField(benchmark::State& state) {
+    ClickAction(
+        state, [](WindowDriver&) {}, true, 0.3, 0.4);
+}
 // The same click with the potential map and the field grid under the drawing.
 void BM_ClickOverMapAndGrid(benchmark::State& state) {
     WindowDriver driver;
-    driver.choose(ZoomOption(state.range(0)));
-    driver.press(Qt::Key_M, Qt::ControlModifier);
-    driver.press(Qt::Key_R, Qt::ControlModifier);
+    driver.chooseZoom(int(state.range(0)));
+    driver.toggleMap();
+    driver.toggleGrid();
     for (auto _ : state) {
         driver.clickAt(0.6, 0.4);
         QApplication::processEvents();
@@ -65,11 +61,11 @@ void BM_ClickOverMapAndGrid(benchmark::State& state) {
 // turn), the repaint included.
 void BM_MapAndGridFollowTheModel(benchmark::State& state) {
     WindowDriver driver;
-    driver.press(Qt::Key_M, Qt::ControlModifier);
-    driver.press(Qt::Key_R, Qt::ControlModifier);
+    driver.toggleMap();
+    driver.toggleGrid();
     bool exact = false;
     for (auto _ : state) {
-        driver.choose((exact = !exact) ? "modelOptions_0" : "modelOptions_50");
+        driver.chooseModel((exact = !exact) ? kExactModel : 50);
         QApplication::processEvents();
     }
 }
@@ -78,8 +74,8 @@ void BM_MapAndGridFollowTheModel(benchmark::State& state) {
 // long, and its integral (arg: N, 0 for the integral), the repaint included.
 void BM_VoltmeterFollowsAFarPath(benchmark::State& state) {
     WindowDriver driver;
-    driver.choose(state.range(0) == 0 ? "modelOptions_0" : "modelOptions_50");
-    driver.press(Qt::Key_T, Qt::ControlModifier);
+    driver.chooseModel(int(state.range(0)));
+    driver.toggleVoltmeter();
     bool far = false;
     for (auto _ : state) {
         far = !far;
@@ -101,9 +97,9 @@ BENCHMARK(BM_ClickProfileField)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond
 // fires at every yield of the scan, which gives the longest stretch between two.
 void BM_EquipotentialFamily(benchmark::State& state) {
     WindowDriver driver;
-    driver.choose(ZoomOption(state.range(0)));
-    driver.choose("actionOptions_3");
-    driver.choose("lineOptions_1");
+    driver.chooseZoom(int(state.range(0)));
+    driver.chooseAction(Action::Equipotential);
+    driver.chooseSetOfLines();
     QElapsedTimer clock;
     qint64 last = 0, longest = 0;
     QTimer yieldProbe;
@@ -115,13 +111,13 @@ void BM_EquipotentialFamily(benchmark::State& state) {
     });
     for (auto _ : state) {
         state.PauseTiming();
-        driver.choose("clearButton");
+        driver.clear();
         QApplication::processEvents();
         yieldProbe.start();
         clock.start();
         last = 0;
         state.ResumeTiming();
-        driver.choose("acceptLinesButton");
+        driver.acceptLines();
         state.PauseTiming();
         longest = std::max(longest, clock.nsecsElapsed() - last);
         yieldProbe.stop();

@@ -5,15 +5,14 @@
 #include "view/drawing_surface.h"
 
 namespace {
-constexpr double kMetresPerVoltPerMetre = 6e-6;  // shaft length scale at 100 %
-constexpr double kHeadSize = 0.01;               // barbs end 2h behind the tip and h to each side
+constexpr double kHeadSize = 0.01;  // barbs end 2h behind the tip and h to each side
 }  // namespace
 
 void DrawFieldArrow(DrawingSurface& surface, const ArrowPlacement& at, Currency ex, Currency ey,
                     QRgb colour) {
     surface.setPen(DrawingSurface::Pen::Xor);
     const double z = at.zoomFactor;
-    const double scale = kMetresPerVoltPerMetre / (z * z * z);
+    const double scale = kArrowMetresPerVoltPerMetre / (z * z * z);
     const double fx = ex.toDouble(), fy = ey.toDouble();
     double tipX = at.baseX, tipY = at.baseY;
     if (at.withShaft) {

@@ -122,7 +122,7 @@ void FieldKeys::paintEvent(QPaintEvent*) {
 
 // The bar runs from the lowest potential on the left to the highest on the right.
 void FieldKeys::paintColourBar(QPainter& painter, int top) const {
-    const int left = captionWidth(), length = width() - left - kGap * 4;
+    const int left = captionWidth(), length = width() - left - kRightRoom;
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRect(0, top, left, kBarHeight), Qt::AlignVCenter, kVoltsCaption);
     for (int i = 0; i < kBarSteps; ++i) {
@@ -146,7 +146,7 @@ void FieldKeys::paintColourBar(QPainter& painter, int top) const {
 // One box for each shade, weakest on the left; the bounds between them
 // are equal steps of log |E|.
 void FieldKeys::paintShades(QPainter& painter, int top) const {
-    const int left = captionWidth(), length = width() - left - kGap * 4;
+    const int left = captionWidth(), length = width() - left - kRightRoom;
     const int shades = int(shadeBounds_.size()) - 1;
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRect(0, top, left, kBarHeight), Qt::AlignVCenter, kFieldCaption);

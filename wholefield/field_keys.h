@@ -21,6 +21,10 @@ public:
     // copied or saved map can be read; else the picture itself.
     QImage withKeysUnder(const QImage& picture);
 
+    // The bar and the shades end this many logical pixels short of the
+    // strip's right edge, room for their last label.
+    static constexpr int kRightRoom = 24;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -120,7 +120,7 @@ void PaintVoltmeterPath(QImage& underlay, std::optional<WorldPoint> a, std::opti
         const double margin = stroke / 2 + pixelRatio;
         const QPointF away = other ? pixel(*other) : pixel(p) + QPointF(-1, 1);
         const QRectF box = LetterBox(pixel(p), away, glyph.size() + QSizeF(2 * margin, 2 * margin),
-                                     5 * pixelRatio, drawing, background, keepClear);
+                                     kLetterGap * pixelRatio, drawing, background, keepClear);
         keepClear.push_back(box);
         QPainterPath letter;
         letter.addText(box.topLeft() + QPointF(margin, margin) - glyph.topLeft(), font, name);

@@ -21,7 +21,8 @@ void PaintFieldGrid(QImage& underlay, const FieldGrid& grid, const WorldWindow& 
 // letter goes beside its point where it covers neither the other letter,
 // the boxes to keep clear (the frame's letters), what the drawing shows
 // there (the field arrow at its point) nor the image's edge, when such a
-// place is near.
+// place is near, which is kLetterGap logical pixels out, or a few times that.
+constexpr double kLetterGap = 5;
 void PaintVoltmeterPath(QImage& underlay, std::optional<WorldPoint> a, std::optional<WorldPoint> b,
                         const WorldWindow& world, double pixelRatio, const QImage& drawing,
                         QRgb background, std::vector<QRectF> keepClear);

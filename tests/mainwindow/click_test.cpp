@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <array>
 
 #include "field/model_in_use.h"
 #include "field/number_text.h"
@@ -13,174 +12,207 @@ namespace {
 // "Calcular" at a typed point shows the read-outs digit for digit; the
 // point is used as its text reads, to four decimals.
 TEST(Calcular, ReadoutsOfBothModels) {
-    const std::array<const char*, 8> cases[] = {
-        {"start point, 5 charges", "modelOptions_5", "1", "0.6", "0.4", "3428.2045", "34806.7578",
-         "18742.4103"},
-        {"near the segment", "modelOptions_0", "5", "0.213", "0,0075", "-153960.1939",
-         "11996011.5189", "422385.3564"},
-        {"below, 5 charges", "modelOptions_5", "1", "0.8584", "-0.0085", "-883897.4463",
-         "-204166.7864", "64357.9404"},
-        {"the end, 5 charges", "modelOptions_5", "1", "1", "0", "213095.6916", "0", "32171.4286"},
-        {"the start, negative", "modelOptions_5", "-1", "0", "0", "213095.6916", "0",
-         "-32171.4286"},
-        {"start point, exact, -5", "modelOptions_0", "-5", "0,6", "0,4", "-17145.7408",
-         "-173155.171", "-93426.1562"},
-        {"typed -0,40005 and 0,00015, used as -0,4001 and 0,0002: half away from zero",
-         "modelOptions_0", "1", "-0,40005", "0,00015", "-16066.2614", "5.1631", "11273.2593"}};
-    for (auto [name, model, density, x, y, ex, ey, v] : cases) {
+    struct Case {
+        const char* name;
+        int model, density;
+        const char *x, *y, *ex, *ey, *v;
+    } cases[] = {
+        {"start point, 5 charges", 5, 1, "0.6", "0.4", "3428.2045", "34806.7578", "18742.4103"},
+        {"near the segment", kExactModel, 5, "0.213", "0,0075", "-153960.1939", "11996011.5189",
+         "422385.3564"},
+        {"below, 5 charges", 5, 1, "0.8584", "-0.0085", "-883897.4463", "-204166.7864",
+         "64357.9404"},
+        {"the end, 5 charges", 5, 1, "1", "0", "213095.6916", "0", "32171.4286"},
+        {"the start, negative", 5, -1, "0", "0", "213095.6916", "0", "-32171.4286"},
+        {"start point, exact, -5", kExactModel, -5, "0,6", "0,4", "-17145.7408", "-173155.171",
+         "-93426.1562"},
+        {"typed -0,40005 and 0,00015, used as -0,4001 and 0,0002: half away from zero", kExactModel,
+         1, "-0,40005", "0,00015", "-16066.2614", "5.1631", "11273.2593"}};
+    for (const Case& c : cases) {
         WindowDriver driver;
-        driver.setDensity(density);
-        driver.choose(model);
-        driver.calculateAt(x, y);
-        EXPECT_EQ(driver.text("exBox"), Shown(ex)) << name;
-        EXPECT_EQ(driver.text("eyBox"), Shown(ey)) << name;
-        EXPECT_EQ(driver.text("potentialBox"), Shown(v)) << name;
-        EXPECT_TRUE(driver.messages.isEmpty()) << name;
+        driver.chooseDensity(c.density);
+        driver.chooseModel(c.model);
+        driver.calculateAt(c.x, c.y);
+        EXPECT_EQ(driver.readout(Ex), Shown(c.ex)) << c.name;
+        EXPECT_EQ(driver.readout(Ey), Shown(c.ey)) << c.name;
+        EXPECT_EQ(driver.readout(V), Shown(c.v)) << c.name;
+        EXPECT_TRUE(driver.messages.isEmpty()) << c.name;
     }
 }
 
 // A double-click on a command is one press, like a single click: the arrow
-// or the line it draws stays. Each Enter evaluates again: the arrow, drawn
-// with the XOR pen, goes and comes back.
+// or the line it draws stays.
 TEST(Calcular, ADoubleClickIsOnePress) {
     WindowDriver driver;
-    driver.doubleClick("calculateButton");
-    EXPECT_EQ(driver.text("exBox"), Shown("3428.2045"));
-    EXPECT_TRUE(driver.colourNear(0.6 + 3e-6 * 3428, 0.4 + 3e-6 * 34807, kFieldOnGrey));
-    driver.box("yBox")->setFocus();
-    driver.press(Qt::Key_Return);
-    EXPECT_EQ(driver.countPixels(kFieldOnGrey), 0);
-    driver.press(Qt::Key_Return);
-    EXPECT_GT(driver.countPixels(kFieldOnGrey), 0);
-    driver.choose("actionOptions_2");
-    driver.type("xBox", "0,8");
-    driver.type("yBox", "0,5");
-    driver.doubleClick("calculateButton");
+    driver.doubleClickCalculate();
+    EXPECT_EQ(driver.readout(Ex), Shown("3428.2045"));
+    EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey));
+    driver.chooseAction(Action::FieldLine);
+    driver.typePoint("0,8", "0,5");
+    driver.doubleClickCalculate();
     EXPECT_GT(driver.countPixels(kFieldOnGrey), 100);  // the line
+}
+
+// Each Enter evaluates again: the arrow, drawn with the XOR pen, goes and comes back.
+TEST(Calcular, EachEnterEvaluatesAgain) {
+    WindowDriver driver;
+    driver.calculate();
+    driver.enterIn(Y);
+    EXPECT_EQ(driver.countPixels(kFieldOnGrey), 0);
+    driver.enterIn(Y);
+    EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey));
 }
 
 // The pointer's pixel read out in metres: at 100 % the surface is 500
 // pixels for 1.2 m, 0.0024 m a pixel from (-0.1, 1.1) at the top-left
 // corner (pixel 0, which QTest takes for the centre, is left out); over the
-// segment the cross-hair, and the read-out stays. A click evaluates the point
-// its coordinate boxes show, and a double-click keeps the arrow; the marker
-// follows every keystroke.
-TEST(Click, EvaluatesThePointersPixelAndADoubleClickKeepsTheArrow) {
+// segment the cross-hair, and the read-out stays; not in the profile view.
+TEST(Pointer, ReadOutInMetresAndTheCrossHairOverTheSegment) {
     WindowDriver driver;
     for (auto [px, py, x, y] : {std::tuple{1, 1, "-0.0976", "1.0976"},
                                 {499, 499, "1.0976", "-0.0976"},
                                 {124, 250, "0.1976", "0.5"}}) {
         QTest::mouseMove(&driver.surface(), QPoint(px, py));
-        EXPECT_EQ(driver.text("pointerXBox"), Shown(x)) << px << ", " << py;
-        EXPECT_EQ(driver.text("pointerYBox"), Shown(y)) << px << ", " << py;
+        EXPECT_EQ(driver.readout(PointerX), Shown(x)) << px << ", " << py;
+        EXPECT_EQ(driver.readout(PointerY), Shown(y)) << px << ", " << py;
     }
     EXPECT_EQ(driver.surface().cursor().shape(), Qt::ArrowCursor);
     driver.pointAt(0.5, 0.005);
     EXPECT_EQ(driver.surface().cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(driver.text("pointerYBox"), Shown("0.5"));  // unchanged over the segment
-    driver.choose("modelOptions_0");
-    QTest::mouseClick(&driver.surface(), Qt::LeftButton, {}, QPoint(124, 250));
-    EXPECT_EQ(driver.text("xBox"), Shown("0.1976"));
-    EXPECT_EQ(std::pair(driver.state().PointX, driver.state().PointY), std::pair(0.1976, 0.5));
-    EXPECT_EQ(driver.text("potentialBox"), Shown("14733.8958"));
-    EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.1976, 0.5));
-    driver.choose("clearButton");
-    driver.doubleClickAt(0.6, 0.4);
-    const SharedState& s = driver.state();
-    const QPointF shaft(s.PointX + 3e-6 * s.FieldEx.toDouble(),
-                        s.PointY + 3e-6 * s.FieldEy.toDouble());
-    EXPECT_TRUE(driver.colourNear(shaft.x(), shaft.y(), kFieldOnGrey));
-    driver.clickAt(0.2, 0.7);  // the arrows of earlier points stay
-    EXPECT_TRUE(driver.colourNear(shaft.x(), shaft.y(), kFieldOnGrey));
-    driver.choose("viewOptions_1");
+    EXPECT_EQ(driver.readout(PointerY), Shown("0.5"));  // unchanged over the segment
+    driver.chooseView(View::Profile);
     driver.pointAt(0.45, 0.005);
     EXPECT_EQ(driver.surface().cursor().shape(), Qt::ArrowCursor);
-    driver.choose("viewOptions_0");
-    driver.type("xBox", "0,3");
+}
+
+// A click evaluates the pointer's pixel and marks it.
+TEST(Click, EvaluatesThePointersPixel) {
+    WindowDriver driver;
+    driver.chooseIntegral();
+    QTest::mouseClick(&driver.surface(), Qt::LeftButton, {}, QPoint(124, 250));
+    EXPECT_EQ(driver.readout(X), Shown("0.1976"));
+    EXPECT_EQ(std::pair(driver.state().PointX, driver.state().PointY), std::pair(0.1976, 0.5));
+    EXPECT_EQ(driver.readout(V), Shown("14733.8958"));
+    EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.1976, 0.5));
+}
+
+// A double-click keeps the arrow, and the arrows of earlier points stay.
+TEST(Click, ADoubleClickKeepsTheArrow) {
+    WindowDriver driver;
+    driver.doubleClickAt(0.6, 0.4);
+    EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey));
+    const SharedState first = driver.state();
+    driver.clickAt(0.2, 0.7);
+    const double half = kArrowMetresPerVoltPerMetre / 2;
+    EXPECT_TRUE(driver.colourNear(first.PointX + half * first.FieldEx.toDouble(),
+                                  first.PointY + half * first.FieldEy.toDouble(), kFieldOnGrey));
+}
+
+// The marker follows every keystroke, as far as the typed text is a number.
+TEST(Marker, FollowsEveryKeystroke) {
+    WindowDriver driver;
+    driver.type(X, "0,3");
     for (auto [text, typed] : {std::pair{"0", 0.0}, {"0,", 0.0}, {"0,4", 0.4}, {"-", 0.0}}) {
-        driver.type("yBox", text);
+        driver.type(Y, text);
         EXPECT_EQ(driver.state().PointY, typed) << text;
         EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.3, typed)) << text;
     }
-    driver.type("xBox", "1e300");
+    driver.type(X, "1e300");
     EXPECT_TRUE(driver.surface().marker()->isHidden());  // far out of sight
 }
 
-// Points without a finite value in the model in use are refused and change
-// nothing; a click on the segment's band, at any zoom, is not a point, but
-// one just at its end is.
-TEST(Refusal, ShowsTheMessageAndLeavesEverythingAsItWas) {
+// Points without a finite value in the model in use are refused and change nothing.
+TEST(Refusal, TypedPointsOnTheSegmentShowTheMessageAndChangeNothing) {
     WindowDriver driver;
-    driver.choose("modelOptions_0");
-    driver.choose("calculateButton");
+    driver.chooseIntegral();
+    driver.calculate();
     const QImage before = driver.image().copy();
     for (auto [x, y] : {std::pair{"0.5", "0.001"}, {"1", "0"}, {"0", "0"}, {"1.000000000001", "0"}})
         driver.calculateAt(x, y);
     EXPECT_EQ(driver.messages, QStringList(4, "Datos No Aceptados"));
     EXPECT_EQ(driver.image(), before);
-    EXPECT_EQ(driver.text("exBox"), Shown("3429.1482"));
+    EXPECT_EQ(driver.readout(Ex), Shown("3429.1482"));
+}
+
+// A click on the segment's band, at any zoom, is not a point, but one just at its end is.
+TEST(Refusal, AClickOnTheBandIsNoPointOneAtItsEndIs) {
+    WindowDriver driver;
+    driver.chooseIntegral();
+    driver.calculate();
+    const QImage before = driver.image().copy();
     driver.clickAt(0.45, 0.005);  // the pointer's pixel corner lies inside the band
     EXPECT_EQ(driver.image(), before);
-    driver.choose("zoomOptions_10");
+    driver.chooseZoom(10);
     const QImage zoomed = driver.image().copy();
-    const QString x = driver.text("xBox");
+    const QString x = driver.readout(X);
     driver.clickAt(0.45, 0.0005);
     EXPECT_EQ(driver.image(), zoomed);
-    EXPECT_EQ(driver.text("xBox"), x);
-    EXPECT_TRUE(driver.text("exBox").isEmpty());
-    driver.choose("zoomOptions_50");
+    EXPECT_EQ(driver.readout(X), x);
+    EXPECT_TRUE(driver.readout(Ex).isEmpty());
+    driver.chooseZoom(50);
     driver.clickAt(1, 0.001);  // the end of the segment is a pixel corner at 50 %: a point
-    EXPECT_EQ(driver.text("xBox"), Shown("1."));
-    EXPECT_EQ(driver.text("yBox"), Shown("0.0016"));
-    EXPECT_EQ(driver.text("exBox"), Shown("5616000.0115"));  // 9000 (1/0.0016 − 1/1.00000128)
-    EXPECT_EQ(driver.messages.size(), 4);
+    EXPECT_EQ(driver.readout(X), Shown("1."));
+    EXPECT_EQ(driver.readout(Y), Shown("0.0016"));
+    EXPECT_EQ(driver.readout(Ex), Shown("5616000.0115"));  // 9000 (1/0.0016 − 1/1.00000128)
+    EXPECT_TRUE(driver.messages.isEmpty());
 }
 
 // At 0.5 m from the axis the mid-plane field is 25455.8441 V/m and the
 // potential 15864.7246 V; the field points away from the axis for a positive
 // density and towards it for a negative one.
-TEST(ProfileClick, RadialFieldFromTheMidPlaneAndItsFieldLine) {
-    for (auto [density, sign] : {std::pair{"1", ""}, {"-1", "-"}}) {
+TEST(ProfileClick, RadialFieldFromTheMidPlane) {
+    for (auto [density, sign] : {std::pair{1, ""}, {-1, "-"}}) {
         const auto signed_ = [sign = QString(sign)](const char* value) {
             return Shown(sign + value);
         };
-        const double outward = sign[0] ? -1 : 1;
         WindowDriver driver;
-        driver.setDensity(density);
-        driver.choose("viewOptions_1");
-        driver.clickAt(0.003, 0.004);  // on the cross-section: nothing happens
-        EXPECT_EQ(driver.text("xBox"), Shown("0.6"));
+        driver.chooseDensity(density);
+        driver.chooseView(View::Profile);
         driver.calculateAt("0.3", "0.4");
-        EXPECT_EQ(driver.text("exBox"), signed_("15273.5065")) << density;  // 0.6 E
-        EXPECT_EQ(driver.text("eyBox"), signed_("20364.6753")) << density;  // 0.8 E
-        EXPECT_EQ(driver.text("potentialBox"), signed_("15864.7246"));
-        EXPECT_TRUE(driver.colourNear(0.3 + outward * 3e-6 * 15273, 0.4 + outward * 3e-6 * 20365,
-                                      kFieldOnGrey));
-        // A typed point on the cross-section is refused, and nothing changes.
-        const QImage before = driver.image().copy();
-        driver.calculateAt("0,001", "0,001");
-        EXPECT_EQ(driver.messages, QStringList{"Datos No Aceptados"});
-        EXPECT_EQ(driver.image(), before);
-        EXPECT_EQ(driver.text("eyBox"), signed_("20364.6753"));
+        EXPECT_EQ(driver.readout(Ex), signed_("15273.5065")) << density;  // 0.6 E
+        EXPECT_EQ(driver.readout(Ey), signed_("20364.6753")) << density;  // 0.8 E
+        EXPECT_EQ(driver.readout(V), signed_("15864.7246"));
+        EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey)) << density;
         driver.calculateAt("0,5", "0");  // on the segment's plane, 0.5 m from its axis
-        EXPECT_EQ(driver.text("exBox"), signed_("25455.8441")) << density;
+        EXPECT_EQ(driver.readout(Ex), signed_("25455.8441")) << density;
         // The field line: the components of the point before are not left beside it.
-        driver.choose("actionOptions_2");
+        driver.chooseAction(Action::FieldLine);
         driver.calculateAt("0.3", "0.4");
-        EXPECT_TRUE(driver.text("exBox").isEmpty() && driver.text("eyBox").isEmpty());
+        EXPECT_TRUE(driver.readout(Ex).isEmpty() && driver.readout(Ey).isEmpty());
     }
+}
+
+// The cross-section is no point: a click there does nothing, a typed point
+// is refused, and nothing changes.
+TEST(ProfileClick, TheCrossSectionIsNoPoint) {
     WindowDriver driver;
-    driver.choose("viewOptions_1");
-    driver.choose("actionOptions_2");
+    driver.chooseView(View::Profile);
+    driver.clickAt(0.003, 0.004);
+    EXPECT_EQ(driver.readout(X), Shown("0.6"));
+    driver.calculate();
+    const QImage before = driver.image().copy();
+    const QString ey = driver.readout(Ey);
+    driver.calculateAt("0,001", "0,001");
+    EXPECT_EQ(driver.messages, QStringList{"Datos No Aceptados"});
+    EXPECT_EQ(driver.image(), before);
+    EXPECT_EQ(driver.readout(Ey), ey);
+}
+
+// The profile view's field line runs radially out to the edge of the view at
+// every zoom; its equipotential is the circle through the point.
+TEST(ProfileClick, RadialFieldLineAndCircularEquipotential) {
+    WindowDriver driver;
+    driver.chooseView(View::Profile);
+    driver.chooseAction(Action::FieldLine);
     driver.calculateAt("0.3", "0.4");
     for (double r : {0.25, 1.0}) EXPECT_TRUE(driver.colourNear(0.6 * r, 0.8 * r, kChargeRed));
-    driver.choose("zoomOptions_50");  // out to the edge of the wider view too
+    driver.chooseZoom(50);  // out to the edge of the wider view too
     driver.calculateAt("0.3", "0.4");
     EXPECT_TRUE(driver.colourNear(0.6 * 2.5, 0.8 * 2.5, kChargeRed));
-    driver.choose("actionOptions_3");
-    driver.choose("acceptLinesButton");
+    driver.chooseAction(Action::Equipotential);
+    driver.acceptLines();
     driver.calculateAt("0.3", "0.4");  // the equipotential: the circle of radius 0.5 m
-    EXPECT_EQ(driver.text("potentialBox"), Shown("15864.7246"));
+    EXPECT_EQ(driver.readout(V), Shown("15864.7246"));
     for (auto [x, y] : {std::pair{0.5, 0.0}, {0.0, 0.5}, {0.3536, 0.3536}, {0.4, 0.3}})
         EXPECT_TRUE(driver.colourNear(x, y, kBlue)) << x << ", " << y;
     EXPECT_FALSE(driver.colourNear(0.45, 0, kBlue) || driver.colourNear(0.55, 0, kBlue));
@@ -189,18 +221,12 @@ TEST(ProfileClick, RadialFieldFromTheMidPlaneAndItsFieldLine) {
 class ManualSum : public ::testing::Test {
 protected:
     ManualSum() {
-        driver.choose("operationOptions_1");
-        driver.choose("calculateButton");  // the start point, nothing evaluated yet
+        driver.chooseManual();
+        driver.calculate();  // the start point, nothing evaluated yet
     }
     FieldSample element(int i) const {
         return *FieldModel{1e-6, 5}.shownElementAt(i,
                                                    {driver.state().PointX, driver.state().PointY});
-    }
-    // Whether the middle of the total arrow's shaft shows the colour.
-    bool shaftMiddleIs(QRgb colour) const {
-        const SharedState& s = driver.state();
-        return driver.colourNear(s.PointX + 3e-6 * s.FieldEx.toDouble(),
-                                 s.PointY + 3e-6 * s.FieldEy.toDouble(), colour);
     }
     // Draws the totals' arrow once more: if it was the one arrow there, none is left.
     int totalArrowPixelsLeftAfterErasing() {
@@ -212,47 +238,54 @@ protected:
     WindowDriver driver;
 };
 
-TEST_F(ManualSum, ElementsAddOneByOneOnceEachWithOneTotalArrow) {
-    EXPECT_TRUE(driver.text("exBox").isEmpty());
+TEST_F(ManualSum, ElementsAddOneByOneOnceEach) {
+    EXPECT_TRUE(driver.readout(Ex).isEmpty());
     driver.clickAt(0.25, 0.001);  // element 2: 9000 · 0.2 · (0.3, 0.4) / 0.125 and 9000 · 0.2 / 0.5
-    EXPECT_EQ(driver.text("exBox"), "4320");
-    EXPECT_EQ(driver.text("eyBox"), "5760");
-    EXPECT_EQ(driver.text("potentialBox"), "3600");
-    EXPECT_TRUE(shaftMiddleIs(kFieldOnGrey));
+    EXPECT_EQ(driver.readout(Ex), "4320");
+    EXPECT_EQ(driver.readout(Ey), "5760");
+    EXPECT_EQ(driver.readout(V), "3600");
+    EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey));
     driver.clickAt(0.65, -0.002);  // element 4
     const QImage before = driver.image().copy();
-    driver.clickAt(0.3, 0.0);          // element 2 again: nothing
-    driver.choose("calculateButton");  // the same point: nothing, the sum stays
+    driver.clickAt(0.3, 0.0);  // element 2 again: nothing
+    driver.calculate();        // the same point: nothing, the sum stays
     EXPECT_EQ(driver.image(), before);
-    EXPECT_EQ(driver.text("exBox"), Shown("1751.9757"));
-    EXPECT_EQ(driver.text("eyBox"), Shown("16032.0971"));
-    EXPECT_EQ(driver.text("potentialBox"), Shown("7965.6413"));
+    EXPECT_EQ(driver.readout(Ex), Shown("1751.9757"));
+    EXPECT_EQ(driver.readout(Ey), Shown("16032.0971"));
+    EXPECT_EQ(driver.readout(V), Shown("7965.6413"));
     EXPECT_EQ(driver.state().PointX, 0.6);
     EXPECT_EQ(driver.pixelAt(0.3, 0.003), kChargeRed);  // the mark of element 2, its middle fifth
     EXPECT_TRUE(driver.pixelAt(0.275, 0.003) == kBarGrey &&
                 driver.pixelAt(0.325, 0.003) == kBarGrey);
     EXPECT_EQ(totalArrowPixelsLeftAfterErasing(), 0);
-    driver.choose("clearButton");
-    driver.choose(
-        "elementArrowsBox");      // with element arrows, the total's comes with the second element
+}
+
+// With element arrows the total's comes with the second element; switched
+// on half-way, they still leave one total arrow.
+TEST_F(ManualSum, ElementArrowsAndOneTotalArrow) {
+    driver.showElementArrows();
     driver.clickAt(0.85, 0.001);  // the last element
-    EXPECT_TRUE(shaftMiddleIs(kElementFieldOnGrey));  // one element: its arrow is the total
-    EXPECT_FALSE(shaftMiddleIs(kFieldOnGrey));
+    EXPECT_TRUE(
+        driver.arrowShaftShows(kElementFieldOnGrey));  // one element: its arrow is the total
+    EXPECT_FALSE(driver.arrowShaftShows(kFieldOnGrey));
     driver.clickAt(0.25, 0.001);
-    EXPECT_TRUE(shaftMiddleIs(kFieldOnGrey));
+    EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey));
     EXPECT_EQ(totalArrowPixelsLeftAfterErasing(), 0);
-    // Switched on half-way, the element arrows still leave one total arrow.
-    driver.choose("clearButton");
-    driver.choose("elementArrowsBox");
+    driver.clear();
+    driver.showElementArrows(false);
     driver.clickAt(0.05, 0.001);
-    driver.choose("elementArrowsBox");
+    driver.showElementArrows();
     driver.clickAt(0.45, 0.001);
     EXPECT_EQ(totalArrowPixelsLeftAfterErasing(), 0);
-    // Wiped by "Limpiar", the sum is gone: "Calcular" there evaluates the
-    // point afresh, and the voltmeter hears of it.
-    driver.choose("clearButton");
-    driver.press(Qt::Key_T, Qt::ControlModifier);
-    driver.choose("calculateButton");
+}
+
+// Wiped by "Limpiar", the sum is gone: "Calcular" there evaluates the point
+// afresh, and the voltmeter hears of it.
+TEST_F(ManualSum, AfterLimpiarCalcularEvaluatesAfresh) {
+    driver.clickAt(0.25, 0.001);
+    driver.clear();
+    driver.toggleVoltmeter();
+    driver.calculate();
     EXPECT_EQ(WindowDriver::shownLabel("PuntoB"), Shown("0.6; 0.4"));
 }
 
@@ -262,43 +295,40 @@ TEST_F(ManualSum, ElementsAddOneByOneOnceEachWithOneTotalArrow) {
 TEST_F(ManualSum, ANewPointStartsANewSum) {
     driver.clickAt(0.25, 0.001);
     driver.clickAt(0.3, 0.5);
-    EXPECT_TRUE(driver.text("exBox").isEmpty());
+    EXPECT_TRUE(driver.readout(Ex).isEmpty());
     EXPECT_EQ(driver.pixelAt(0.3, 0.003), kBarGrey);  // the mark is gone
     driver.clickAt(0.25, 0.001);
     EXPECT_EQ(driver.state().FieldEx, element(2).Ex);
-    driver.type("xBox", "0.1");
+    driver.type(X, "0.1");
     driver.clickAt(0.25, 0.001);  // element 2, taken in the old sum
     EXPECT_EQ(driver.state().FieldEx, element(2).Ex);
     EXPECT_EQ(driver.state().PointX, 0.1);
-    const QString total = driver.text("potentialBox");
-    driver.type("xBox", "0.3");
-    driver.type("yBox", "0");
+    const QString total = driver.readout(V);
+    driver.typePoint("0.3", "0");
     const QImage before = driver.image().copy();
     driver.clickAt(0.25, 0.001);
     EXPECT_EQ(driver.messages, QStringList{"Datos No Aceptados"});
     EXPECT_EQ(driver.image(), before);
-    EXPECT_EQ(driver.text("potentialBox"), total);
+    EXPECT_EQ(driver.readout(V), total);
     EXPECT_EQ(driver.state().ElementTaken[2], 1);
 }
 
 // Quick clicks on neighbouring elements, the second one arriving as the
 // double-click's press, add both: elements 10 and 11 of 50 at (0.3272, 0.5).
 TEST_F(ManualSum, QuickClicksOnNeighbouringElementsAddBoth) {
-    driver.choose("modelOptions_50");
-    driver.type("xBox", "0,3272");
-    driver.type("yBox", "0,5");
+    driver.chooseModel(50);
+    driver.typePoint("0,3272", "0,5");
     driver.doubleClickAt(0.199, 0.001, 0.203, 0.001);
-    EXPECT_EQ(driver.text("exBox"), Shown("332.9408"));
-    EXPECT_EQ(driver.text("eyBox"), Shown("1310.2054"));
-    EXPECT_EQ(driver.text("potentialBox"), Shown("697.667"));
+    EXPECT_EQ(driver.readout(Ex), Shown("332.9408"));
+    EXPECT_EQ(driver.readout(Ey), Shown("1310.2054"));
+    EXPECT_EQ(driver.readout(V), Shown("697.667"));
 }
 
 TEST(AutomaticSum, FiftyElementsWithTheirArrows) {
     WindowDriver driver;
-    driver.choose("modelOptions_50");
-    driver.choose("elementArrowsBox");
-    driver.choose("calculateButton");
-    EXPECT_EQ(driver.text("potentialBox"), Shown(FieldModel{1e-6, 50}.shownAt({0.6, 0.4})->V));
+    driver.chooseModel(50);
+    driver.showElementArrows();
+    driver.calculate();
     for (int i = 1; i <= 50; ++i) EXPECT_EQ(driver.state().ElementTaken[i], 1);
     EXPECT_GT(driver.countPixels(kElementFieldOnGrey), 50);
 }

@@ -18,7 +18,7 @@ namespace {
 
 // Why a control does not show its caption whole; empty when it does. A
 // frame asks for room for its title at least, the others for all their text.
-std::string Clipped(const QWidget* control) {
+std::string Clipped(const QWidget* control, const QWidget* contents) {
     auto* label = qobject_cast<const QLabel*>(control);
     const QSize asked =
         qobject_cast<const QGroupBox*>(control) ? control->minimumSizeHint() : control->sizeHint();
@@ -27,7 +27,7 @@ std::string Clipped(const QWidget* control) {
             : control->width() < asked.width() || control->height() < asked.height())
         return "smaller than its caption";
     // Up to the window's contents, which scroll when the screen is smaller.
-    for (const QWidget* inner = control; !inner->isWindow() && inner->objectName() != "contents";
+    for (const QWidget* inner = control; !inner->isWindow() && inner != contents;
          inner = inner->parentWidget())
         if (!inner->parentWidget()->rect().contains(inner->geometry()))
             return "cut by " + inner->parentWidget()->objectName().toStdString();
@@ -45,37 +45,37 @@ TEST_P(DesktopFont, EveryCaptionWholeAndTheWindowOnTheScreen) {
     QApplication::setFont(QFont(desktop.family(), GetParam().points));
     WindowDriver driver;
     QApplication::processEvents();  // the window takes its size as the event loop runs
-    for (const char* option : {"viewOptions_0", "actionOptions_1", "zoomOptions_100",
-                               "operationOptions_0", "modelOptions_5"})
-        EXPECT_TRUE(driver.selected(option)) << option;  // as the window opens
+    EXPECT_TRUE(driver.isChosen(View::Front) && driver.isChosen(Action::FieldAndPotential) &&
+                driver.zoomChosen() == 100 && driver.isChosen(Operation::Automatic) &&
+                driver.modelChosen() == 5);  // as the window opens
+    const QWidget* contents = driver.window().findChild<QScrollArea*>()->widget();
     for (const char* shown : {"at start-up", "with the line-family panel"}) {
         for (QWidget* control : driver.window().findChildren<QWidget*>()) {
             const bool captioned =
                 qobject_cast<QLabel*>(control) || qobject_cast<QGroupBox*>(control) ||
                 qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control);
             if (!captioned || !control->isVisibleTo(&driver.window())) continue;
-            EXPECT_EQ(Clipped(control), "") << shown << ": " << control->objectName().toStdString();
+            EXPECT_EQ(Clipped(control, contents), "")
+                << shown << ": " << control->objectName().toStdString();
         }
-        driver.choose("actionOptions_3");
+        driver.chooseAction(Action::Equipotential);
     }
     // The desktop's size everywhere; the commands and the caption of "Operación" alone bold.
-    const std::pair<const char*, bool> fonts[] = {{"modelLabel", false},
-                                                  {"calculateButton", true},
-                                                  {"operationFrame", true},
-                                                  {"operationOptions_1", false}};
-    for (auto [name, bold] : fonts) {
-        const QFont font = driver.window().findChild<QWidget*>(name)->font();
-        EXPECT_TRUE(font.pointSize() == GetParam().points && font.bold() == bold) << name;
+    const std::pair<const char*, bool> fonts[] = {{"Cantidad de Elementos de carga", false},
+                                                  {"Calcular", true},
+                                                  {"Operación", true},
+                                                  {"Manual", false}};
+    for (auto [caption, bold] : fonts) {
+        const QFont font = driver.control(caption)->font();
+        EXPECT_TRUE(font.pointSize() == GetParam().points && font.bold() == bold) << caption;
     }
-    QWidget* twoLines =
-        driver.button("elementArrowsBox");  // its caption whole and live on both lines
+    // Its caption whole and live on both lines.
+    QWidget* twoLines = driver.control("Ver Elementos de campo (discretización)");
     QTest::mouseClick(twoLines, Qt::LeftButton, {}, {twoLines->width() / 2, 3});
     EXPECT_GE(twoLines->height(), 2 * twoLines->fontMetrics().lineSpacing());
-    EXPECT_TRUE(driver.selected("elementArrowsBox"));
+    EXPECT_TRUE(driver.elementArrowsShown());
     // The window as a screen that holds its contents shows it: the contents
     // under the menu bar.
-    const QWidget* contents = driver.window().findChild<QWidget*>("contents");
-    ASSERT_TRUE(contents);
     const QSize window = contents->size() + QSize(0, driver.window().menuBar()->height());
     const bool fits = window.width() <= 1024 && window.height() <= 768 - 60;
     EXPECT_TRUE(fits || !GetParam().onSmallScreen) << window.width() << " x " << window.height();
@@ -84,27 +84,28 @@ TEST_P(DesktopFont, EveryCaptionWholeAndTheWindowOnTheScreen) {
 
 // On a screen smaller than the window's contents the window stays on the
 // screen and its contents scroll: every control and the keys of the map and
-// the grid can be scrolled wholly into view, and the drawing surface keeps its
-// 500 × 500 pixels. The offscreen screen is 800 × 800, narrower than the
+// the grid can be scrolled wholly into view, and the drawing surface keeps
+// the size of its image. The offscreen screen is 800 × 800, narrower than the
 // contents; ctest runs this again at scale 1.5 (533 × 533 logical pixels, as
 // low as a 1280 × 800 projector at 150 %).
 TEST_P(DesktopFont, EveryControlReachableOnASmallScreen) {
     const QFont desktop = QApplication::font();
     QApplication::setFont(QFont(desktop.family(), GetParam().points));
     WindowDriver driver;
-    driver.press(Qt::Key_M, Qt::ControlModifier);  // the map and the grid show their keys
-    driver.press(Qt::Key_R, Qt::ControlModifier);
+    driver.toggleMap();  // the map and the grid show their keys
+    driver.toggleGrid();
     QApplication::processEvents();
     const QRect screen = driver.window().screen()->availableGeometry();
     EXPECT_TRUE(screen.contains(driver.window().frameGeometry()));
     auto* area = driver.window().findChild<QScrollArea*>();
     ASSERT_TRUE(area) << "the contents cannot scroll";
     QWidget* contents = area->widget();
-    EXPECT_EQ(driver.surface().size(), QSize(500, 500));
+    EXPECT_EQ(driver.surface().size() * driver.surface().devicePixelRatioF(),
+              driver.image().size());
     const QSize view = area->viewport()->size();
     const QSize scroll(area->horizontalScrollBar()->maximum(),
                        area->verticalScrollBar()->maximum());
-    EXPECT_TRUE(contents->findChild<QWidget*>("fieldKeys")->isVisible());
+    EXPECT_TRUE(driver.keys().isVisible());
     for (QWidget* control : contents->findChildren<QWidget*>()) {
         if (!control->isVisibleTo(contents)) continue;
         const QRect at(control->mapTo(contents, QPoint()), control->size());
@@ -121,7 +122,7 @@ TEST_P(DesktopFont, EveryControlReachableOnASmallScreen) {
                                << at.y();
     }
     // Tab, twice round the window, scrolls each control it reaches into view.
-    driver.box("xBox")->setFocus();
+    driver.clickInto(X);
     for (int key = 0; key < 60; ++key) {
         driver.press(Qt::Key_Tab);
         const QWidget* focus = QApplication::focusWidget();

@@ -5,7 +5,7 @@
 
 TEST(WithoutThePlotsModule, GraficasSaysSoAndTheWindowGoesOn) {
     WindowDriver driver;
-    driver.press(Qt::Key_G, Qt::ControlModifier);  // Herramientas > Gráficas...
+    driver.openPlots();  // Herramientas > Gráficas...
     ASSERT_EQ(driver.messages.size(), 1);
     EXPECT_TRUE(
         driver.messages[0].startsWith(QString::fromUtf8("No se pudieron cargar las gráficas.")));

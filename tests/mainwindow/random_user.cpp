@@ -4,10 +4,10 @@
 // failure prints its seed and event; the same seed replays the same run.
 
 #include <QApplication>
-#include <QGroupBox>
-#include <QLabel>
 #include <QRegularExpression>
 #include <QTimer>
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <random>
 
@@ -27,10 +27,8 @@ const QStringList kTexts = QString(
 class RandomUser {
 public:
     RandomUser(unsigned long long seed, long count) : seed_(seed), count_(count), random_(seed) {
-        for (QAbstractButton* control : driver_.window().findChildren<QAbstractButton*>())
-            options_ << control->objectName();
-        options_.removeIf([](const QString& name) { return name.startsWith("qt_"); });
-        options_.removeOne("exitButton");  // "Salir" would end the run
+        options_ = driver_.buttons();  // but "Salir", which would end the run
+        options_.removeIf([](const QAbstractButton* b) { return b->accessibleName() == "Salir"; });
     }
 
     bool run() {
@@ -42,10 +40,10 @@ private:
     double uniform(double low, double high) {
         return std::uniform_real_distribution<double>(low, high)(random_);
     }
-    const QString& pick(const QStringList& list) {
+    template <typename List>
+    const auto& pick(const List& list) {
         return list[qsizetype(uniform(0, double(list.size())))];
     }
-    bool visible(QWidget* control) { return control->isVisibleTo(&driver_.window()); }
 
     // One user event, then the checks.
     void act(int depth) {
@@ -62,33 +60,33 @@ private:
             last_ = QString("pointer at %1, %2").arg(p.x()).arg(p.y());
             driver_.pointAt(p.x(), p.y());
         } else if (dice < 5) {
-            const QString box = pick({"xBox", "yBox", "stepBox"});
+            const Box box = pick(std::array{X, Y, Step});
             QString text =
                 uniform(0, 1) < 0.5 ? pick(kTexts) : QString::number(uniform(-2, 3), 'g', 7);
             if (uniform(0, 1) < 0.1) text.replace('.', ',');
-            last_ = QString("type '%1' into %2").arg(text, box);
-            if (visible(driver_.box(box))) driver_.type(box, text);
+            last_ = QString("type '%1' into box %2").arg(text).arg(int(box));
+            driver_.type(box, text);
         } else if (dice < 6) {
-            const QString density = pick({"-10", "-5", "-1", "1", "5", "10"});
-            last_ = "density " + density;
-            if (visible(driver_.button("actionOptions_1"))) driver_.setDensity(density);
+            const int density = pick(kDensityChoices);
+            last_ = QString("density %1").arg(density);
+            driver_.chooseDensity(density);
         } else {
             choose(pick(options_), depth);
         }
         check();
     }
 
+    // Anywhere on the surface, or within a few pixels of the segment's axis,
+    // on its band or beside it.
     QPointF somewhere(bool onTheSegment) {
         const WorldWindow& w = driver_.surface().world();
-        const double band = UniformSegment().band() / driver_.settings().zoomFactor();
-        return onTheSegment ? QPointF(uniform(-0.01, 1.01), uniform(-band, band))
+        const double near = 5 * driver_.metresPerPixel();
+        return onTheSegment ? QPointF(uniform(-0.01, 1.01), uniform(-near, near))
                             : QPointF(w.left + uniform(0, w.width), w.top - uniform(0, w.height));
     }
     // While a set of lines is being drawn, more events arrive between its yields.
-    void choose(const QString& option, int depth) {
-        QAbstractButton* button = driver_.button(option);
-        last_ = "choose " + option;
-        if (!visible(button) || !button->isEnabled()) return;
+    void choose(QAbstractButton* option, int depth) {
+        last_ = "choose " + option->accessibleName();
         QTimer interrupter;
         interrupter.setInterval(0);
         int yields = 0;
@@ -96,7 +94,7 @@ private:
             if (++yields % 7 == 0 && uniform(0, 1) < 0.5 && ok_ && depth < 2) act(depth + 1);
         });
         interrupter.start();
-        driver_.choose(option);
+        driver_.click(option);
     }
 
     void expect(bool condition, const char* what) {
@@ -105,8 +103,8 @@ private:
         std::fprintf(stderr, "FAILED at event %ld (seed %llu) after \"%s\": %s\n", event_, seed_,
                      qPrintable(last_), what);
     }
-    bool matches(const char* box, const QRegularExpression& pattern) {
-        return driver_.text(box).isEmpty() || pattern.match(driver_.text(box)).hasMatch();
+    bool matches(Box box, const QRegularExpression& pattern) {
+        return driver_.readout(box).isEmpty() || pattern.match(driver_.readout(box)).hasMatch();
     }
 
     void check() {
@@ -114,43 +112,34 @@ private:
         const Settings& settings = driver_.settings();
         for (double v : {s.PointX, s.PointY, s.PointerX, s.PointerY, s.ProfileRadius})
             expect(std::isfinite(v), "a state value is not finite");
-        expect(QList<int>{5, 10, 20, 50}.contains(settings.elementCount()), "ElementCount");
-        expect(QList<double>{-10, -5, -1, 1, 5, 10}.contains(std::round(settings.lambda() * 1e6)),
-               "Lambda");
+        const auto offered = [](const auto& choices, double value) {
+            return std::ranges::find(choices, value) != choices.end();
+        };
+        expect(offered(kElementCountChoices, settings.elementCount()), "ElementCount");
+        expect(offered(kDensityChoices, std::round(settings.lambda() / kMicro)), "Lambda");
         const QRegularExpression currency("^-?\\d+([.,]\\d{1,4})?$");
         const QRegularExpression coordinate("^-?\\d+[.,]\\d{0,4}$");
-        for (const char* box : {"exBox", "eyBox", "potentialBox"})
-            expect(matches(box, currency), box);
-        for (const char* box : {"pointerXBox", "pointerYBox"})
-            expect(matches(box, coordinate), box);
-        expect(s.PointX == Val(CommasToPoints(driver_.text("xBox").toStdString())), "xBox");
-        expect(s.PointY == Val(CommasToPoints(driver_.text("yBox").toStdString())), "yBox");
+        for (Box box : {Ex, Ey, V}) expect(matches(box, currency), "a read-out");
+        for (Box box : {PointerX, PointerY}) expect(matches(box, coordinate), "the pointer");
+        expect(s.PointX == Val(CommasToPoints(driver_.readout(X).toStdString())), "X");
+        expect(s.PointY == Val(CommasToPoints(driver_.readout(Y).toStdString())), "Y");
         const bool front = settings.front();
-        const auto shows = [this](const char* group, int value) {
-            return driver_.selected(QString("%1_%2").arg(group).arg(value));
-        };
-        expect(shows("viewOptions", int(settings.view())) &&
-                   shows("actionOptions", int(settings.action())) &&
-                   shows("operationOptions", int(settings.operation())) &&
-                   shows("modelOptions", settings.model()) &&
-                   shows("lineOptions", int(settings.lineChoice())) &&
-                   driver_.selected("elementArrowsBox") == settings.elementArrows(),
+        const bool integral = driver_.modelChosen() == kExactModel;
+        expect(driver_.isChosen(settings.view()) && driver_.isChosen(settings.action()) &&
+                   driver_.isChosen(settings.operation()) &&
+                   driver_.modelChosen() == settings.model() &&
+                   driver_.isChosen(settings.lineChoice()) &&
+                   driver_.elementArrowsShown() == settings.elementArrows(),
                "an option that does not show its setting");
-        expect(driver_.button("modelOptions_5")->isEnabled() == front, "Frame2 enabled");
-        expect(driver_.window().findChild<QLabel*>("exLabel")->text() == (front ? "Ex" : "Ez"),
-               "Ex");
-        expect(front || driver_.selected("modelOptions_0"), "profile view without the integral");
-        expect(!driver_.selected("modelOptions_0") || driver_.selected("operationOptions_0"),
-               "integral, manual");
-        expect(driver_.selected("actionOptions_1") || driver_.selected("modelOptions_0"),
-               "line mode");
-        expect(driver_.window().findChild<QGroupBox*>("linePanel")->isHidden() ||
-                   driver_.selected("actionOptions_3"),
+        expect(driver_.canChooseModel(5) == front, "N offered in the profile view");
+        expect(driver_.caption(Ex) == (front ? "Ex" : "Ez"), "Ex");
+        expect(front || integral, "profile view without the integral");
+        expect(!integral || driver_.isChosen(Operation::Automatic), "integral, manual");
+        expect(driver_.isChosen(Action::FieldAndPotential) || integral, "line mode");
+        expect(!driver_.linePanelShown() || driver_.isChosen(Action::Equipotential),
                "panel without Líneas Equipotenciales");
-        expect(driver_.selected(
-                   QString("zoomOptions_%1").arg(std::lround(settings.zoomFactor() * 100))),
-               "zoom");
-        if (!driver_.selected("operationOptions_1")) return;
+        expect(driver_.zoomChosen() == std::lround(settings.zoomFactor() * 100), "zoom");
+        if (!driver_.isChosen(Operation::Manual)) return;
         Currency ex, ey, v;  // a manual sum is the sum of its elements
         for (int i = 1; i <= settings.elementCount(); ++i) {
             if (s.ElementTaken[i] != 1) continue;
@@ -167,7 +156,7 @@ private:
     bool ok_ = true;
     QString last_ = "start-up";
     WindowDriver driver_;
-    QStringList options_;  // every option, check box and button of the window
+    QList<QAbstractButton*> options_;
 };
 
 }  // namespace

@@ -33,7 +33,7 @@ TEST(SaveImage, FailedWriteKeepsTheEarlierFile) {
     const rlimit limited{1000, previous.rlim_max};  // the drawing's PNG is larger
     std::signal(SIGXFSZ, SIG_IGN);                  // a write beyond the limit fails instead
     setrlimit(RLIMIT_FSIZE, &limited);
-    driver.press(Qt::Key_S, Qt::ControlModifier);
+    driver.saveImage();
     setrlimit(RLIMIT_FSIZE, &previous);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "la clase de ayer");
@@ -77,7 +77,7 @@ TEST(SaveImage, FormatOfTheExtensionOrOfTheChosenType) {
             QTest::keyClicks(name, c.typed);
             QTest::keyClick(name, Qt::Key_Return);
         });
-        driver.press(Qt::Key_S, Qt::ControlModifier);
+        driver.saveImage();
         const QStringList files = QDir(folder.path()).entryList(QDir::Files);
         if (!c.saved) {
             EXPECT_TRUE(files.isEmpty()) << c.typed;

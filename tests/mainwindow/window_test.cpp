@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <functional>
 #include <vector>
 
 #include "field/model_in_use.h"
@@ -17,15 +13,11 @@
 
 namespace {
 
-QString Caption(WindowDriver& driver, const char* label) {
-    return driver.window().findChild<QLabel*>(label)->text();
-}
-
 // The wheel passing over the density changes nothing; once chosen, it turns the list.
 TEST(Density, WheelOnlyWithTheFocusAndTypingIgnored) {
     WindowDriver driver;
-    driver.choose("calculateButton");
-    auto* combo = driver.window().findChild<QComboBox*>("densityBox");
+    driver.calculate();
+    QComboBox* combo = driver.densityList();
     const auto wheel = [&] {
         QWheelEvent event(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -33,7 +25,7 @@ TEST(Density, WheelOnlyWithTheFocusAndTypingIgnored) {
     };
     wheel();
     EXPECT_EQ(combo->currentText(), "1");
-    EXPECT_FALSE(driver.text("potentialBox").isEmpty());
+    EXPECT_FALSE(driver.readout(V).isEmpty());
     combo->setFocus();
     for (const char* keys : {"5", "a", "-"})
         QTest::keyClicks(combo, keys);  // "5" alone would pick 5
@@ -42,51 +34,82 @@ TEST(Density, WheelOnlyWithTheFocusAndTypingIgnored) {
     wheel();
     EXPECT_EQ(combo->currentText(), "5");
     EXPECT_EQ(driver.settings().lambda(), 5 * 1e-6);
-    EXPECT_TRUE(driver.text("potentialBox").isEmpty());
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), "calculateButton");
+    EXPECT_TRUE(driver.readout(V).isEmpty());
+    EXPECT_EQ(WindowDriver::focused(), "Calcular");
 }
 
-// A whole task without the mouse: type a point, Enter, copy, clear, a
-// family, Escape; then the operation modes, the about box, and quit.
-TEST(Commands, WholeTaskWithoutTheMouse) {
+// Without the mouse: a point typed, Tab between the boxes, Enter calculates.
+TEST(Keyboard, EnterCalculatesTheTypedPoint) {
+    WindowDriver driver;
+    driver.type(X, "0,3");
+    driver.press(Qt::Key_Tab);
+    driver.type(Y, "0.5");
+    driver.press(Qt::Key_Return);
+    EXPECT_EQ(driver.readout(V), Shown(FieldModel{1e-6, 5}.shownAt({0.3, 0.5})->V));
+}
+
+TEST(Keyboard, AltLClearsTheDrawingAndTheReadouts) {
     WindowDriver driver;
     const QImage frame = driver.image().copy();
-    driver.type("xBox", "0,3");
-    driver.press(Qt::Key_Tab);
-    driver.type("yBox", "0.5");
-    driver.press(Qt::Key_Return);
-    EXPECT_EQ(driver.text("potentialBox"), Shown(FieldModel{1e-6, 5}.shownAt({0.3, 0.5})->V));
-    driver.choose("copyButton");
-    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
-              driver.image());
+    driver.calculate();
     driver.press(Qt::Key_L, Qt::AltModifier);
     EXPECT_EQ(driver.image(), frame);
-    EXPECT_TRUE(driver.text("potentialBox").isEmpty());
-    driver.choose("actionOptions_3");
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), "lineOptions_0");  // the panel's first
-    driver.choose("lineOptions_1");
-    driver.box("stepBox")->setFocus();
-    driver.press(Qt::Key_Return);
+    EXPECT_TRUE(driver.readout(V).isEmpty());
+}
+
+// The line panel takes the focus at its first option; Enter in the step
+// draws the set, Escape closes the panel and goes back to the field.
+TEST(Keyboard, LinePanelEnterDrawsEscapeCloses) {
+    WindowDriver driver;
+    driver.chooseAction(Action::Equipotential);
+    EXPECT_EQ(WindowDriver::focused(), "Líneas Individuales");
+    driver.chooseSetOfLines();
+    driver.enterIn(Step);
     EXPECT_EQ(driver.pixelAt(0.5, 0.05), kBlue);
     driver.press(Qt::Key_Escape);
-    EXPECT_TRUE(driver.window().findChild<QGroupBox*>("linePanel")->isHidden());
-    EXPECT_TRUE(driver.selected("actionOptions_1"));
-    for (const char* readout : {"exBox", "eyBox", "potentialBox", "pointerXBox", "pointerYBox"}) {
+    EXPECT_FALSE(driver.linePanelShown());
+    EXPECT_TRUE(driver.isChosen(Action::FieldAndPotential));
+}
+
+TEST(Keyboard, ReadoutsTakeNoTyping) {
+    WindowDriver driver;
+    for (Box readout : {Ex, Ey, V, PointerX, PointerY}) {
         driver.type(readout, "7");
-        EXPECT_NE(driver.text(readout), "7") << readout;
+        EXPECT_NE(driver.readout(readout), "7") << readout;
     }
-    driver.choose("modelOptions_0");
-    driver.choose("operationOptions_1");  // both operation modes work on point charges
-    EXPECT_TRUE(driver.selected("modelOptions_5"));
-    driver.choose("modelOptions_20");
-    driver.choose("operationOptions_0");
+}
+
+TEST(Keyboard, AltSQuits) {
+    WindowDriver driver;
+    driver.press(Qt::Key_S, Qt::AltModifier);
+    EXPECT_FALSE(driver.window().isVisible());
+}
+
+TEST(Commands, CopyPutsTheDrawingOnTheClipboard) {
+    WindowDriver driver;
+    driver.calculate();
+    driver.copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              driver.image());
+}
+
+// Both operation modes work on point charges: "Manual" with the integral
+// goes back to 5 of them, and N is kept through a change of mode.
+TEST(Operation, ManualTakesPointChargesAndNStays) {
+    WindowDriver driver;
+    driver.chooseIntegral();
+    driver.chooseManual();
+    EXPECT_EQ(driver.modelChosen(), 5);
+    driver.chooseModel(20);
+    driver.chooseAutomatic();
     EXPECT_EQ(driver.settings().elementCount(), 20);
-    QMenuBar* bar = driver.window().menuBar();
-    QAction* help = bar->actions().last();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help).center());
-    QTest::mouseClick(help->menu(), Qt::LeftButton, {},
-                      help->menu()->actionGeometry(help->menu()->actions()[0]).center());
-    // The about box: its nine lines, then the constant and the models, N as chosen.
+}
+
+// The about box: its nine lines, then the constant and the models, N as chosen.
+TEST(About, GivesTheConstantAndTheModelsWithNAsChosen) {
+    WindowDriver driver;
+    driver.chooseModel(20);
+    driver.openAbout();
     const QStringList about = driver.messages.value(0).split("\r\n");
     EXPECT_EQ(about.mid(8), QStringList({"nuevas versiones y otros programas", "",
                                          "Constante de Coulomb: k = 9·10⁹ N·m²/C²",
@@ -95,76 +118,81 @@ TEST(Commands, WholeTaskWithoutTheMouse) {
                                          "de 1 m",
                                          "«Discretización» (N = 20): 20 cargas puntuales Q/20 en "
                                          "los centros de 20 elementos iguales"}));
-    QApplication::setActiveWindow(&driver.window());
-    driver.press(Qt::Key_S, Qt::AltModifier);
-    EXPECT_FALSE(driver.window().isVisible());
 }
 
 // Tab enters each option group at its selected option, so that Space there
 // changes nothing: the drawing and its read-outs stay. The integral and the
 // line modes select "Automático" themselves, after "Manual" was chosen.
 TEST(Keyboard, TabEntersAGroupAtItsSelectedOption) {
+    const QString arrows = "Ver Elementos de campo (discretización)";
     struct Case {
-        std::vector<const char*> chosen, stops;
+        const char* name;
+        std::function<void(WindowDriver&)> choose;
+        std::vector<QString> stops;
     };
     const Case cases[] = {
-        {{"zoomOptions_50", "modelOptions_20", "calculateButton"},
-         {"zoomOptions_50", "operationOptions_0", "elementArrowsBox", "modelOptions_20",
-          "clearButton"}},
-        {{"operationOptions_1", "modelOptions_0", "calculateButton"},
-         {"zoomOptions_100", "operationOptions_0", "elementArrowsBox", "modelOptions_0",
-          "clearButton"}},
-        {{"operationOptions_1", "actionOptions_2", "calculateButton"},
-         {"zoomOptions_100", "operationOptions_0", "elementArrowsBox", "modelOptions_0",
-          "clearButton"}},
+        {"50 %, 20 charges",
+         [](WindowDriver& d) { d.chooseZoom(50), d.chooseModel(20); },
+         {"50 %", "Automático", arrows, "20", "Limpiar"}},
+        {"manual, the integral",
+         [](WindowDriver& d) { d.chooseManual(), d.chooseIntegral(); },
+         {"100 %", "Automático", arrows, "Infinito (Integral)", "Limpiar"}},
+        {"manual, a field line",
+         [](WindowDriver& d) { d.chooseManual(), d.chooseAction(Action::FieldLine); },
+         {"100 %", "Automático", arrows, "Infinito (Integral)", "Limpiar"}},
     };
-    for (const auto& [chosen, stops] : cases) {
+    for (const Case& c : cases) {
         WindowDriver driver;
-        for (const char* option : chosen) driver.choose(option);
-        const QString potential = driver.text("potentialBox");
+        c.choose(driver);
+        driver.calculate();
+        const QString potential = driver.readout(V);
         const QImage drawing = driver.image().copy();
-        driver.box("potentialBox")->setFocus();
-        for (const char* next : stops) {
+        driver.clickInto(V);
+        for (const QString& next : c.stops) {
             driver.press(Qt::Key_Tab);
-            EXPECT_EQ(QApplication::focusWidget()->objectName(), next) << chosen[0];
-            if (QString(next) != "elementArrowsBox" && QString(next) != "clearButton")
-                driver.press(Qt::Key_Space);
+            EXPECT_EQ(WindowDriver::focused(), next) << c.name;
+            if (next != arrows && next != "Limpiar") driver.press(Qt::Key_Space);
         }
-        EXPECT_EQ(driver.text("potentialBox"), potential) << chosen[0];
-        EXPECT_EQ(driver.image(), drawing) << chosen[0];
+        EXPECT_EQ(driver.readout(V), potential) << c.name;
+        EXPECT_EQ(driver.image(), drawing) << c.name;
     }
 }
 
-// Zoom: the frame is redrawn, the point kept, the step follows the zoom.
-TEST(Views, ZoomAndViewSwitch) {
+// A new zoom redraws the frame and keeps the point; its read-outs go, and
+// the step of a set follows the zoom.
+TEST(Zoom, KeepsThePointAndTheStepFollows) {
     WindowDriver driver;
-    driver.choose("modelOptions_10");
-    driver.choose("calculateButton");
-    driver.type("stepBox", "123");
-    const char* const zooms[][2] = {{"zoomOptions_50", "5000"},
-                                    {"zoomOptions_25", "2500"},
-                                    {"zoomOptions_10", "1000"},
-                                    {"zoomOptions_100", "10000"}};
-    for (auto [option, delta] : zooms) {
-        driver.choose(option);
-        EXPECT_EQ(driver.text("stepBox"), delta);
-        EXPECT_EQ(driver.text("xBox"), Shown("0.6"));
-        EXPECT_TRUE(driver.text("exBox").isEmpty());
-        EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.6, 0.4)) << option;
+    driver.chooseAction(Action::Equipotential);
+    driver.chooseSetOfLines();
+    driver.type(Step, "123");
+    driver.cancelLines();
+    driver.calculate();
+    for (auto [zoom, step] : {std::pair{50, "5000"}, {25, "2500"}, {10, "1000"}, {100, "10000"}}) {
+        driver.chooseZoom(zoom);
+        EXPECT_EQ(driver.readout(Step), step);
+        EXPECT_EQ(driver.readout(X), Shown("0.6"));
+        EXPECT_TRUE(driver.readout(Ex).isEmpty());
+        EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.6, 0.4)) << zoom;
     }
-    driver.choose("calculateButton");
-    driver.choose("viewOptions_1");
-    EXPECT_FALSE(driver.button("operationOptions_1")->isEnabled() ||
-                 driver.button("elementArrowsBox")->isEnabled());
-    EXPECT_EQ(Caption(driver, "exLabel"), "Ez");
-    EXPECT_EQ(Caption(driver, "pointerXLabel"), "Z");
-    EXPECT_EQ(Caption(driver, "xLabel"), "Z(m)");
-    EXPECT_FALSE(driver.text("exBox").isEmpty());  // the profile frame resets nothing
+}
+
+// The profile view names its axis Z, takes the integral alone and keeps the
+// read-outs; the front view again empties them and draws the integral's red bar.
+TEST(Views, ProfileAndBackToTheFront) {
+    WindowDriver driver;
+    driver.chooseModel(10);
+    driver.calculate();
+    driver.chooseView(View::Profile);
+    EXPECT_FALSE(driver.canChoose(Operation::Manual) || driver.canShowElementArrows());
+    EXPECT_EQ(driver.caption(Ex), "Ez");
+    EXPECT_EQ(driver.caption(PointerX), "Z");
+    EXPECT_EQ(driver.caption(X), "Z(m)");
+    EXPECT_FALSE(driver.readout(Ex).isEmpty());  // the profile frame resets nothing
     EXPECT_EQ(driver.pixelAt(0.01, 0), kChargeRed);
-    driver.choose("viewOptions_0");
-    EXPECT_EQ(Caption(driver, "exLabel"), "Ex");
-    EXPECT_EQ(Caption(driver, "xLabel"), "X(m)");
-    EXPECT_TRUE(driver.text("exBox").isEmpty());
+    driver.chooseView(View::Front);
+    EXPECT_EQ(driver.caption(Ex), "Ex");
+    EXPECT_EQ(driver.caption(X), "X(m)");
+    EXPECT_TRUE(driver.readout(Ex).isEmpty());
     EXPECT_EQ(driver.pixelAt(0.5, 0.003), kChargeRed);  // the integral's red bar
     EXPECT_EQ(driver.settings().elementCount(), 10);
 }

@@ -2,13 +2,19 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <cmath>
+
+#include "view/field_arrow.h"
 
 WindowDriver::WindowDriver() : window_(std::make_unique<MainWindow>()) {
     window_->show();
@@ -27,16 +33,45 @@ WindowDriver::WindowDriver() : window_(std::make_unique<MainWindow>()) {
     dismisser_.start();
 }
 
-void WindowDriver::choose(const QString& name) {
-    QAbstractButton* target = button(name);
+QAbstractButton* WindowDriver::option(const char* group, int id) const {
+    return window_->findChild<QButtonGroup*>(group)->button(id);
+}
+
+int WindowDriver::checkedId(const char* group) const {
+    return window_->findChild<QButtonGroup*>(group)->checkedId();
+}
+
+QLineEdit* WindowDriver::textBox(Box box) const {
+    static const char* const names[] = {"xBox",         "yBox",        "exBox",       "eyBox",
+                                        "potentialBox", "pointerXBox", "pointerYBox", "stepBox"};
+    return window_->findChild<QLineEdit*>(names[box]);
+}
+
+QList<QAbstractButton*> WindowDriver::buttons() const {
+    QList<QAbstractButton*> buttons = window_->findChildren<QAbstractButton*>();
+    buttons.removeIf([](const QAbstractButton* b) {
+        return !qobject_cast<const QRadioButton*>(b) && !qobject_cast<const QCheckBox*>(b) &&
+               !qobject_cast<const QPushButton*>(b);
+    });
+    return buttons;
+}
+
+bool WindowDriver::click(QAbstractButton* target) {
+    if (!target->isVisibleTo(window_.get()) || !target->isEnabled()) return false;
     // Options and check boxes react on their indicator; buttons anywhere.
     const bool indicator = qobject_cast<QRadioButton*>(target) || qobject_cast<QCheckBox*>(target);
     QTest::mouseClick(target, Qt::LeftButton, {},
                       indicator ? QPoint(7, target->height() / 2) : target->rect().center());
+    return true;
 }
 
-void WindowDriver::type(const QString& boxName, const QString& text) {
-    QLineEdit* target = box(boxName);
+bool WindowDriver::showElementArrows(bool shown) {
+    return elementArrowsShown() == shown || click(elementArrowsBox());
+}
+
+bool WindowDriver::type(Box box, const QString& text) {
+    QLineEdit* target = textBox(box);
+    if (!target->isVisibleTo(window_.get())) return false;
     target->setFocus();
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(target, Qt::Key_Delete);
@@ -47,27 +82,64 @@ void WindowDriver::type(const QString& boxName, const QString& text) {
         else
             QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+    return true;
 }
 
-void WindowDriver::setDensity(const QString& density) {
-    auto* combo = window_->findChild<QComboBox*>("densityBox");
-    const int target = combo->findText(density);
+void WindowDriver::clickInto(Box box) {
+    QTest::mouseClick(textBox(box), Qt::LeftButton, {}, textBox(box)->rect().center());
+}
+
+bool WindowDriver::chooseDensity(int microCoulombPerMetre) {
+    QComboBox* combo = densityList();
+    if (!combo->isVisibleTo(window_.get())) return false;
+    const int target = combo->findText(QString::number(microCoulombPerMetre));
     for (int key = 0; key < combo->count() && combo->currentIndex() != target; ++key) {
         combo->setFocus();  // each choice sends the focus on to "Calcular"
         QTest::keyClick(combo, combo->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
     }
+    return true;
 }
 
-void WindowDriver::calculateAt(const QString& x, const QString& y) {
-    type("xBox", x);
-    type("yBox", y);
-    choose("calculateButton");
+void WindowDriver::openAbout() {
+    QMenuBar* bar = window_->menuBar();
+    QAction* help = bar->actions().last();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help).center());
+    QTest::mouseClick(help->menu(), Qt::LeftButton, {},
+                      help->menu()->actionGeometry(help->menu()->actions()[0]).center());
 }
 
 void WindowDriver::press(int key, Qt::KeyboardModifiers modifiers) {
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window_.get();
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
 }
+
+QString WindowDriver::caption(Box box) const {
+    for (const QLabel* label : window_->findChildren<QLabel*>())
+        if (label->buddy() == textBox(box)) return label->text();
+    return {};
+}
+
+QWidget* WindowDriver::control(const QString& caption) const {
+    for (QWidget* widget : window_->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(widget);
+        const auto* frame = qobject_cast<QGroupBox*>(widget);
+        if (widget->accessibleName() == caption || (label && label->text() == caption) ||
+            (frame && frame->title() == caption))
+            return widget;
+    }
+    return nullptr;
+}
+
+QString WindowDriver::focused() {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->accessibleName() : QString();
+}
+
+bool WindowDriver::linePanelShown() const {
+    return window_->findChild<QGroupBox*>("linePanel")->isVisible();
+}
+
+double WindowDriver::metresPerPixel() const { return surface().world().width / surface().width(); }
 
 QPoint WindowDriver::logicalPixel(double x, double y) const {
     const WorldWindow& w = surface().world();
@@ -99,9 +171,9 @@ QPointF WindowDriver::doubleClickAt(double x, double y, double x2, double y2) {
     return {state().PointerX, state().PointerY};
 }
 
-void WindowDriver::doubleClick(const QString& buttonName) {
-    const QPoint centre = button(buttonName)->rect().center();
-    DoubleClick(button(buttonName), centre, centre);
+void WindowDriver::doubleClickCalculate() {
+    QAbstractButton* target = button("calculateButton");
+    DoubleClick(target, target->rect().center(), target->rect().center());
 }
 
 QPoint WindowDriver::pixelOf(double x, double y) const {
@@ -123,6 +195,14 @@ int WindowDriver::countPixels(QRgb colour) const {
     for (int y = 0; y < image().height(); ++y)
         for (int x = 0; x < image().width(); ++x) count += image().pixel(x, y) == colour;
     return count;
+}
+
+bool WindowDriver::arrowShaftShows(QRgb colour) const {
+    const SharedState& s = state();
+    const double z = settings().zoomFactor();
+    const double half = kArrowMetresPerVoltPerMetre / (2 * z * z * z);
+    return colourNear(s.PointX + half * s.FieldEx.toDouble(),
+                      s.PointY + half * s.FieldEy.toDouble(), colour);
 }
 
 QString WindowDriver::shownLabel(const QString& name) {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <cmath>
 #include <memory>
@@ -12,10 +14,17 @@
 
 #include "field/number_text.h"
 #include "mainwindow/main_window.h"
+#include "settings/settings.h"
 #include "view/drawing_surface.h"
 
-// Drives the real main window offscreen with real mouse and key events, as a
-// user does. Message boxes are answered (Enter, or `answer`) and remembered.
+// The text boxes of the window, by what they show.
+enum Box { X, Y, Ex, Ey, V, PointerX, PointerY, Step };
+
+// Drives the real main window offscreen with real mouse and key events, in
+// the words of a user: choose an option, type a point, calculate, read a box.
+// As for a user, a control that is hidden or disabled takes no click and no
+// keys; the actions say whether they could reach their control. Message
+// boxes are answered (Enter, or `answer`) and remembered.
 class WindowDriver {
 public:
     WindowDriver();
@@ -25,20 +34,67 @@ public:
     const Settings& settings() const { return window_->settings(); }
     DrawingSurface& surface() const { return *window_->findChild<DrawingSurface*>("surface"); }
     const QImage& image() const { return surface().image(); }
-    QAbstractButton* button(const QString& name) const {
-        return window_->findChild<QAbstractButton*>(name);
-    }
-    QLineEdit* box(const QString& name) const { return window_->findChild<QLineEdit*>(name); }
-    QString text(const QString& name) const { return box(name)->text(); }
+    QComboBox* densityList() const { return window_->findChild<QComboBox*>("densityBox"); }
+    QWidget& keys() const { return *window_->findChild<QWidget*>("fieldKeys"); }  // under it
+    // The control a person finds by its caption, or a screen reader by its name.
+    QWidget* control(const QString& caption) const;
+
+    // The options, the check box and the commands, clicked.
+    bool chooseZoom(int percent) { return click(option("zoomOptions", percent)); }
+    bool chooseModel(int n) { return click(option("modelOptions", n)); }
+    bool chooseIntegral() { return chooseModel(kExactModel); }
+    bool chooseView(View view) { return click(option("viewOptions", int(view))); }
+    bool chooseAction(Action action) { return click(option("actionOptions", int(action))); }
+    bool chooseManual() { return click(option("operationOptions", int(Operation::Manual))); }
+    bool chooseAutomatic() { return click(option("operationOptions", int(Operation::Automatic))); }
+    bool chooseSetOfLines() { return click(option("lineOptions", int(LineChoice::Set))); }
+    bool showElementArrows(bool shown = true);     // clicks the check box unless it shows that
+    bool chooseDensity(int microCoulombPerMetre);  // arrow keys in the list
+    bool calculate() { return click(button("calculateButton")); }
+    bool clear() { return click(button("clearButton")); }
+    bool copy() { return click(button("copyButton")); }
+    bool exit() { return click(button("exitButton")); }
+    bool acceptLines() { return click(button("acceptLinesButton")); }
+    bool cancelLines() { return click(button("cancelLinesButton")); }
+    // Commands as a double-click reaches them: press, release, double-click, release.
+    void doubleClickCalculate();
+
+    // The tools and windows of the menus, by their keys.
+    void toggleMap() { press(Qt::Key_M, Qt::ControlModifier); }
+    void toggleGrid() { press(Qt::Key_R, Qt::ControlModifier); }
+    void toggleVoltmeter() { press(Qt::Key_T, Qt::ControlModifier); }
+    void openPlots() { press(Qt::Key_G, Qt::ControlModifier); }
+    void saveImage() { press(Qt::Key_S, Qt::ControlModifier); }
+    void openAbout();  // "Ayuda" > "Acerca de ...", clicked in the menus
+
+    bool type(Box box, const QString& text);  // replaces the text key by key
+    void typePoint(const QString& x, const QString& y) { type(X, x), type(Y, y); }
+    void calculateAt(const QString& x, const QString& y) { typePoint(x, y), calculate(); }
+    void clickInto(Box box);  // the focus to the box, by a click in it
+    void enterIn(Box box) { QTest::keyClick(textBox(box), Qt::Key_Return); }
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);  // to the focus
+
+    QString readout(Box box) const { return textBox(box)->text(); }
+    QString caption(Box box) const;  // of the label that names the box
     // The text of a label in any window on the screen, such as the voltmeter's.
     static QString shownLabel(const QString& name);
-    bool selected(const QString& name) const { return button(name)->isChecked(); }
+    // The control with the keyboard focus, by the name a screen reader speaks.
+    static QString focused();
 
-    void choose(const QString& name);  // clicks an option, check box or button
-    void type(const QString& boxName, const QString& text);  // replaces the text key by key
-    void setDensity(const QString& density);                 // arrow keys in the list
-    void calculateAt(const QString& x, const QString& y);    // types, presses "Calcular"
-    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);  // to the focus
+    int zoomChosen() const { return checkedId("zoomOptions"); }
+    int modelChosen() const { return checkedId("modelOptions"); }  // kExactModel or N
+    bool isChosen(View view) const { return checkedId("viewOptions") == int(view); }
+    bool isChosen(Action action) const { return checkedId("actionOptions") == int(action); }
+    bool isChosen(Operation mode) const { return checkedId("operationOptions") == int(mode); }
+    bool isChosen(LineChoice lines) const { return checkedId("lineOptions") == int(lines); }
+    bool elementArrowsShown() const { return elementArrowsBox()->isChecked(); }
+    bool canChoose(Operation mode) const {
+        return option("operationOptions", int(mode))->isEnabled();
+    }
+    bool canChooseModel(int n) const { return option("modelOptions", n)->isEnabled(); }
+    bool canShowElementArrows() const { return elementArrowsBox()->isEnabled(); }
+    bool linePanelShown() const;
+
     // The pointer over the pixel that holds a world point; the surface reports
     // that pixel's top-left corner, which these return.
     QPointF pointAt(double x, double y);
@@ -46,7 +102,7 @@ public:
     // A double-click, its second press at (x2, y2) when given, as quick
     // clicks on neighbouring pixels arrive.
     QPointF doubleClickAt(double x, double y, double x2 = NAN, double y2 = NAN);
-    void doubleClick(const QString& buttonName);
+    double metresPerPixel() const;  // of the pointer, in the world window shown
 
     // The image pixel that holds a world point, and its colour.
     QPoint pixelOf(double x, double y) const;
@@ -55,11 +111,28 @@ public:
     // drawn line, whose raster may pass a pixel beside them.
     bool colourNear(double x, double y, QRgb colour) const;
     int countPixels(QRgb colour) const;
+    // Whether the middle of the shaft of the arrow of the evaluated point's
+    // field, as the read-outs hold it, shows the colour.
+    bool arrowShaftShows(QRgb colour) const;
+
+    // Every option, check box and command, and a click on one of them.
+    QList<QAbstractButton*> buttons() const;
+    bool click(QAbstractButton* target);
+    // An option, check box or button by its object name, for tests that have
+    // not moved to the words above.
+    void choose(const QString& name) { click(window_->findChild<QAbstractButton*>(name)); }
 
     QStringList messages;  // texts of the message boxes shown so far
     QMessageBox::StandardButton answer = QMessageBox::NoButton;  // clicked instead of Enter
 
 private:
+    QAbstractButton* button(const char* name) const {
+        return window_->findChild<QAbstractButton*>(name);
+    }
+    QAbstractButton* elementArrowsBox() const { return button("elementArrowsBox"); }
+    QAbstractButton* option(const char* group, int id) const;
+    int checkedId(const char* group) const;
+    QLineEdit* textBox(Box box) const;
     QPoint logicalPixel(double x, double y) const;
 
     std::unique_ptr<MainWindow> window_;

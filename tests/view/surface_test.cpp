@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cmath>
 #include <set>
+#include <vector>
 
 #include "view/field_arrow.h"
 #include "view/frames.h"
@@ -75,6 +76,16 @@ protected:
     void frontFrame(double z, int n, bool exact) {
         surface.setWorldScale(z);
         DrawFrontFrameFigure(surface, {z, n, exact, kBarGrey, kRed});
+    }
+    // The pixels of what the frame draws besides the axes: the letter "Y",
+    // the horizontal axis's letter and the segment's outline.
+    std::vector<QRect> figurePixels(double z) const {
+        std::vector<QRect> boxes;
+        for (const QRectF& box : FrameFigureBoxes(surface.world(), surface.font(),
+                                                  surface.devicePixelRatioF(), z, true))
+            boxes.emplace_back(QPoint(int(PixelIndex(box.left())), int(PixelIndex(box.top()))),
+                               QPoint(int(PixelIndex(box.right())), int(PixelIndex(box.bottom()))));
+        return boxes;
     }
     DrawingSurface surface;
 };
@@ -147,7 +158,7 @@ TEST_F(Surface, ScaledFramesAtEveryZoom) {
         for (auto [n, strokes] : {std::pair{5, 6}, {10, 11}, {20, 21}, {50, 51}}) {
             frontFrame(z, n, n == 50);
             const QRgb bar = n == 50 ? kRed : kBarGrey;
-            const QRect outline = surface.pixelBox(0, 0.008 / z, 1, -0.008 / z);
+            const QRect outline = figurePixels(z)[2];
             for (int px = outline.left(); px <= outline.right(); ++px) {
                 ASSERT_EQ(surface.image().pixel(px, outline.top()), kBlack) << z;
                 ASSERT_EQ(surface.image().pixel(px, outline.bottom()), kBlack) << z;
@@ -172,17 +183,13 @@ TEST_F(Surface, ScaledFramesAtEveryZoom) {
         for (auto [x, y] : {std::pair{0.0, 1.09}, {0.0, -0.09}, {-0.09, 0.0}, {1.09, 0.0}})
             EXPECT_EQ(at(x / z, y / z), kBlack) << "axes reach the edges at " << z;
         origins.insert({pixelOf(0, 0).x(), pixelOf(0, 0).y()});
-        const QPoint x = pixelOf(1.05 / z, -0.03 / z), y = pixelOf(-0.04 / z, 1.05 / z);
+        const QRect y = figurePixels(z)[0], x = figurePixels(z)[1];
         const QImage front = surface.image().copy();
-        const QRect letterBox(0, 0, int(8 * surface.devicePixelRatioF()),
-                              int(12 * surface.devicePixelRatioF()));
-        for (QPoint corner : {x, y}) EXPECT_GT(DarkPixels(front, letterBox.translated(corner)), 3);
+        for (QRect letter : {x, y}) EXPECT_GT(DarkPixels(front, letter), 3);
         surface.setWorldScale(z);
         DrawProfileFrameFigure(surface, z, kRed);
-        EXPECT_NE(surface.image().copy(letterBox.translated(x)),
-                  front.copy(letterBox.translated(x)));
-        EXPECT_EQ(surface.image().copy(letterBox.translated(y)),
-                  front.copy(letterBox.translated(y)));
+        EXPECT_NE(surface.image().copy(x), front.copy(x));  // "Z" where "X" was
+        EXPECT_EQ(surface.image().copy(y), front.copy(y));
         for (double radius : {0.01, 0.005, 0.002}) {
             const int r = int(std::lround(radius / z * surface.world().pixelsPerMetre()));
             EXPECT_EQ(atPixel(pixelOf(0, 0) + QPoint(r, 0)), kRed) << z << " " << radius;

@@ -13,6 +13,8 @@
 
 #include "tests/support/window_driver.h"
 #include "view/frames.h"
+#include "wholefield/field_keys.h"
+#include "wholefield/underlay_painting.h"
 
 namespace {
 
@@ -40,71 +42,93 @@ QList<QRgb> ColoursBeside(const WindowDriver& driver, QRgb line) {
     return colours;
 }
 
-// Each of the three tools starts off; with the map and the grid on, the
-// drawing stays as it is under them, an arrow drawn twice leaves the screen
-// as it was, and with them off again the screen is the drawing.
+// The map and the grid start off; on, they lie under the drawing, which stays
+// on top, and an arrow drawn twice leaves the screen as it was; off again,
+// the screen is the drawing.
 TEST(WholeField, UnderTheDrawingAndXorExact) {
     WindowDriver driver;
     for (const char* name : {"mapAction", "gridAction"})
         EXPECT_FALSE(driver.window().findChild<QAction*>(name)->isChecked()) << name;
     EXPECT_EQ(driver.surface().picture(), driver.image());
-    const QSize windowSize = driver.window().size();
-    driver.press(Qt::Key_M, Qt::ControlModifier);
-    driver.press(Qt::Key_R, Qt::ControlModifier);
-    driver.choose("calculateButton");  // the arrow at the start point
+    driver.toggleMap();
+    driver.toggleGrid();
+    driver.calculate();  // the arrow at the start point
     const QImage drawing = driver.image().copy(), shown = driver.surface().picture();
     EXPECT_NE(shown.pixel(driver.pixelOf(0.5, 0.9)), kBackground);
-    QWidget* keys = driver.window().findChild<QWidget*>("fieldKeys");
-    for (int pass = 0; pass < 3; ++pass) QApplication::processEvents();  // layouts nest
-    // The window grows to hold them where the screen has room.
-    const int grown = windowSize.height() + keys->height();
-    if (driver.window().screen()->availableGeometry().height() > grown + 100) {
-        EXPECT_GE(driver.window().height(), grown);
-    }
-    EXPECT_TRUE(keys->isVisible() && keys->accessibleName().contains(Shown("20000;")))
-        << keys->accessibleName().toStdString();
-    // The bar's ends are read too, beyond its lowest and highest values.
-    const QRegularExpressionMatch bar =
-        QRegularExpression("Potencial \\(V\\), de (\\S+) a (\\S+): (\\S+);.*; ([^.]+)\\.")
-            .match(keys->accessibleName());
-    ASSERT_TRUE(bar.hasMatch()) << keys->accessibleName().toStdString();
-    EXPECT_LE(Number(bar.captured(1)), Number(bar.captured(3)));
-    EXPECT_GE(Number(bar.captured(2)), Number(bar.captured(4)));
-    EXPECT_FALSE(keys->geometry().intersects(driver.surface().geometry()));
     for (int py = 0; py < shown.height(); ++py)  // the drawing stays on top
         for (int px = 0; px < shown.width(); ++px)
             if (drawing.pixel(px, py) != kBackground) {
                 ASSERT_EQ(shown.pixel(px, py), drawing.pixel(px, py)) << px << ", " << py;
             }
-    driver.choose("calculateButton");
+    driver.calculate();
     EXPECT_EQ(driver.countPixels(kFieldOnGrey), 0);
-    driver.choose("calculateButton");
+    driver.calculate();
     EXPECT_EQ(driver.image(), drawing);
     EXPECT_EQ(driver.surface().picture(), shown);
-    driver.choose("copyButton");  // what is shown, the keys under it
+    driver.toggleMap();
+    driver.toggleGrid();
+    EXPECT_EQ(driver.surface().picture(), drawing);
+}
+
+// The keys show under the surface, read by a screen reader to the bar's
+// ends; the window grows to hold them where the screen has room, and takes
+// its size back when they go.
+TEST(WholeField, KeysUnderTheSurfaceAndTheWindowFollowsThem) {
+    WindowDriver driver;
+    const QSize windowSize = driver.window().size();
+    driver.toggleMap();
+    driver.toggleGrid();
+    QWidget& keys = driver.keys();
+    // Once the nested layouts have run: the keys at their height, under the surface.
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return keys.height() == keys.minimumHeight() &&
+               !keys.geometry().intersects(driver.surface().geometry());
+    }));
+    const int grown = windowSize.height() + keys.height();
+    if (driver.window().screen()->availableGeometry().height() > grown + 100) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return driver.window().height() >= grown; }));
+    }
+    EXPECT_TRUE(keys.isVisible() && keys.accessibleName().contains(Shown("20000;")))
+        << keys.accessibleName().toStdString();
+    // The bar's ends are read too, beyond its lowest and highest values.
+    const QRegularExpressionMatch bar =
+        QRegularExpression("Potencial \\(V\\), de (\\S+) a (\\S+): (\\S+);.*; ([^.]+)\\.")
+            .match(keys.accessibleName());
+    ASSERT_TRUE(bar.hasMatch()) << keys.accessibleName().toStdString();
+    EXPECT_LE(Number(bar.captured(1)), Number(bar.captured(3)));
+    EXPECT_GE(Number(bar.captured(2)), Number(bar.captured(4)));
+    driver.toggleMap();
+    driver.toggleGrid();
+    EXPECT_FALSE(keys.isVisible());
+    // No band where the keys were.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return driver.window().size() == windowSize; }));
+}
+
+// "Copiar al Portapapeles" copies what is shown with the keys under it; the
+// bar's colours keep changing up to its highest potential, and the bar and
+// the grid's shades in the strip's second row end short of its edge.
+TEST(WholeField, CopyHoldsTheKeysUnderThePicture) {
+    WindowDriver driver;
+    driver.toggleMap();
+    driver.toggleGrid();
+    const QImage shown = driver.surface().picture();
+    driver.copy();
     const QImage copied =
         QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(copied.copy(shown.rect()), shown);
-    const int strip = keys->height() * shown.width() / keys->width();
+    const QWidget& keys = driver.keys();
+    const double scale = double(shown.width()) / keys.width();
+    const int strip = int(keys.height() * scale), room = int(FieldKeys::kRightRoom * scale);
     EXPECT_GT(copied.height() - shown.height(), strip);
-    const QRgb window = keys->palette().color(QPalette::Window).rgb();
-    // The bar ends four 6-pixel gaps before the strip's right edge.
-    const int barRow = copied.height() - strip + 2, barEnd = copied.width() - 4 * 6 - 2;
+    const QRgb window = keys.palette().color(QPalette::Window).rgb();
+    const int barRow = copied.height() - strip + 2, barEnd = copied.width() - room - 2;
     EXPECT_NE(copied.pixel(copied.width() / 2, barRow), window);  // the bar
-    // Its colours keep changing up to its highest potential.
     EXPECT_NE(copied.pixel(barEnd, barRow), copied.pixel(barEnd - 40, barRow));
     EXPECT_EQ(copied.pixel(copied.width() / 2, copied.height() - 1), window);
-    // The bar, and the grid's shades in the strip's second row, end short of its edge.
     const int shadeRow = copied.height() - strip / 2 + 2;
     EXPECT_NE(copied.pixel(copied.width() / 2, shadeRow), window);
-    EXPECT_EQ(copied.pixel(copied.width() - 6, shadeRow), window);
-    EXPECT_EQ(copied.pixel(copied.width() - 6, barRow), window);
-    driver.press(Qt::Key_M, Qt::ControlModifier);
-    driver.press(Qt::Key_R, Qt::ControlModifier);
-    EXPECT_EQ(driver.surface().picture(), drawing);
-    EXPECT_FALSE(keys->isVisible());
-    for (int pass = 0; pass < 3; ++pass) QApplication::processEvents();  // layouts nest
-    EXPECT_EQ(driver.window().size(), windowSize);  // no band where the keys were
+    EXPECT_EQ(copied.pixel(copied.width() - room / 4, shadeRow), window);
+    EXPECT_EQ(copied.pixel(copied.width() - room / 4, barRow), window);
 }
 
 // Along an equipotential the window draws the map keeps one colour, to a
@@ -113,18 +137,21 @@ TEST(WholeField, UnderTheDrawingAndXorExact) {
 // channel: both views, two zooms.
 TEST(PotentialMap, OneColourAlongAnEquipotentialDarkerAcross) {
     struct Row {
-        const char *name, *view, *zoom, *x, *y;
-    } rows[] = {{"front 100 %", "viewOptions_0", "zoomOptions_100", "0.6", "0.4"},
-                {"front 25 %", "viewOptions_0", "zoomOptions_25", "1.5", "2"},
-                {"profile 100 %", "viewOptions_1", "zoomOptions_100", "0.3", "0.4"},
-                {"profile 25 %", "viewOptions_1", "zoomOptions_25", "2", "1"}};
+        const char* name;
+        View view;
+        int zoom;
+        const char *x, *y;
+    } rows[] = {{"front 100 %", View::Front, 100, "0.6", "0.4"},
+                {"front 25 %", View::Front, 25, "1.5", "2"},
+                {"profile 100 %", View::Profile, 100, "0.3", "0.4"},
+                {"profile 25 %", View::Profile, 25, "2", "1"}};
     for (const Row& row : rows) {
         WindowDriver driver;
-        driver.choose(row.view);
-        driver.choose(row.zoom);
-        driver.press(Qt::Key_M, Qt::ControlModifier);
-        driver.choose("actionOptions_3");
-        driver.choose("acceptLinesButton");
+        driver.chooseView(row.view);
+        driver.chooseZoom(row.zoom);
+        driver.toggleMap();
+        driver.chooseAction(Action::Equipotential);
+        driver.acceptLines();
         driver.calculateAt(Shown(row.x), Shown(row.y));
         const QList<QRgb> colours = ColoursBeside(driver, kBlue);
         ASSERT_GT(colours.size(), 50) << row.name;
@@ -137,7 +164,7 @@ TEST(PotentialMap, OneColourAlongAnEquipotentialDarkerAcross) {
         }
         const QImage shown = driver.surface().picture();
         const double z = driver.settings().zoomFactor(),
-                     x = QString(row.view).endsWith('0') ? 0.5 / z : 0.01;
+                     x = row.view == View::Front ? 0.5 / z : 0.01;
         int previous = Lightness(qRgb(255, 255, 255));
         for (double y = 0.03; y < 1.09; y += 0.01) {
             if (driver.pixelAt(x, y / z) != kBackground) continue;
@@ -154,18 +181,18 @@ TEST(PotentialMap, OneColourAlongAnEquipotentialDarkerAcross) {
 // arrowhead's half-width and the pen's (0.17 of a cell), its edge and a pixel
 // of antialiasing, and none within the frame's letters or the segment's box.
 TEST(FieldGrid, ArrowsAlongTheExactField) {
-    for (const char* view : {"viewOptions_0", "viewOptions_1"})
-        for (const char* zoom : {"zoomOptions_100", "zoomOptions_25"}) {
+    for (View view : {View::Front, View::Profile})
+        for (int zoom : {100, 25}) {
             WindowDriver driver;
-            driver.choose("modelOptions_0");
-            driver.choose(view);
-            driver.choose(zoom);
-            driver.press(Qt::Key_R, Qt::ControlModifier);
+            driver.chooseIntegral();
+            driver.chooseView(view);
+            driver.chooseZoom(zoom);
+            driver.toggleGrid();
             const WorldWindow& world = driver.surface().world();
             const QImage shown = driver.surface().picture();
             const double cell = shown.width() / 20.0;
             const double edge = 0.5;  // dark, around each arrow
-            const bool front = QString(view).endsWith('0');
+            const bool front = view == View::Front;
             const std::vector<QRectF> frame = FrameFigureBoxes(
                 world, driver.surface().font(), 1, driver.settings().zoomFactor(), front);
             int arrowPixels = 0;
@@ -177,44 +204,56 @@ TEST(FieldGrid, ArrowsAlongTheExactField) {
                     const double x = world.fromPixelX(cx), y = world.fromPixelY(cy);
                     for (const QRectF& box : frame)
                         EXPECT_FALSE(box.contains(px + 0.5, py + 0.5))
-                            << view << zoom << " " << px << ", " << py;
+                            << int(view) << zoom << " " << px << ", " << py;
                     const double dx =
                         front ? x / std::hypot(x, y) + (x - 1) / std::hypot(x - 1, y) : x;
                     const double dy = front ? y / std::hypot(x, y) + y / std::hypot(x - 1, y) : y;
                     const double across =
                         std::abs((px + 0.5 - cx) * dy + (py + 0.5 - cy) * dx) / std::hypot(dx, dy);
                     EXPECT_LE(across, 0.17 * cell + edge + 1.5)
-                        << view << zoom << " " << px << ", " << py;
+                        << int(view) << zoom << " " << px << ", " << py;
                     ++arrowPixels;
                 }
-            EXPECT_GT(arrowPixels, 300 * 5) << view << zoom;
+            EXPECT_GT(arrowPixels, 300 * 5) << int(view) << zoom;
         }
+}
+
+QLineEdit* TestCharge(WindowDriver& driver) {
+    return driver.window().findChild<QLineEdit*>("CargaPrueba");
+}
+
+// The voltmeter opened at A = (0.5; 0.5) with q = 2 µC, in the model given.
+QLineEdit* OpenAtAWithTwoMicrocoulombs(WindowDriver& driver, int model) {
+    driver.chooseModel(model);
+    driver.calculateAt(Shown("0.5"), Shown("0.5"));
+    driver.toggleVoltmeter();
+    QTest::keyClick(TestCharge(driver), Qt::Key_Backspace);
+    QTest::keyClicks(TestCharge(driver), "2");
+    return TestCharge(driver);
 }
 
 // V = 9000·ln((r1 + r2 + 1)/(r1 + r2 − 1)) V at 1 µC/m; with 5 charges
 // 1800 V·m/r from each, rounded to 0.0001 V. A = (0.5; 0.5), B = (0.5; 1),
-// q = 2 µC; then B = (0.5; −0.5), whose path crosses the segment and whose
-// potential is that of A. The path shows while the window is open.
+// q = 2 µC: the potentials, their difference, the work and the integral,
+// each read by a screen reader with its row's caption.
+struct VoltmeterRow {
+    const char* name;
+    int model;
+    const char *model_, *va, *vb, *deltaV, *back;
+    const char* rounding;  // of the integral and ΔV as shown: a half-digit for each term
+};
+const VoltmeterRow kVoltmeterRows[] = {
+    {"exact", kExactModel, "segmento continuo (integral)", "15864.7246", "8661.8129", "-7202.9117",
+     "7202.9117", "0.0002"},
+    {"5 charges", 5, "5 cargas puntuales", "15907.2876", "8672.6064", "-7234.6812", "7234.6812",
+     "0.0006"}};
+
 TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
-    struct Row {
-        const char *name, *model, *va, *vb, *deltaV, *back;
-        const char* rounding;  // of the integral and ΔV as shown: a half-digit for each term
-    } rows[] = {
-        {"exact", "modelOptions_0", "15864.7246", "8661.8129", "-7202.9117", "7202.9117", "0.0002"},
-        {"5 charges", "modelOptions_5", "15907.2876", "8672.6064", "-7234.6812", "7234.6812",
-         "0.0006"}};
-    for (const Row& row : rows) {
+    for (const VoltmeterRow& row : kVoltmeterRows) {
         WindowDriver driver;
-        driver.choose(row.model);
-        driver.calculateAt(Shown("0.5"), Shown("0.5"));
-        driver.press(Qt::Key_T, Qt::ControlModifier);
-        auto* charge = driver.window().findChild<QLineEdit*>("CargaPrueba");
-        QTest::keyClick(charge, Qt::Key_Backspace);
-        QTest::keyClicks(charge, "2");
+        QLineEdit* charge = OpenAtAWithTwoMicrocoulombs(driver, row.model);
         driver.calculateAt(Shown("0.5"), Shown("1"));
-        EXPECT_EQ(Readout("Modelo"), QString(row.model).endsWith("_0")
-                                         ? "segmento continuo (integral)"
-                                         : "5 cargas puntuales");
+        EXPECT_EQ(Readout("Modelo"), row.model_);
         EXPECT_EQ(Readout("PotencialA"), Shown(row.va)) << row.name;
         EXPECT_EQ(Readout("PotencialB"), Shown(row.vb)) << row.name;
         EXPECT_EQ(Readout("DiferenciaV"), Shown(row.deltaV)) << row.name;
@@ -223,7 +262,6 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
         EXPECT_NEAR(Number(Readout("Integral").section('\n', 0, 0)) / Number(Shown(row.deltaV)), 1,
                     1e-6)
             << row.name;
-        // A screen reader reads each value with its row's caption.
         for (QLabel* value : charge->window()->findChildren<QLabel*>()) {
             if (value->objectName().isEmpty()) continue;  // a caption
             const QString spoken =
@@ -232,6 +270,20 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
             EXPECT_TRUE(spoken.contains(shown) && spoken.size() > shown.size() + 2)
                 << spoken.toStdString();
         }
+    }
+}
+
+// B = (0.5; −0.5): the path crosses the segment, its potential is that of A,
+// and the window says so in the room it has. From 1e9 m away to beside the
+// segment and on to a tenth of a millimetre past its end, −∫E·dl reads as
+// ΔV, or the window says that they differ by the rounding of what they show:
+// the integral's, V(A)'s and V(B)'s, and for point charges each charge's
+// part of them. The path shows while the window is open.
+TEST(Voltmeter, IntegralAlongThePathOrWhyNot) {
+    for (const VoltmeterRow& row : kVoltmeterRows) {
+        WindowDriver driver;
+        QLineEdit* charge = OpenAtAWithTwoMicrocoulombs(driver, row.model);
+        driver.calculateAt(Shown("0.5"), Shown("1"));
         QApplication::processEvents();
         const int height = charge->window()->height();
         driver.calculateAt(Shown("0.5"), Shown("-0.5"));
@@ -241,10 +293,6 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
         auto* refusal = driver.window().findChild<QLabel*>("Integral");
         EXPECT_TRUE(refusal->rect().contains(QRect(QPoint(), refusal->sizeHint()))) << row.name;
         EXPECT_EQ(charge->window()->height(), height) << row.name;  // the message has room
-        // From 1e9 m away to beside the segment and on to a tenth of a
-        // millimetre past its end, −∫E·dl reads as ΔV, or the window says
-        // that they differ by the rounding of what they show: the integral's,
-        // V(A)'s and V(B)'s, and for point charges each charge's part of them.
         driver.calculateAt(Shown("1e9"), Shown("1e9"));
         for (auto [x, y] : {std::pair{"0.6", "0.01"}, std::pair{"1.0001", "0"}}) {
             driver.calculateAt(Shown(x), Shown(y));
@@ -265,42 +313,53 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
         EXPECT_FALSE(charge->isVisible()) << row.name;
         EXPECT_EQ(driver.surface().picture(), driver.image()) << row.name;
     }
-    // A point of the other view is never A or B.
+}
+
+// A point of the other view is never A or B, nor one of a drawing wiped by "Limpiar".
+TEST(Voltmeter, PointsOfTheOtherViewOrAWipedDrawingAreNeitherAnorB) {
     WindowDriver driver;
-    driver.press(Qt::Key_T, Qt::ControlModifier);  // the start point was never evaluated
+    driver.toggleVoltmeter();  // the start point was never evaluated
     EXPECT_EQ(Readout("PuntoB"), QString::fromUtf8("evalúe un punto"));
     driver.calculateAt(Shown("0.5"), Shown("0.5"));
     EXPECT_EQ(Readout("PuntoA"), QString::fromUtf8("evalúe otro punto"));
-    driver.choose("viewOptions_1");
+    driver.chooseView(View::Profile);
     EXPECT_EQ(Readout("PuntoB"), QString::fromUtf8("evalúe un punto"));
     EXPECT_TRUE(driver.window().findChild<QLabel*>("PuntoB")->accessibleName().contains("(Z; Y)"));
     driver.calculateAt(Shown("0.3"), Shown("0.4"));
     EXPECT_EQ(Readout("PuntoA"), QString::fromUtf8("evalúe otro punto"));
-    // Nor of a drawing wiped by "Limpiar"; a q that is not a number gives no work.
-    driver.choose("clearButton");
+    driver.clear();
     EXPECT_EQ(Readout("PuntoB"), QString::fromUtf8("evalúe un punto"));
-    auto* charge = driver.window().findChild<QLineEdit*>("CargaPrueba");
+}
+
+// A q that is not a number gives no work; one whose W has no number in the
+// read-outs' format is refused; a tiny one gives W in that format, 0. A
+// point at B's height beside it is the new B.
+TEST(Voltmeter, WorkOnlyForAQThatGivesANumber) {
+    WindowDriver driver;
+    driver.toggleVoltmeter();
+    QLineEdit* charge = TestCharge(driver);
     QTest::keyClicks(charge, "x");
     driver.calculateAt(Shown("0.3"), Shown("0.5"));
     driver.calculateAt(Shown("0.3"), Shown("0.6"));
     EXPECT_TRUE(Readout("Trabajo").startsWith("escriba q")) << Readout("Trabajo").toStdString();
-    // A q whose W has no number in the read-outs' format is refused; a tiny
-    // one gives W in that format, 0.
-    for (const char* typed : {"1e308", "1e-320"}) {
+    for (auto [typed, work] : {std::pair{"1e308", "W no cabe"}, {"1e-320", "0"}}) {
         QTest::keyClick(charge, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(charge, typed);
-        const QString work = Readout("Trabajo");
-        EXPECT_TRUE(typed[2] == '3' ? work.startsWith("W no cabe") : work == "0")
-            << work.toStdString();
+        EXPECT_TRUE(Readout("Trabajo").startsWith(work)) << Readout("Trabajo").toStdString();
     }
-    // A point at B's height beside it is the new B.
+    EXPECT_EQ(Readout("Trabajo").size(), 1);
     driver.calculateAt(Shown("0.6"), Shown("1.09"));
     EXPECT_EQ(Readout("PuntoB"), Shown("0.6; 1.09"));
-    // Each letter stays whole inside the surface, beside its point, and its
-    // white 2 pixels clear of the drawing (the arrows, whose XOR pen leaves no
-    // pixel of the background, and the frame's letters): beyond the segment's middle,
-    // where the field points up and away from A, where B's letter would go
-    // first; at the top edge; at the corner beside the axis letter "X".
+}
+
+// Each letter stays whole inside the surface, beside its point, and its
+// white 2 pixels clear of the drawing (the arrows, whose XOR pen leaves no
+// pixel of the background, and the frame's letters): beyond the segment's middle,
+// where the field points up and away from A, where B's letter would go
+// first; at the top edge; at the corner beside the axis letter "X".
+TEST(Voltmeter, LettersStandBesideTheirPoints) {
+    WindowDriver driver;
+    driver.toggleVoltmeter();
     const struct {
         WorldPoint a, b;
     } paths[] = {
@@ -339,15 +398,19 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
         EXPECT_GE(nearA, 15) << path.b.x;
         EXPECT_GE(nearB, 15) << path.b.x;
         // Away from the corner each letter stands beside its point, within a
-        // few gaps of 5 logical pixels.
-        const double beside = 15 * picture.width() / 500.0;
+        // few of its gaps.
+        const double beside = 3 * kLetterGap * picture.width() / driver.surface().width();
         EXPECT_TRUE(&path == &paths[2] || (closestA <= beside && closestB <= beside))
             << path.b.x << ": " << closestA << ", " << closestB;
     }
-    // Across the axis midway between two of 50 charges the integral is 0 by
-    // symmetry, written as the read-outs write it.
-    driver.choose("viewOptions_0");
-    driver.choose("modelOptions_50");
+}
+
+// Across the axis midway between two of 50 charges the integral is 0 by
+// symmetry, written as the read-outs write it.
+TEST(Voltmeter, IntegralZeroBySymmetry) {
+    WindowDriver driver;
+    driver.toggleVoltmeter();
+    driver.chooseModel(50);
     driver.calculateAt(Shown("0.5"), Shown("0.3"));
     driver.calculateAt(Shown("0.5"), Shown("-0.3"));
     EXPECT_EQ(Readout("Integral"), "0");
