@@ -13,7 +13,7 @@ int MainWindow::takenElementCount() const {
 // A manual sum belongs to one point: once the point has moved, the next
 // element starts the sum afresh instead of mixing two points in one total.
 bool MainWindow::manualSumBelongsElsewhere() const {
-    return takenElementCount() > 0 && !sumIsAt(state_.PointX, state_.PointY);
+    return takenElementCount() > 0 && !sumIsAt(settings_.point().x, settings_.point().y);
 }
 
 // Whether elements taken in manual mode were evaluated at (x, y).
@@ -27,9 +27,10 @@ void MainWindow::addChargeElement(int i) {
     const bool newSum = manual && manualSumBelongsElsewhere();
     if (manual && !newSum && state_.ElementTaken[i] == 1) return;
     const int n = settings_.elementCount();
+    const WorldPoint point = settings_.point();
 
     // Refused before anything changes: at or extremely close to the element's charge.
-    const auto term = ElementContribution(i, n, state_.PointX, state_.PointY, settings_.lambda());
+    const auto term = ElementContribution(i, n, point.x, point.y, settings_.lambda());
     const FieldSample base =
         newSum ? FieldSample{} : FieldSample{state_.FieldEx, state_.FieldEy, state_.Potential};
     const auto ex = term ? base.Ex.plus(term->Ex) : std::nullopt;
@@ -40,26 +41,28 @@ void MainWindow::addChargeElement(int i) {
         return;
     }
     // Taken by hand, an element evaluates the point; in automatic mode the click already did.
-    if (manual) settings_.pointEvaluated({state_.PointX, state_.PointY});
-    if (newSum) drawFrontFrame();
+    if (manual) settings_.evaluateTypedPoint();
+    if (newSum) {
+        drawFrontFrame();
+        emptyComputation();
+    }
     const int m = takenElementCount();
 
     // The previous total arrow goes (XOR) before the new one is drawn. With
     // element arrows shown, the first one is the total, so no total arrow is
     // drawn for it; the flag keeps this right when that option changes in between.
     const bool showElements = settings_.elementArrows();
-    if (manual && state_.TotalArrowShown) drawTotalArrow(false);
+    if (manual && state_.TotalArrowShown) eraseTotalArrow();
 
     state_.ElementTaken[i] = 1;
     if (m == 0) {
-        state_.SumPointX = state_.PointX;
-        state_.SumPointY = state_.PointY;
+        state_.SumPointX = point.x;
+        state_.SumPointY = point.y;
     }
     const double d = segment::kLength / n;
     const double start = (i - 1) * d, end = start + d;
     ui_.surface->setPen(DrawingSurface::Pen::Copy);
-    FillBar(*ui_.surface, start + 0.4 * d, end - 0.4 * d, settings_.zoomFactor(),
-            state_.ColorCharge);
+    FillBar(*ui_.surface, start + 0.4 * d, end - 0.4 * d, settings_.zoomFactor(), kChargeColour);
 
     state_.ElementEx[i] = term->Ex;
     state_.ElementEy[i] = term->Ey;
@@ -69,11 +72,17 @@ void MainWindow::addChargeElement(int i) {
     state_.Potential = *v;
     showResults();
 
-    if (showElements) drawArrow(state_.ElementEx[i], state_.ElementEy[i], state_.ColorElementField);
-    if (manual && (!showElements || m > 0)) drawTotalArrow(true);
+    if (showElements) drawArrow(state_.ElementEx[i], state_.ElementEy[i], kElementFieldColour);
+    if (manual && (!showElements || m > 0)) drawTotalArrow();
 }
 
-void MainWindow::drawTotalArrow(bool shown) {
-    drawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
-    state_.TotalArrowShown = shown;
+// The arrow of the totals, in XOR: drawn again over itself, it goes.
+void MainWindow::drawTotalArrow() {
+    drawArrow(state_.FieldEx, state_.FieldEy, kFieldColour);
+    state_.TotalArrowShown = true;
+}
+
+void MainWindow::eraseTotalArrow() {
+    drawArrow(state_.FieldEx, state_.FieldEy, kFieldColour);
+    state_.TotalArrowShown = false;
 }

@@ -80,14 +80,15 @@ TEST(Click, EvaluatesThePointersPixelAndADoubleClickKeepsTheArrow) {
     driver.choose("modelOptions_0");
     QTest::mouseClick(&driver.surface(), Qt::LeftButton, {}, QPoint(124, 250));
     EXPECT_EQ(driver.text("xBox"), Shown("0.1976"));
-    EXPECT_EQ(std::pair(driver.state().PointX, driver.state().PointY), std::pair(0.1976, 0.5));
+    EXPECT_EQ(std::pair(driver.settings().point().x, driver.settings().point().y),
+              std::pair(0.1976, 0.5));
     EXPECT_EQ(driver.text("potentialBox"), Shown("14733.8958"));
     EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.1976, 0.5));
     driver.choose("clearButton");
     driver.doubleClickAt(0.6, 0.4);
     const SharedState& s = driver.state();
-    const QPointF shaft(s.PointX + 3e-6 * s.FieldEx.toDouble(),
-                        s.PointY + 3e-6 * s.FieldEy.toDouble());
+    const WorldPoint p = driver.settings().point();
+    const QPointF shaft(p.x + 3e-6 * s.FieldEx.toDouble(), p.y + 3e-6 * s.FieldEy.toDouble());
     EXPECT_TRUE(driver.colourNear(shaft.x(), shaft.y(), kFieldOnGrey));
     driver.clickAt(0.2, 0.7);  // the arrows of earlier points stay
     EXPECT_TRUE(driver.colourNear(shaft.x(), shaft.y(), kFieldOnGrey));
@@ -98,7 +99,7 @@ TEST(Click, EvaluatesThePointersPixelAndADoubleClickKeepsTheArrow) {
     driver.type("xBox", "0,3");
     for (auto [text, typed] : {std::pair{"0", 0.0}, {"0,", 0.0}, {"0,4", 0.4}, {"-", 0.0}}) {
         driver.type("yBox", text);
-        EXPECT_EQ(driver.state().PointY, typed) << text;
+        EXPECT_EQ(driver.settings().point().y, typed) << text;
         EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.3, typed)) << text;
     }
     driver.type("xBox", "1e300");
@@ -192,19 +193,21 @@ protected:
         driver.choose("calculateButton");  // the start point, nothing evaluated yet
     }
     FieldSample element(int i) const {
-        return *ElementContribution(i, 5, driver.state().PointX, driver.state().PointY, 1e-6);
+        return *ElementContribution(i, 5, driver.settings().point().x, driver.settings().point().y,
+                                    1e-6);
     }
     // Whether the middle of the total arrow's shaft shows the colour.
     bool shaftMiddleIs(QRgb colour) const {
         const SharedState& s = driver.state();
-        return driver.colourNear(s.PointX + 3e-6 * s.FieldEx.toDouble(),
-                                 s.PointY + 3e-6 * s.FieldEy.toDouble(), colour);
+        const WorldPoint p = driver.settings().point();
+        return driver.colourNear(p.x + 3e-6 * s.FieldEx.toDouble(),
+                                 p.y + 3e-6 * s.FieldEy.toDouble(), colour);
     }
     // Draws the totals' arrow once more: if it was the one arrow there, none is left.
     int totalArrowPixelsLeftAfterErasing() {
         const SharedState& s = driver.state();
-        DrawFieldArrow(driver.surface(), {s.PointX, s.PointY, 1, true}, s.FieldEx, s.FieldEy,
-                       s.ColorField);
+        const WorldPoint p = driver.settings().point();
+        DrawFieldArrow(driver.surface(), {p.x, p.y, 1, true}, s.FieldEx, s.FieldEy, kFieldColour);
         return driver.countPixels(kFieldOnGrey);
     }
     WindowDriver driver;
@@ -225,7 +228,7 @@ TEST_F(ManualSum, ElementsAddOneByOneOnceEachWithOneTotalArrow) {
     EXPECT_EQ(driver.text("exBox"), Shown("1751.9757"));
     EXPECT_EQ(driver.text("eyBox"), Shown("16032.0971"));
     EXPECT_EQ(driver.text("potentialBox"), Shown("7965.6413"));
-    EXPECT_EQ(driver.state().PointX, 0.6);
+    EXPECT_EQ(driver.settings().point().x, 0.6);
     EXPECT_EQ(driver.pixelAt(0.3, 0.003), kChargeRed);  // the mark of element 2, its middle fifth
     EXPECT_TRUE(driver.pixelAt(0.275, 0.003) == kBarGrey &&
                 driver.pixelAt(0.325, 0.003) == kBarGrey);
@@ -267,7 +270,7 @@ TEST_F(ManualSum, ANewPointStartsANewSum) {
     driver.type("xBox", "0.1");
     driver.clickAt(0.25, 0.001);  // element 2, taken in the old sum
     EXPECT_EQ(driver.state().FieldEx, element(2).Ex);
-    EXPECT_EQ(driver.state().PointX, 0.1);
+    EXPECT_EQ(driver.settings().point().x, 0.1);
     const QString total = driver.text("potentialBox");
     driver.type("xBox", "0.3");
     driver.type("yBox", "0");

@@ -108,9 +108,10 @@ private:
     }
 
     void check() {
-        const SharedState& s = driver_.state();
         const Settings& settings = driver_.settings();
-        for (double v : {s.PointX, s.PointY, s.PointerX, s.PointerY, s.ProfileRadius})
+        const SharedState& s = driver_.state();
+        for (double v :
+             {settings.point().x, settings.point().y, s.PointerX, s.PointerY, s.ProfileRadius})
             expect(std::isfinite(v), "a state value is not finite");
         expect(QList<int>{5, 10, 20, 50}.contains(settings.elementCount()), "ElementCount");
         expect(QList<double>{-10, -5, -1, 1, 5, 10}.contains(std::round(settings.lambda() * 1e6)),
@@ -121,8 +122,10 @@ private:
             expect(matches(box, currency), box);
         for (const char* box : {"pointerXBox", "pointerYBox"})
             expect(matches(box, coordinate), box);
-        expect(s.PointX == Val(CommasToPoints(driver_.text("xBox").toStdString())), "xBox");
-        expect(s.PointY == Val(CommasToPoints(driver_.text("yBox").toStdString())), "yBox");
+        expect(settings.point().x == Val(CommasToPoints(driver_.text("xBox").toStdString())),
+               "xBox");
+        expect(settings.point().y == Val(CommasToPoints(driver_.text("yBox").toStdString())),
+               "yBox");
         const bool front = settings.front();
         const auto shows = [this](const char* group, int value) {
             return driver_.selected(QString("%1_%2").arg(group).arg(value));
