@@ -28,6 +28,7 @@ void MainWindow::follow(Settings::Changes what) {
         ui_.stepBox->setText(QString::number(settings_.potentialStep()));
     }
     if (what & Change::Action) followAction();
+    followEquipotentialSet(what);
 }
 
 // Each option as the settings have it. The handlers see the guard and do nothing.

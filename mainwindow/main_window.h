@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMainWindow>
+#include <QTimer>
 #include <optional>
 
 #include "field/segment_field.h"
@@ -9,6 +10,7 @@
 #include "mainwindow/controls.h"
 #include "mainwindow/shared_state.h"
 #include "settings/settings.h"
+#include "trace/geometry.h"
 
 class PlotView;
 class QBoxLayout;
@@ -27,6 +29,7 @@ public:
     const SharedState& state() const { return state_; }
     const Settings& settings() const { return settings_; }
     const Controls& controls() const { return ui_; }
+    bool drawingEquipotentialSet() const { return lineSet_.has_value(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -108,7 +111,10 @@ private:
     void traceEquipotential(double x, double y);
     void traceProfileEquipotential();
     void traceProfileCircle(double s);
-    void drawEquipotentialSet();
+    void startEquipotentialSet();
+    void stopEquipotentialSet();
+    void followEquipotentialSet(Settings::Changes what);
+    void drawNextPositionOfSet();
     std::optional<FieldSample> storeField(double x, double y);
 
     // The line panel (panel.cpp).
@@ -142,4 +148,16 @@ private:
     Controls ui_;
     PlotView* plots_ = nullptr;     // loaded when first asked for
     bool showingSettings_ = false;  // the controls are being set to show the settings
+
+    // A set of equipotentials being drawn, one scan position per turn of the
+    // timer.
+    struct LineSetRun {
+        EquipotentialScanRange range;
+        double position;
+        EquipotentialLevels levels;
+        bool front;
+        bool pointEvaluated;  // by the user meanwhile: the read-outs are that point's
+    };
+    std::optional<LineSetRun> lineSet_;
+    QTimer lineSetTimer_;
 };

@@ -53,7 +53,7 @@ void MainWindow::acceptLinePanel() {
         return;
     }
     if (!readPotentialStep()) return;
-    drawEquipotentialSet();
+    startEquipotentialSet();
 }
 
 void MainWindow::cancelLinePanel() { settings_.setAction(Action::FieldAndPotential); }

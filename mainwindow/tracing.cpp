@@ -1,8 +1,6 @@
 // Field lines and equipotentials through a point, and sets of equipotentials.
 
-#include <QCoreApplication>
 #include <QLineEdit>
-#include <QScopeGuard>
 #include <cmath>
 
 #include "mainwindow/main_window.h"
@@ -90,43 +88,58 @@ void MainWindow::traceProfileEquipotential() {
 }
 
 // A set of equipotentials spaced by the potential step, scanning outward from
-// the segment along the bisector. The scan yields to the window once per
-// position; meanwhile every control stays live. "Limpiar" and the zoom let it
-// go on (the zoom sets the potential step that the next level uses); a change
-// of view, charge settings or operation mode ends it, as does the end of the
-// program. The current point is left where the user put it.
-void MainWindow::drawEquipotentialSet() {
-    const bool front = settings_.front();
+// the segment along the bisector: one scan position now and one at each turn
+// of the event loop, so that every control stays live meanwhile. "Limpiar"
+// and the zoom let it go on (the zoom sets the potential step that the next
+// level uses); a change of view, charge settings or operation mode ends it,
+// as does the end of the program. A new set takes the place of a running
+// one. The current point is left where the user put it.
+void MainWindow::startEquipotentialSet() {
     const EquipotentialScanRange range = ScanRangeFor(settings_.zoomFactor());
+    lineSet_ = LineSetRun{range, range.first, {}, settings_.front(), false};
+    drawNextPositionOfSet();
+    if (settings_.ending()) stopEquipotentialSet();
+    if (lineSet_) lineSetTimer_.start(0);
+}
+
+void MainWindow::stopEquipotentialSet() {
+    lineSetTimer_.stop();
+    lineSet_.reset();
+}
+
+// Once the user has evaluated a point, the read-outs are that point's.
+void MainWindow::followEquipotentialSet(Settings::Changes what) {
     using Change = Settings::Change;
-    bool ended = settings_.ending();
-    bool pointEvaluated = false;  // the read-outs are that point's from then on
-    const auto watch = connect(&settings_, &Settings::changed, this, [&](Settings::Changes what) {
-        ended = ended || what.testAnyFlags(Change::View | Change::Charge | Change::Operation |
-                                           Change::Ending);
-        pointEvaluated = pointEvaluated || what.testFlag(Change::Point);
-    });
-    const auto unwatch = qScopeGuard([watch] { disconnect(watch); });
-    EquipotentialLevels levels;
-    for (double s = range.first; s <= range.end; s += range.step) {
-        const auto potential = PotentialAt(kMiddle, s, settings_.lambda());
-        if (!potential) break;
-        if (front && !pointEvaluated)
-            state_.Potential = Currency::fromDouble(*potential).value_or(state_.Potential);
-        const auto decision = levels.visit(s == range.first, *potential, settings_.potentialStep());
-        for (int k = 0; k < decision.linesToDraw; ++k) {
-            // While the read-outs are the set's, a line shows its potential like
-            // a single line; once the user has evaluated a point meanwhile, it is
-            // only drawn, so the read-outs stay that point's.
-            if (pointEvaluated)
-                front ? drawEquipotentialEllipse(kMiddle, s) : drawEquipotentialCircle(s);
-            else if (front)
-                traceEquipotential(kMiddle, s);
-            else
-                traceProfileCircle(s);
-        }
-        if (decision.stop) break;
-        QCoreApplication::processEvents();
-        if (ended) break;
+    if (!lineSet_) return;
+    if (what.testAnyFlags(Change::View | Change::Charge | Change::Operation | Change::Ending))
+        stopEquipotentialSet();
+    else if (what & Change::Point)
+        lineSet_->pointEvaluated = true;
+}
+
+void MainWindow::drawNextPositionOfSet() {
+    LineSetRun& set = *lineSet_;
+    const double s = set.position;
+    const auto potential = PotentialAt(kMiddle, s, settings_.lambda());
+    if (!potential) {
+        stopEquipotentialSet();
+        return;
     }
+    if (set.front && !set.pointEvaluated)
+        state_.Potential = Currency::fromDouble(*potential).value_or(state_.Potential);
+    const auto decision =
+        set.levels.visit(s == set.range.first, *potential, settings_.potentialStep());
+    for (int k = 0; k < decision.linesToDraw; ++k) {
+        // While the read-outs are the set's, a line shows its potential like
+        // a single line; once the user has evaluated a point meanwhile, it is
+        // only drawn, so the read-outs stay that point's.
+        if (set.pointEvaluated)
+            set.front ? drawEquipotentialEllipse(kMiddle, s) : drawEquipotentialCircle(s);
+        else if (set.front)
+            traceEquipotential(kMiddle, s);
+        else
+            traceProfileCircle(s);
+    }
+    set.position += set.range.step;
+    if (decision.stop || set.position > set.range.end) stopEquipotentialSet();
 }

@@ -33,6 +33,13 @@ void WindowDriver::choose(const QString& name) {
     const bool indicator = qobject_cast<QRadioButton*>(target) || qobject_cast<QCheckBox*>(target);
     QTest::mouseClick(target, Qt::LeftButton, {},
                       indicator ? QPoint(7, target->height() / 2) : target->rect().center());
+    finishSet();
+}
+
+// A set of equipotentials is drawn while the window runs; the user watches it
+// to its end, acting meanwhile only from the event loop (as DuringASet does).
+void WindowDriver::finishSet() {
+    while (window_->drawingEquipotentialSet()) QCoreApplication::processEvents();
 }
 
 void WindowDriver::type(const QString& boxName, const QString& text) {
@@ -67,6 +74,7 @@ void WindowDriver::calculateAt(const QString& x, const QString& y) {
 void WindowDriver::press(int key, Qt::KeyboardModifiers modifiers) {
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window_.get();
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    finishSet();
 }
 
 QPoint WindowDriver::logicalPixel(double x, double y) const {

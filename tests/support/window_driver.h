@@ -34,7 +34,9 @@ public:
     static QString shownLabel(const QString& name);
     bool selected(const QString& name) const { return button(name)->isChecked(); }
 
-    void choose(const QString& name);  // clicks an option, check box or button
+    // Clicks an option, check box or button. A set of equipotentials that
+    // starts is watched to its end, as are the keys that `press` sends.
+    void choose(const QString& name);
     void type(const QString& boxName, const QString& text);  // replaces the text key by key
     void setDensity(const QString& density);                 // arrow keys in the list
     void calculateAt(const QString& x, const QString& y);    // types, presses "Calcular"
@@ -61,6 +63,7 @@ public:
 
 private:
     QPoint logicalPixel(double x, double y) const;
+    void finishSet();
 
     std::unique_ptr<MainWindow> window_;
     QTimer dismisser_;
