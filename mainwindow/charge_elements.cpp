@@ -64,20 +64,17 @@ void MainWindow::addChargeElement(int i) {
     ui_.surface->setPen(DrawingSurface::Pen::Copy);
     FillBar(*ui_.surface, start + 0.4 * d, end - 0.4 * d, settings_.zoomFactor(), kChargeColour);
 
-    state_.ElementEx[i] = term->Ex;
-    state_.ElementEy[i] = term->Ey;
-    state_.ElementV[i] = term->V;
     state_.FieldEx = *ex;
     state_.FieldEy = *ey;
     state_.Potential = *v;
     showResults();
 
-    if (showElements) drawArrow(state_.ElementEx[i], state_.ElementEy[i], kElementFieldColour);
-    if (manual && (!showElements || m > 0)) drawTotalArrow();
+    if (showElements) drawArrow(term->Ex, term->Ey, kElementFieldColour);
+    if (manual && (!showElements || m > 0)) showTotalArrow();
 }
 
 // The arrow of the totals, in XOR: drawn again over itself, it goes.
-void MainWindow::drawTotalArrow() {
+void MainWindow::showTotalArrow() {
     drawArrow(state_.FieldEx, state_.FieldEy, kFieldColour);
     state_.TotalArrowShown = true;
 }

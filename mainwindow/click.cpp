@@ -119,7 +119,7 @@ void MainWindow::evaluateProfilePoint(double x, double y) {
     settings_.evaluatePoint({x, y});
     const Action action = settings_.action();
     if (action == Action::FieldAndPotential) showProfileField();
-    if (action == Action::FieldLine) drawProfileFieldLine();
+    if (action == Action::FieldLine) traceProfileFieldLine();
     if (action == Action::Equipotential) traceProfileEquipotential();
 }
 
@@ -143,7 +143,7 @@ void MainWindow::showProfileField() {
 // The radial field line through the point: the head at the point and a line
 // from the axis out beyond the visible area. As for a field line in the
 // front view, the field components shown are emptied.
-void MainWindow::drawProfileFieldLine() {
+void MainWindow::traceProfileFieldLine() {
     showProfileField();
     ui_.exBox->setText("");
     ui_.eyBox->setText("");

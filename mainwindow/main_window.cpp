@@ -64,7 +64,7 @@ void MainWindow::connectHandlers() {
     connect(ui_.saveImageAction, &QAction::triggered, this, &MainWindow::saveDrawing);
 
     connect(&settings_, &Settings::changed, this, &MainWindow::follow);
-    connect(&lineSetTimer_, &QTimer::timeout, this, &MainWindow::drawNextPositionOfSet);
+    connect(&lineSetTimer_, &QTimer::timeout, this, &MainWindow::traceNextPositionOfSet);
 }
 
 void MainWindow::showStart() {

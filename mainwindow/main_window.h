@@ -28,7 +28,6 @@ public:
 
     const SharedState& state() const { return state_; }
     const Settings& settings() const { return settings_; }
-    const Controls& controls() const { return ui_; }
     bool drawingEquipotentialSet() const { return lineSet_.has_value(); }
 
 protected:
@@ -93,7 +92,7 @@ private:
     bool frontActionHasValue(double x, double y) const;
     void showFieldAndPotential();
     void showProfileField();
-    void drawProfileFieldLine();
+    void traceProfileFieldLine();
     void refuseData();
 
     // Point charges (charge_elements.cpp).
@@ -101,7 +100,7 @@ private:
     int takenElementCount() const;
     bool manualSumBelongsElsewhere() const;
     bool sumIsAt(double x, double y) const;
-    void drawTotalArrow();
+    void showTotalArrow();
     void eraseTotalArrow();
 
     // Lines (tracing.cpp).
@@ -114,7 +113,7 @@ private:
     void startEquipotentialSet();
     void stopEquipotentialSet();
     void followEquipotentialSet(Settings::Changes what);
-    void drawNextPositionOfSet();
+    void traceNextPositionOfSet();
     std::optional<FieldSample> storeField(double x, double y);
 
     // The line panel (panel.cpp).

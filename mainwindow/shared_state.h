@@ -9,7 +9,7 @@
 // The values the window's handlers compute and draw with: the read-outs'
 // values, the elements taken and the pointer. What the user chose, the
 // point among it, is in Settings.
-// Element arrays are indexed 1..50 like the elements on screen; entry 0 is unused.
+// ElementTaken is indexed 1..50 like the elements on screen; entry 0 is unused.
 struct SharedState {
     Currency FieldEx;  // along the horizontal axis of the view (X, or Z in the profile view)
     Currency FieldEy;
@@ -20,9 +20,6 @@ struct SharedState {
     double ProfileRadius = 0;  // distance of the point from the axis in the profile view
 
     std::array<std::uint8_t, kMaxElements + 1> ElementTaken{};
-    std::array<Currency, kMaxElements + 1> ElementEx{};
-    std::array<Currency, kMaxElements + 1> ElementEy{};
-    std::array<Currency, kMaxElements + 1> ElementV{};
 
     // Where the elements taken in manual mode were evaluated, so that a sum
     // never mixes contributions from two points.

@@ -97,7 +97,7 @@ void MainWindow::traceProfileEquipotential() {
 void MainWindow::startEquipotentialSet() {
     const EquipotentialScanRange range = ScanRangeFor(settings_.zoomFactor());
     lineSet_ = LineSetRun{range, range.first, {}, settings_.front(), false};
-    drawNextPositionOfSet();
+    traceNextPositionOfSet();
     if (settings_.ending()) stopEquipotentialSet();
     if (lineSet_) lineSetTimer_.start(0);
 }
@@ -117,7 +117,7 @@ void MainWindow::followEquipotentialSet(Settings::Changes what) {
         lineSet_->pointEvaluated = true;
 }
 
-void MainWindow::drawNextPositionOfSet() {
+void MainWindow::traceNextPositionOfSet() {
     LineSetRun& set = *lineSet_;
     const double s = set.position;
     const auto potential = PotentialAt(kMiddle, s, settings_.lambda());

@@ -21,9 +21,6 @@ void MainWindow::drawProfileFrame() {
 // No element is taken and the read-outs are empty.
 void MainWindow::emptyComputation() {
     state_.ElementTaken.fill(0);
-    state_.ElementEx.fill(Currency());
-    state_.ElementEy.fill(Currency());
-    state_.ElementV.fill(Currency());
     state_.FieldEx = state_.FieldEy = state_.Potential = Currency();
     state_.TotalArrowShown = false;
     ui_.exBox->setText("");

@@ -152,11 +152,14 @@ private:
                    QString("zoomOptions_%1").arg(std::lround(settings.zoomFactor() * 100))),
                "zoom");
         if (!driver_.selected("operationOptions_1")) return;
-        Currency ex, ey, v;  // a manual sum is the sum of its elements
-        for (int i = 1; i <= settings.elementCount(); ++i) {
+        Currency ex, ey, v;  // a manual sum is the sum of its elements, at its point
+        const int n = settings.elementCount();
+        for (int i = 1; i <= n; ++i) {
             if (s.ElementTaken[i] != 1) continue;
-            ex = *ex.plus(s.ElementEx[i]), ey = *ey.plus(s.ElementEy[i]);
-            v = *v.plus(s.ElementV[i]);
+            const auto term =
+                *ElementContribution(i, n, s.SumPointX, s.SumPointY, settings.lambda());
+            ex = *ex.plus(term.Ex), ey = *ey.plus(term.Ey);
+            v = *v.plus(term.V);
         }
         expect(ex == s.FieldEx && ey == s.FieldEy && v == s.Potential, "manual totals");
     }
