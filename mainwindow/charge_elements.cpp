@@ -14,7 +14,7 @@ int MainWindow::takenElementCount() const {
 // A manual sum belongs to one point: once the point has moved, the next
 // element starts the sum afresh instead of mixing two points in one total.
 bool MainWindow::manualSumBelongsElsewhere() const {
-    return takenElementCount() > 0 && !sumIsAt(state_.PointX, state_.PointY);
+    return takenElementCount() > 0 && !sumIsAt(settings_.point().x, settings_.point().y);
 }
 
 // Whether elements taken in manual mode were evaluated at (x, y).
@@ -28,10 +28,10 @@ void MainWindow::addChargeElement(int i) {
     const bool newSum = manual && manualSumBelongsElsewhere();
     if (manual && !newSum && state_.ElementTaken[i] == 1) return;
     const int n = settings_.elementCount();
+    const WorldPoint point = settings_.point();
 
     // Refused before anything changes: at or extremely close to the element's charge.
-    const auto term =
-        FieldModel{settings_.lambda(), n}.shownElementAt(i, {state_.PointX, state_.PointY});
+    const auto term = PointChargeModel(settings_).shownElementAt(i, point);
     const FieldSample base =
         newSum ? FieldSample{} : FieldSample{state_.FieldEx, state_.FieldEy, state_.Potential};
     const auto ex = term ? base.Ex.plus(term->Ex) : std::nullopt;
@@ -42,40 +42,46 @@ void MainWindow::addChargeElement(int i) {
         return;
     }
     // Taken by hand, an element evaluates the point; in automatic mode the click already did.
-    if (manual) settings_.pointEvaluated({state_.PointX, state_.PointY});
-    if (newSum) drawFrontFrame();
+    if (manual) settings_.evaluateTypedPoint();
+    if (newSum) {
+        drawFrontFrame();
+        emptyComputation();
+    }
     const int m = takenElementCount();
 
     // The previous total arrow goes (XOR) before the new one is drawn. With
     // element arrows shown, the first one is the total, so no total arrow is
     // drawn for it; the flag keeps this right when that option changes in between.
     const bool showElements = settings_.elementArrows();
-    if (manual && state_.TotalArrowShown) drawTotalArrow(false);
+    if (manual && state_.TotalArrowShown) eraseTotalArrow();
 
     state_.ElementTaken[i] = 1;
     if (m == 0) {
-        state_.SumPointX = state_.PointX;
-        state_.SumPointY = state_.PointY;
+        state_.SumPointX = point.x;
+        state_.SumPointY = point.y;
     }
     const ChargeElement element = ShapeInUse(settings_).element(i, n);
     const double d = element.length;
     ui_.surface->setPen(DrawingSurface::Pen::Copy);
     FillBar(*ui_.surface, element.from + 0.4 * d, element.to - 0.4 * d, settings_.zoomFactor(),
-            state_.ColorCharge);
+            kChargeColour);
 
-    state_.ElementEx[i] = term->Ex;
-    state_.ElementEy[i] = term->Ey;
-    state_.ElementV[i] = term->V;
     state_.FieldEx = *ex;
     state_.FieldEy = *ey;
     state_.Potential = *v;
     showResults();
 
-    if (showElements) drawArrow(state_.ElementEx[i], state_.ElementEy[i], state_.ColorElementField);
-    if (manual && (!showElements || m > 0)) drawTotalArrow(true);
+    if (showElements) drawArrow(term->Ex, term->Ey, kElementFieldColour);
+    if (manual && (!showElements || m > 0)) showTotalArrow();
 }
 
-void MainWindow::drawTotalArrow(bool shown) {
-    drawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
-    state_.TotalArrowShown = shown;
+// The arrow of the totals, in XOR: drawn again over itself, it goes.
+void MainWindow::showTotalArrow() {
+    drawArrow(state_.FieldEx, state_.FieldEy, kFieldColour);
+    state_.TotalArrowShown = true;
+}
+
+void MainWindow::eraseTotalArrow() {
+    drawArrow(state_.FieldEx, state_.FieldEy, kFieldColour);
+    state_.TotalArrowShown = false;
 }

@@ -1,69 +1,84 @@
 // A click on the drawing surface, or "Calcular" for a typed point: picks the
 // point and does there what "Obtener" asks for.
 
-#include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <cmath>
 
-#include "field/number_text.h"
 #include "mainwindow/main_window.h"
 #include "settings/model_in_use.h"
 #include "view/drawing_surface.h"
 
 using segment::kMiddle;
 
-namespace {
-
-// The value a coordinate box shows for x, read back: four decimals at most.
-double ShownValue(double x) { return Val(FormatCoordinate(x, '.')); }
-
-}  // namespace
-
-// The point is the pointer's, or for "Calcular" the one typed in the boxes.
-void MainWindow::evaluatePoint(bool typed) {
-    if (typed) {
-        state_.PointerX = state_.PointX;
-        state_.PointerY = state_.PointY;
-    }
-    // Everything from here on uses the point as the coordinate boxes show it.
-    const double shownX = ShownValue(state_.PointerX);
-    const double shownY = ShownValue(state_.PointerY);
-    if (settings_.front())
-        evaluateFrontPoint(typed, shownX, shownY);
-    else
-        evaluateProfilePoint(typed, shownX, shownY);
-}
-
-void MainWindow::evaluateFrontPoint(bool typed, double shownX, double shownY) {
-    // A click on the drawn segment takes an element in manual mode and is
-    // otherwise ignored; a typed point is always meant as a point.
-    if (!typed && onSegmentBand(state_.PointerX, state_.PointerY)) {
-        const WorldPoint pointer{state_.PointerX, state_.PointerY};
-        const int n = settings_.elementCount();
-        if (settings_.manual()) addChargeElement(ShapeInUse(settings_).elementAt(pointer, n));
+// A click takes the point under the pointer, as the coordinate boxes show it.
+// On the drawn segment it takes an element in manual mode and is otherwise
+// ignored; in the profile view a click on the segment's cross-section is ignored.
+void MainWindow::clickSurface() {
+    const Settings::Batch batch(settings_);
+    const double x = ShownValue(state_.PointerX), y = ShownValue(state_.PointerY);
+    const ChargeDistribution& shape = ShapeInUse(settings_);
+    if (!settings_.front()) {
+        if (!shape.onDrawnCharge(View::Profile, {x, y}, settings_.zoomFactor()))
+            evaluateProfilePoint(x, y);
         return;
     }
-    if (!frontActionHasValue(shownX, shownY)) {
+    if (!onSegmentBand(state_.PointerX, state_.PointerY)) {
+        evaluateFrontPoint(x, y);
+        return;
+    }
+    const WorldPoint pointer{state_.PointerX, state_.PointerY};
+    if (settings_.manual()) addChargeElement(shape.elementAt(pointer, settings_.elementCount()));
+}
+
+// "Calcular": the point typed in the boxes, as they show it. A typed point is
+// always meant as a point: on the segment it is refused, not ignored. In the
+// profile view the same numbers are (Z, Y).
+void MainWindow::calculateTypedPoint() {
+    if (!ui_.linePanel->isHidden()) {
+        acceptLinePanel();
+        return;
+    }
+    const WorldPoint typed = settings_.point();
+    const bool onSegment = std::abs(typed.y) < 0.003 && typed.x > 0 && typed.x < segment::kLength;
+    if (settings_.front() && onSegment) {
+        refuseData();
+        return;
+    }
+    state_.PointerX = typed.x;
+    state_.PointerY = typed.y;
+    const double x = ShownValue(typed.x), y = ShownValue(typed.y);
+    if (!settings_.front() &&
+        ShapeInUse(settings_).onDrawnCharge(View::Profile, {x, y}, settings_.zoomFactor())) {
+        refuseData();
+        return;
+    }
+    const Settings::Batch batch(settings_);
+    if (settings_.front())
+        evaluateFrontPoint(x, y);
+    else
+        evaluateProfilePoint(x, y);
+}
+
+void MainWindow::evaluateFrontPoint(double x, double y) {
+    if (!frontActionHasValue(x, y)) {
         refuseData();
         return;
     }
     const Action action = settings_.action();
     const bool manualSum = action == Action::FieldAndPotential && settings_.manual();
-    if (manualSum && sumIsAt(shownX, shownY)) return;  // the sum at this point stays
-    if (action != Action::FieldAndPotential) {  // lines are always traced from the exact model
-        selectExactModel();
-        ui_.elementArrowsBox->setChecked(false);
+    if (manualSum && sumIsAt(x, y)) return;  // the sum at this point stays
+    // Lines are traced from the integral, which the settings hold with them.
+    if (action != Action::FieldAndPotential) settings_.setElementArrows(false);
+    if (manualSum) {  // a new point starts a new sum
+        drawFrontFrame();
+        emptyComputation();
     }
-    if (manualSum) drawFrontFrame();  // a new point starts a new sum
-    state_.PointX = shownX;
-    state_.PointY = shownY;
-    settings_.pointEvaluated({shownX, shownY});
-    showPoint(shownX, shownY);
-    centreMarker(shownX, shownY);
+    settings_.evaluatePoint({x, y});
     if (action == Action::FieldLine)
         traceFieldLine();
     else if (action == Action::Equipotential)
-        traceEquipotential(state_.PointX, state_.PointY);
+        traceEquipotential(x, y);
     else
         showFieldAndPotential();
 }
@@ -72,48 +87,35 @@ void MainWindow::evaluateFrontPoint(bool typed, double shownX, double shownY) {
 // finite value in the model in use is refused before anything changes. The
 // point charges sit at element centres: the segment's ends are points there.
 bool MainWindow::frontActionHasValue(double x, double y) const {
-    FieldModel model = ModelInUse(settings_);
-    if (model.charges > 0) {
-        if (settings_.manual()) return true;       // checked element by element
-        model.charges = settings_.elementCount();  // the N the read-outs sum
-    }
+    const FieldModel model = ModelInUse(settings_);
+    if (model.charges > 0 && settings_.manual()) return true;  // checked element by element
     return model.shownAt({x, y}).has_value();
 }
 
 void MainWindow::showFieldAndPotential() {
     const bool automatic = !settings_.manual();
     if (settings_.exactModel()) {
-        storeField(state_.PointX, state_.PointY);
-        drawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
+        storeField(settings_.point().x, settings_.point().y);
+        drawArrow(state_.FieldEx, state_.FieldEy, kFieldColour);
     } else if (automatic) {
         state_.FieldEx = state_.FieldEy = state_.Potential = Currency();
         for (int i = 1; i <= settings_.elementCount(); ++i) addChargeElement(i);
-        drawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
+        drawArrow(state_.FieldEx, state_.FieldEy, kFieldColour);
     }
     if (automatic) showResults();
 }
 
-void MainWindow::evaluateProfilePoint(bool typed, double shownX, double shownY) {
+void MainWindow::evaluateProfilePoint(double x, double y) {
     const FieldModel model = ModelInUse(settings_);
-    const WorldPoint shown{shownX, shownY};
-    // A click there falls on the segment's drawn cross-section and is
-    // ignored; a typed point must not be dropped without a word.
-    if (model.shape->onDrawnCharge(View::Profile, shown, settings_.zoomFactor())) {
-        if (typed) refuseData();
-        return;
-    }
-    if (!model.shownAt(shown)) {
+    if (!model.shownAt({x, y})) {
         refuseData();
         return;
     }
-    state_.ProfileRadius = model.evaluatedAt(shown).y;
-    showPoint(shownX, shownY);
-    state_.PointX = shownX;
-    state_.PointY = shownY;
-    settings_.pointEvaluated({shownX, shownY});
+    state_.ProfileRadius = model.evaluatedAt({x, y}).y;
+    settings_.evaluatePoint({x, y});
     const Action action = settings_.action();
     if (action == Action::FieldAndPotential) showProfileField();
-    if (action == Action::FieldLine) drawProfileFieldLine();
+    if (action == Action::FieldLine) traceProfileFieldLine();
     if (action == Action::Equipotential) traceProfileEquipotential();
 }
 
@@ -124,11 +126,11 @@ void MainWindow::showProfileField() {
     storeField(kMiddle, state_.ProfileRadius);
     const double strength = state_.FieldEy.toDouble();
     const double radius = state_.ProfileRadius;
-    state_.FieldEy = Currency::fromDouble(strength * state_.PointY / radius).value_or(Currency());
-    state_.FieldEx = Currency::fromDouble(strength * state_.PointX / radius).value_or(Currency());
+    const WorldPoint point = settings_.point();
+    state_.FieldEy = Currency::fromDouble(strength * point.y / radius).value_or(Currency());
+    state_.FieldEx = Currency::fromDouble(strength * point.x / radius).value_or(Currency());
     if (settings_.action() != Action::FieldAndPotential) return;
-    centreMarker(state_.PointX, state_.PointY);
-    drawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
+    drawArrow(state_.FieldEx, state_.FieldEy, kFieldColour);
     ui_.potentialBox->setText(currencyText(state_.Potential));
     ui_.exBox->setText(currencyText(state_.FieldEx));
     ui_.eyBox->setText(currencyText(state_.FieldEy));
@@ -137,13 +139,13 @@ void MainWindow::showProfileField() {
 // The radial field line through the point: the head at the point and a line
 // from the axis out beyond the visible area. As for a field line in the
 // front view, the field components shown are emptied.
-void MainWindow::drawProfileFieldLine() {
+void MainWindow::traceProfileFieldLine() {
     showProfileField();
     ui_.exBox->setText("");
     ui_.eyBox->setText("");
-    drawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
+    drawArrow(state_.FieldEx, state_.FieldEy, kFieldColour);
     const double reach = 3 / state_.ProfileRadius / settings_.zoomFactor();
+    const WorldPoint point = settings_.point();
     ui_.surface->setPen(DrawingSurface::Pen::Copy);
-    ui_.surface->drawSegment(0, 0, state_.PointX * reach, state_.PointY * reach,
-                             state_.ColorCharge);
+    ui_.surface->drawSegment(0, 0, point.x * reach, point.y * reach, kChargeColour);
 }

@@ -1,4 +1,4 @@
-// Clear, copy, operation mode, about and exit.
+// Clear, copy, about and exit.
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -9,10 +9,7 @@
 #include "view/drawing_surface.h"
 #include "wholefield/field_keys.h"
 
-void MainWindow::clearDrawing() {
-    redrawFrame();
-    settings_.drawingCleared();
-}
+void MainWindow::clearDrawing() { settings_.clearDrawing(); }
 
 void MainWindow::copyDrawing() {
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -23,16 +20,6 @@ void MainWindow::copyDrawing() {
         QMessageBox box(QMessageBox::NoIcon, "Tervik",
                         "No se pudo copiar el dibujo al Portapapeles.", QMessageBox::Ok, this);
         box.exec();
-    }
-}
-
-void MainWindow::onOperationChosen(int operation) {
-    settings_.setOperation(Operation(operation));
-    drawFrontFrame();
-    // Both operation modes work on point charges.
-    if (settings_.exactModel()) {
-        Select(ui_.modelOptions, kStartElementCount);
-        settings_.setElementCount(kStartElementCount);
     }
 }
 

@@ -67,6 +67,3 @@ struct Controls {
     QAction* plotsAction = nullptr;
     QAction* aboutAction = nullptr;
 };
-
-// Selecting from code runs the option's handler at once when the selection changes.
-inline void Select(QButtonGroup* group, int index) { group->button(index)->setChecked(true); }

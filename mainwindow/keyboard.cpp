@@ -23,8 +23,8 @@ QList<QWidget*> Options(const QButtonGroup* group) {
 }
 
 // Tab reaches a group at its selected option, as on every desktop; the
-// arrow keys move within the group. The options' own signals are followed:
-// the window selects some options itself with the group's signals blocked.
+// arrow keys move within the group. The options' own signals are followed,
+// whoever selects them: the user, or the window showing the settings.
 void TabToSelectedOption(QButtonGroup* group) {
     const auto follow = [group] {
         for (QAbstractButton* option : group->buttons())

@@ -21,15 +21,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildControls();
     connectHandlers();
     setUpKeyboard();
-    showStartPoint();
+    showStart();
 }
 
 void MainWindow::connectHandlers() {
-    // Option handlers run whenever an option becomes selected, by the user or by code.
-    // Each takes the id of the option, which is its value (see settings.h).
+    // Option handlers run whenever the user selects an option. Each takes the id of the option,
+    // which is its value (see settings.h). Options the window checks to show the settings run no
+    // handler.
     const auto onSelect = [this](QButtonGroup* group, void (MainWindow::*handler)(int)) {
         connect(group, &QButtonGroup::idToggled, this, [this, handler](int id, bool checked) {
-            if (checked) (this->*handler)(id);
+            if (checked && !showingSettings_) (this->*handler)(id);
         });
     };
     onSelect(ui_.zoomOptions, &MainWindow::onZoomChosen);
@@ -38,9 +39,11 @@ void MainWindow::connectHandlers() {
     onSelect(ui_.modelOptions, &MainWindow::onModelChosen);
     onSelect(ui_.operationOptions, &MainWindow::onOperationChosen);
     onSelect(ui_.lineOptions, &MainWindow::onLineChoiceChosen);
-    connect(ui_.elementArrowsBox, &QCheckBox::toggled, &settings_, &Settings::setElementArrows);
+    connect(ui_.elementArrowsBox, &QCheckBox::toggled, this, [this](bool checked) {
+        if (!showingSettings_) settings_.setElementArrows(checked);
+    });
 
-    // Text handlers run on every change of the text, typed or written by code.
+    // Text handlers run on every change of the text the user makes.
     connect(ui_.xBox, &QLineEdit::textChanged, this, &MainWindow::onXTyped);
     connect(ui_.yBox, &QLineEdit::textChanged, this, &MainWindow::onYTyped);
     connect(ui_.densityBox, &QComboBox::currentIndexChanged, this, &MainWindow::onDensityChosen);
@@ -48,7 +51,7 @@ void MainWindow::connectHandlers() {
     for (QPushButton* command : findChildren<QPushButton*>()) command->installEventFilter(this);
 
     connect(ui_.surface, &DrawingSurface::pointerMoved, this, &MainWindow::onPointerMoved);
-    connect(ui_.surface, &DrawingSurface::clicked, this, [this] { evaluatePoint(false); });
+    connect(ui_.surface, &DrawingSurface::clicked, this, &MainWindow::clickSurface);
     connect(ui_.acceptLinesButton, &QPushButton::clicked, this, &MainWindow::acceptLinePanel);
     connect(ui_.cancelLinesButton, &QPushButton::clicked, this, &MainWindow::cancelLinePanel);
     connect(ui_.calculateButton, &QPushButton::clicked, this, &MainWindow::calculateTypedPoint);
@@ -60,20 +63,16 @@ void MainWindow::connectHandlers() {
     connect(ui_.plotsAction, &QAction::triggered, this, &MainWindow::showPlots);
     connect(ui_.saveImageAction, &QAction::triggered, this, &MainWindow::saveDrawing);
 
-    // The controls that show the view follow it, whoever changed it.
-    connect(&settings_, &Settings::changed, this, [this](Settings::Changes what) {
-        if (what & Settings::Change::View) showView();
-    });
+    connect(&settings_, &Settings::changed, this, &MainWindow::follow);
+    connect(&lineSetTimer_, &QTimer::timeout, this, &MainWindow::traceNextPositionOfSet);
 }
 
-void MainWindow::showStartPoint() {
+void MainWindow::showStart() {
     ui_.surface->setBackground(qRgb(200, 200, 200));
     applyZoomToSurface();
-    drawFrontFrame();
-    state_.PointX = kStartPoint.x;
-    state_.PointY = kStartPoint.y;
-    showPoint(state_.PointX, state_.PointY);
-    centreMarker(state_.PointX, state_.PointY);
+    startAfresh();
+    showPointInBoxes();
+    centreMarker();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -113,7 +112,7 @@ void MainWindow::showResults() {
 }
 
 void MainWindow::drawArrow(Currency ex, Currency ey, Rgb colour) {
-    const ArrowPlacement at{state_.PointX, state_.PointY, settings_.zoomFactor(),
+    const ArrowPlacement at{settings_.point().x, settings_.point().y, settings_.zoomFactor(),
                             settings_.action() == Action::FieldAndPotential};
     DrawFieldArrow(*ui_.surface, at, ex, ey, colour);
 }

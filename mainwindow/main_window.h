@@ -2,12 +2,15 @@
 
 #include <QKeyEvent>
 #include <QMainWindow>
+#include <QTimer>
 #include <optional>
 
 #include "field/segment_field.h"
+#include "mainwindow/colours.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/shared_state.h"
 #include "settings/settings.h"
+#include "trace/geometry.h"
 
 class PlotView;
 class QBoxLayout;
@@ -25,7 +28,7 @@ public:
 
     const SharedState& state() const { return state_; }
     const Settings& settings() const { return settings_; }
-    const Controls& controls() const { return ui_; }
+    bool drawingEquipotentialSet() const { return lineSet_.has_value(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,33 +50,49 @@ private:
     void buildMenus();
     void connectHandlers();
     void setUpKeyboard();
-    void showStartPoint();
+    void showStart();
+
+    // What follows the settings (followers.cpp): the surface's world window,
+    // frame and marker, the boxes and captions, and the options, which are
+    // checked from the settings with their handlers held off.
+    void follow(Settings::Changes what);
+    void showOptions();
+    void showPointInBoxes();
+    void centreMarker();
+    void showView();  // the captions and the options that belong to the view
+    void followAction();
 
     // Frames of the two views (views.cpp).
     void applyZoomToSurface();
     void drawFrontFrame();
     void drawProfileFrame();
-    void redrawFrame();  // of the current view
+    void startAfresh();  // the frame of the current view, and in front a new computation
+    void emptyComputation();
+
+    // Handlers of the options, the density and the coordinates: each sets what
+    // the user chose (handlers.cpp).
     void onZoomChosen(int percent);
     void onViewChosen(int view);
-    void showView();  // the captions and the options that belong to the view
-
-    // Coordinates and pointer (coordinates.cpp).
+    void onActionChosen(int action);
+    void onModelChosen(int model);
+    void onOperationChosen(int operation);
+    void onLineChoiceChosen(int choice);
+    void onDensityChosen();
+    bool dropsDensityKey(const QKeyEvent& key) const;
     void onXTyped();
     void onYTyped();
     void onPointerMoved(float x, float y);
-    void showPoint(double x, double y);
-    void centreMarker(double x, double y);
     bool onSegmentBand(double x, double y) const;
 
-    // A click or "Calcular", and what it does at a point (click.cpp).
-    void evaluatePoint(bool typed);
-    void evaluateFrontPoint(bool typed, double shownX, double shownY);
-    void evaluateProfilePoint(bool typed, double shownX, double shownY);
+    // A click, or "Calcular" for a typed point, and what it does there (click.cpp).
+    void clickSurface();
+    void calculateTypedPoint();
+    void evaluateFrontPoint(double x, double y);
+    void evaluateProfilePoint(double x, double y);
     bool frontActionHasValue(double x, double y) const;
     void showFieldAndPotential();
     void showProfileField();
-    void drawProfileFieldLine();
+    void traceProfileFieldLine();
     void refuseData();
 
     // Point charges (charge_elements.cpp).
@@ -81,37 +100,34 @@ private:
     int takenElementCount() const;
     bool manualSumBelongsElsewhere() const;
     bool sumIsAt(double x, double y) const;
-    void drawTotalArrow(bool shown);  // draws it, or erases it when shown is false
+    void showTotalArrow();
+    void eraseTotalArrow();
 
     // Lines (tracing.cpp).
     void traceFieldLine();
-    void drawEquipotential(bool front, double x, double y);
+    void drawEquipotentialEllipse(double x, double y);
+    void drawEquipotentialCircle(double radius);
     void traceEquipotential(double x, double y);
     void traceProfileEquipotential();
-    void drawEquipotentialSet(bool front);
-    void traceLineOfSet(bool front, double s, bool showValue);
+    void traceProfileCircle(double s);
+    void startEquipotentialSet();
+    void stopEquipotentialSet();
+    void followEquipotentialSet(Settings::Changes what);
+    void traceNextPositionOfSet();
     std::optional<FieldSample> storeField(double x, double y);
 
-    // The choice of action, the line panel and "Calcular" (panel.cpp).
-    void onActionChosen(int action);
-    void onLineChoiceChosen(int choice);
+    // The line panel (panel.cpp).
+    void showLinePanel();
+    void hideLinePanel();
+    void coverObtainFrame(bool covered);
+    bool focusInObtainFrame() const;
     void acceptLinePanel();
     void cancelLinePanel();
-    void calculateTypedPoint();
     bool readPotentialStep();
-    void showLinePanel(bool show);
-
-    // Charge settings (charge_settings.cpp).
-    void onDensityChosen();
-    bool dropsDensityKey(const QKeyEvent& key) const;
-    void onModelChosen(int model);
-    void selectExactModel();
-    void selectAutomaticQuietly();
 
     // Commands (commands.cpp).
     void clearDrawing();
     void copyDrawing();
-    void onOperationChosen(int operation);
     void showAbout();
     void exitProgram();
 
@@ -129,5 +145,18 @@ private:
     Settings settings_;
     SharedState state_;
     Controls ui_;
-    PlotView* plots_ = nullptr;  // loaded when first asked for
+    PlotView* plots_ = nullptr;     // loaded when first asked for
+    bool showingSettings_ = false;  // the controls are being set to show the settings
+
+    // A set of equipotentials being drawn, one scan position per turn of the
+    // timer.
+    struct LineSetRun {
+        EquipotentialScanRange range;
+        double position;
+        EquipotentialLevels levels;
+        bool front;
+        bool pointEvaluated;  // by the user meanwhile: the read-outs are that point's
+    };
+    std::optional<LineSetRun> lineSet_;
+    QTimer lineSetTimer_;
 };

@@ -1,8 +1,6 @@
 // Field lines and equipotentials through a point, and sets of equipotentials.
 
-#include <QCoreApplication>
 #include <QLineEdit>
-#include <QScopeGuard>
 #include <cmath>
 
 #include "mainwindow/main_window.h"
@@ -26,8 +24,9 @@ std::optional<FieldSample> MainWindow::storeField(double x, double y) {
 // and inward to the segment, in XOR so that tracing the same point again erases it.
 void MainWindow::traceFieldLine() {
     DrawingSurface& surface = *ui_.surface;
-    if (!storeField(state_.PointX, state_.PointY)) return;
-    drawArrow(state_.FieldEx, state_.FieldEy, state_.ColorField);
+    const WorldPoint start = settings_.point();
+    if (!storeField(start.x, start.y)) return;
+    drawArrow(state_.FieldEx, state_.FieldEy, kFieldColour);
     surface.setPen(DrawingSurface::Pen::Xor);
     ui_.exBox->setText("");
     ui_.eyBox->setText("");
@@ -39,37 +38,43 @@ void MainWindow::traceFieldLine() {
     };
     const double z = settings_.zoomFactor();
     const double h = std::copysign(0.01, settings_.lambda()) / z;  // away from the charge
-    const WorldPoint start{state_.PointX, state_.PointY};
 
     surface.setPixel(start.x, start.y, surface.foreground());
     const long long limit = FieldLineStepLimit(start, h, z);
     const FieldLinePass outward = TraceFieldLinePass(
         start, h, field, [z](double x, double y) { return OutsideWorldWindow(x, y, z); }, limit);
-    ContinuePolyline(surface, outward.points, state_.ColorField);
-    surface.setPixel(start.x, start.y, state_.ColorField);
+    ContinuePolyline(surface, outward.points, kFieldColour);
+    surface.setPixel(start.x, start.y, kFieldColour);
     const FieldLinePass inward = TraceFieldLinePass(
         start, -h, field, [z](double x, double y) { return InsideSegmentBox(x, y, z); }, limit);
-    ContinuePolyline(surface, inward.points, state_.ColorField);
+    ContinuePolyline(surface, inward.points, kFieldColour);
     surface.setPen(DrawingSurface::Pen::Copy);
 }
 
-// The curve alone, with the copy pen: in the front view the ellipse with foci
-// at the segment's ends through (x, y); in the profile view the circle of
-// radius y around the axis.
-void MainWindow::drawEquipotential(bool front, double x, double y) {
+// The ellipse with foci at the segment's ends through (x, y), with the copy pen.
+void MainWindow::drawEquipotentialEllipse(double x, double y) {
     ui_.surface->setPen(DrawingSurface::Pen::Copy);
-    if (front)
-        DrawPolyline(*ui_.surface, EquipotentialEllipse(x, y, settings_.zoomFactor()),
-                     state_.ColorEquipotential);
-    else
-        ui_.surface->drawCircle(0, 0, y, state_.ColorEquipotential);
+    DrawPolyline(*ui_.surface, EquipotentialEllipse(x, y, settings_.zoomFactor()),
+                 kEquipotentialColour);
+}
+
+// The circle of the profile view around the axis, with the copy pen.
+void MainWindow::drawEquipotentialCircle(double radius) {
+    ui_.surface->setPen(DrawingSurface::Pen::Copy);
+    ui_.surface->drawCircle(0, 0, radius, kEquipotentialColour);
 }
 
 // The ellipse through (x, y), and its potential.
 void MainWindow::traceEquipotential(double x, double y) {
     if (!storeField(x, y)) return;
     ui_.potentialBox->setText(currencyText(state_.Potential));
-    drawEquipotential(true, x, y);
+    drawEquipotentialEllipse(x, y);
+}
+
+// The circle through a point of the set at the distance s from the axis.
+void MainWindow::traceProfileCircle(double s) {
+    state_.ProfileRadius = s;
+    traceProfileEquipotential();
 }
 
 // The circle around the axis at the distance ProfileRadius, and its potential.
@@ -79,50 +84,62 @@ void MainWindow::traceProfileEquipotential() {
     if (!stored) return;
     state_.Potential = *stored;
     ui_.potentialBox->setText(currencyText(state_.Potential));
-    drawEquipotential(false, 0, state_.ProfileRadius);
+    drawEquipotentialCircle(state_.ProfileRadius);
 }
 
-// One line of a set through (0.5, s). While the read-outs are the set's, the
-// line shows its potential like a single line; once the user has evaluated a
-// point meanwhile, it is only drawn, so the read-outs stay that point's.
-void MainWindow::traceLineOfSet(bool front, double s, bool showValue) {
-    if (!showValue) {
-        drawEquipotential(front, kMiddle, s);
-    } else if (front) {
-        traceEquipotential(kMiddle, s);
-    } else {
-        state_.ProfileRadius = s;
-        traceProfileEquipotential();
-    }
-}
-
-// A set of equipotentials spaced by PotentialStep volts, scanning outward from
-// the segment along the bisector. The scan yields to the window once per
-// position; meanwhile every control stays live. "Limpiar" and the zoom let it
-// go on (the zoom sets the potential step that the next level uses); a change
-// of view, charge settings or operation mode ends it, as does the end of the
-// program. The current point is left where the user put it.
-void MainWindow::drawEquipotentialSet(bool front) {
+// A set of equipotentials spaced by the potential step, scanning outward from
+// the segment along the bisector: one scan position now and one at each turn
+// of the event loop, so that every control stays live meanwhile. "Limpiar"
+// and the zoom let it go on (the zoom sets the potential step that the next
+// level uses); a change of view, charge settings or operation mode ends it,
+// as does the end of the program. A new set takes the place of a running
+// one. The current point is left where the user put it.
+void MainWindow::startEquipotentialSet() {
     const EquipotentialScanRange range = ScanRangeFor(settings_.zoomFactor());
+    lineSet_ = LineSetRun{range, range.first, {}, settings_.front(), false};
+    traceNextPositionOfSet();
+    if (settings_.ending()) stopEquipotentialSet();
+    if (lineSet_) lineSetTimer_.start(0);
+}
+
+void MainWindow::stopEquipotentialSet() {
+    lineSetTimer_.stop();
+    lineSet_.reset();
+}
+
+// Once the user has evaluated a point, the read-outs are that point's.
+void MainWindow::followEquipotentialSet(Settings::Changes what) {
     using Change = Settings::Change;
-    bool ended = settings_.ending();
-    bool pointEvaluated = false;  // the read-outs are that point's from then on
-    const auto watch = connect(&settings_, &Settings::changed, this, [&](Settings::Changes what) {
-        ended = ended || what.testAnyFlags(Change::View | Change::Charge | Change::Operation |
-                                           Change::Ending);
-        pointEvaluated = pointEvaluated || what.testFlag(Change::Point);
-    });
-    const auto unwatch = qScopeGuard([watch] { disconnect(watch); });
-    EquipotentialLevels levels;
-    for (double s = range.first; s <= range.end; s += range.step) {
-        const auto potential = PotentialAt(kMiddle, s, settings_.lambda());
-        if (!potential) break;
-        if (front && !pointEvaluated)
-            state_.Potential = Currency::fromDouble(*potential).value_or(state_.Potential);
-        const auto decision = levels.visit(s == range.first, *potential, state_.PotentialStep);
-        for (int k = 0; k < decision.linesToDraw; ++k) traceLineOfSet(front, s, !pointEvaluated);
-        if (decision.stop) break;
-        QCoreApplication::processEvents();
-        if (ended) break;
+    if (!lineSet_) return;
+    if (what.testAnyFlags(Change::View | Change::Charge | Change::Operation | Change::Ending))
+        stopEquipotentialSet();
+    else if (what & Change::Point)
+        lineSet_->pointEvaluated = true;
+}
+
+void MainWindow::traceNextPositionOfSet() {
+    LineSetRun& set = *lineSet_;
+    const double s = set.position;
+    const auto potential = PotentialAt(kMiddle, s, settings_.lambda());
+    if (!potential) {
+        stopEquipotentialSet();
+        return;
     }
+    if (set.front && !set.pointEvaluated)
+        state_.Potential = Currency::fromDouble(*potential).value_or(state_.Potential);
+    const auto decision =
+        set.levels.visit(s == set.range.first, *potential, settings_.potentialStep());
+    for (int k = 0; k < decision.linesToDraw; ++k) {
+        // While the read-outs are the set's, a line shows its potential like
+        // a single line; once the user has evaluated a point meanwhile, it is
+        // only drawn, so the read-outs stay that point's.
+        if (set.pointEvaluated)
+            set.front ? drawEquipotentialEllipse(kMiddle, s) : drawEquipotentialCircle(s);
+        else if (set.front)
+            traceEquipotential(kMiddle, s);
+        else
+            traceProfileCircle(s);
+    }
+    set.position += set.range.step;
+    if (decision.stop || set.position > set.range.end) stopEquipotentialSet();
 }

@@ -441,8 +441,7 @@ void MainWindow::buildMenus() {
     ui_.plotsAction = herramientas->addAction("Gráficas...");
     ui_.plotsAction->setObjectName("plotsAction");
     ui_.plotsAction->setShortcut(QKeySequence("Ctrl+G"));
-    WholeField::AddTools(*herramientas, *ui_.surface, *ui_.fieldKeys, settings_,
-                         state_.ColorSegment);
+    WholeField::AddTools(*herramientas, *ui_.surface, *ui_.fieldKeys, settings_, kSegmentColour);
     QMenu* ayuda = menuBar()->addMenu("Ayuda");
     ayuda->setObjectName("helpMenu");
     ui_.aboutAction = ayuda->addAction("Acerca de ...");

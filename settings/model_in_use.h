@@ -16,3 +16,9 @@ inline FieldModel ModelInUse(const Settings& settings) { return ModelInUse(Choic
 inline const ChargeDistribution& ShapeInUse(const Settings& settings) {
     return *ChoicesOf(settings).shape;
 }
+
+// The N point charges of the charge the window shows, as the manual mode and
+// the element arrows take them one by one.
+inline FieldModel PointChargeModel(const Settings& settings) {
+    return {settings.lambda(), settings.elementCount(), View::Front, &ShapeInUse(settings)};
+}

@@ -64,9 +64,6 @@ public:
     void setMarkerLeft(double left);
     void setMarkerTop(double top);
     void setMarkerVisible(bool visible);
-    bool markerVisible() const { return markerVisible_; }
-    double markerLeft() const { return markerLeft_; }
-    double markerTop() const { return markerTop_; }
     // The marker's widget, shown only while its position lies on the surface.
     // Its ring is painted by the surface in device pixels, round and closed
     // at every scale, around the image pixel that holds the marked point.

@@ -1,6 +1,7 @@
 #include "wholefield/whole_field.h"
 
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <cmath>
 
 #include "fieldmap/colour_scale.h"
@@ -29,7 +30,7 @@ WorldWindow SurfaceArea(const QImage& image, double zoom) {
 }  // namespace
 
 WholeField* WholeField::AddTools(QMenu& menu, DrawingSurface& surface, FieldKeys& keys,
-                                 const Settings& settings, std::uint32_t segmentColour) {
+                                 Settings& settings, std::uint32_t segmentColour) {
     auto* tools = new WholeField(surface, keys, settings, segmentColour);
     tools->map_ = AddCheckItem(menu, "Mapa de potencial", "mapAction", "Ctrl+M");
     tools->grid_ = AddCheckItem(menu, "Rejilla de campo", "gridAction", "Ctrl+R");
@@ -37,13 +38,17 @@ WholeField* WholeField::AddTools(QMenu& menu, DrawingSurface& surface, FieldKeys
     voltmeter->setObjectName("voltmeterAction");
     voltmeter->setShortcut(QKeySequence("Ctrl+T"));
     voltmeter->setShortcutContext(Qt::ApplicationShortcut);
-    for (QAction* item : {tools->map_, tools->grid_})
-        connect(item, &QAction::toggled, tools, &WholeField::recompute);
-    connect(voltmeter, &QAction::triggered, tools, &WholeField::showVoltmeter);
+    connect(tools->map_, &QAction::toggled, tools, [tools](bool on) {
+        if (!tools->showingSettings_) tools->settings_.setMapShown(on);
+    });
+    connect(tools->grid_, &QAction::toggled, tools, [tools](bool on) {
+        if (!tools->showingSettings_) tools->settings_.setGridShown(on);
+    });
+    connect(voltmeter, &QAction::triggered, tools, &WholeField::raiseVoltmeter);
     return tools;
 }
 
-WholeField::WholeField(DrawingSurface& surface, FieldKeys& keys, const Settings& settings,
+WholeField::WholeField(DrawingSurface& surface, FieldKeys& keys, Settings& settings,
                        std::uint32_t segmentColour)
     : QObject(&surface),
       surface_(surface),
@@ -57,6 +62,8 @@ FieldModel WholeField::model() const { return ModelInUse(settings_); }
 
 void WholeField::follow(Settings::Changes what) {
     using Change = Settings::Change;
+    showItems();
+    if (what & Change::Voltmeter) followVoltmeter();
     if (what.testAnyFlags(Change::View | Change::Cleared)) {  // of the other view, or wiped
         a_.reset();
         b_.reset();
@@ -65,11 +72,11 @@ void WholeField::follow(Settings::Changes what) {
         const WorldPoint point{settings_.evaluatedPoint().x, settings_.evaluatedPoint().y};
         if (!b_ || point.x != b_->x || point.y != b_->y) a_ = std::exchange(b_, point);
     }
-    if (what.testAnyFlags(Change::Charge | Change::View | Change::Zoom | Change::Action))
+    if (what.testAnyFlags(Change::Charge | Change::View | Change::Zoom | Change::Action |
+                          Change::Underlay))
         recompute();
-    else if (what.testAnyFlags(Change::Point | Change::Cleared) && voltmeter_ &&
-             voltmeter_->isVisible())
-        showUnderlay();  // the path moves; the map and the grid stay
+    else if (what.testAnyFlags(Change::Point | Change::Cleared | Change::Voltmeter))
+        showUnderlay();  // the path moves, or comes or goes; the map and the grid stay
     // The window draws the new point's arrow after announcing the point: the
     // letters are placed again once it shows, clear of it.
     if (what & Change::Point)
@@ -81,21 +88,22 @@ void WholeField::recompute() {
     const WorldWindow area = SurfaceArea(surface_.image(), settings_.zoomFactor());
     std::optional<ColourScale> scale;
     fieldImage_ = QImage();
-    if (map_->isChecked() || grid_->isChecked())
+    if (settings_.mapShown() || settings_.gridShown())
         fieldImage_ = QImage(area.columns, area.rows, QImage::Format_RGB32);
-    if (map_->isChecked()) {
+    if (settings_.mapShown()) {
         ComputePotentialMap(now, area, potentials_);
+        ++mapComputations_;
         scale.emplace(now, area, segmentColour_);
         scale->paint(potentials_, reinterpret_cast<std::uint32_t*>(fieldImage_.bits()),
                      fieldImage_.bytesPerLine() / sizeof(std::uint32_t));
-    } else if (grid_->isChecked()) {
+    } else if (settings_.gridShown()) {
         fieldImage_.fill(surface_.background());
     }
-    if (grid_->isChecked()) {
+    if (settings_.gridShown()) {
         arrows_ = ViewFieldGrid(now, settings_.zoomFactor());
         PaintFieldGrid(fieldImage_, arrows_, surfaceWorld(), frameBoxes());
     }
-    keys_.showKeys(scale ? &*scale : nullptr, grid_->isChecked() ? &arrows_.bounds : nullptr);
+    keys_.showKeys(scale ? &*scale : nullptr, settings_.gridShown() ? &arrows_.bounds : nullptr);
     showUnderlay();
 }
 
@@ -135,12 +143,29 @@ void WholeField::paintPath() {
     surface_.setUnderlay(std::move(underlay));
 }
 
-void WholeField::showVoltmeter() {
+void WholeField::showItems() {
+    const QScopedValueRollback quiet(showingSettings_, true);
+    map_->setChecked(settings_.mapShown());
+    grid_->setChecked(settings_.gridShown());
+}
+
+// The voltmeter's window is open while the settings say so; closed by the
+// user, it says so.
+void WholeField::followVoltmeter() {
+    if (!settings_.voltmeterOpen()) {
+        if (voltmeter_) voltmeter_->hide();
+        return;
+    }
     if (!voltmeter_) {
         voltmeter_ = new VoltmeterWindow(surface_.window());
-        connect(voltmeter_, &VoltmeterWindow::visibilityChanged, this, &WholeField::showUnderlay);
+        connect(voltmeter_, &VoltmeterWindow::visibilityChanged, this,
+                [this](bool shown) { settings_.setVoltmeterOpen(shown); });
     }
-    voltmeter_->show();  // once shown, it announces it, and the path and readings follow
+    voltmeter_->show();
+}
+
+void WholeField::raiseVoltmeter() {
+    settings_.setVoltmeterOpen(true);
     voltmeter_->raise();
     voltmeter_->activateWindow();
 }

@@ -20,9 +20,10 @@ class QMenu;
 class VoltmeterWindow;
 
 // The whole field under the drawing: the potential map, the grid of field
-// arrows and the voltmeter's path, each shown on demand. They follow the
-// density, the model, the zoom and the view through the settings, and are
-// recomputed only when one of those changes.
+// arrows and the voltmeter's path, each shown while the settings have it on.
+// Its menu items set that; the items, the voltmeter's window and what is
+// drawn follow the settings, and are recomputed only when the density, the
+// model, the zoom, the view or the tools shown change.
 class WholeField : public QObject {
     Q_OBJECT
 
@@ -30,10 +31,13 @@ public:
     // Adds the three tools to the menu; the surface owns what they show,
     // and the keys tell the map's colours and the grid's shades.
     static WholeField* AddTools(QMenu& menu, DrawingSurface& surface, FieldKeys& keys,
-                                const Settings& settings, std::uint32_t segmentColour);
+                                Settings& settings, std::uint32_t segmentColour);
+
+    // How many times the potential map has been computed, for measuring.
+    int mapComputations() const { return mapComputations_; }
 
 private:
-    WholeField(DrawingSurface& surface, FieldKeys& keys, const Settings& settings,
+    WholeField(DrawingSurface& surface, FieldKeys& keys, Settings& settings,
                std::uint32_t segmentColour);
     // The model the read-outs use: exact for the integral, a line or the profile view.
     FieldModel model() const;
@@ -43,13 +47,16 @@ private:
     void paintPath();
     WorldWindow surfaceWorld() const;
     std::vector<QRectF> frameBoxes() const;
-    void showVoltmeter();
+    void showItems();
+    void followVoltmeter();
+    void raiseVoltmeter();
 
     DrawingSurface& surface_;
-    const Settings& settings_;
+    Settings& settings_;
     std::uint32_t segmentColour_;
     QAction* map_ = nullptr;
     QAction* grid_ = nullptr;
+    bool showingSettings_ = false;  // the items are being checked to show the settings
     FieldKeys& keys_;
     QPointer<VoltmeterWindow> voltmeter_;
     PotentialMap potentials_;
@@ -59,4 +66,5 @@ private:
     // one before; none at start, where the read-outs are empty.
     std::optional<WorldPoint> a_;
     std::optional<WorldPoint> b_;
+    int mapComputations_ = 0;
 };

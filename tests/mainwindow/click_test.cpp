@@ -91,7 +91,8 @@ TEST(Click, EvaluatesThePointersPixel) {
     driver.chooseIntegral();
     QTest::mouseClick(&driver.surface(), Qt::LeftButton, {}, QPoint(124, 250));
     EXPECT_EQ(driver.readout(X), Shown("0.1976"));
-    EXPECT_EQ(std::pair(driver.state().PointX, driver.state().PointY), std::pair(0.1976, 0.5));
+    EXPECT_EQ(std::pair(driver.settings().point().x, driver.settings().point().y),
+              std::pair(0.1976, 0.5));
     EXPECT_EQ(driver.readout(V), Shown("14733.8958"));
     EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.1976, 0.5));
 }
@@ -102,10 +103,11 @@ TEST(Click, ADoubleClickKeepsTheArrow) {
     driver.doubleClickAt(0.6, 0.4);
     EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey));
     const SharedState first = driver.state();
+    const WorldPoint p = driver.settings().point();
     driver.clickAt(0.2, 0.7);
     const double half = kArrowMetresPerVoltPerMetre / 2;
-    EXPECT_TRUE(driver.colourNear(first.PointX + half * first.FieldEx.toDouble(),
-                                  first.PointY + half * first.FieldEy.toDouble(), kFieldOnGrey));
+    EXPECT_TRUE(driver.colourNear(p.x + half * first.FieldEx.toDouble(),
+                                  p.y + half * first.FieldEy.toDouble(), kFieldOnGrey));
 }
 
 // The marker follows every keystroke, as far as the typed text is a number.
@@ -114,7 +116,7 @@ TEST(Marker, FollowsEveryKeystroke) {
     driver.type(X, "0,3");
     for (auto [text, typed] : {std::pair{"0", 0.0}, {"0,", 0.0}, {"0,4", 0.4}, {"-", 0.0}}) {
         driver.type(Y, text);
-        EXPECT_EQ(driver.state().PointY, typed) << text;
+        EXPECT_EQ(driver.settings().point().y, typed) << text;
         EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.3, typed)) << text;
     }
     driver.type(X, "1e300");
@@ -225,14 +227,14 @@ protected:
         driver.calculate();  // the start point, nothing evaluated yet
     }
     FieldSample element(int i) const {
-        return *FieldModel{1e-6, 5}.shownElementAt(i,
-                                                   {driver.state().PointX, driver.state().PointY});
+        return *FieldModel{1e-6, 5}.shownElementAt(
+            i, {driver.settings().point().x, driver.settings().point().y});
     }
     // Draws the totals' arrow once more: if it was the one arrow there, none is left.
     int totalArrowPixelsLeftAfterErasing() {
         const SharedState& s = driver.state();
-        DrawFieldArrow(driver.surface(), {s.PointX, s.PointY, 1, true}, s.FieldEx, s.FieldEy,
-                       s.ColorField);
+        const WorldPoint p = driver.settings().point();
+        DrawFieldArrow(driver.surface(), {p.x, p.y, 1, true}, s.FieldEx, s.FieldEy, kFieldColour);
         return driver.countPixels(kFieldOnGrey);
     }
     WindowDriver driver;
@@ -253,7 +255,7 @@ TEST_F(ManualSum, ElementsAddOneByOneOnceEach) {
     EXPECT_EQ(driver.readout(Ex), Shown("1751.9757"));
     EXPECT_EQ(driver.readout(Ey), Shown("16032.0971"));
     EXPECT_EQ(driver.readout(V), Shown("7965.6413"));
-    EXPECT_EQ(driver.state().PointX, 0.6);
+    EXPECT_EQ(driver.settings().point().x, 0.6);
     EXPECT_EQ(driver.pixelAt(0.3, 0.003), kChargeRed);  // the mark of element 2, its middle fifth
     EXPECT_TRUE(driver.pixelAt(0.275, 0.003) == kBarGrey &&
                 driver.pixelAt(0.325, 0.003) == kBarGrey);
@@ -302,7 +304,7 @@ TEST_F(ManualSum, ANewPointStartsANewSum) {
     driver.type(X, "0.1");
     driver.clickAt(0.25, 0.001);  // element 2, taken in the old sum
     EXPECT_EQ(driver.state().FieldEx, element(2).Ex);
-    EXPECT_EQ(driver.state().PointX, 0.1);
+    EXPECT_EQ(driver.settings().point().x, 0.1);
     const QString total = driver.readout(V);
     driver.typePoint("0.3", "0");
     const QImage before = driver.image().copy();

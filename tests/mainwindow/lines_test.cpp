@@ -129,7 +129,7 @@ TEST_F(Family, OneVoltStepALineAtEveryScanPosition) {
     openSetPanel("0,6");  // rounds to 1 V
     driver.acceptLines();
     EXPECT_TRUE(driver.messages.isEmpty());
-    EXPECT_EQ(driver.state().PotentialStep, 1);
+    EXPECT_EQ(driver.settings().potentialStep(), 1);
     EXPECT_GE(crossings(), 60);  // neighbouring lines merge on screen
 }
 

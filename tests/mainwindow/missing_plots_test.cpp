@@ -12,5 +12,5 @@ TEST(WithoutThePlotsModule, GraficasSaysSoAndTheWindowGoesOn) {
     EXPECT_EQ(driver.window().findChild<QWidget*>("Graficas"), nullptr);
     driver.calculateAt("0.3", "0.4");
     EXPECT_EQ(driver.messages.size(), 1);
-    EXPECT_EQ(driver.state().PointX, 0.3);
+    EXPECT_EQ(driver.settings().point().x, 0.3);
 }

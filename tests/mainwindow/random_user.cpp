@@ -12,6 +12,7 @@
 #include <random>
 
 #include "field/charge_distribution.h"
+#include "field/model_in_use.h"
 #include "field/number_text.h"
 #include "field/segment_field.h"
 #include "tests/support/other_threads.h"
@@ -108,9 +109,10 @@ private:
     }
 
     void check() {
-        const SharedState& s = driver_.state();
         const Settings& settings = driver_.settings();
-        for (double v : {s.PointX, s.PointY, s.PointerX, s.PointerY, s.ProfileRadius})
+        const SharedState& s = driver_.state();
+        for (double v :
+             {settings.point().x, settings.point().y, s.PointerX, s.PointerY, s.ProfileRadius})
             expect(std::isfinite(v), "a state value is not finite");
         const auto offered = [](const auto& choices, double value) {
             return std::ranges::find(choices, value) != choices.end();
@@ -121,8 +123,8 @@ private:
         const QRegularExpression coordinate("^-?\\d+[.,]\\d{0,4}$");
         for (Box box : {Ex, Ey, V}) expect(matches(box, currency), "a read-out");
         for (Box box : {PointerX, PointerY}) expect(matches(box, coordinate), "the pointer");
-        expect(s.PointX == Val(CommasToPoints(driver_.readout(X).toStdString())), "X");
-        expect(s.PointY == Val(CommasToPoints(driver_.readout(Y).toStdString())), "Y");
+        expect(settings.point().x == Val(CommasToPoints(driver_.readout(X).toStdString())), "X");
+        expect(settings.point().y == Val(CommasToPoints(driver_.readout(Y).toStdString())), "Y");
         const bool front = settings.front();
         const bool integral = driver_.modelChosen() == kExactModel;
         expect(driver_.isChosen(settings.view()) && driver_.isChosen(settings.action()) &&
@@ -140,11 +142,13 @@ private:
                "panel without Líneas Equipotenciales");
         expect(driver_.zoomChosen() == std::lround(settings.zoomFactor() * 100), "zoom");
         if (!driver_.isChosen(Operation::Manual)) return;
-        Currency ex, ey, v;  // a manual sum is the sum of its elements
-        for (int i = 1; i <= settings.elementCount(); ++i) {
+        Currency ex, ey, v;  // a manual sum is the sum of its elements, at its point
+        const FieldModel charges{settings.lambda(), settings.elementCount()};
+        for (int i = 1; i <= charges.charges; ++i) {
             if (s.ElementTaken[i] != 1) continue;
-            ex = *ex.plus(s.ElementEx[i]), ey = *ey.plus(s.ElementEy[i]);
-            v = *v.plus(s.ElementV[i]);
+            const auto term = *charges.shownElementAt(i, {s.SumPointX, s.SumPointY});
+            ex = *ex.plus(term.Ex), ey = *ey.plus(term.Ey);
+            v = *v.plus(term.V);
         }
         expect(ex == s.FieldEx && ey == s.FieldEy && v == s.Potential, "manual totals");
     }

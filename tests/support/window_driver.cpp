@@ -62,7 +62,14 @@ bool WindowDriver::click(QAbstractButton* target) {
     const bool indicator = qobject_cast<QRadioButton*>(target) || qobject_cast<QCheckBox*>(target);
     QTest::mouseClick(target, Qt::LeftButton, {},
                       indicator ? QPoint(7, target->height() / 2) : target->rect().center());
+    finishSet();
     return true;
+}
+
+// A set of equipotentials is drawn while the window runs; the user watches it
+// to its end, acting meanwhile only from the event loop (as DuringASet does).
+void WindowDriver::finishSet() {
+    while (window_->drawingEquipotentialSet()) QCoreApplication::processEvents();
 }
 
 bool WindowDriver::showElementArrows(bool shown) {
@@ -111,6 +118,7 @@ void WindowDriver::openAbout() {
 void WindowDriver::press(int key, Qt::KeyboardModifiers modifiers) {
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window_.get();
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    finishSet();
 }
 
 QString WindowDriver::caption(Box box) const {
@@ -155,6 +163,7 @@ QPointF WindowDriver::pointAt(double x, double y) {
 
 QPointF WindowDriver::clickAt(double x, double y) {
     QTest::mouseClick(&surface(), Qt::LeftButton, {}, logicalPixel(x, y));
+    finishSet();
     return {state().PointerX, state().PointerY};
 }
 
@@ -168,12 +177,14 @@ static void DoubleClick(QWidget* target, QPoint first, QPoint second) {
 QPointF WindowDriver::doubleClickAt(double x, double y, double x2, double y2) {
     const QPoint at = logicalPixel(x, y);
     DoubleClick(&surface(), at, std::isnan(x2) ? at : logicalPixel(x2, y2));
+    finishSet();
     return {state().PointerX, state().PointerY};
 }
 
 void WindowDriver::doubleClickCalculate() {
     QAbstractButton* target = button("calculateButton");
     DoubleClick(target, target->rect().center(), target->rect().center());
+    finishSet();
 }
 
 QPoint WindowDriver::pixelOf(double x, double y) const {
@@ -199,10 +210,10 @@ int WindowDriver::countPixels(QRgb colour) const {
 
 bool WindowDriver::arrowShaftShows(QRgb colour) const {
     const SharedState& s = state();
+    const WorldPoint p = settings().point();
     const double z = settings().zoomFactor();
     const double half = kArrowMetresPerVoltPerMetre / (2 * z * z * z);
-    return colourNear(s.PointX + half * s.FieldEx.toDouble(),
-                      s.PointY + half * s.FieldEy.toDouble(), colour);
+    return colourNear(p.x + half * s.FieldEx.toDouble(), p.y + half * s.FieldEy.toDouble(), colour);
 }
 
 QString WindowDriver::shownLabel(const QString& name) {

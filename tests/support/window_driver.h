@@ -120,7 +120,6 @@ public:
     bool click(QAbstractButton* target);
     // An option, check box or button by its object name, for tests that have
     // not moved to the words above.
-    void choose(const QString& name) { click(window_->findChild<QAbstractButton*>(name)); }
 
     QStringList messages;  // texts of the message boxes shown so far
     QMessageBox::StandardButton answer = QMessageBox::NoButton;  // clicked instead of Enter
@@ -134,6 +133,7 @@ private:
     int checkedId(const char* group) const;
     QLineEdit* textBox(Box box) const;
     QPoint logicalPixel(double x, double y) const;
+    void finishSet();
 
     std::unique_ptr<MainWindow> window_;
     QTimer dismisser_;

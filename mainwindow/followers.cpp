@@ -1,0 +1,84 @@
+// What follows the settings: the surface (its world window, frame and
+// marker), the coordinate and step boxes, the captions of the view, the line
+// panel and the options. Each hears of a user's action once.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+
+#include "mainwindow/main_window.h"
+#include "view/drawing_surface.h"
+
+void MainWindow::follow(Settings::Changes what) {
+    using Change = Settings::Change;
+    showOptions();
+    if (what & Change::View) showView();
+    if (what & Change::Zoom) applyZoomToSurface();
+    if (what.testAnyFlags(Change::Charge | Change::View | Change::Zoom | Change::Operation |
+                          Change::Cleared))
+        startAfresh();
+    if (what.testAnyFlags(Change::Zoom | Change::PlacedPoint)) showPointInBoxes();
+    if (what.testAnyFlags(Change::Zoom | Change::PlacedPoint | Change::TypedPoint)) centreMarker();
+    // The step between the lines of a set follows the zoom until the user types another.
+    if (what & Change::Zoom) {
+        const QScopedValueRollback quiet(showingSettings_, true);
+        ui_.stepBox->setText(QString::number(settings_.potentialStep()));
+    }
+    if (what & Change::Action) followAction();
+    followEquipotentialSet(what);
+}
+
+// Each option as the settings have it. The handlers see the guard and do nothing.
+void MainWindow::showOptions() {
+    const QScopedValueRollback quiet(showingSettings_, true);
+    const auto check = [](QButtonGroup* group, int id) { group->button(id)->setChecked(true); };
+    check(ui_.zoomOptions, int(std::lround(settings_.zoomFactor() * 100)));
+    check(ui_.viewOptions, int(settings_.view()));
+    check(ui_.actionOptions, int(settings_.action()));
+    check(ui_.modelOptions, settings_.model());
+    check(ui_.operationOptions, int(settings_.operation()));
+    check(ui_.lineOptions, int(settings_.lineChoice()));
+    ui_.elementArrowsBox->setChecked(settings_.elementArrows());
+    ui_.densityBox->setCurrentText(QString::number(settings_.density()));
+}
+
+void MainWindow::showPointInBoxes() {
+    const QScopedValueRollback quiet(showingSettings_, true);
+    ui_.xBox->setText(coordinateText(settings_.point().x));
+    ui_.yBox->setText(coordinateText(settings_.point().y));
+}
+
+void MainWindow::centreMarker() {
+    const WorldPoint point = settings_.point();
+    ui_.surface->setMarkerLeft(point.x - ui_.surface->markerWidth() / 2);
+    ui_.surface->setMarkerTop(point.y + ui_.surface->markerWidth() / 2);
+}
+
+void MainWindow::showView() {
+    const bool front = settings_.front();
+    ui_.modelFrame->setEnabled(front);
+    ui_.operationFrame->setEnabled(front);
+    ui_.elementArrowsBox->setEnabled(front);
+    // A box is spoken by its label's caption.
+    const auto caption = [](QLabel* label, QWidget* box, const QString& text) {
+        label->setText(text);
+        box->setAccessibleName(text);
+    };
+    caption(ui_.exLabel, ui_.exBox, front ? "Ex" : "Ez");
+    caption(ui_.pointerXLabel, ui_.pointerXBox, front ? "X" : "Z");
+    caption(ui_.xLabel, ui_.xBox, front ? "X(m)" : "Z(m)");
+}
+
+// The marker shows the point whose field and potential are shown; the line
+// panel comes with the equipotentials and goes with "Cancelar".
+void MainWindow::followAction() {
+    const Action action = settings_.action();
+    ui_.surface->setMarkerVisible(action == Action::FieldAndPotential);
+    if (action == Action::Equipotential)
+        showLinePanel();
+    else if (!ui_.linePanel->isHidden())
+        hideLinePanel();
+}

@@ -1,0 +1,61 @@
+// The handlers of the options, the density and the coordinate boxes: each
+// sets what the user chose, and what shows it follows the settings.
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "mainwindow/main_window.h"
+#include "view/drawing_surface.h"
+
+void MainWindow::onZoomChosen(int percent) { settings_.setZoomPercent(percent); }
+
+void MainWindow::onViewChosen(int view) { settings_.setView(View(view)); }
+
+void MainWindow::onActionChosen(int action) { settings_.setAction(Action(action)); }
+
+void MainWindow::onModelChosen(int model) { settings_.chooseModel(model); }
+
+void MainWindow::onOperationChosen(int operation) { settings_.setOperation(Operation(operation)); }
+
+void MainWindow::onLineChoiceChosen(int choice) { settings_.setLineChoice(LineChoice(choice)); }
+
+void MainWindow::onDensityChosen() {
+    if (showingSettings_) return;
+    settings_.setDensity(ui_.densityBox->currentText().toInt());
+    ui_.calculateButton->setFocus();
+}
+
+// The density is chosen from the list: typed characters never reach it.
+// Arrow keys still move through the list.
+bool MainWindow::dropsDensityKey(const QKeyEvent& key) const {
+    const bool character = !key.text().isEmpty() && key.text().at(0).isPrint();
+    return character || key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Delete;
+}
+
+// Runs on every change of the text the user types: the marker follows. A
+// typed point is not evaluated until "Calcular".
+void MainWindow::onXTyped() {
+    if (!showingSettings_) settings_.setTypedX(readBox(ui_.xBox));
+}
+
+void MainWindow::onYTyped() {
+    if (!showingSettings_) settings_.setTypedY(readBox(ui_.yBox));
+}
+
+// The drawn segment, in a band that keeps its height on screen at every zoom.
+bool MainWindow::onSegmentBand(double x, double y) const {
+    const double halfHeight = 0.008 / settings_.zoomFactor();
+    return x > 0 && x < segment::kLength && y > -halfHeight && y < halfHeight;
+}
+
+void MainWindow::onPointerMoved(float x, float y) {
+    state_.PointerX = x;
+    state_.PointerY = y;
+    const bool overSegment = settings_.front() && onSegmentBand(x, y);
+    ui_.surface->setCrossHair(overSegment);
+    if (overSegment) return;
+    ui_.pointerXBox->setText(coordinateText(x));
+    ui_.pointerYBox->setText(coordinateText(y));
+}

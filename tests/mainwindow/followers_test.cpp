@@ -1,0 +1,103 @@
+// What follows the settings: each follower hears of a user's action once,
+// with everything it changed, and the tools under the drawing follow it.
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <functional>
+
+#include "tests/support/window_driver.h"
+#include "wholefield/whole_field.h"
+
+namespace {
+
+using Change = Settings::Change;
+
+int MapComputations(WindowDriver& driver) {
+    return driver.window().findChild<WholeField*>()->mapComputations();
+}
+
+void ShowMapAndGrid(WindowDriver& driver) {
+    driver.toggleMap();
+    driver.toggleGrid();
+}
+
+using Step = std::function<void(WindowDriver&)>;
+
+// A user's action after an earlier choice, what it changes and the model
+// chosen after it (N, or kExactModel). Choosing N in a line mode keeps the
+// integral, and the integral brings "Automático" with it: one action, one
+// notice of both.
+struct UserAction {
+    const char* name;
+    Step before;
+    Step act;
+    Settings::Changes changes;
+    int modelShown;
+    bool mapChanges = true;  // the model in use or the view is another after it
+};
+
+const Step kNothing = [](WindowDriver&) {};
+
+const UserAction kActions[] = {
+    {"N", kNothing, [](WindowDriver& d) { d.chooseModel(20); }, Change::Charge, 20},
+    {"N in a line mode", [](WindowDriver& d) { d.chooseAction(Action::FieldLine); },
+     [](WindowDriver& d) { d.chooseModel(10); }, Change::Charge, kExactModel, false},
+    {"integral in manual mode", [](WindowDriver& d) { d.chooseManual(); },
+     [](WindowDriver& d) { d.chooseIntegral(); }, Change::Charge | Change::Operation, kExactModel},
+    {"density", kNothing, [](WindowDriver& d) { d.chooseDensity(-1); }, Change::Charge, 5},
+    {"zoom", kNothing, [](WindowDriver& d) { d.chooseZoom(50); }, Change::Zoom, 5},
+    {"view", kNothing, [](WindowDriver& d) { d.chooseView(View::Profile); }, Change::View,
+     kExactModel},
+};
+
+TEST(Followers, OneNoticePerUserAction) {
+    for (const UserAction& action : kActions) {
+        WindowDriver driver;
+        action.before(driver);
+        QSignalSpy notices(&driver.settings(), &Settings::changed);
+        action.act(driver);
+        EXPECT_EQ(notices.size(), 1) << action.name;
+        if (notices.isEmpty()) continue;
+        const auto changes = notices.at(0).at(0).value<Settings::Changes>();
+        EXPECT_TRUE(changes.testFlags(action.changes)) << action.name;
+        EXPECT_EQ(driver.modelChosen(), action.modelShown) << action.name;
+    }
+}
+
+TEST(Followers, MapComputedOncePerChange) {
+    for (const UserAction& action : kActions) {
+        WindowDriver driver;
+        action.before(driver);
+        ShowMapAndGrid(driver);
+        const int before = MapComputations(driver);
+        action.act(driver);
+        EXPECT_EQ(MapComputations(driver) - before, 1) << action.name;
+    }
+}
+
+// The map and the grid shown while a setting changes are those shown when
+// they are turned on after it: computed for the new setting.
+TEST(Followers, MapAndGridFollowWhileOn) {
+    for (const UserAction& action : kActions) {
+        QImage followed, before;
+        {
+            WindowDriver driver;
+            action.before(driver);
+            ShowMapAndGrid(driver);
+            before = driver.surface().picture();
+            action.act(driver);
+            followed = driver.surface().picture();
+        }
+        WindowDriver driver;
+        action.before(driver);
+        action.act(driver);
+        ShowMapAndGrid(driver);
+        if (action.mapChanges) {
+            EXPECT_NE(followed, before) << action.name;
+        }
+        EXPECT_EQ(followed, driver.surface().picture()) << action.name;
+    }
+}
+
+}  // namespace
