@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "mainwindow/main_window.h"
+#include "settings/model_in_use.h"
 #include "view/drawing_surface.h"
 
 void MainWindow::onZoomChosen(int percent) { settings_.setZoomPercent(percent); }
@@ -46,8 +47,7 @@ void MainWindow::onYTyped() {
 
 // The drawn segment, in a band that keeps its height on screen at every zoom.
 bool MainWindow::onSegmentBand(double x, double y) const {
-    const double halfHeight = 0.008 / settings_.zoomFactor();
-    return x > 0 && x < segment::kLength && y > -halfHeight && y < halfHeight;
+    return ShapeInUse(settings_).onDrawnCharge(View::Front, {x, y}, settings_.zoomFactor());
 }
 
 void MainWindow::onPointerMoved(float x, float y) {

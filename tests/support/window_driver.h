@@ -118,8 +118,6 @@ public:
     // Every option, check box and command, and a click on one of them.
     QList<QAbstractButton*> buttons() const;
     bool click(QAbstractButton* target);
-    // An option, check box or button by its object name, for tests that have
-    // not moved to the words above.
 
     QStringList messages;  // texts of the message boxes shown so far
     QMessageBox::StandardButton answer = QMessageBox::NoButton;  // clicked instead of Enter
