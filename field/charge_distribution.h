@@ -82,10 +82,10 @@ struct ChargeFigure {
 // The limits a teacher compares the models with on the line the "Mediatriz"
 // plot follows, at the distance s from the charge.
 struct BisectorLimits {
-    double lineE;         // |E| of an infinite line of the same density
+    double lineE;         // |E| of an infinite line of the same density; NaN off a line
     double pointE;        // |E| of the whole charge at one point
     double pointV;        // V of that point charge
-    double planeE = NAN;  // |E| of an infinite plane of the same density, σ/2ε₀ = 2πk|σ|
+    double planeE = NAN;  // |E| of an infinite plane of the same σ, σ/2ε₀ = 2πk|σ|; the disk's
 };
 
 // The line the "Mediatriz" plot follows: the points start + s·direction for
@@ -102,10 +102,10 @@ class ChargeDistribution {
 public:
     virtual ~ChargeDistribution() = default;
 
-    // The exact model for the density (C/m, or C/m² for a surface): the integral over the charge,
-    // not rounded. Empty where it has no value (on the charge) or a part is
-    // not finite. In the plane z = 0 the numbers are the ones the read-outs
-    // of the front view round.
+    // The exact model for the density (C/m, or C/m² over a surface): the
+    // integral over the charge, not rounded. Empty where it has no value (on
+    // the charge) or a part is not finite. In the plane z = 0 the numbers
+    // are the ones the read-outs of the front view round.
     virtual std::optional<SpaceField> exactField(SpacePoint p, double density) const = 0;
     // The potential alone, where the exact model has one.
     virtual std::optional<double> exactPotential(SpacePoint p, double density) const = 0;
