@@ -440,17 +440,27 @@ TEST(ExactModels, LimitsAlongThePlottedLineAndTheWholeCharge) {
 }
 
 // The ring's N equal charges sum the trapezoidal rule over the wire, which
-// converges geometrically: the relative error of V at (0.8, 0.5) for N = 5,
-// 10, 20, 50 (the sum and the integral in 30 digits, mpmath); and each model
-// equals its own sum of kq/r done in long double to 10⁻¹⁴.
-TEST(ElementModels, RingConvergesGeometrically) {
-    const std::pair<int, double> errors[] = {
-        {5, 2.86961e-2}, {10, 1.03779e-3}, {20, 2.00106e-6}, {50, 2.51578e-14}};
-    const double exact = 46008.309080337654;
-    for (auto [n, error] : errors) {
-        const double v = *FieldModel{kLambda, n, View::Front, &Ring()}.potentialAt({0.8, 0.5});
-        EXPECT_NEAR((v - exact) / exact, error, 0.02 * error + 1e-15) << n;
-        for (const ChargeDistribution* shape : {&Ring(), &GrowingSegment()}) {
+// converges geometrically; the disk's N rings the midpoint rule over the
+// radius, as N⁻². The relative error of V at (0.8, 0.5) (the sums and the
+// integrals in 30 digits, mpmath: the disk's rings by ellipk). Each point
+// charge model equals its own sum of kq/r done in long double to 10⁻¹⁴.
+TEST(ElementModels, RingConvergesGeometricallyTheDiskAsNToTheMinusTwo) {
+    const std::tuple<const ChargeDistribution*, double, int, double> errors[] = {
+        {&Ring(), 46008.309080337654, 5, 2.86961e-2},
+        {&Ring(), 46008.309080337654, 10, 1.03779e-3},
+        {&Ring(), 46008.309080337654, 20, 2.00106e-6},
+        {&Ring(), 46008.309080337654, 50, 2.51578e-14},
+        {&Disk(), 12004.515589205575, 5, 1.11084e-3},
+        {&Disk(), 12004.515589205575, 10, 2.78842e-4},
+        {&Disk(), 12004.515589205575, 20, 6.97788e-5},
+        {&Disk(), 12004.515589205575, 50, 1.11677e-5}};
+    for (auto [shape, exact, n, error] : errors) {
+        const double v = *FieldModel{kLambda, n, View::Front, shape}.potentialAt({0.8, 0.5});
+        EXPECT_NEAR((v - exact) / exact, error, 0.02 * error + 1e-15)
+            << shape->densitySymbol() << n;
+    }
+    for (const ChargeDistribution* shape : {&Ring(), &GrowingSegment()})
+        for (int n : kElementCountChoices) {
             long double sum = 0;
             for (int i = 1; i <= n; ++i) {
                 const SpacePoint c = shape->element(i, n).centre;
@@ -462,7 +472,6 @@ TEST(ElementModels, RingConvergesGeometrically) {
                 *FieldModel{kLambda, n, View::Front, shape}.potentialAt({0.8, 0.5});
             EXPECT_NEAR(model, double(sum), 1e-14 * double(sum)) << n;
         }
-    }
 }
 
 // No value on the charge, a value beside it; the ring's centre is no charge,
