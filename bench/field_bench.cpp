@@ -2,9 +2,13 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <numbers>
+#include <string>
 #include <vector>
 
+#include "field/ring_field.h"
 #include "field/segment_field.h"
+#include "field/shapes.h"
 #include "trace/geometry.h"
 
 namespace {
@@ -38,5 +42,34 @@ void BM_LibmFloor(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<long>(points.size()));
 }
 BENCHMARK(BM_LibmFloor);
+
+// Each exact model of the other shapes (ChargeShapes() 1, 2, 3: the growing
+// segment, the ring, the disk) where it costs most: 32 points 1e-6 m from the
+// charge (its end, the wire, the rim: Carlson's integrals, R_J for the disk)
+// or 1e3 m away (the series, the disk's multipoles).
+std::vector<SpacePoint> PointsAround(SpacePoint centre, double distance) {
+    std::vector<SpacePoint> points;
+    for (int i = 0; i < 32; ++i) {
+        const double angle = 2 * std::numbers::pi * (i + 0.5) / 32;
+        points.push_back(
+            {centre.x + distance * std::cos(angle), centre.y + distance * std::sin(angle), 0});
+    }
+    return points;
+}
+
+void BM_ExactShape(benchmark::State& state) {
+    const ChargeDistribution& shape = *ChargeShapes().at(state.range(0));
+    const bool near = state.range(1) == 0;
+    const SpacePoint charge =
+        state.range(0) == 1 ? SpacePoint{1, 0, 0} : SpacePoint{ring::kPlane, ring::kRadius, 0};
+    const auto points = PointsAround(charge, near ? 1e-6 : 1e3);
+    const char* names[] = {"", "growing segment", "ring", "disk"};
+    state.SetLabel(std::string(names[state.range(0)]) +
+                   (near ? ", 1e-6 m from the charge" : ", 1e3 m away"));
+    for (auto _ : state)
+        for (const SpacePoint& p : points) benchmark::DoNotOptimize(shape.exactField(p, 1e-6));
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(points.size()));
+}
+BENCHMARK(BM_ExactShape)->ArgsProduct({{1, 2, 3}, {0, 1}});
 
 }  // namespace

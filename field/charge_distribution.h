@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,15 +25,21 @@ struct SpaceField {
 };
 
 // One element of the N-element model: a point charge, at the centre of its
-// piece of the charge, holding that piece's charge.
+// piece of the charge, holding that piece's charge; or, where ringRadius is
+// not 0, that charge spread evenly on the circle of that radius around the x
+// axis through the centre (a disk's rings).
 struct ChargeElement {
     SpacePoint centre;
-    double from;    // where its piece starts along the x axis, m
-    double to;      // and where it ends
-    double length;  // of the piece, m: its charge is the density times this
+    double from;    // where its piece starts along the charge: x along a segment (m),
+    double to;      // the angle from +y towards +z on a ring (rad), the radius on a disk (m)
+    double length;  // of the piece along the charge, m: along a segment, of arc, of width
+    double chargePerDensity;  // its charge over the density: m for λ, m² for σ
+    double ringRadius = 0;    // m
 
-    // Coulomb's constant times its charge, V·m, for the density (C/m).
-    double coulombCharge(double density) const { return segment::kCoulomb * density * length; }
+    // Coulomb's constant times its charge, V·m, for the density.
+    double coulombCharge(double density) const {
+        return segment::kCoulomb * density * chargePerDensity;
+    }
 };
 
 // What the frame draws of the charge in a view, in metres at zoom 1: a zoom
@@ -49,14 +56,43 @@ struct ChargeFigure {
     };
     std::optional<Bar> bar;
     std::vector<double> ringRadii;  // circles around the origin, outermost first
+
+    // A bar across the x axis at x = at, from y = -reach to y = reach (m at
+    // every zoom), filled fillHalfWidth either side of x = at inside an
+    // outline outlineHalfWidth either side (no fill when 0): the cut of a
+    // charge that lies across the axis, or a ring seen edge-on.
+    struct CrossBar {
+        double at;
+        double reach;
+        double fillHalfWidth;
+        double outlineHalfWidth;
+    };
+    std::optional<CrossBar> crossBar = std::nullopt;
+    // A circle around the origin that is the charge itself, its radius in m
+    // at every zoom, its line outlineHalfWidth either side; filled inside
+    // when the charge covers it (a disk), else a ring's wire.
+    struct Circle {
+        double radius;
+        double outlineHalfWidth;
+        bool filled;
+    };
+    std::optional<Circle> circle = std::nullopt;
 };
 
 // The limits a teacher compares the models with on the line the "Mediatriz"
 // plot follows, at the distance s from the charge.
 struct BisectorLimits {
-    double lineE;   // |E| of an infinite line of the same density
-    double pointE;  // |E| of the whole charge at one point
-    double pointV;  // V of that point charge
+    double lineE;         // |E| of an infinite line of the same density; NaN off a line
+    double pointE;        // |E| of the whole charge at one point
+    double pointV;        // V of that point charge
+    double planeE = NAN;  // |E| of an infinite plane of the same σ, σ/2ε₀ = 2πk|σ|; the disk's
+};
+
+// The line the "Mediatriz" plot follows: the points start + s·direction for
+// s > 0, direction a unit vector in the plane z = 0.
+struct PlotLine {
+    SpacePoint start;
+    SpacePoint direction;
 };
 
 // A charge shape: its exact field, its model of N point charges, and what
@@ -66,10 +102,10 @@ class ChargeDistribution {
 public:
     virtual ~ChargeDistribution() = default;
 
-    // The exact model for the density (C/m): the integral over the charge,
-    // not rounded. Empty where it has no value (on the charge) or a part is
-    // not finite. In the plane z = 0 the numbers are the ones the read-outs
-    // of the front view round.
+    // The exact model for the density (C/m, or C/m² over a surface): the
+    // integral over the charge, not rounded. Empty where it has no value (on
+    // the charge) or a part is not finite. In the plane z = 0 the numbers
+    // are the ones the read-outs of the front view round.
     virtual std::optional<SpaceField> exactField(SpacePoint p, double density) const = 0;
     // The potential alone, where the exact model has one.
     virtual std::optional<double> exactPotential(SpacePoint p, double density) const = 0;
@@ -95,9 +131,15 @@ public:
     // What the frame of the view draws of the charge.
     virtual ChargeFigure figure(View view) const = 0;
 
-    // The line the "Mediatriz" plot follows, the points (bisectorX(), s, 0)
-    // for s > 0; the profile view is the plane across the charge there.
+    // The x of the profile view's plane, across the axis: the segments'
+    // bisector, the plane of a ring or a disk.
     virtual double bisectorX() const = 0;
+    // The line the "Mediatriz" plot follows: the segments' bisector
+    // (bisectorX(), s, 0), the axis (bisectorX() + s, 0, 0) of a ring or a
+    // disk, from its centre outwards; and the limits at s along it, NaN
+    // where the shape has none (a line for the segments, a plane for the
+    // disk, a point charge far away for all).
+    virtual PlotLine plotLine() const = 0;
     virtual BisectorLimits bisectorLimits(double s, double density) const = 0;
 
     // The density's symbol and unit, as captions write them: "λ", "C/m".

@@ -48,7 +48,8 @@ std::optional<FieldValue> FieldModel::fieldAt(WorldPoint p) const {
     const auto plane = FieldInPlane(*this, at);
     if (!plane || view == View::Front) return plane;
     const double radius = at.y;
-    if (radius == 0) return std::nullopt;
+    // On the axis the field has no part across it: none in the view.
+    if (radius == 0) return FieldValue{0, 0, plane->v};
     return FieldValue{plane->ey * p.x / radius, plane->ey * p.y / radius, plane->v};
 }
 

@@ -4,9 +4,12 @@
 #include <cmath>
 
 #include "field/charge_distribution.h"
+#include "field/segment_parts.h"
 
 using segment::kCoulomb;
 using segment::kLength;
+
+namespace segment_parts {
 
 namespace {
 
@@ -19,19 +22,15 @@ double distance(double dx, double dy) {
     return std::isfinite(r) && r > 0 ? r : std::hypot(dx, dy);  // no overflow or underflow
 }
 
-bool onClosedSegment(double x, double y) { return y == 0.0 && x >= 0.0 && x <= kLength; }
-
-struct Distances {
-    double r1;  // to the start (0, 0)
-    double r2;  // to the end (L, 0)
-};
-
-Distances distancesTo(double x, double y) { return {distance(x, y), distance(x - kLength, y)}; }
-
 // r1 − r2 without subtracting the two: (r1² − r2²) / (r1 + r2).
 double distanceExcess(double x, Distances d) { return kLength * (2 * x - kLength) / (d.r1 + d.r2); }
 
-// ln((r2 + L − x) / (r1 − x)): the potential divided by k·λ.
+}  // namespace
+
+bool onClosedSegment(double x, double y) { return y == 0.0 && x >= 0.0 && x <= kLength; }
+
+Distances distancesTo(double x, double y) { return {distance(x, y), distance(x - kLength, y)}; }
+
 double potentialFactor(double x, double y, Distances d) {
     const double nearTerm = d.r1 - x;
     // Before the start both terms are large and alike far away: their ratio
@@ -47,6 +46,12 @@ double potentialFactor(double x, double y, Distances d) {
     if (x > kLength) return std::log1p((distanceExcess(x, d) + kLength) / (d.r2 + x - kLength));
     return std::log((d.r2 + kLength - x) * (d.r1 + x) / (y * y));
 }
+
+}  // namespace segment_parts
+
+namespace {
+
+using namespace segment_parts;
 
 // 1/r2 − 1/r1, the field along the segment divided by k·λ; far away the two
 // terms cancel, and their difference is (r1 − r2) / (r1 r2).
@@ -152,7 +157,7 @@ public:
     }
     ChargeElement element(int i, int n) const override {
         const double d = kLength / n, from = (i - 1) * d;
-        return {{ElementCentre(i, n), 0, 0}, from, from + d, d};
+        return {{ElementCentre(i, n), 0, 0}, from, from + d, d, d};
     }
     std::optional<SpaceField> elementField(int i, int n, SpacePoint p,
                                            double density) const override {
@@ -188,6 +193,7 @@ public:
     }
 
     double bisectorX() const override { return segment::kMiddle; }
+    PlotLine plotLine() const override { return {{segment::kMiddle, 0, 0}, {0, 1, 0}}; }
     BisectorLimits bisectorLimits(double s, double density) const override {
         const double charge = density * kLength;
         return {std::fabs(2 * kCoulomb * density / s), std::fabs(kCoulomb * charge / (s * s)),

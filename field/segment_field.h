@@ -33,3 +33,7 @@ double ElementCentre(int i, int n);
 // formulas, and in space the same about the axis.
 class ChargeDistribution;
 const ChargeDistribution& UniformSegment();
+
+// The same segment with its density growing along it, λ(x) = 2λ·x/L: the
+// same total charge λL, its N equal pieces each with its own charge.
+const ChargeDistribution& GrowingSegment();

@@ -3,3 +3,6 @@
 // ChargeDistribution& Name()` that the shape's own file defines. Included
 // by field/shapes.cpp only.
 TERVIK_SHAPE(UniformSegment)
+TERVIK_SHAPE(GrowingSegment)
+TERVIK_SHAPE(Ring)
+TERVIK_SHAPE(Disk)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <clocale>
 #include <cmath>
@@ -8,6 +9,7 @@
 
 #include "field/model_in_use.h"
 #include "field/number_text.h"
+#include "field/ring_field.h"
 #include "field/segment_field.h"
 
 namespace {
@@ -232,6 +234,326 @@ TEST(Field, FarAwayOnTheAxisAsOneCharge) {
         EXPECT_DOUBLE_EQ(f->ex, (x > 0 ? 9e-37 : -9e-37)) << x;
         EXPECT_DOUBLE_EQ(f->v, 9e-17) << x;
     }
+}
+
+// The exact models of the other shapes against Coulomb's law integrated in
+// 30-digit arithmetic (mpmath, mp.dps = 30), at the doubles nearest the
+// coordinates written, λ or σ = 10⁻⁶: per row {Ex, Ey, Ez, V}; a 0 is zero
+// by symmetry. Each part within 10⁻¹² of its reference, a zero within
+// 10⁻¹² of |E|.
+struct QuadratureRow {
+    const char* name;
+    SpacePoint p;
+    SpaceField reference;
+};
+
+void ExpectWithinTwelveDigits(const ChargeDistribution& shape, const QuadratureRow& row) {
+    const auto f = shape.exactField(row.p, kLambda);
+    ASSERT_TRUE(f) << row.name;
+    const SpaceField& r = row.reference;
+    const double e = std::max({std::fabs(r.ex), std::fabs(r.ey), std::fabs(r.ez)});
+    const auto near = [e](double value, double reference) {
+        return std::fabs(value - reference) <= 1e-12 * (reference == 0 ? e : std::fabs(reference));
+    };
+    EXPECT_PRED2(near, f->ex, r.ex) << row.name;
+    EXPECT_PRED2(near, f->ey, r.ey) << row.name;
+    EXPECT_PRED2(near, f->ez, r.ez) << row.name;
+    EXPECT_PRED2(near, f->v, r.v) << row.name;
+    EXPECT_EQ(shape.exactPotential(row.p, kLambda), f->v) << row.name;
+}
+
+// λ(x') = 2λx': quad(lambda t: 2λt·(x − t, y, z)/D(t)³, [0, x, 1]), D the
+// distance from (t, 0, 0), the potential with 1/D(t).
+TEST(ExactModels, GrowingSegmentAgainstQuadrature) {
+    const QuadratureRow rows[] = {
+        {"beside the middle",
+         {0.6, 0.4, 0},
+         {-5550.6573241251035, 38813.922509854827, 0, 19624.630543927768}},
+        {"1e-6 m from the charge",
+         {0.3, 1e-6, 0},
+         {-468505.73340390756, 10799999999.998775, 0, 155466.00573543296}},
+        {"below the middle",
+         {0.5, -0.3, 0},
+         {-15346.898533103342, -51449.575542752653, 0, 23108.321929377467}},
+        {"beyond the far end, near the axis",
+         {2, 1e-4, 0},
+         {5523.3506936709846, 0.44999999521875006, 0, 6953.2984776580315}},
+        {"1e-6 m beyond the far end",
+         {1 + 1e-6, 0, 0},
+         {17999751322.272755, 0, 0, 230679.45672403675}},
+        {"before the start, near the axis",
+         {-0.5, 1e-5, 0},
+         {-7775.0211946926411, 0.079999999984000009, 0, 8112.4894015870132}},
+        {"1e-6 m before the start", {-1e-6, 0, 0}, {-230679.22604332992, 0, 0, 17999.751320791958}},
+        {"off the plane",
+         {0.6, 0.24, 0.32},
+         {-5550.6573241251044, 23288.353505912899, 31051.138007883867, 19624.630543927768}},
+        {"1e3 m beyond the end",
+         {1e3, 1e-3, 0},
+         {0.009012013514401479, 9.0180270360315098e-09, 0, 9.0060045035984935}},
+        {"1e3 m before the start",
+         {-1e3, 1e-3, 0},
+         {-0.0089880134856015204, 8.9820269640314913e-09, 0, 8.9940044963985066}},
+        {"1e3 m away, diagonally",
+         {1e3, 1e3, 0},
+         {0.0031830405778550488, 0.0031851642861162174, 0, 6.3660827486107374}},
+        {"1e9 m away",
+         {1e9, 0, 1e9},
+         {3.181980516400124e-15, 0, 3.1819805185214443e-15, 6.3639610328002484e-06}},
+        {"1e9 m before the start, on the axis",
+         {-1e9, 0, 0},
+         {-8.9999999880000005e-15, 0, 0, 8.999999994e-06}}};
+    for (const QuadratureRow& row : rows) ExpectWithinTwelveDigits(GrowingSegment(), row);
+}
+
+// The wire at (0.5, R cos φ, R sin φ), R = 0.5: quad over φ of λR·(p − wire)/D³
+// and λR/D, split at the angle nearest p and 10⁻ᵏ either side of it.
+TEST(ExactModels, RingAgainstQuadrature) {
+    const QuadratureRow rows[] = {
+        {"in the front plane",
+         {0.8, 0.5, 0},
+         {62650.812703052034, 27213.065269422041, 0, 46008.309080337654}},
+        {"1e-6 m beside the wire, along the axis",
+         {0.5 + 1e-6, 0.5, 0},
+         {17999999999.605713, 255632.48854281014, 0, 273632.48854293342}},
+        {"1e-6 m outside the wire, in its plane",
+         {0.5, 0.5 + 1e-6, 0},
+         {0, 18000237631.37236, 0, 273632.23291081935}},
+        {"1e-6 m from the wire, diagonally, below",
+         {0.5 + 7e-7, -0.5 + 7e-7, 0},
+         {12857151856.868977, 12856896043.05105, 0, 273814.49197970872}},
+        {"on the axis", {1.2, 0, 0}, {31091.58358933622, 0, 0, 32868.245508726861}},
+        {"1e-5 m off the axis",
+         {1.2, 1e-5, 0},
+         {31091.5835883568, 0.21908162183384433, 0, 32868.245507631451}},
+        {"at the centre", {0.5, 0, 0}, {0, 0, 0, 56548.667764616279}},
+        {"near the axis, off it",
+         {0.9, 0.2, 0},
+         {46082.321694255697, 3198.627308304187, 0, 43905.598490508193}},
+        {"farther along, off the axis",
+         {1.5, 0.3, 0},
+         {19128.837064976808, 4119.865312720789, 0, 24661.370183005572}},
+        {"in the profile plane, inside the ring",
+         {0.5, 0.12, 0.16},
+         {0, -16501.07893292369, -22001.438577231591, 59039.995171122406}},
+        {"1e3 m away, off the plane",
+         {1e3, 600, 800},
+         {0.0099989852644320372, 0.0060023912288253052, 0.0080031883051004081, 19.997971777486587}},
+        {"1e9 m away",
+         {1e9, 3e8, 4e8},
+         {2.0231466439559317e-14, 6.0694399349025152e-15, 8.0925865798700208e-15,
+          2.5289333041862349e-05}},
+        {"1e9 m behind, on the axis",
+         {-1e9, 0, 0},
+         {-2.8274333854033805e-14, 0, 0, 2.8274333868170971e-05}}};
+    for (const QuadratureRow& row : rows) ExpectWithinTwelveDigits(Ring(), row);
+}
+
+// Rings of radius r: σr·4K(m)/s for V, σr·a·4E(m)/(s·d²) along the axis and
+// σr·((ρ² − a² − r²)·4E(m)/(s·d²) + 4K(m)/s)/(2ρ) away from it (mpmath's
+// ellipk, ellipe; d, s the least and greatest distances to the ring,
+// m = 4ρr/s²), then quad over r from 0 to R, split at r = ρ and 10⁻ᵏ
+// either side of it.
+TEST(ExactModels, DiskAgainstQuadrature) {
+    const QuadratureRow rows[] = {
+        {"in the front plane",
+         {0.8, 0.3, 0},
+         {22860.836811683334, 10114.363449892993, 0, 14441.673497623759}},
+        {"1e-6 m before the rim",
+         {0.5 + 1e-6, 0.5, 0},
+         {28274.060249819588, 237632.48854319809, 0, 17999.971725807434}},
+        {"1e-6 m outside the rim, in its plane",
+         {0.5, 0.5 + 1e-6, 0},
+         {0, 237632.26891103, 0, 17999.744367625764}},
+        {"1e-6 m behind the disk, near the rim",
+         {0.5 - 1e-6, 0.4999, 0},
+         {-56368.482999371285, 154752.202440728, 0, 18017.218212758889}},
+        {"1e-6 m from the rim, diagonally",
+         {0.5 + 7e-7, 0.5 + 7e-7, 0},
+         {14136.975271325269, 237814.15904061744, 0, 17999.811034089464}},
+        {"1e-6 m before the centre",
+         {0.5 + 1e-6, 0, 0},
+         {56548.554667280747, 0, 0, 28274.277333696922}},
+        {"1e-5 m off the axis",
+         {1.2, 1e-5, 0},
+         {10533.124050823089, 0.11104136994891194, 0, 9060.9359171291489}},
+        {"beside the disk, near its plane",
+         {0.52, 0.7, 0},
+         {904.93869262487044, 18555.633618934047, 0, 10904.753758035631}},
+        {"in the profile plane, outside",
+         {0.5, 0.6, 0.8},
+         {0, 4715.0239422204477, 6286.6985896272636, 7313.3799562792847}},
+        {"just nearer than 2 m",
+         {2.4, 0.3, 0},
+         {1801.5194654436671, 270.8539389383933, 0, 3616.7551671329988}},
+        {"just beyond 2 m",
+         {2.6, 0, 0.3},
+         {1495.9413666444123, 0, 205.22329082334971, 3288.3952689106204}},
+        {"behind it, off the plane",
+         {-0.3, 0.1, 0.2},
+         {-8048.0169471511153, 796.97564805523507, 1593.9512961104701, 7904.1636612341908}},
+        {"1e3 m away",
+         {1e3, 600, 800},
+         {0.002499746257344353, 0.0015005979126819099, 0.0020007972169092132, 4.9994929833910966}},
+        {"1e9 m away",
+         {1e9, 0, 1e9},
+         {2.4991216533388612e-15, 0, 2.4991216545884224e-15, 4.9982433066777229e-06}}};
+    for (const QuadratureRow& row : rows) ExpectWithinTwelveDigits(Disk(), row);
+}
+
+// Along the line the "Mediatriz" plot follows: at 10⁻⁹ m the infinite line
+// 2kλ/s (both segments have λ at their middle) or the infinite plane
+// σ/2ε₀ = 2πkσ (the disk, on its axis); at 10⁶ m the whole charge Q at one
+// point, Q = λ·1 m, λ·2πR or σπR²; each within 10⁻⁵. The N elements hold Q.
+TEST(ExactModels, LimitsAlongThePlottedLineAndTheWholeCharge) {
+    const std::tuple<const ChargeDistribution*, double, double> shapes[] = {
+        {&UniformSegment(), 1, 1.8e4 / 1e-9},
+        {&GrowingSegment(), 1, 1.8e4 / 1e-9},
+        {&Ring(), M_PI, NAN},
+        {&Disk(), M_PI / 4, 2 * M_PI * 9e3}};
+    for (auto [shape, charge, nearE] : shapes) {
+        const PlotLine line = shape->plotLine();
+        const auto at = [&line](double s) {
+            return SpacePoint{line.start.x + s * line.direction.x,
+                              line.start.y + s * line.direction.y, 0};
+        };
+        const auto close = shape->exactField(at(1e-9), kLambda),
+                   far = shape->exactField(at(1e6), kLambda);
+        ASSERT_TRUE(close && far) << shape->densitySymbol();
+        const BisectorLimits near = shape->bisectorLimits(1e-9, kLambda);
+        const BisectorLimits away = shape->bisectorLimits(1e6, kLambda);
+        EXPECT_NEAR(std::hypot(far->ex, far->ey), 9e3 * charge / 1e12, 1e-5 * 9e-9 * charge);
+        EXPECT_NEAR(away.pointE, 9e3 * charge / 1e12, 1e-9 * 9e-9 * charge);
+        EXPECT_NEAR(far->v, away.pointV, 1e-5 * away.pointV);
+        const double nearLimit = std::isnan(near.lineE) ? near.planeE : near.lineE;
+        EXPECT_EQ(std::isnan(nearLimit), std::isnan(nearE));
+        if (!std::isnan(nearE)) {
+            EXPECT_NEAR(nearLimit, nearE, 1e-9 * nearE);
+            EXPECT_NEAR(std::hypot(close->ex, close->ey), nearE, 1e-5 * nearE);
+        }
+        for (int n : kElementCountChoices) {
+            double total = 0;
+            for (int i = 1; i <= n; ++i) total += shape->element(i, n).chargePerDensity;
+            EXPECT_NEAR(total, charge, 1e-14) << n;
+        }
+    }
+}
+
+// The ring's N equal charges sum the trapezoidal rule over the wire, which
+// converges geometrically; the disk's N rings the midpoint rule over the
+// radius, as N⁻². The relative error of V at (0.8, 0.5) (the sums and the
+// integrals in 30 digits, mpmath: the disk's rings by ellipk). Each point
+// charge model equals its own sum of kq/r done in long double to 10⁻¹⁴.
+TEST(ElementModels, RingConvergesGeometricallyTheDiskAsNToTheMinusTwo) {
+    const std::tuple<const ChargeDistribution*, double, int, double> errors[] = {
+        {&Ring(), 46008.309080337654, 5, 2.86961e-2},
+        {&Ring(), 46008.309080337654, 10, 1.03779e-3},
+        {&Ring(), 46008.309080337654, 20, 2.00106e-6},
+        {&Ring(), 46008.309080337654, 50, 2.51578e-14},
+        {&Disk(), 12004.515589205575, 5, 1.11084e-3},
+        {&Disk(), 12004.515589205575, 10, 2.78842e-4},
+        {&Disk(), 12004.515589205575, 20, 6.97788e-5},
+        {&Disk(), 12004.515589205575, 50, 1.11677e-5}};
+    for (auto [shape, exact, n, error] : errors) {
+        const double v = *FieldModel{kLambda, n, View::Front, shape}.potentialAt({0.8, 0.5});
+        EXPECT_NEAR((v - exact) / exact, error, 0.02 * error + 1e-15)
+            << shape->densitySymbol() << n;
+    }
+    for (const ChargeDistribution* shape : {&Ring(), &GrowingSegment()})
+        for (int n : kElementCountChoices) {
+            long double sum = 0;
+            for (int i = 1; i <= n; ++i) {
+                const SpacePoint c = shape->element(i, n).centre;
+                const long double dx = 0.8L - c.x, dy = 0.5L - c.y, dz = c.z;
+                sum += shape->element(i, n).coulombCharge(kLambda) /
+                       std::sqrt(dx * dx + dy * dy + dz * dz);
+            }
+            const double model =
+                *FieldModel{kLambda, n, View::Front, shape}.potentialAt({0.8, 0.5});
+            EXPECT_NEAR(model, double(sum), 1e-14 * double(sum)) << n;
+        }
+}
+
+// No value on the charge, a value beside it; the ring's centre is no charge,
+// also in the profile view, where the disk covers all within R.
+TEST(ExactModels, NoValueOnTheChargeOnly) {
+    const std::tuple<const char*, const ChargeDistribution*, SpacePoint, bool> cases[] = {
+        {"on the wire, top", &Ring(), {0.5, 0.5, 0}, false},
+        {"on the wire, behind", &Ring(), {0.5, 0, -0.5}, false},
+        {"on the wire, 0.3 and 0.4 off", &Ring(), {0.5, 0.3, 0.4}, false},
+        {"the ring's centre", &Ring(), {0.5, 0, 0}, true},
+        {"the disk's centre", &Disk(), {0.5, 0, 0}, false},
+        {"on the rim", &Disk(), {0.5, 0.5, 0}, false},
+        {"on the disk, off the plane z = 0", &Disk(), {0.5, -0.2, 0.1}, false},
+        {"beside the rim", &Disk(), {0.5, 0.5 + 1e-12, 0}, true},
+        {"a step before the disk", &Disk(), {std::nextafter(0.5, 1.0), 0.2, 0}, true},
+        {"the growing segment's start", &GrowingSegment(), {0, 0, 0}, false},
+        {"its end", &GrowingSegment(), {1, 0, 0}, false},
+        {"before its start", &GrowingSegment(), {-1e-13, 0, 0}, true}};
+    for (auto [name, shape, p, value] : cases) {
+        EXPECT_EQ(shape->exactField(p, kLambda).has_value(), value) << name;
+        EXPECT_EQ(shape->exactPotential(p, kLambda).has_value(), value) << name;
+    }
+    EXPECT_FALSE(Ring().elementField(1, 5, {0.5, 0.5, 0}, kLambda));
+    const auto centre = FieldModel{kLambda, 0, View::Profile, &Ring()}.fieldAt({0, 0});
+    ASSERT_TRUE(centre);
+    EXPECT_EQ(centre->ex, 0);
+    EXPECT_EQ(centre->ey, 0);
+    EXPECT_NEAR(centre->v, 56548.667764616279, 1e-10);  // kλ·2πR/R
+    EXPECT_FALSE((FieldModel{kLambda, 0, View::Profile, &Disk()}.fieldAt({0.3, -0.3})));
+}
+
+// The ring's charges go round from the top, the second half the mirror image
+// of the first in z; seen edge-on a click takes the one in front. The disk's
+// rings are N equal widths, each at the middle of its width.
+TEST(ChargeShape, RingAndDiskElements) {
+    const ChargeElement top = Ring().element(1, 5), second = Ring().element(2, 5);
+    EXPECT_EQ(top.centre.y, 0.5);
+    EXPECT_EQ(top.centre.z, 0);
+    EXPECT_NEAR(second.centre.y, 0.5 * std::cos(0.4 * M_PI), 1e-16);
+    EXPECT_NEAR(second.centre.z, 0.5 * std::sin(0.4 * M_PI), 1e-16);
+    EXPECT_EQ(Ring().element(5, 5).centre.z, -second.centre.z);
+    EXPECT_EQ(Ring().element(5, 5).centre.y, second.centre.y);
+    EXPECT_EQ(Ring().element(6, 10).centre.y, -0.5);
+    EXPECT_EQ(Ring().element(6, 10).centre.z, 0);
+    EXPECT_EQ(Ring().elementAt({0.5, second.centre.y}, 5), 2);
+    EXPECT_EQ(Ring().elementAt({0.5, -0.49}, 5), 3);
+    EXPECT_EQ(Ring().elementAt({0.5, -0.49}, 10), 6);
+    const ChargeElement third = Disk().element(3, 5);
+    EXPECT_NEAR(third.ringRadius, 0.25, 1e-16);
+    EXPECT_NEAR(third.to - third.from, 0.1, 1e-16);
+    EXPECT_EQ(Disk().elementAt({0.5, -0.33}, 5), 4);
+    EXPECT_EQ(Disk().elementAt({0.5, 0.5}, 5), 5);
+}
+
+// What the views show of the ring and the disk: from the front the bar across
+// the axis at x = 0.5 out to R, the ring only at the wire's two cuts without
+// value; in profile the ring a circle, the disk all within it.
+TEST(ChargeShape, RingAndDiskAsTheViewsShowThem) {
+    const std::tuple<const char*, const ChargeDistribution*, View, WorldPoint, bool> drawn[] = {
+        {"ring, front, on the bar", &Ring(), View::Front, {0.507, 0.3}, true},
+        {"ring, front, beyond the bar", &Ring(), View::Front, {0.5, 0.6}, false},
+        {"ring, profile, at the wire", &Ring(), View::Profile, {0.3, 0.407}, true},
+        {"ring, profile, its centre", &Ring(), View::Profile, {0, 0}, false},
+        {"disk, profile, its centre", &Disk(), View::Profile, {0, 0}, true},
+        {"disk, profile, beyond the rim", &Disk(), View::Profile, {0.51, 0}, false}};
+    for (auto [name, shape, view, p, on] : drawn)
+        EXPECT_EQ(shape->onDrawnCharge(view, p, 1), on) << name;
+    const std::tuple<const char*, View, WorldPoint, WorldPoint, bool, bool> paths[] = {
+        {"front, through the top cut", View::Front, {0.5, 0}, {0.5, 1}, true, true},
+        {"front, across the bar", View::Front, {0, 0.2}, {1, 0.2}, false, true},
+        {"front, beside it", View::Front, {0, 0.6}, {1, 0.6}, false, false},
+        {"profile, inside the circle", View::Profile, {0, 0}, {0.2, 0}, false, true},
+        {"profile, out across the circle", View::Profile, {0, 0}, {1, 0}, true, true},
+        {"profile, outside", View::Profile, {0.6, -1}, {0.6, 1}, false, false}};
+    for (auto [name, view, a, b, ring, disk] : paths) {
+        EXPECT_EQ(Ring().pathMeetsCharge(view, a, b), ring) << name;
+        EXPECT_EQ(Disk().pathMeetsCharge(view, a, b), disk) << name;
+    }
+    EXPECT_EQ(Ring().distanceFromCharge(View::Front, {0.8, 0.9}), 0.5);
+    EXPECT_EQ(Ring().distanceFromCharge(View::Profile, {0.3, 0}), 0.2);
+    EXPECT_EQ(Disk().distanceFromCharge(View::Profile, {0.3, 0}), 0);
+    EXPECT_EQ(Disk().densityUnit(), "C/m²");
 }
 
 }  // namespace
