@@ -40,13 +40,19 @@ TEST(Calcular, ReadoutsOfBothModels) {
     }
 }
 
-// A double-click on a command is one press, like a single click: the arrow
-// or the line it draws stays.
+// A double-click on a command or on the surface is one press, like a single
+// click: the arrow or the line it draws stays, and the arrows of earlier
+// points stay.
 TEST(Calcular, ADoubleClickIsOnePress) {
     WindowDriver driver;
     driver.doubleClickCalculate();
     EXPECT_EQ(driver.readout(Ex), Shown("3428.2045"));
     EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey));
+    driver.doubleClickAt(0.2, 0.7);
+    EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey));
+    driver.clickAt(0.8, 0.2);
+    const double half = kArrowMetresPerVoltPerMetre / 2;  // the first arrow's shaft
+    EXPECT_TRUE(driver.colourNear(0.6 + half * 3428.2045, 0.4 + half * 34806.7578, kFieldOnGrey));
     driver.chooseAction(Action::FieldLine);
     driver.typePoint("0,8", "0,5");
     driver.doubleClickCalculate();
@@ -65,8 +71,9 @@ TEST(Calcular, EachEnterEvaluatesAgain) {
 
 // The pointer's pixel read out in metres: at 100 % the surface is 500
 // pixels for 1.2 m, 0.0024 m a pixel from (-0.1, 1.1) at the top-left
-// corner (pixel 0, which QTest takes for the centre, is left out); over the
-// segment the cross-hair, and the read-out stays; not in the profile view.
+// corner (pixel 0, which QTest takes for the centre, is left out); a click
+// evaluates that pixel and marks it. Over the segment the cross-hair, and
+// the read-out stays; not in the profile view.
 TEST(Pointer, ReadOutInMetresAndTheCrossHairOverTheSegment) {
     WindowDriver driver;
     for (auto [px, py, x, y] : {std::tuple{1, 1, "-0.0976", "1.0976"},
@@ -76,6 +83,12 @@ TEST(Pointer, ReadOutInMetresAndTheCrossHairOverTheSegment) {
         EXPECT_EQ(driver.readout(PointerX), Shown(x)) << px << ", " << py;
         EXPECT_EQ(driver.readout(PointerY), Shown(y)) << px << ", " << py;
     }
+    driver.chooseIntegral();
+    QTest::mouseClick(&driver.surface(), Qt::LeftButton, {}, QPoint(124, 250));
+    EXPECT_EQ(driver.readout(X), Shown("0.1976"));
+    EXPECT_EQ(std::pair(driver.state().PointX, driver.state().PointY), std::pair(0.1976, 0.5));
+    EXPECT_EQ(driver.readout(V), Shown("14733.8958"));
+    EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.1976, 0.5));
     EXPECT_EQ(driver.surface().cursor().shape(), Qt::ArrowCursor);
     driver.pointAt(0.5, 0.005);
     EXPECT_EQ(driver.surface().cursor().shape(), Qt::CrossCursor);
@@ -83,29 +96,6 @@ TEST(Pointer, ReadOutInMetresAndTheCrossHairOverTheSegment) {
     driver.chooseView(View::Profile);
     driver.pointAt(0.45, 0.005);
     EXPECT_EQ(driver.surface().cursor().shape(), Qt::ArrowCursor);
-}
-
-// A click evaluates the pointer's pixel and marks it.
-TEST(Click, EvaluatesThePointersPixel) {
-    WindowDriver driver;
-    driver.chooseIntegral();
-    QTest::mouseClick(&driver.surface(), Qt::LeftButton, {}, QPoint(124, 250));
-    EXPECT_EQ(driver.readout(X), Shown("0.1976"));
-    EXPECT_EQ(std::pair(driver.state().PointX, driver.state().PointY), std::pair(0.1976, 0.5));
-    EXPECT_EQ(driver.readout(V), Shown("14733.8958"));
-    EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.1976, 0.5));
-}
-
-// A double-click keeps the arrow, and the arrows of earlier points stay.
-TEST(Click, ADoubleClickKeepsTheArrow) {
-    WindowDriver driver;
-    driver.doubleClickAt(0.6, 0.4);
-    EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey));
-    const SharedState first = driver.state();
-    driver.clickAt(0.2, 0.7);
-    const double half = kArrowMetresPerVoltPerMetre / 2;
-    EXPECT_TRUE(driver.colourNear(first.PointX + half * first.FieldEx.toDouble(),
-                                  first.PointY + half * first.FieldEy.toDouble(), kFieldOnGrey));
 }
 
 // The marker follows every keystroke, as far as the typed text is a number.
