@@ -59,13 +59,17 @@ TEST(Calcular, ADoubleClickIsOnePress) {
     EXPECT_GT(driver.countPixels(kFieldOnGrey), 100);  // the line
 }
 
-// Each Enter evaluates again: the arrow, drawn with the XOR pen, goes and comes back.
-TEST(Calcular, EachEnterEvaluatesAgain) {
+// Without the mouse: a point typed, Enter calculates it, and each Enter
+// evaluates again: the arrow, drawn with the XOR pen, goes and comes back.
+TEST(Calcular, EachEnterEvaluatesTheTypedPointAgain) {
     WindowDriver driver;
-    driver.calculate();
-    driver.enterIn(Y);
+    driver.typePoint("0,3", "0.5");
+    driver.press(Qt::Key_Return);
+    EXPECT_EQ(driver.readout(V), Shown(FieldModel{1e-6, 5}.shownAt({0.3, 0.5})->V));
+    EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey));
+    driver.press(Qt::Key_Return);
     EXPECT_EQ(driver.countPixels(kFieldOnGrey), 0);
-    driver.enterIn(Y);
+    driver.press(Qt::Key_Return);
     EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey));
 }
 

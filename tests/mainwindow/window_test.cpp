@@ -7,7 +7,6 @@
 #include <functional>
 #include <vector>
 
-#include "field/model_in_use.h"
 #include "tests/support/window_driver.h"
 
 namespace {
@@ -35,16 +34,6 @@ TEST(Density, WheelOnlyWithTheFocusAndTypingIgnored) {
     EXPECT_EQ(driver.settings().lambda(), 5 * 1e-6);
     EXPECT_TRUE(driver.readout(V).isEmpty());
     EXPECT_EQ(WindowDriver::focused(), "Calcular");
-}
-
-// Without the mouse: a point typed, Tab between the boxes, Enter calculates.
-TEST(Keyboard, EnterCalculatesTheTypedPoint) {
-    WindowDriver driver;
-    driver.type(X, "0,3");
-    driver.press(Qt::Key_Tab);
-    driver.type(Y, "0.5");
-    driver.press(Qt::Key_Return);
-    EXPECT_EQ(driver.readout(V), Shown(FieldModel{1e-6, 5}.shownAt({0.3, 0.5})->V));
 }
 
 // Alt+L is "Limpiar": the drawing and the read-outs go; Alt+S is "Salir".
