@@ -40,33 +40,44 @@ TEST(Calcular, ReadoutsOfBothModels) {
     }
 }
 
-// A double-click on a command is one press, like a single click: the arrow
-// or the line it draws stays.
+// A double-click on a command or on the surface is one press, like a single
+// click: the arrow or the line it draws stays, and the arrows of earlier
+// points stay.
 TEST(Calcular, ADoubleClickIsOnePress) {
     WindowDriver driver;
     driver.doubleClickCalculate();
     EXPECT_EQ(driver.readout(Ex), Shown("3428.2045"));
     EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey));
+    driver.doubleClickAt(0.2, 0.7);
+    EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey));
+    driver.clickAt(0.8, 0.2);
+    const double half = kArrowMetresPerVoltPerMetre / 2;  // the first arrow's shaft
+    EXPECT_TRUE(driver.colourNear(0.6 + half * 3428.2045, 0.4 + half * 34806.7578, kFieldOnGrey));
     driver.chooseAction(Action::FieldLine);
     driver.typePoint("0,8", "0,5");
     driver.doubleClickCalculate();
     EXPECT_GT(driver.countPixels(kFieldOnGrey), 100);  // the line
 }
 
-// Each Enter evaluates again: the arrow, drawn with the XOR pen, goes and comes back.
-TEST(Calcular, EachEnterEvaluatesAgain) {
+// Without the mouse: a point typed, Enter calculates it, and each Enter
+// evaluates again: the arrow, drawn with the XOR pen, goes and comes back.
+TEST(Calcular, EachEnterEvaluatesTheTypedPointAgain) {
     WindowDriver driver;
-    driver.calculate();
-    driver.enterIn(Y);
+    driver.typePoint("0,3", "0.5");
+    driver.press(Qt::Key_Return);
+    EXPECT_EQ(driver.readout(V), Shown(FieldModel{1e-6, 5}.shownAt({0.3, 0.5})->V));
+    EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey));
+    driver.press(Qt::Key_Return);
     EXPECT_EQ(driver.countPixels(kFieldOnGrey), 0);
-    driver.enterIn(Y);
+    driver.press(Qt::Key_Return);
     EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey));
 }
 
 // The pointer's pixel read out in metres: at 100 % the surface is 500
 // pixels for 1.2 m, 0.0024 m a pixel from (-0.1, 1.1) at the top-left
-// corner (pixel 0, which QTest takes for the centre, is left out); over the
-// segment the cross-hair, and the read-out stays; not in the profile view.
+// corner (pixel 0, which QTest takes for the centre, is left out); a click
+// evaluates that pixel and marks it. Over the segment the cross-hair, and
+// the read-out stays; not in the profile view.
 TEST(Pointer, ReadOutInMetresAndTheCrossHairOverTheSegment) {
     WindowDriver driver;
     for (auto [px, py, x, y] : {std::tuple{1, 1, "-0.0976", "1.0976"},
@@ -76,18 +87,6 @@ TEST(Pointer, ReadOutInMetresAndTheCrossHairOverTheSegment) {
         EXPECT_EQ(driver.readout(PointerX), Shown(x)) << px << ", " << py;
         EXPECT_EQ(driver.readout(PointerY), Shown(y)) << px << ", " << py;
     }
-    EXPECT_EQ(driver.surface().cursor().shape(), Qt::ArrowCursor);
-    driver.pointAt(0.5, 0.005);
-    EXPECT_EQ(driver.surface().cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(driver.readout(PointerY), Shown("0.5"));  // unchanged over the segment
-    driver.chooseView(View::Profile);
-    driver.pointAt(0.45, 0.005);
-    EXPECT_EQ(driver.surface().cursor().shape(), Qt::ArrowCursor);
-}
-
-// A click evaluates the pointer's pixel and marks it.
-TEST(Click, EvaluatesThePointersPixel) {
-    WindowDriver driver;
     driver.chooseIntegral();
     QTest::mouseClick(&driver.surface(), Qt::LeftButton, {}, QPoint(124, 250));
     EXPECT_EQ(driver.readout(X), Shown("0.1976"));
@@ -95,19 +94,13 @@ TEST(Click, EvaluatesThePointersPixel) {
               std::pair(0.1976, 0.5));
     EXPECT_EQ(driver.readout(V), Shown("14733.8958"));
     EXPECT_EQ(driver.surface().markerPixel(), driver.pixelOf(0.1976, 0.5));
-}
-
-// A double-click keeps the arrow, and the arrows of earlier points stay.
-TEST(Click, ADoubleClickKeepsTheArrow) {
-    WindowDriver driver;
-    driver.doubleClickAt(0.6, 0.4);
-    EXPECT_TRUE(driver.arrowShaftShows(kFieldOnGrey));
-    const SharedState first = driver.state();
-    const WorldPoint p = driver.settings().point();
-    driver.clickAt(0.2, 0.7);
-    const double half = kArrowMetresPerVoltPerMetre / 2;
-    EXPECT_TRUE(driver.colourNear(p.x + half * first.FieldEx.toDouble(),
-                                  p.y + half * first.FieldEy.toDouble(), kFieldOnGrey));
+    EXPECT_EQ(driver.surface().cursor().shape(), Qt::ArrowCursor);
+    driver.pointAt(0.5, 0.005);
+    EXPECT_EQ(driver.surface().cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(driver.readout(PointerY), Shown("0.5"));  // unchanged over the segment
+    driver.chooseView(View::Profile);
+    driver.pointAt(0.45, 0.005);
+    EXPECT_EQ(driver.surface().cursor().shape(), Qt::ArrowCursor);
 }
 
 // The marker follows every keystroke, as far as the typed text is a number.

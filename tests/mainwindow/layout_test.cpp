@@ -38,11 +38,15 @@ struct FontCase {
     int points;
     bool onSmallScreen;  // the window fits 1024×768 under a title bar and a panel
 };
-class DesktopFont : public ::testing::TestWithParam<FontCase> {};
+// The desktop's font at the size given, for the window opened in the test.
+class DesktopFont : public ::testing::TestWithParam<FontCase> {
+protected:
+    DesktopFont() { QApplication::setFont(QFont(desktop.family(), GetParam().points)); }
+    ~DesktopFont() override { QApplication::setFont(desktop); }
+    const QFont desktop = QApplication::font();
+};
 
 TEST_P(DesktopFont, EveryCaptionWholeAndTheWindowOnTheScreen) {
-    const QFont desktop = QApplication::font();
-    QApplication::setFont(QFont(desktop.family(), GetParam().points));
     WindowDriver driver;
     QApplication::processEvents();  // the window takes its size as the event loop runs
     EXPECT_TRUE(driver.isChosen(View::Front) && driver.isChosen(Action::FieldAndPotential) &&
@@ -79,7 +83,6 @@ TEST_P(DesktopFont, EveryCaptionWholeAndTheWindowOnTheScreen) {
     const QSize window = contents->size() + QSize(0, driver.window().menuBar()->height());
     const bool fits = window.width() <= 1024 && window.height() <= 768 - 60;
     EXPECT_TRUE(fits || !GetParam().onSmallScreen) << window.width() << " x " << window.height();
-    QApplication::setFont(desktop);
 }
 
 // On a screen smaller than the window's contents the window stays on the
@@ -89,8 +92,6 @@ TEST_P(DesktopFont, EveryCaptionWholeAndTheWindowOnTheScreen) {
 // contents; ctest runs this again at scale 1.5 (533 × 533 logical pixels, as
 // low as a 1280 × 800 projector at 150 %).
 TEST_P(DesktopFont, EveryControlReachableOnASmallScreen) {
-    const QFont desktop = QApplication::font();
-    QApplication::setFont(QFont(desktop.family(), GetParam().points));
     WindowDriver driver;
     driver.toggleMap();  // the map and the grid show their keys
     driver.toggleGrid();
@@ -129,7 +130,6 @@ TEST_P(DesktopFont, EveryControlReachableOnASmallScreen) {
         const QRect shown(focus->mapTo(area->viewport(), QPoint()), focus->size());
         EXPECT_TRUE(area->viewport()->rect().contains(shown)) << focus->objectName().toStdString();
     }
-    QApplication::setFont(desktop);
 }
 
 INSTANTIATE_TEST_SUITE_P(Points, DesktopFont,

@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QTest>
 #include <QWheelEvent>
 #include <functional>
 #include <vector>
 
-#include "field/model_in_use.h"
 #include "tests/support/window_driver.h"
 
 namespace {
@@ -38,23 +36,16 @@ TEST(Density, WheelOnlyWithTheFocusAndTypingIgnored) {
     EXPECT_EQ(WindowDriver::focused(), "Calcular");
 }
 
-// Without the mouse: a point typed, Tab between the boxes, Enter calculates.
-TEST(Keyboard, EnterCalculatesTheTypedPoint) {
-    WindowDriver driver;
-    driver.type(X, "0,3");
-    driver.press(Qt::Key_Tab);
-    driver.type(Y, "0.5");
-    driver.press(Qt::Key_Return);
-    EXPECT_EQ(driver.readout(V), Shown(FieldModel{1e-6, 5}.shownAt({0.3, 0.5})->V));
-}
-
-TEST(Keyboard, AltLClearsTheDrawingAndTheReadouts) {
+// Alt+L is "Limpiar": the drawing and the read-outs go; Alt+S is "Salir".
+TEST(Keyboard, AltLClearsAltSQuits) {
     WindowDriver driver;
     const QImage frame = driver.image().copy();
     driver.calculate();
     driver.press(Qt::Key_L, Qt::AltModifier);
     EXPECT_EQ(driver.image(), frame);
     EXPECT_TRUE(driver.readout(V).isEmpty());
+    driver.press(Qt::Key_S, Qt::AltModifier);
+    EXPECT_FALSE(driver.window().isVisible());
 }
 
 // The line panel takes the focus at its first option; Enter in the step
@@ -77,20 +68,6 @@ TEST(Keyboard, ReadoutsTakeNoTyping) {
         driver.type(readout, "7");
         EXPECT_NE(driver.readout(readout), "7") << readout;
     }
-}
-
-TEST(Keyboard, AltSQuits) {
-    WindowDriver driver;
-    driver.press(Qt::Key_S, Qt::AltModifier);
-    EXPECT_FALSE(driver.window().isVisible());
-}
-
-TEST(Commands, CopyPutsTheDrawingOnTheClipboard) {
-    WindowDriver driver;
-    driver.calculate();
-    driver.copy();
-    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
-              driver.image());
 }
 
 // Both operation modes work on point charges: "Manual" with the integral

@@ -90,17 +90,6 @@ protected:
     DrawingSurface surface;
 };
 
-// A filled box takes the pixels of both its corners and every one between.
-TEST_F(Surface, FilledBoxReachesBothCorners) {
-    frontFrame(1, 5, false);
-    surface.setPen(DrawingSurface::Pen::Copy);
-    surface.fillBox(0.2, 0.6, 0.4, 0.3, kCyan);
-    for (auto [x, y] : {std::pair{0.2, 0.6}, {0.4, 0.3}, {0.2, 0.3}, {0.4, 0.6}, {0.3, 0.45}})
-        EXPECT_EQ(at(x, y), kCyan) << x << ", " << y;
-    EXPECT_EQ(at(0.41, 0.45), kGrey);
-    EXPECT_EQ(at(0.19, 0.45), kGrey);
-}
-
 // The arrow at every zoom and for both signs of each component: the shaft
 // from the point 6e-6/z³ m per V/m, the barbs 2h behind the tip and h to each
 // side, h = 0.01/z; drawing it again restores every pixel.

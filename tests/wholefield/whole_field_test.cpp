@@ -104,9 +104,10 @@ TEST(WholeField, KeysUnderTheSurfaceAndTheWindowFollowsThem) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return driver.window().size() == windowSize; }));
 }
 
-// "Copiar al Portapapeles" copies what is shown with the keys under it; the
-// bar's colours keep changing up to its highest potential, and the bar and
-// the grid's shades in the strip's second row end short of its edge.
+// "Copiar al Portapapeles" copies what is shown with the keys under it, and
+// the drawing alone once they are gone; the bar's colours keep changing up to
+// its highest potential, and the bar and the grid's shades in the strip's
+// second row end short of its edge.
 TEST(WholeField, CopyHoldsTheKeysUnderThePicture) {
     WindowDriver driver;
     driver.toggleMap();
@@ -129,6 +130,11 @@ TEST(WholeField, CopyHoldsTheKeysUnderThePicture) {
     EXPECT_NE(copied.pixel(copied.width() / 2, shadeRow), window);
     EXPECT_EQ(copied.pixel(copied.width() - room / 4, shadeRow), window);
     EXPECT_EQ(copied.pixel(copied.width() - room / 4, barRow), window);
+    driver.toggleMap();
+    driver.toggleGrid();
+    driver.copy();  // without the keys: the drawing alone
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              driver.image());
 }
 
 // Along an equipotential the window draws the map keeps one colour, to a
@@ -222,36 +228,34 @@ QLineEdit* TestCharge(WindowDriver& driver) {
     return driver.window().findChild<QLineEdit*>("CargaPrueba");
 }
 
-// The voltmeter opened at A = (0.5; 0.5) with q = 2 µC, in the model given.
-QLineEdit* OpenAtAWithTwoMicrocoulombs(WindowDriver& driver, int model) {
-    driver.chooseModel(model);
-    driver.calculateAt(Shown("0.5"), Shown("0.5"));
-    driver.toggleVoltmeter();
-    QTest::keyClick(TestCharge(driver), Qt::Key_Backspace);
-    QTest::keyClicks(TestCharge(driver), "2");
-    return TestCharge(driver);
-}
-
 // V = 9000·ln((r1 + r2 + 1)/(r1 + r2 − 1)) V at 1 µC/m; with 5 charges
 // 1800 V·m/r from each, rounded to 0.0001 V. A = (0.5; 0.5), B = (0.5; 1),
 // q = 2 µC: the potentials, their difference, the work and the integral,
-// each read by a screen reader with its row's caption.
-struct VoltmeterRow {
-    const char* name;
-    int model;
-    const char *model_, *va, *vb, *deltaV, *back;
-    const char* rounding;  // of the integral and ΔV as shown: a half-digit for each term
-};
-const VoltmeterRow kVoltmeterRows[] = {
-    {"exact", kExactModel, "segmento continuo (integral)", "15864.7246", "8661.8129", "-7202.9117",
-     "7202.9117", "0.0002"},
-    {"5 charges", 5, "5 cargas puntuales", "15907.2876", "8672.6064", "-7234.6812", "7234.6812",
-     "0.0006"}};
-
-TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
-    for (const VoltmeterRow& row : kVoltmeterRows) {
+// each read by a screen reader with its row's caption. Then B = (0.5; −0.5):
+// the path crosses the segment, its potential is that of A, and the window
+// says so in the room it has. From 1e9 m away to beside the segment and on
+// to a tenth of a millimetre past its end, −∫E·dl reads as ΔV, or the window
+// says that they differ by the rounding of what they show: the integral's,
+// V(A)'s and V(B)'s, and for point charges each charge's part of them. The
+// path shows while the window is open.
+TEST(Voltmeter, ReadsEachPathInBothModels) {
+    const struct {
+        const char* name;
+        int model;
+        const char *model_, *va, *vb, *deltaV, *back;
+        const char* rounding;  // of the integral and ΔV as shown: a half-digit for each term
+    } rows[] = {{"exact", kExactModel, "segmento continuo (integral)", "15864.7246", "8661.8129",
+                 "-7202.9117", "7202.9117", "0.0002"},
+                {"5 charges", 5, "5 cargas puntuales", "15907.2876", "8672.6064", "-7234.6812",
+                 "7234.6812", "0.0006"}};
+    for (const auto& row : rows) {
         WindowDriver driver;
-        QLineEdit* charge = OpenAtAWithTwoMicrocoulombs(driver, row.model);
+        driver.chooseModel(row.model);
+        driver.calculateAt(Shown("0.5"), Shown("0.5"));
+        driver.toggleVoltmeter();
+        QLineEdit* charge = TestCharge(driver);
+        QTest::keyClick(charge, Qt::Key_Backspace);
+        QTest::keyClicks(charge, "2");
         driver.calculateAt(Shown("0.5"), Shown("1"));
         EXPECT_EQ(Readout("Modelo"), row.model_);
         EXPECT_EQ(Readout("PotencialA"), Shown(row.va)) << row.name;
@@ -270,20 +274,6 @@ TEST(Voltmeter, DifferenceWorkAndIntegralInBothModels) {
             EXPECT_TRUE(spoken.contains(shown) && spoken.size() > shown.size() + 2)
                 << spoken.toStdString();
         }
-    }
-}
-
-// B = (0.5; −0.5): the path crosses the segment, its potential is that of A,
-// and the window says so in the room it has. From 1e9 m away to beside the
-// segment and on to a tenth of a millimetre past its end, −∫E·dl reads as
-// ΔV, or the window says that they differ by the rounding of what they show:
-// the integral's, V(A)'s and V(B)'s, and for point charges each charge's
-// part of them. The path shows while the window is open.
-TEST(Voltmeter, IntegralAlongThePathOrWhyNot) {
-    for (const VoltmeterRow& row : kVoltmeterRows) {
-        WindowDriver driver;
-        QLineEdit* charge = OpenAtAWithTwoMicrocoulombs(driver, row.model);
-        driver.calculateAt(Shown("0.5"), Shown("1"));
         QApplication::processEvents();
         const int height = charge->window()->height();
         driver.calculateAt(Shown("0.5"), Shown("-0.5"));
