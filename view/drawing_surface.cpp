@@ -126,12 +126,6 @@ void DrawingSurface::drawBox(double x1, double y1, double x2, double y2, QRgb co
     update();
 }
 
-void DrawingSurface::fillBox(double x1, double y1, double x2, double y2, QRgb colour) {
-    fillPixels(pixelBox(x1, y1, x2, y2), colour);
-    currentX_ = x2;
-    currentY_ = y2;
-}
-
 QRect DrawingSurface::pixelBox(double x1, double y1, double x2, double y2) const {
     const double ax = world_.toPixelX(x1), bx = world_.toPixelX(x2);
     const double ay = world_.toPixelY(y1), by = world_.toPixelY(y2);

@@ -47,7 +47,6 @@ public:
     void drawSegment(double x1, double y1, double x2, double y2, QRgb colour);
     void drawSegmentTo(double x2, double y2, QRgb colour);  // from the current position
     void drawBox(double x1, double y1, double x2, double y2, QRgb colour);
-    void fillBox(double x1, double y1, double x2, double y2, QRgb colour);
     // The image pixels a box with these corners covers, edges included; for
     // figures that must fit exactly inside others.
     QRect pixelBox(double x1, double y1, double x2, double y2) const;

@@ -99,7 +99,8 @@ TEST_F(Surface, ArrowAtEveryZoomAndDirection) {
     for (double z : {1.0, 0.5, 0.25, 0.1}) {
         frontFrame(z, 5, false);
         surface.setPen(DrawingSurface::Pen::Copy);
-        surface.fillBox(-1, 12, 12, 0.1, kGrey);  // a plain background above the axis
+        surface.fillPixels(surface.pixelBox(-1, 12, 12, 0.1),
+                           kGrey);  // a plain background above the axis
         const QImage before = surface.image().copy();
         for (auto [fx, fy] : fields) {
             const double ex = fx * z * z, ey = fy * z * z;  // the same length on screen
