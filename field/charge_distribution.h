@@ -7,6 +7,13 @@
 
 #include "field/domain.h"
 
+// Half the height of the band drawn round a charge, in metres at zoom 1 (a
+// zoom factor z divides it, so that it keeps its size on screen), and the
+// half-height of the fill inside it: the drawn charge, where a click takes an
+// element or is ignored and the grid draws no arrow.
+constexpr double kChargeBand = 0.008;
+constexpr double kChargeFill = 0.007;
+
 // A point of space in metres. The front view is the plane z = 0 seen with x
 // across and y up; the profile view is the plane x = bisectorX() seen with z
 // across and y up.

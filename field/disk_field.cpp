@@ -19,7 +19,6 @@ using Quiet = policies::policy<policies::domain_error<policies::ignore_error>,
                                policies::overflow_error<policies::ignore_error>,
                                policies::evaluation_error<policies::ignore_error>>;
 
-constexpr double kBand = 0.008;  // m, as the segment's
 // Beyond this distance from the centre the field is taken from its
 // multipoles, each (R/r)² of the one before.
 constexpr double kFar = 4 * kRadius;
@@ -116,10 +115,10 @@ public:
         return std::clamp(int(std::fabs(p.y) / kRadius * n) + 1, 1, n);
     }
 
-    double band() const override { return kBand; }
+    double band() const override { return kChargeBand; }
     bool onDrawnCharge(View view, WorldPoint p, double zoomFactor) const override {
-        if (view == View::Front) return across_bar::Holds(p, kBand / zoomFactor);
-        return std::hypot(p.x, p.y) < kRadius + kBand / zoomFactor;
+        if (view == View::Front) return across_bar::Holds(p, kChargeBand / zoomFactor);
+        return std::hypot(p.x, p.y) < kRadius + kChargeBand / zoomFactor;
     }
     double distanceFromCharge(View view, WorldPoint p) const override {
         if (view == View::Front) return across_bar::DistanceFrom(p);
@@ -132,9 +131,9 @@ public:
     ChargeFigure figure(View view) const override {
         ChargeFigure f;
         if (view == View::Front)
-            f.crossBar = ChargeFigure::CrossBar{kPlane, kRadius, 0.007, kBand};
+            f.crossBar = ChargeFigure::CrossBar{kPlane, kRadius, kChargeFill, kChargeBand};
         else
-            f.circle = ChargeFigure::Circle{kRadius, kBand, true};
+            f.circle = ChargeFigure::Circle{kRadius, kChargeBand, true};
         return f;
     }
 

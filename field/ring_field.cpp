@@ -118,7 +118,6 @@ namespace {
 
 using ring::kPlane;
 using ring::kRadius;
-constexpr double kBand = 0.008;  // m, as the segment's
 
 // A point charge kq at c: its field and potential at p, not rounded.
 std::optional<SpaceField> PointChargeField(SpacePoint c, double kq, SpacePoint p) {
@@ -169,10 +168,10 @@ public:
         return (2 * turn > n ? n - turn : turn) + 1;
     }
 
-    double band() const override { return kBand; }
+    double band() const override { return kChargeBand; }
     bool onDrawnCharge(View view, WorldPoint p, double zoomFactor) const override {
-        if (view == View::Front) return across_bar::Holds(p, kBand / zoomFactor);
-        return std::fabs(std::hypot(p.x, p.y) - kRadius) < kBand / zoomFactor;
+        if (view == View::Front) return across_bar::Holds(p, kChargeBand / zoomFactor);
+        return std::fabs(std::hypot(p.x, p.y) - kRadius) < kChargeBand / zoomFactor;
     }
     double distanceFromCharge(View view, WorldPoint p) const override {
         if (view == View::Front) return across_bar::DistanceFrom(p);
@@ -193,9 +192,9 @@ public:
     ChargeFigure figure(View view) const override {
         ChargeFigure f;
         if (view == View::Front)
-            f.crossBar = ChargeFigure::CrossBar{kPlane, kRadius, 0, kBand};
+            f.crossBar = ChargeFigure::CrossBar{kPlane, kRadius, 0, kChargeBand};
         else
-            f.circle = ChargeFigure::Circle{kRadius, kBand, false};
+            f.circle = ChargeFigure::Circle{kRadius, kChargeBand, false};
         return f;
     }
 

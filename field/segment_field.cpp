@@ -166,12 +166,12 @@ public:
     }
     int elementAt(WorldPoint p, int n) const override { return int(p.x / kLength * n) + 1; }
 
-    double band() const override { return kBand; }
+    double band() const override { return kChargeBand; }
     bool onDrawnCharge(View view, WorldPoint p, double zoomFactor) const override {
         // Seen end-on the segment is a point, and its band keeps its size in
         // metres at every zoom.
-        if (view == View::Profile) return std::hypot(p.x, p.y) < kBand;
-        const double half = kBand / zoomFactor;
+        if (view == View::Profile) return std::hypot(p.x, p.y) < kChargeBand;
+        const double half = kChargeBand / zoomFactor;
         return p.x > 0 && p.x < kLength && p.y > -half && p.y < half;
     }
     double distanceFromCharge(View view, WorldPoint p) const override {
@@ -189,7 +189,7 @@ public:
     }
     ChargeFigure figure(View view) const override {
         if (view == View::Profile) return {std::nullopt, {0.01, 0.005, 0.002}};
-        return {ChargeFigure::Bar{0, kLength, 0.007, kBand}, {}};
+        return {ChargeFigure::Bar{0, kLength, kChargeFill, kChargeBand}, {}};
     }
 
     double bisectorX() const override { return segment::kMiddle; }
@@ -202,9 +202,6 @@ public:
 
     std::string densitySymbol() const override { return "λ"; }
     std::string densityUnit() const override { return "C/m"; }
-
-private:
-    static constexpr double kBand = 0.008;  // m, the bar's outline
 };
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QLocale>
 #include <QPen>
 #include <QScatterSeries>
 #include <algorithm>

@@ -1,6 +1,5 @@
 #include "wholefield/field_keys.h"
 
-#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QShortcut>
 
 #include <algorithm>
