@@ -52,6 +52,7 @@ struct MapCase {
 // Sizes where pixels mirror each other (500 columns about x = 0.5, 600 rows about y = 0) and rows
 // hugging the axis beyond the segment's ends are included.
 TEST(PotentialMap, EqualsTheScalarModelAtEveryPixelCentre) {
+    using enum View;
     const double lambda = 1e-6;
     const MapCase cases[] = {
         {"exact, 100 %, 500 x 500", {lambda}, WorldWindow::forZoom(1, 500, 500)},
@@ -59,15 +60,13 @@ TEST(PotentialMap, EqualsTheScalarModelAtEveryPixelCentre) {
         {"exact, 10 %, 300 x 300, negative", {-5e-6}, WorldWindow::forZoom(0.1, 300, 300)},
         {"exact, along the axis", {lambda}, {-0.5, 0x1p-20, 2, 0x1p-19, 401, 3}, true},
         {"exact, 1e-9 off the axis", {lambda}, {-0.5, 1e-9, 2, 2e-9, 403, 2}},
-        {"exact, profile, 25 %", {lambda, 0, View::Profile}, WorldWindow::forZoom(0.25, 240, 240)},
+        {"exact, profile, 25 %", {lambda, 0, Profile}, WorldWindow::forZoom(0.25, 240, 240)},
         {"5 charges, on them", {lambda, 5}, {0, 1e-3, 1, 2e-3, 5, 3}, true},
         {"50 charges, 100 %, 250 x 300", {lambda, 50}, WorldWindow::forZoom(1, 250, 300)},
         {"20 charges, 50 %, 120 x 120", {-lambda, 20}, WorldWindow::forZoom(0.5, 120, 120)},
-        {"10 charges, profile, 100 %",
-         {lambda, 10, View::Profile},
-         WorldWindow::forZoom(1, 126, 126)},
+        {"10 charges, profile, 100 %", {lambda, 10, Profile}, WorldWindow::forZoom(1, 126, 126)},
         {"5 charges, profile, near the axis",
-         {lambda, 5, View::Profile},
+         {lambda, 5, Profile},
          {-1e-3, 1e-3, 2e-3, 2e-3, 7, 7},
          true},
     };

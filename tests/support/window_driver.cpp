@@ -151,9 +151,8 @@ double WindowDriver::metresPerPixel() const { return surface().world().width / s
 
 QPoint WindowDriver::logicalPixel(double x, double y) const {
     const WorldWindow& w = surface().world();
-    const double perPixel = w.width / surface().width();
-    return {int(std::floor((x - w.left) / perPixel + 1e-9)),
-            int(std::floor((w.top - y) / perPixel + 1e-9))};
+    return {int(std::floor((x - w.left) / metresPerPixel() + 1e-9)),
+            int(std::floor((w.top - y) / metresPerPixel() + 1e-9))};
 }
 
 QPointF WindowDriver::pointAt(double x, double y) {

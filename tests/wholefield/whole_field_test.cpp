@@ -142,40 +142,36 @@ TEST(WholeField, CopyHoldsTheKeysUnderThePicture) {
 // away from the segment, as the potential falls, to the rounding of a
 // channel: both views, two zooms.
 TEST(PotentialMap, OneColourAlongAnEquipotentialDarkerAcross) {
-    struct Row {
-        const char* name;
-        View view;
-        int zoom;
-        const char *x, *y;
-    } rows[] = {{"front 100 %", View::Front, 100, "0.6", "0.4"},
-                {"front 25 %", View::Front, 25, "1.5", "2"},
-                {"profile 100 %", View::Profile, 100, "0.3", "0.4"},
-                {"profile 25 %", View::Profile, 25, "2", "1"}};
-    for (const Row& row : rows) {
+    const std::tuple<View, int, const char*, const char*> rows[] = {
+        {View::Front, 100, "0.6", "0.4"},
+        {View::Front, 25, "1.5", "2"},
+        {View::Profile, 100, "0.3", "0.4"},
+        {View::Profile, 25, "2", "1"}};
+    for (auto [view, zoom, typedX, typedY] : rows) {
+        SCOPED_TRACE(testing::Message() << (view == View::Front ? "front " : "profile ") << zoom);
         WindowDriver driver;
-        driver.chooseView(row.view);
-        driver.chooseZoom(row.zoom);
+        driver.chooseView(view);
+        driver.chooseZoom(zoom);
         driver.toggleMap();
         driver.chooseAction(Action::Equipotential);
         driver.acceptLines();
-        driver.calculateAt(Shown(row.x), Shown(row.y));
+        driver.calculateAt(Shown(typedX), Shown(typedY));
         const QList<QRgb> colours = ColoursBeside(driver, kBlue);
-        ASSERT_GT(colours.size(), 50) << row.name;
+        ASSERT_GT(colours.size(), 50);
         for (int shift : {16, 8, 0}) {
             const auto channel = [shift](QRgb c) { return int(c >> shift) & 0xff; };
             const auto [low, high] =
                 std::minmax_element(colours.begin(), colours.end(),
                                     [&](QRgb a, QRgb b) { return channel(a) < channel(b); });
-            EXPECT_LE(channel(*high) - channel(*low), 3) << row.name << " channel " << shift;
+            EXPECT_LE(channel(*high) - channel(*low), 3) << "channel " << shift;
         }
         const QImage shown = driver.surface().picture();
-        const double z = driver.settings().zoomFactor(),
-                     x = row.view == View::Front ? 0.5 / z : 0.01;
+        const double z = driver.settings().zoomFactor(), x = view == View::Front ? 0.5 / z : 0.01;
         int previous = Lightness(qRgb(255, 255, 255));
         for (double y = 0.03; y < 1.09; y += 0.01) {
             if (driver.pixelAt(x, y / z) != kBackground) continue;
             const int now = Lightness(shown.pixel(driver.pixelOf(x, y / z)));
-            EXPECT_LE(now, previous + Lightness(qRgb(1, 1, 1))) << row.name << " at " << y;
+            EXPECT_LE(now, previous + Lightness(qRgb(1, 1, 1))) << "at " << y;
             previous = now;
         }
     }
@@ -350,48 +346,43 @@ TEST(Voltmeter, WorkOnlyForAQThatGivesANumber) {
 TEST(Voltmeter, LettersStandBesideTheirPoints) {
     WindowDriver driver;
     driver.toggleVoltmeter();
-    const struct {
-        WorldPoint a, b;
-    } paths[] = {
+    const WorldPoint paths[][2] = {
         {{0.85, 0.25}, {0.9, 0.3}}, {{0.3, 0.6}, {0.3, 1.09}}, {{1.0, 0.5}, {1.09, -0.09}}};
     for (const auto& path : paths) {
-        for (WorldPoint p : {path.a, path.b})
-            driver.calculateAt(ShownCoordinate(p.x), ShownCoordinate(p.y));
+        for (WorldPoint p : path) driver.calculateAt(ShownCoordinate(p.x), ShownCoordinate(p.y));
         QApplication::processEvents();
         const QImage picture = driver.surface().picture(), drawing = driver.image();
-        const QPointF a = driver.pixelOf(path.a.x, path.a.y),
-                      b = driver.pixelOf(path.b.x, path.b.y);
-        const auto offPath = [&](QPointF p) {  // the points' discs and the path are white too
-            const QPointF along = b - a;
-            const double t = std::clamp(
-                QPointF::dotProduct(p - a, along) / QPointF::dotProduct(along, along), 0.0, 1.0);
-            const QPointF off = p - (a + t * along);
-            return std::hypot(off.x(), off.y());
-        };
-        int nearA = 0, nearB = 0;
-        double closestA = 1e9, closestB = 1e9;
+        const QPointF ends[] = {driver.pixelOf(path[0].x, path[0].y),
+                                driver.pixelOf(path[1].x, path[1].y)};
+        const QPointF along = ends[1] - ends[0];
+        int near[2] = {};
+        double closest[2] = {1e9, 1e9};
         for (int py = 0; py < picture.height(); ++py)
             for (int px = 0; px < picture.width(); ++px) {
-                const QPointF p(px, py);
-                if (picture.pixel(px, py) != qRgb(255, 255, 255) || offPath(p) <= 6) continue;
-                const bool toA = QLineF(p, a).length() < QLineF(p, b).length();
-                (toA ? nearA : nearB) += 1;
-                double& closest = toA ? closestA : closestB;
-                closest = std::min(closest, QLineF(p, toA ? a : b).length());
+                const QPointF p(px, py);  // the points' discs and the path are white too
+                const double t = std::clamp(
+                    QPointF::dotProduct(p - ends[0], along) / QPointF::dotProduct(along, along),
+                    0.0, 1.0);
+                if (picture.pixel(px, py) != qRgb(255, 255, 255) ||
+                    QLineF(p, ends[0] + t * along).length() <= 6)
+                    continue;
+                const int k = QLineF(p, ends[0]).length() < QLineF(p, ends[1]).length() ? 0 : 1;
+                ++near[k];
+                closest[k] = std::min(closest[k], QLineF(p, ends[k]).length());
                 for (int dy = -2; dy <= 2; ++dy)
                     for (int dx = -2; dx <= 2; ++dx) {
                         const QPoint q(px + dx, py + dy);
                         ASSERT_TRUE(!drawing.rect().contains(q) || drawing.pixel(q) == kBackground)
-                            << path.b.x << ": " << px << ", " << py;
+                            << path[1].x << ": " << px << ", " << py;
                     }
             }
-        EXPECT_GE(nearA, 15) << path.b.x;
-        EXPECT_GE(nearB, 15) << path.b.x;
+        EXPECT_TRUE(near[0] >= 15 && near[1] >= 15)
+            << path[1].x << ": " << near[0] << ", " << near[1];
         // Away from the corner each letter stands beside its point, within a
         // few of its gaps.
         const double beside = 3 * kLetterGap * picture.width() / driver.surface().width();
-        EXPECT_TRUE(&path == &paths[2] || (closestA <= beside && closestB <= beside))
-            << path.b.x << ": " << closestA << ", " << closestB;
+        EXPECT_TRUE(&path == &paths[2] || (closest[0] <= beside && closest[1] <= beside))
+            << path[1].x << ": " << closest[0] << ", " << closest[1];
     }
 }
 
