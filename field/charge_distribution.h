@@ -88,6 +88,9 @@ public:
     virtual double band() const = 0;
     // Whether p lies on the drawn charge of the view at the zoom factor.
     virtual bool onDrawnCharge(View view, WorldPoint p, double zoomFactor) const = 0;
+    // Whether a point typed for the front view lies on the charge, within
+    // the narrower band (whatever the zoom) inside which "Calcular" refuses it.
+    virtual bool onChargeAsTyped(WorldPoint p) const = 0;
     // The distance from p to the charge as the view shows it, m.
     virtual double distanceFromCharge(View view, WorldPoint p) const = 0;
     // Whether the straight path from a to b of the view meets the charge.

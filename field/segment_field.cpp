@@ -169,6 +169,9 @@ public:
         const double half = kBand / zoomFactor;
         return p.x > 0 && p.x < kLength && p.y > -half && p.y < half;
     }
+    bool onChargeAsTyped(WorldPoint p) const override {
+        return std::abs(p.y) < kTypedBand && p.x > 0 && p.x < kLength;
+    }
     double distanceFromCharge(View view, WorldPoint p) const override {
         if (view == View::Profile) return std::hypot(p.x, p.y);
         return std::hypot(p.x - std::clamp(p.x, 0.0, kLength), p.y);
@@ -198,7 +201,8 @@ public:
     std::string densityUnit() const override { return "C/m"; }
 
 private:
-    static constexpr double kBand = 0.008;  // m, the bar's outline
+    static constexpr double kBand = 0.008;       // m, the bar's outline
+    static constexpr double kTypedBand = 0.003;  // m, either side of the axis
 };
 
 }  // namespace

@@ -9,8 +9,6 @@
 #include "settings/model_in_use.h"
 #include "view/drawing_surface.h"
 
-using segment::kMiddle;
-
 // A click takes the point under the pointer, as the coordinate boxes show it.
 // On the drawn segment it takes an element in manual mode and is otherwise
 // ignored; in the profile view a click on the segment's cross-section is ignored.
@@ -40,8 +38,7 @@ void MainWindow::calculateTypedPoint() {
         return;
     }
     const WorldPoint typed = settings_.point();
-    const bool onSegment = std::abs(typed.y) < 0.003 && typed.x > 0 && typed.x < segment::kLength;
-    if (settings_.front() && onSegment) {
+    if (settings_.front() && ShapeInUse(settings_).onChargeAsTyped(typed)) {
         refuseData();
         return;
     }
@@ -78,7 +75,7 @@ void MainWindow::evaluateFrontPoint(double x, double y) {
     if (action == Action::FieldLine)
         traceFieldLine();
     else if (action == Action::Equipotential)
-        traceEquipotential(x, y);
+        traceEquipotential(ModelInUse(settings_), settings_.point());
     else
         showFieldAndPotential();
 }
@@ -95,7 +92,7 @@ bool MainWindow::frontActionHasValue(double x, double y) const {
 void MainWindow::showFieldAndPotential() {
     const bool automatic = !settings_.manual();
     if (settings_.exactModel()) {
-        storeField(settings_.point().x, settings_.point().y);
+        storeShownAt(ModelInUse(settings_), settings_.point());
         drawArrow(state_.FieldEx, state_.FieldEy, kFieldColour);
     } else if (automatic) {
         state_.FieldEx = state_.FieldEy = state_.Potential = Currency();
@@ -116,17 +113,18 @@ void MainWindow::evaluateProfilePoint(double x, double y) {
     const Action action = settings_.action();
     if (action == Action::FieldAndPotential) showProfileField();
     if (action == Action::FieldLine) traceProfileFieldLine();
-    if (action == Action::Equipotential) traceProfileEquipotential();
+    if (action == Action::Equipotential) traceProfileEquipotential(model, settings_.point());
 }
 
-// The field in the profile view is radial: that of the mid-plane at the same
-// distance from the axis, away from the axis for a positive density and
-// towards it for a negative one.
+// The field in the profile view is radial: the read-out's strength, that of
+// the charge's plane at the same distance from the axis, turned along the
+// radius; away from the axis for a positive density and towards it for a
+// negative one.
 void MainWindow::showProfileField() {
-    storeField(kMiddle, state_.ProfileRadius);
+    const WorldPoint point = settings_.point();
+    storeShownAt(ModelInUse(settings_), point);
     const double strength = state_.FieldEy.toDouble();
     const double radius = state_.ProfileRadius;
-    const WorldPoint point = settings_.point();
     state_.FieldEy = Currency::fromDouble(strength * point.y / radius).value_or(Currency());
     state_.FieldEx = Currency::fromDouble(strength * point.x / radius).value_or(Currency());
     if (settings_.action() != Action::FieldAndPotential) return;

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <optional>
 
-#include "field/segment_field.h"
+#include "field/model_in_use.h"
 #include "mainwindow/colours.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/shared_state.h"
@@ -107,14 +107,14 @@ private:
     void traceFieldLine();
     void drawEquipotentialEllipse(double x, double y);
     void drawEquipotentialCircle(double radius);
-    void traceEquipotential(double x, double y);
-    void traceProfileEquipotential();
-    void traceProfileCircle(double s);
+    void traceEquipotential(const FieldModel& model, WorldPoint p);
+    void traceProfileEquipotential(const FieldModel& model, WorldPoint p);
     void startEquipotentialSet();
     void stopEquipotentialSet();
     void followEquipotentialSet(Settings::Changes what);
     void traceNextPositionOfSet();
-    std::optional<FieldSample> storeField(double x, double y);
+    // The values the read-outs show at p in the model, kept as the working values.
+    std::optional<FieldSample> storeShownAt(const FieldModel& model, WorldPoint p);
 
     // The line panel (panel.cpp).
     void showLinePanel();
@@ -154,8 +154,9 @@ private:
         EquipotentialScanRange range;
         double position;
         EquipotentialLevels levels;
-        bool front;
+        FieldModel model;     // the model in use when the set started
         bool pointEvaluated;  // by the user meanwhile: the read-outs are that point's
+        WorldPoint pointAt(double s) const;
     };
     std::optional<LineSetRun> lineSet_;
     QTimer lineSetTimer_;
