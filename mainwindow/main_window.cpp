@@ -20,7 +20,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle("Tervik Versión 1.0  // Marnel");
     buildControls();
     connectHandlers();
-    setUpKeyboard();
+    commands_ = std::make_unique<Commands>(*this, settings_, ui_);
+    keyboard_ = std::make_unique<Keyboard>(*this, ui_);
     showStart();
 }
 
@@ -55,13 +56,6 @@ void MainWindow::connectHandlers() {
     connect(ui_.acceptLinesButton, &QPushButton::clicked, this, &MainWindow::acceptLinePanel);
     connect(ui_.cancelLinesButton, &QPushButton::clicked, this, &MainWindow::cancelLinePanel);
     connect(ui_.calculateButton, &QPushButton::clicked, this, &MainWindow::calculateTypedPoint);
-    connect(ui_.clearButton, &QPushButton::clicked, this, &MainWindow::clearDrawing);
-    connect(ui_.copyButton, &QPushButton::clicked, this, &MainWindow::copyDrawing);
-    connect(ui_.exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
-    connect(ui_.exitAction, &QAction::triggered, this, &MainWindow::exitProgram);
-    connect(ui_.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(ui_.plotsAction, &QAction::triggered, this, &MainWindow::showPlots);
-    connect(ui_.saveImageAction, &QAction::triggered, this, &MainWindow::saveDrawing);
 
     connect(&settings_, &Settings::changed, this, &MainWindow::follow);
     connect(&lineSetTimer_, &QTimer::timeout, this, &MainWindow::traceNextPositionOfSet);

@@ -3,16 +3,18 @@
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
 #include "field/model_in_use.h"
 #include "mainwindow/colours.h"
+#include "mainwindow/commands.h"
 #include "mainwindow/controls.h"
+#include "mainwindow/keyboard.h"
 #include "mainwindow/shared_state.h"
 #include "settings/settings.h"
 #include "trace/geometry.h"
 
-class PlotView;
 class QBoxLayout;
 class QGridLayout;
 class QLineEdit;
@@ -32,7 +34,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -49,7 +50,6 @@ private:
     QBoxLayout* buildViewRow(QWidget* parent);
     void buildMenus();
     void connectHandlers();
-    void setUpKeyboard();
     void showStart();
 
     // What follows the settings (followers.cpp): the surface's world window,
@@ -125,16 +125,6 @@ private:
     void cancelLinePanel();
     bool readPotentialStep();
 
-    // Commands (commands.cpp).
-    void clearDrawing();
-    void copyDrawing();
-    void showAbout();
-    void exitProgram();
-
-    // Tools beyond the drawing: the plots and saving the drawing (tools.cpp).
-    void showPlots();
-    void saveDrawing();
-
     // Read-outs and drawing helpers.
     void drawArrow(Currency ex, Currency ey, Rgb colour);
     void showResults();
@@ -145,7 +135,6 @@ private:
     Settings settings_;
     SharedState state_;
     Controls ui_;
-    PlotView* plots_ = nullptr;     // loaded when first asked for
     bool showingSettings_ = false;  // the controls are being set to show the settings
 
     // A set of equipotentials being drawn, one scan position per turn of the
@@ -160,4 +149,7 @@ private:
     };
     std::optional<LineSetRun> lineSet_;
     QTimer lineSetTimer_;
+
+    std::unique_ptr<Commands> commands_;
+    std::unique_ptr<Keyboard> keyboard_;
 };
