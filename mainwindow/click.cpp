@@ -3,8 +3,10 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <cmath>
 
+#include "mainwindow/dialogue.h"
 #include "mainwindow/main_window.h"
 #include "settings/model_in_use.h"
 #include "view/drawing_surface.h"
@@ -33,13 +35,13 @@ void MainWindow::clickSurface() {
 // always meant as a point: on the segment it is refused, not ignored. In the
 // profile view the same numbers are (Z, Y).
 void MainWindow::calculateTypedPoint() {
-    if (!ui_.linePanel->isHidden()) {
-        acceptLinePanel();
+    if (!ui_.linePanel->isHidden()) {  // "Calcular" accepts the line panel shown
+        ui_.acceptLinesButton->click();
         return;
     }
     const WorldPoint typed = settings_.point();
     if (settings_.front() && ShapeInUse(settings_).onChargeAsTyped(typed)) {
-        refuseData();
+        RefuseData(this);
         return;
     }
     state_.PointerX = typed.x;
@@ -47,7 +49,7 @@ void MainWindow::calculateTypedPoint() {
     const double x = ShownValue(typed.x), y = ShownValue(typed.y);
     if (!settings_.front() &&
         ShapeInUse(settings_).onDrawnCharge(View::Profile, {x, y}, settings_.zoomFactor())) {
-        refuseData();
+        RefuseData(this);
         return;
     }
     const Settings::Batch batch(settings_);
@@ -59,7 +61,7 @@ void MainWindow::calculateTypedPoint() {
 
 void MainWindow::evaluateFrontPoint(double x, double y) {
     if (!frontActionHasValue(x, y)) {
-        refuseData();
+        RefuseData(this);
         return;
     }
     const Action action = settings_.action();
@@ -105,7 +107,7 @@ void MainWindow::showFieldAndPotential() {
 void MainWindow::evaluateProfilePoint(double x, double y) {
     const FieldModel model = ModelInUse(settings_);
     if (!model.shownAt({x, y})) {
-        refuseData();
+        RefuseData(this);
         return;
     }
     state_.ProfileRadius = model.evaluatedAt({x, y}).y;

@@ -22,11 +22,6 @@ void MainWindow::follow(Settings::Changes what) {
         startAfresh();
     if (what.testAnyFlags(Change::Zoom | Change::PlacedPoint)) showPointInBoxes();
     if (what.testAnyFlags(Change::Zoom | Change::PlacedPoint | Change::TypedPoint)) centreMarker();
-    // The step between the lines of a set follows the zoom until the user types another.
-    if (what & Change::Zoom) {
-        const QScopedValueRollback quiet(showingSettings_, true);
-        ui_.stepBox->setText(QString::number(settings_.potentialStep()));
-    }
     if (what & Change::Action) followAction();
     followEquipotentialSet(what);
 }
@@ -72,13 +67,7 @@ void MainWindow::showView() {
     caption(ui_.xLabel, ui_.xBox, front ? "X(m)" : "Z(m)");
 }
 
-// The marker shows the point whose field and potential are shown; the line
-// panel comes with the equipotentials and goes with "Cancelar".
+// The marker shows the point whose field and potential are shown.
 void MainWindow::followAction() {
-    const Action action = settings_.action();
-    ui_.surface->setMarkerVisible(action == Action::FieldAndPotential);
-    if (action == Action::Equipotential)
-        showLinePanel();
-    else if (!ui_.linePanel->isHidden())
-        hideLinePanel();
+    ui_.surface->setMarkerVisible(settings_.action() == Action::FieldAndPotential);
 }

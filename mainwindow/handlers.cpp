@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "mainwindow/dialogue.h"
 #include "mainwindow/main_window.h"
 #include "settings/model_in_use.h"
 #include "view/drawing_surface.h"
@@ -38,11 +39,11 @@ bool MainWindow::dropsDensityKey(const QKeyEvent& key) const {
 // Runs on every change of the text the user types: the marker follows. A
 // typed point is not evaluated until "Calcular".
 void MainWindow::onXTyped() {
-    if (!showingSettings_) settings_.setTypedX(readBox(ui_.xBox));
+    if (!showingSettings_) settings_.setTypedX(ReadBox(ui_.xBox));
 }
 
 void MainWindow::onYTyped() {
-    if (!showingSettings_) settings_.setTypedY(readBox(ui_.yBox));
+    if (!showingSettings_) settings_.setTypedY(ReadBox(ui_.yBox));
 }
 
 // The drawn segment, in a band that keeps its height on screen at every zoom.

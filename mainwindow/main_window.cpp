@@ -22,6 +22,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     connectHandlers();
     commands_ = std::make_unique<Commands>(*this, settings_, ui_);
     keyboard_ = std::make_unique<Keyboard>(*this, ui_);
+    linePanel_ =
+        std::make_unique<LinePanel>(*this, settings_, ui_, [this] { startEquipotentialSet(); });
     showStart();
 }
 
@@ -53,8 +55,6 @@ void MainWindow::connectHandlers() {
 
     connect(ui_.surface, &DrawingSurface::pointerMoved, this, &MainWindow::onPointerMoved);
     connect(ui_.surface, &DrawingSurface::clicked, this, &MainWindow::clickSurface);
-    connect(ui_.acceptLinesButton, &QPushButton::clicked, this, &MainWindow::acceptLinePanel);
-    connect(ui_.cancelLinesButton, &QPushButton::clicked, this, &MainWindow::cancelLinePanel);
     connect(ui_.calculateButton, &QPushButton::clicked, this, &MainWindow::calculateTypedPoint);
 
     connect(&settings_, &Settings::changed, this, &MainWindow::follow);
@@ -91,10 +91,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 QString MainWindow::currencyText(Currency value) const { return ReadoutText(value); }
 
-double MainWindow::readBox(const QLineEdit* box) {
-    return Val(CommasToPoints(box->text().toStdString()));
-}
-
 QString MainWindow::coordinateText(double value) const {
     return QString::fromStdString(FormatCoordinate(value, UserDecimalSeparator()));
 }
@@ -109,10 +105,4 @@ void MainWindow::drawArrow(Currency ex, Currency ey, Rgb colour) {
     const ArrowPlacement at{settings_.point().x, settings_.point().y, settings_.zoomFactor(),
                             settings_.action() == Action::FieldAndPotential};
     DrawFieldArrow(*ui_.surface, at, ex, ey, colour);
-}
-
-void MainWindow::refuseData() {
-    QMessageBox box(QMessageBox::NoIcon, "Tervik", "Datos No Aceptados", QMessageBox::Ok, this);
-    box.setObjectName("DatosNoAceptados");
-    box.exec();
 }

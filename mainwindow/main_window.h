@@ -11,6 +11,7 @@
 #include "mainwindow/commands.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/keyboard.h"
+#include "mainwindow/line_panel.h"
 #include "mainwindow/shared_state.h"
 #include "settings/settings.h"
 #include "trace/geometry.h"
@@ -93,7 +94,6 @@ private:
     void showFieldAndPotential();
     void showProfileField();
     void traceProfileFieldLine();
-    void refuseData();
 
     // Point charges (charge_elements.cpp).
     void addChargeElement(int i);
@@ -116,21 +116,11 @@ private:
     // The values the read-outs show at p in the model, kept as the working values.
     std::optional<FieldSample> storeShownAt(const FieldModel& model, WorldPoint p);
 
-    // The line panel (panel.cpp).
-    void showLinePanel();
-    void hideLinePanel();
-    void coverObtainFrame(bool covered);
-    bool focusInObtainFrame() const;
-    void acceptLinePanel();
-    void cancelLinePanel();
-    bool readPotentialStep();
-
     // Read-outs and drawing helpers.
     void drawArrow(Currency ex, Currency ey, Rgb colour);
     void showResults();
     QString currencyText(Currency value) const;
     QString coordinateText(double value) const;
-    static double readBox(const QLineEdit* box);  // a typed number, either separator
 
     Settings settings_;
     SharedState state_;
@@ -152,4 +142,5 @@ private:
 
     std::unique_ptr<Commands> commands_;
     std::unique_ptr<Keyboard> keyboard_;
+    std::unique_ptr<LinePanel> linePanel_;
 };
