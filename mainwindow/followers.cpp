@@ -1,6 +1,7 @@
-// What follows the settings: the surface (its world window, frame and
-// marker), the coordinate and step boxes, the captions of the view, the line
-// panel and the options. Each hears of a user's action once.
+// What follows the settings: the surface's world window and marker, the
+// coordinate boxes, the captions of the view and the options.
+
+#include "mainwindow/followers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,25 +10,31 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
-#include "mainwindow/main_window.h"
 #include "view/drawing_surface.h"
+#include "view/readout_text.h"
 
-void MainWindow::follow(Settings::Changes what) {
+Followers::Followers(const Settings& settings, const Controls& ui) : settings_(settings), ui_(ui) {
+    connect(&settings_, &Settings::changed, this, &Followers::follow);
+}
+
+void Followers::showAll() {
+    ui_.surface->setWorldScale(settings_.zoomFactor());
+    showPointInBoxes();
+    centreMarker();
+}
+
+void Followers::follow(Settings::Changes what) {
     using Change = Settings::Change;
     showOptions();
     if (what & Change::View) showView();
-    if (what & Change::Zoom) applyZoomToSurface();
-    if (what.testAnyFlags(Change::Charge | Change::View | Change::Zoom | Change::Operation |
-                          Change::Cleared))
-        startAfresh();
+    if (what & Change::Zoom) ui_.surface->setWorldScale(settings_.zoomFactor());
     if (what.testAnyFlags(Change::Zoom | Change::PlacedPoint)) showPointInBoxes();
     if (what.testAnyFlags(Change::Zoom | Change::PlacedPoint | Change::TypedPoint)) centreMarker();
-    if (what & Change::Action) followAction();
-    followEquipotentialSet(what);
+    if (what & Change::Action) showMarkerForAction();
 }
 
 // Each option as the settings have it. The handlers see the guard and do nothing.
-void MainWindow::showOptions() {
+void Followers::showOptions() {
     const QScopedValueRollback quiet(showingSettings_, true);
     const auto check = [](QButtonGroup* group, int id) { group->button(id)->setChecked(true); };
     check(ui_.zoomOptions, int(std::lround(settings_.zoomFactor() * 100)));
@@ -40,19 +47,19 @@ void MainWindow::showOptions() {
     ui_.densityBox->setCurrentText(QString::number(settings_.density()));
 }
 
-void MainWindow::showPointInBoxes() {
+void Followers::showPointInBoxes() {
     const QScopedValueRollback quiet(showingSettings_, true);
-    ui_.xBox->setText(coordinateText(settings_.point().x));
-    ui_.yBox->setText(coordinateText(settings_.point().y));
+    ui_.xBox->setText(CoordinateText(settings_.point().x));
+    ui_.yBox->setText(CoordinateText(settings_.point().y));
 }
 
-void MainWindow::centreMarker() {
+void Followers::centreMarker() {
     const WorldPoint point = settings_.point();
     ui_.surface->setMarkerLeft(point.x - ui_.surface->markerWidth() / 2);
     ui_.surface->setMarkerTop(point.y + ui_.surface->markerWidth() / 2);
 }
 
-void MainWindow::showView() {
+void Followers::showView() {
     const bool front = settings_.front();
     ui_.modelFrame->setEnabled(front);
     ui_.operationFrame->setEnabled(front);
@@ -68,6 +75,6 @@ void MainWindow::showView() {
 }
 
 // The marker shows the point whose field and potential are shown.
-void MainWindow::followAction() {
+void Followers::showMarkerForAction() {
     ui_.surface->setMarkerVisible(settings_.action() == Action::FieldAndPotential);
 }

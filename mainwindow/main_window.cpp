@@ -19,6 +19,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Tervik");
     setWindowTitle("Tervik Versión 1.0  // Marnel");
     buildControls();
+    followers_ = std::make_unique<Followers>(settings_, ui_);
     connectHandlers();
     commands_ = std::make_unique<Commands>(*this, settings_, ui_);
     keyboard_ = std::make_unique<Keyboard>(*this, ui_);
@@ -33,7 +34,7 @@ void MainWindow::connectHandlers() {
     // handler.
     const auto onSelect = [this](QButtonGroup* group, void (MainWindow::*handler)(int)) {
         connect(group, &QButtonGroup::idToggled, this, [this, handler](int id, bool checked) {
-            if (checked && !showingSettings_) (this->*handler)(id);
+            if (checked && !followers_->showingSettings()) (this->*handler)(id);
         });
     };
     onSelect(ui_.zoomOptions, &MainWindow::onZoomChosen);
@@ -43,7 +44,7 @@ void MainWindow::connectHandlers() {
     onSelect(ui_.operationOptions, &MainWindow::onOperationChosen);
     onSelect(ui_.lineOptions, &MainWindow::onLineChoiceChosen);
     connect(ui_.elementArrowsBox, &QCheckBox::toggled, this, [this](bool checked) {
-        if (!showingSettings_) settings_.setElementArrows(checked);
+        if (!followers_->showingSettings()) settings_.setElementArrows(checked);
     });
 
     // Text handlers run on every change of the text the user makes.
@@ -63,10 +64,8 @@ void MainWindow::connectHandlers() {
 
 void MainWindow::showStart() {
     ui_.surface->setBackground(qRgb(200, 200, 200));
-    applyZoomToSurface();
+    followers_->showAll();
     startAfresh();
-    showPointInBoxes();
-    centreMarker();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -90,10 +89,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString MainWindow::currencyText(Currency value) const { return ReadoutText(value); }
-
-QString MainWindow::coordinateText(double value) const {
-    return QString::fromStdString(FormatCoordinate(value, UserDecimalSeparator()));
-}
 
 void MainWindow::showResults() {
     ui_.exBox->setText(currencyText(state_.FieldEx));

@@ -10,6 +10,7 @@
 #include "mainwindow/colours.h"
 #include "mainwindow/commands.h"
 #include "mainwindow/controls.h"
+#include "mainwindow/followers.h"
 #include "mainwindow/keyboard.h"
 #include "mainwindow/line_panel.h"
 #include "mainwindow/shared_state.h"
@@ -53,18 +54,11 @@ private:
     void connectHandlers();
     void showStart();
 
-    // What follows the settings (followers.cpp): the surface's world window,
-    // frame and marker, the boxes and captions, and the options, which are
-    // checked from the settings with their handlers held off.
+    // A fresh frame, and in front a new computation, when what a drawing
+    // shows has changed; a set of lines ends with its view or its charge.
     void follow(Settings::Changes what);
-    void showOptions();
-    void showPointInBoxes();
-    void centreMarker();
-    void showView();  // the captions and the options that belong to the view
-    void followAction();
 
     // Frames of the two views (views.cpp).
-    void applyZoomToSurface();
     void drawFrontFrame();
     void drawProfileFrame();
     void startAfresh();  // the frame of the current view, and in front a new computation
@@ -120,12 +114,10 @@ private:
     void drawArrow(Currency ex, Currency ey, Rgb colour);
     void showResults();
     QString currencyText(Currency value) const;
-    QString coordinateText(double value) const;
 
     Settings settings_;
     SharedState state_;
     Controls ui_;
-    bool showingSettings_ = false;  // the controls are being set to show the settings
 
     // A set of equipotentials being drawn, one scan position per turn of the
     // timer.
@@ -140,6 +132,7 @@ private:
     std::optional<LineSetRun> lineSet_;
     QTimer lineSetTimer_;
 
+    std::unique_ptr<Followers> followers_;
     std::unique_ptr<Commands> commands_;
     std::unique_ptr<Keyboard> keyboard_;
     std::unique_ptr<LinePanel> linePanel_;
