@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "field/number_text.h"
+#include "mainwindow/layout.h"
 #include "view/drawing_surface.h"
 #include "view/field_arrow.h"
 #include "view/readout_text.h"
@@ -18,7 +19,7 @@
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Tervik");
     setWindowTitle("Tervik Versión 1.0  // Marnel");
-    buildControls();
+    ui_ = Layout::Build(*this, settings_);
     followers_ = std::make_unique<Followers>(settings_, ui_);
     connectHandlers();
     commands_ = std::make_unique<Commands>(*this, settings_, ui_);

@@ -17,10 +17,7 @@
 #include "settings/settings.h"
 #include "trace/geometry.h"
 
-class QBoxLayout;
-class QGridLayout;
 class QLineEdit;
-class QVBoxLayout;
 
 // The one window of the program. It owns the settings, the working values and
 // the controls; its handlers are named after what they do for the user.
@@ -39,18 +36,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Building the window (window_layout.cpp).
-    void buildControls();
-    QGroupBox* buildActionFrame(QWidget* parent);
-    void buildDensityRow(QGridLayout* grid);
-    void buildReadouts(QGridLayout* grid);
-    QGroupBox* buildLinePanel(QWidget* frame);
-    void buildSettingsFrames(QWidget* parent, QVBoxLayout* column);
-    QGroupBox* buildOperationFrame(QWidget* parent);
-    QGroupBox* buildDiscretizationFrame(QWidget* parent);
-    QBoxLayout* buildCommandRow(QWidget* parent);
-    QBoxLayout* buildViewRow(QWidget* parent);
-    void buildMenus();
     void connectHandlers();
     void showStart();
 
