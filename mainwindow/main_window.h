@@ -19,8 +19,11 @@
 
 class QLineEdit;
 
-// The one window of the program. It owns the settings, the working values and
-// the controls; its handlers are named after what they do for the user.
+// The one window of the program. It owns the settings, the working values,
+// the controls and the parts that build, show and command them (layout,
+// followers, commands, keyboard, line panel), and wires them. What is left
+// here is the input and the evaluation: the option handlers, a click or
+// "Calcular", the manual sum and the lines.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
