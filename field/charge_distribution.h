@@ -13,6 +13,9 @@
 // element or is ignored and the grid draws no arrow.
 constexpr double kChargeBand = 0.008;
 constexpr double kChargeFill = 0.007;
+// Half the height of the narrower band, whatever the zoom, inside which a
+// point typed for the front view counts as on the charge.
+constexpr double kChargeTypedBand = 0.003;
 
 // A point of space in metres. The front view is the plane z = 0 seen with x
 // across and y up; the profile view is the plane x = bisectorX() seen with z
@@ -131,6 +134,9 @@ public:
     virtual double band() const = 0;
     // Whether p lies on the drawn charge of the view at the zoom factor.
     virtual bool onDrawnCharge(View view, WorldPoint p, double zoomFactor) const = 0;
+    // Whether a point typed for the front view lies on the charge, within
+    // the narrower band (whatever the zoom) inside which "Calcular" refuses it.
+    virtual bool onChargeAsTyped(WorldPoint p) const = 0;
     // The distance from p to the charge as the view shows it, m.
     virtual double distanceFromCharge(View view, WorldPoint p) const = 0;
     // Whether the straight path from a to b of the view meets the charge.

@@ -120,6 +120,9 @@ public:
         if (view == View::Front) return across_bar::Holds(p, kChargeBand / zoomFactor);
         return std::hypot(p.x, p.y) < kRadius + kChargeBand / zoomFactor;
     }
+    bool onChargeAsTyped(WorldPoint p) const override {
+        return distanceFromCharge(View::Front, p) < kChargeTypedBand;
+    }
     double distanceFromCharge(View view, WorldPoint p) const override {
         if (view == View::Front) return across_bar::DistanceFrom(p);
         return std::max(0.0, std::hypot(p.x, p.y) - kRadius);

@@ -76,6 +76,7 @@ public:
     bool onDrawnCharge(View view, WorldPoint p, double zoomFactor) const override {
         return uniform().onDrawnCharge(view, p, zoomFactor);
     }
+    bool onChargeAsTyped(WorldPoint p) const override { return uniform().onChargeAsTyped(p); }
     double distanceFromCharge(View view, WorldPoint p) const override {
         return uniform().distanceFromCharge(view, p);
     }

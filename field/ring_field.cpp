@@ -173,6 +173,9 @@ public:
         if (view == View::Front) return across_bar::Holds(p, kChargeBand / zoomFactor);
         return std::fabs(std::hypot(p.x, p.y) - kRadius) < kChargeBand / zoomFactor;
     }
+    bool onChargeAsTyped(WorldPoint p) const override {
+        return distanceFromCharge(View::Front, p) < kChargeTypedBand;
+    }
     double distanceFromCharge(View view, WorldPoint p) const override {
         if (view == View::Front) return across_bar::DistanceFrom(p);
         return std::fabs(std::hypot(p.x, p.y) - kRadius);

@@ -174,6 +174,9 @@ public:
         const double half = kChargeBand / zoomFactor;
         return p.x > 0 && p.x < kLength && p.y > -half && p.y < half;
     }
+    bool onChargeAsTyped(WorldPoint p) const override {
+        return std::abs(p.y) < kChargeTypedBand && p.x > 0 && p.x < kLength;
+    }
     double distanceFromCharge(View view, WorldPoint p) const override {
         if (view == View::Profile) return std::hypot(p.x, p.y);
         return std::hypot(p.x - std::clamp(p.x, 0.0, kLength), p.y);

@@ -1,5 +1,6 @@
 // The point-charge model built element by element, with its marks and arrows.
 
+#include "mainwindow/dialogue.h"
 #include "mainwindow/main_window.h"
 #include "settings/model_in_use.h"
 #include "view/drawing_surface.h"
@@ -38,7 +39,7 @@ void MainWindow::addChargeElement(int i) {
     const auto ey = term ? base.Ey.plus(term->Ey) : std::nullopt;
     const auto v = term ? base.V.plus(term->V) : std::nullopt;
     if (!ex || !ey || !v) {
-        refuseData();
+        RefuseData(this);
         return;
     }
     // Taken by hand, an element evaluates the point; in automatic mode the click already did.

@@ -3,13 +3,13 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <cmath>
 
+#include "mainwindow/dialogue.h"
 #include "mainwindow/main_window.h"
 #include "settings/model_in_use.h"
 #include "view/drawing_surface.h"
-
-using segment::kMiddle;
 
 // A click takes the point under the pointer, as the coordinate boxes show it.
 // On the drawn segment it takes an element in manual mode and is otherwise
@@ -35,14 +35,13 @@ void MainWindow::clickSurface() {
 // always meant as a point: on the segment it is refused, not ignored. In the
 // profile view the same numbers are (Z, Y).
 void MainWindow::calculateTypedPoint() {
-    if (!ui_.linePanel->isHidden()) {
-        acceptLinePanel();
+    if (!ui_.linePanel->isHidden()) {  // "Calcular" accepts the line panel shown
+        ui_.acceptLinesButton->click();
         return;
     }
     const WorldPoint typed = settings_.point();
-    const bool onSegment = std::abs(typed.y) < 0.003 && typed.x > 0 && typed.x < segment::kLength;
-    if (settings_.front() && onSegment) {
-        refuseData();
+    if (settings_.front() && ShapeInUse(settings_).onChargeAsTyped(typed)) {
+        RefuseData(this);
         return;
     }
     state_.PointerX = typed.x;
@@ -50,7 +49,7 @@ void MainWindow::calculateTypedPoint() {
     const double x = ShownValue(typed.x), y = ShownValue(typed.y);
     if (!settings_.front() &&
         ShapeInUse(settings_).onDrawnCharge(View::Profile, {x, y}, settings_.zoomFactor())) {
-        refuseData();
+        RefuseData(this);
         return;
     }
     const Settings::Batch batch(settings_);
@@ -62,7 +61,7 @@ void MainWindow::calculateTypedPoint() {
 
 void MainWindow::evaluateFrontPoint(double x, double y) {
     if (!frontActionHasValue(x, y)) {
-        refuseData();
+        RefuseData(this);
         return;
     }
     const Action action = settings_.action();
@@ -78,7 +77,7 @@ void MainWindow::evaluateFrontPoint(double x, double y) {
     if (action == Action::FieldLine)
         traceFieldLine();
     else if (action == Action::Equipotential)
-        traceEquipotential(x, y);
+        traceEquipotential(ModelInUse(settings_), settings_.point());
     else
         showFieldAndPotential();
 }
@@ -95,7 +94,7 @@ bool MainWindow::frontActionHasValue(double x, double y) const {
 void MainWindow::showFieldAndPotential() {
     const bool automatic = !settings_.manual();
     if (settings_.exactModel()) {
-        storeField(settings_.point().x, settings_.point().y);
+        storeShownAt(ModelInUse(settings_), settings_.point());
         drawArrow(state_.FieldEx, state_.FieldEy, kFieldColour);
     } else if (automatic) {
         state_.FieldEx = state_.FieldEy = state_.Potential = Currency();
@@ -108,7 +107,7 @@ void MainWindow::showFieldAndPotential() {
 void MainWindow::evaluateProfilePoint(double x, double y) {
     const FieldModel model = ModelInUse(settings_);
     if (!model.shownAt({x, y})) {
-        refuseData();
+        RefuseData(this);
         return;
     }
     state_.ProfileRadius = model.evaluatedAt({x, y}).y;
@@ -116,17 +115,18 @@ void MainWindow::evaluateProfilePoint(double x, double y) {
     const Action action = settings_.action();
     if (action == Action::FieldAndPotential) showProfileField();
     if (action == Action::FieldLine) traceProfileFieldLine();
-    if (action == Action::Equipotential) traceProfileEquipotential();
+    if (action == Action::Equipotential) traceProfileEquipotential(model, settings_.point());
 }
 
-// The field in the profile view is radial: that of the mid-plane at the same
-// distance from the axis, away from the axis for a positive density and
-// towards it for a negative one.
+// The field in the profile view is radial: the read-out's strength, that of
+// the charge's plane at the same distance from the axis, turned along the
+// radius; away from the axis for a positive density and towards it for a
+// negative one.
 void MainWindow::showProfileField() {
-    storeField(kMiddle, state_.ProfileRadius);
+    const WorldPoint point = settings_.point();
+    storeShownAt(ModelInUse(settings_), point);
     const double strength = state_.FieldEy.toDouble();
     const double radius = state_.ProfileRadius;
-    const WorldPoint point = settings_.point();
     state_.FieldEy = Currency::fromDouble(strength * point.y / radius).value_or(Currency());
     state_.FieldEx = Currency::fromDouble(strength * point.x / radius).value_or(Currency());
     if (settings_.action() != Action::FieldAndPotential) return;

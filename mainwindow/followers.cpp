@@ -1,6 +1,7 @@
-// What follows the settings: the surface (its world window, frame and
-// marker), the coordinate and step boxes, the captions of the view, the line
-// panel and the options. Each hears of a user's action once.
+// What follows the settings: the surface's world window and marker, the
+// coordinate boxes, the captions of the view and the options.
+
+#include "mainwindow/followers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,30 +10,31 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
-#include "mainwindow/main_window.h"
 #include "view/drawing_surface.h"
+#include "view/readout_text.h"
 
-void MainWindow::follow(Settings::Changes what) {
+Followers::Followers(const Settings& settings, const Controls& ui) : settings_(settings), ui_(ui) {
+    connect(&settings_, &Settings::changed, this, &Followers::follow);
+}
+
+void Followers::showAll() {
+    ui_.surface->setWorldScale(settings_.zoomFactor());
+    showPointInBoxes();
+    centreMarker();
+}
+
+void Followers::follow(Settings::Changes what) {
     using Change = Settings::Change;
     showOptions();
     if (what & Change::View) showView();
-    if (what & Change::Zoom) applyZoomToSurface();
-    if (what.testAnyFlags(Change::Charge | Change::View | Change::Zoom | Change::Operation |
-                          Change::Cleared))
-        startAfresh();
+    if (what & Change::Zoom) ui_.surface->setWorldScale(settings_.zoomFactor());
     if (what.testAnyFlags(Change::Zoom | Change::PlacedPoint)) showPointInBoxes();
     if (what.testAnyFlags(Change::Zoom | Change::PlacedPoint | Change::TypedPoint)) centreMarker();
-    // The step between the lines of a set follows the zoom until the user types another.
-    if (what & Change::Zoom) {
-        const QScopedValueRollback quiet(showingSettings_, true);
-        ui_.stepBox->setText(QString::number(settings_.potentialStep()));
-    }
-    if (what & Change::Action) followAction();
-    followEquipotentialSet(what);
+    if (what & Change::Action) showMarkerForAction();
 }
 
 // Each option as the settings have it. The handlers see the guard and do nothing.
-void MainWindow::showOptions() {
+void Followers::showOptions() {
     const QScopedValueRollback quiet(showingSettings_, true);
     const auto check = [](QButtonGroup* group, int id) { group->button(id)->setChecked(true); };
     check(ui_.zoomOptions, int(std::lround(settings_.zoomFactor() * 100)));
@@ -45,19 +47,19 @@ void MainWindow::showOptions() {
     ui_.densityBox->setCurrentText(QString::number(settings_.density()));
 }
 
-void MainWindow::showPointInBoxes() {
+void Followers::showPointInBoxes() {
     const QScopedValueRollback quiet(showingSettings_, true);
-    ui_.xBox->setText(coordinateText(settings_.point().x));
-    ui_.yBox->setText(coordinateText(settings_.point().y));
+    ui_.xBox->setText(CoordinateText(settings_.point().x));
+    ui_.yBox->setText(CoordinateText(settings_.point().y));
 }
 
-void MainWindow::centreMarker() {
+void Followers::centreMarker() {
     const WorldPoint point = settings_.point();
     ui_.surface->setMarkerLeft(point.x - ui_.surface->markerWidth() / 2);
     ui_.surface->setMarkerTop(point.y + ui_.surface->markerWidth() / 2);
 }
 
-void MainWindow::showView() {
+void Followers::showView() {
     const bool front = settings_.front();
     ui_.modelFrame->setEnabled(front);
     ui_.operationFrame->setEnabled(front);
@@ -72,13 +74,7 @@ void MainWindow::showView() {
     caption(ui_.xLabel, ui_.xBox, front ? "X(m)" : "Z(m)");
 }
 
-// The marker shows the point whose field and potential are shown; the line
-// panel comes with the equipotentials and goes with "Cancelar".
-void MainWindow::followAction() {
-    const Action action = settings_.action();
-    ui_.surface->setMarkerVisible(action == Action::FieldAndPotential);
-    if (action == Action::Equipotential)
-        showLinePanel();
-    else if (!ui_.linePanel->isHidden())
-        hideLinePanel();
+// The marker shows the point whose field and potential are shown.
+void Followers::showMarkerForAction() {
+    ui_.surface->setMarkerVisible(settings_.action() == Action::FieldAndPotential);
 }

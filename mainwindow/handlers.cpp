@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "mainwindow/dialogue.h"
 #include "mainwindow/main_window.h"
 #include "settings/model_in_use.h"
 #include "view/drawing_surface.h"
+#include "view/readout_text.h"
 
 void MainWindow::onZoomChosen(int percent) { settings_.setZoomPercent(percent); }
 
@@ -23,7 +25,7 @@ void MainWindow::onOperationChosen(int operation) { settings_.setOperation(Opera
 void MainWindow::onLineChoiceChosen(int choice) { settings_.setLineChoice(LineChoice(choice)); }
 
 void MainWindow::onDensityChosen() {
-    if (showingSettings_) return;
+    if (followers_->showingSettings()) return;
     settings_.setDensity(ui_.densityBox->currentText().toInt());
     ui_.calculateButton->setFocus();
 }
@@ -38,11 +40,11 @@ bool MainWindow::dropsDensityKey(const QKeyEvent& key) const {
 // Runs on every change of the text the user types: the marker follows. A
 // typed point is not evaluated until "Calcular".
 void MainWindow::onXTyped() {
-    if (!showingSettings_) settings_.setTypedX(readBox(ui_.xBox));
+    if (!followers_->showingSettings()) settings_.setTypedX(ReadBox(ui_.xBox));
 }
 
 void MainWindow::onYTyped() {
-    if (!showingSettings_) settings_.setTypedY(readBox(ui_.yBox));
+    if (!followers_->showingSettings()) settings_.setTypedY(ReadBox(ui_.yBox));
 }
 
 // The drawn segment, in a band that keeps its height on screen at every zoom.
@@ -56,6 +58,6 @@ void MainWindow::onPointerMoved(float x, float y) {
     const bool overSegment = settings_.front() && onSegmentBand(x, y);
     ui_.surface->setCrossHair(overSegment);
     if (overSegment) return;
-    ui_.pointerXBox->setText(coordinateText(x));
-    ui_.pointerYBox->setText(coordinateText(y));
+    ui_.pointerXBox->setText(CoordinateText(x));
+    ui_.pointerYBox->setText(CoordinateText(y));
 }

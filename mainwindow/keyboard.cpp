@@ -1,15 +1,18 @@
 // Keyboard use: the tab order follows the window's columns, and access keys
 // reach the commands and menus without changing their captions.
 
+#include "mainwindow/keyboard.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
 
-#include "mainwindow/main_window.h"
 #include "view/drawing_surface.h"
 
 namespace {
@@ -37,7 +40,7 @@ void TabToSelectedOption(QButtonGroup* group) {
 
 }  // namespace
 
-void MainWindow::setUpKeyboard() {
+Keyboard::Keyboard(QMainWindow& window, const Controls& ui) : ui_(ui) {
     // The drawing surface's column first, then "Obtener" and the panel over
     // it, then the settings and the commands below them.
     QList<QWidget*> order = Options(ui_.viewOptions);
@@ -47,13 +50,13 @@ void MainWindow::setUpKeyboard() {
           << ui_.acceptLinesButton << Options(ui_.zoomOptions) << Options(ui_.operationOptions)
           << ui_.elementArrowsBox << Options(ui_.modelOptions) << ui_.clearButton
           << ui_.calculateButton << ui_.exitButton << ui_.copyButton;
-    for (qsizetype i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
+    for (qsizetype i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
     for (QButtonGroup* group : {ui_.viewOptions, ui_.actionOptions, ui_.lineOptions,
                                 ui_.zoomOptions, ui_.operationOptions, ui_.modelOptions})
         TabToSelectedOption(group);
 
-    const auto accessKey = [this](const char* keys, QAbstractButton* button) {
-        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+    const auto accessKey = [&window](const char* keys, QAbstractButton* button) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), &window);
         connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
         button->setToolTip(button->text() + " (" + QKeySequence(keys).toString() + ")");
     };
@@ -62,26 +65,30 @@ void MainWindow::setUpKeyboard() {
     accessKey("Alt+S", ui_.exitButton);
     accessKey("Alt+P", ui_.copyButton);
 
-    const auto menuKey = [this](const char* keys, QMenu* menu) {
-        auto* shortcut = new QShortcut(QKeySequence(keys), this);
-        connect(shortcut, &QShortcut::activated, this,
-                [this, menu] { menuBar()->setActiveAction(menu->menuAction()); });
+    QMenuBar* menus = window.menuBar();
+    const auto menuKey = [&window, menus](const char* keys, QMenu* menu) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), &window);
+        connect(shortcut, &QShortcut::activated, menus,
+                [menus, menu] { menus->setActiveAction(menu->menuAction()); });
     };
-    menuKey("Alt+A", menuBar()->findChild<QMenu*>("fileMenu"));
-    menuKey("Alt+H", menuBar()->findChild<QMenu*>("toolsMenu"));
-    menuKey("Alt+Y", menuBar()->findChild<QMenu*>("helpMenu"));
+    menuKey("Alt+A", menus->findChild<QMenu*>("fileMenu"));
+    menuKey("Alt+H", menus->findChild<QMenu*>("toolsMenu"));
+    menuKey("Alt+Y", menus->findChild<QMenu*>("helpMenu"));
 
     // Enter in a coordinate box calculates; in the step box it accepts.
-    connect(ui_.xBox, &QLineEdit::returnPressed, this, &MainWindow::calculateTypedPoint);
-    connect(ui_.yBox, &QLineEdit::returnPressed, this, &MainWindow::calculateTypedPoint);
-    connect(ui_.stepBox, &QLineEdit::returnPressed, this, &MainWindow::acceptLinePanel);
+    connect(ui_.xBox, &QLineEdit::returnPressed, ui_.calculateButton, &QAbstractButton::click);
+    connect(ui_.yBox, &QLineEdit::returnPressed, ui_.calculateButton, &QAbstractButton::click);
+    connect(ui_.stepBox, &QLineEdit::returnPressed, ui_.acceptLinesButton, &QAbstractButton::click);
+    window.installEventFilter(this);
 }
 
-// Escape while the line panel is shown cancels it, like its "Cancelar".
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && !ui_.linePanel->isHidden()) {
+// Escape that reaches the window while the line panel is shown cancels it,
+// like its "Cancelar".
+bool Keyboard::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !ui_.linePanel->isHidden()) {
         ui_.cancelLinesButton->click();
-        return;
+        return true;
     }
-    QMainWindow::keyPressEvent(event);
+    return QObject::eventFilter(watched, event);
 }

@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "field/number_text.h"
+#include "mainwindow/layout.h"
 #include "view/drawing_surface.h"
 #include "view/field_arrow.h"
 #include "view/readout_text.h"
@@ -18,9 +19,13 @@
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Tervik");
     setWindowTitle("Tervik Versión 1.0  // Marnel");
-    buildControls();
+    ui_ = Layout::Build(*this, settings_);
+    followers_ = std::make_unique<Followers>(settings_, ui_);
     connectHandlers();
-    setUpKeyboard();
+    commands_ = std::make_unique<Commands>(*this, settings_, ui_);
+    keyboard_ = std::make_unique<Keyboard>(*this, ui_);
+    linePanel_ =
+        std::make_unique<LinePanel>(*this, settings_, ui_, [this] { startEquipotentialSet(); });
     showStart();
 }
 
@@ -30,7 +35,7 @@ void MainWindow::connectHandlers() {
     // handler.
     const auto onSelect = [this](QButtonGroup* group, void (MainWindow::*handler)(int)) {
         connect(group, &QButtonGroup::idToggled, this, [this, handler](int id, bool checked) {
-            if (checked && !showingSettings_) (this->*handler)(id);
+            if (checked && !followers_->showingSettings()) (this->*handler)(id);
         });
     };
     onSelect(ui_.zoomOptions, &MainWindow::onZoomChosen);
@@ -40,7 +45,7 @@ void MainWindow::connectHandlers() {
     onSelect(ui_.operationOptions, &MainWindow::onOperationChosen);
     onSelect(ui_.lineOptions, &MainWindow::onLineChoiceChosen);
     connect(ui_.elementArrowsBox, &QCheckBox::toggled, this, [this](bool checked) {
-        if (!showingSettings_) settings_.setElementArrows(checked);
+        if (!followers_->showingSettings()) settings_.setElementArrows(checked);
     });
 
     // Text handlers run on every change of the text the user makes.
@@ -52,16 +57,7 @@ void MainWindow::connectHandlers() {
 
     connect(ui_.surface, &DrawingSurface::pointerMoved, this, &MainWindow::onPointerMoved);
     connect(ui_.surface, &DrawingSurface::clicked, this, &MainWindow::clickSurface);
-    connect(ui_.acceptLinesButton, &QPushButton::clicked, this, &MainWindow::acceptLinePanel);
-    connect(ui_.cancelLinesButton, &QPushButton::clicked, this, &MainWindow::cancelLinePanel);
     connect(ui_.calculateButton, &QPushButton::clicked, this, &MainWindow::calculateTypedPoint);
-    connect(ui_.clearButton, &QPushButton::clicked, this, &MainWindow::clearDrawing);
-    connect(ui_.copyButton, &QPushButton::clicked, this, &MainWindow::copyDrawing);
-    connect(ui_.exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
-    connect(ui_.exitAction, &QAction::triggered, this, &MainWindow::exitProgram);
-    connect(ui_.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(ui_.plotsAction, &QAction::triggered, this, &MainWindow::showPlots);
-    connect(ui_.saveImageAction, &QAction::triggered, this, &MainWindow::saveDrawing);
 
     connect(&settings_, &Settings::changed, this, &MainWindow::follow);
     connect(&lineSetTimer_, &QTimer::timeout, this, &MainWindow::traceNextPositionOfSet);
@@ -69,10 +65,8 @@ void MainWindow::connectHandlers() {
 
 void MainWindow::showStart() {
     ui_.surface->setBackground(qRgb(200, 200, 200));
-    applyZoomToSurface();
+    followers_->showAll();
     startAfresh();
-    showPointInBoxes();
-    centreMarker();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -97,14 +91,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 QString MainWindow::currencyText(Currency value) const { return ReadoutText(value); }
 
-double MainWindow::readBox(const QLineEdit* box) {
-    return Val(CommasToPoints(box->text().toStdString()));
-}
-
-QString MainWindow::coordinateText(double value) const {
-    return QString::fromStdString(FormatCoordinate(value, UserDecimalSeparator()));
-}
-
 void MainWindow::showResults() {
     ui_.exBox->setText(currencyText(state_.FieldEx));
     ui_.eyBox->setText(currencyText(state_.FieldEy));
@@ -115,10 +101,4 @@ void MainWindow::drawArrow(Currency ex, Currency ey, Rgb colour) {
     const ArrowPlacement at{settings_.point().x, settings_.point().y, settings_.zoomFactor(),
                             settings_.action() == Action::FieldAndPotential};
     DrawFieldArrow(*ui_.surface, at, ex, ey, colour);
-}
-
-void MainWindow::refuseData() {
-    QMessageBox box(QMessageBox::NoIcon, "Tervik", "Datos No Aceptados", QMessageBox::Ok, this);
-    box.setObjectName("DatosNoAceptados");
-    box.exec();
 }

@@ -3,23 +3,27 @@
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
-#include "field/segment_field.h"
+#include "field/model_in_use.h"
 #include "mainwindow/colours.h"
+#include "mainwindow/commands.h"
 #include "mainwindow/controls.h"
+#include "mainwindow/followers.h"
+#include "mainwindow/keyboard.h"
+#include "mainwindow/line_panel.h"
 #include "mainwindow/shared_state.h"
 #include "settings/settings.h"
 #include "trace/geometry.h"
 
-class PlotView;
-class QBoxLayout;
-class QGridLayout;
 class QLineEdit;
-class QVBoxLayout;
 
-// The one window of the program. It owns the settings, the working values and
-// the controls; its handlers are named after what they do for the user.
+// The one window of the program. It owns the settings, the working values,
+// the controls and the parts that build, show and command them (layout,
+// followers, commands, keyboard, line panel), and wires them. What is left
+// here is the input and the evaluation: the option handlers, a click or
+// "Calcular", the manual sum and the lines.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -32,38 +36,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Building the window (window_layout.cpp).
-    void buildControls();
-    QGroupBox* buildActionFrame(QWidget* parent);
-    void buildDensityRow(QGridLayout* grid);
-    void buildReadouts(QGridLayout* grid);
-    QGroupBox* buildLinePanel(QWidget* frame);
-    void buildSettingsFrames(QWidget* parent, QVBoxLayout* column);
-    QGroupBox* buildOperationFrame(QWidget* parent);
-    QGroupBox* buildDiscretizationFrame(QWidget* parent);
-    QBoxLayout* buildCommandRow(QWidget* parent);
-    QBoxLayout* buildViewRow(QWidget* parent);
-    void buildMenus();
     void connectHandlers();
-    void setUpKeyboard();
     void showStart();
 
-    // What follows the settings (followers.cpp): the surface's world window,
-    // frame and marker, the boxes and captions, and the options, which are
-    // checked from the settings with their handlers held off.
+    // A fresh frame, and in front a new computation, when what a drawing
+    // shows has changed; a set of lines ends with its view or its charge.
     void follow(Settings::Changes what);
-    void showOptions();
-    void showPointInBoxes();
-    void centreMarker();
-    void showView();  // the captions and the options that belong to the view
-    void followAction();
 
     // Frames of the two views (views.cpp).
-    void applyZoomToSurface();
     void drawFrontFrame();
     void drawProfileFrame();
     void startAfresh();  // the frame of the current view, and in front a new computation
@@ -93,7 +76,6 @@ private:
     void showFieldAndPotential();
     void showProfileField();
     void traceProfileFieldLine();
-    void refuseData();
 
     // Point charges (charge_elements.cpp).
     void addChargeElement(int i);
@@ -107,46 +89,23 @@ private:
     void traceFieldLine();
     void drawEquipotentialEllipse(double x, double y);
     void drawEquipotentialCircle(double radius);
-    void traceEquipotential(double x, double y);
-    void traceProfileEquipotential();
-    void traceProfileCircle(double s);
+    void traceEquipotential(const FieldModel& model, WorldPoint p);
+    void traceProfileEquipotential(const FieldModel& model, WorldPoint p);
     void startEquipotentialSet();
     void stopEquipotentialSet();
     void followEquipotentialSet(Settings::Changes what);
     void traceNextPositionOfSet();
-    std::optional<FieldSample> storeField(double x, double y);
-
-    // The line panel (panel.cpp).
-    void showLinePanel();
-    void hideLinePanel();
-    void coverObtainFrame(bool covered);
-    bool focusInObtainFrame() const;
-    void acceptLinePanel();
-    void cancelLinePanel();
-    bool readPotentialStep();
-
-    // Commands (commands.cpp).
-    void clearDrawing();
-    void copyDrawing();
-    void showAbout();
-    void exitProgram();
-
-    // Tools beyond the drawing: the plots and saving the drawing (tools.cpp).
-    void showPlots();
-    void saveDrawing();
+    // The values the read-outs show at p in the model, kept as the working values.
+    std::optional<FieldSample> storeShownAt(const FieldModel& model, WorldPoint p);
 
     // Read-outs and drawing helpers.
     void drawArrow(Currency ex, Currency ey, Rgb colour);
     void showResults();
     QString currencyText(Currency value) const;
-    QString coordinateText(double value) const;
-    static double readBox(const QLineEdit* box);  // a typed number, either separator
 
     Settings settings_;
     SharedState state_;
     Controls ui_;
-    PlotView* plots_ = nullptr;     // loaded when first asked for
-    bool showingSettings_ = false;  // the controls are being set to show the settings
 
     // A set of equipotentials being drawn, one scan position per turn of the
     // timer.
@@ -154,9 +113,15 @@ private:
         EquipotentialScanRange range;
         double position;
         EquipotentialLevels levels;
-        bool front;
+        FieldModel model;     // the model in use when the set started
         bool pointEvaluated;  // by the user meanwhile: the read-outs are that point's
+        WorldPoint pointAt(double s) const;
     };
     std::optional<LineSetRun> lineSet_;
     QTimer lineSetTimer_;
+
+    std::unique_ptr<Followers> followers_;
+    std::unique_ptr<Commands> commands_;
+    std::unique_ptr<Keyboard> keyboard_;
+    std::unique_ptr<LinePanel> linePanel_;
 };

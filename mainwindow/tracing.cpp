@@ -4,14 +4,13 @@
 #include <cmath>
 
 #include "mainwindow/main_window.h"
+#include "settings/model_in_use.h"
 #include "trace/geometry.h"
 #include "view/drawing_surface.h"
 #include "view/line_drawing.h"
 
-using segment::kMiddle;
-
-std::optional<FieldSample> MainWindow::storeField(double x, double y) {
-    const auto sample = ComputeField(x, y, settings_.lambda());
+std::optional<FieldSample> MainWindow::storeShownAt(const FieldModel& model, WorldPoint p) {
+    const auto sample = model.shownAt(p);
     if (sample) {
         state_.FieldEx = sample->Ex;
         state_.FieldEy = sample->Ey;
@@ -25,14 +24,15 @@ std::optional<FieldSample> MainWindow::storeField(double x, double y) {
 void MainWindow::traceFieldLine() {
     DrawingSurface& surface = *ui_.surface;
     const WorldPoint start = settings_.point();
-    if (!storeField(start.x, start.y)) return;
+    const FieldModel model = ModelInUse(settings_);
+    if (!storeShownAt(model, start)) return;
     drawArrow(state_.FieldEx, state_.FieldEy, kFieldColour);
     surface.setPen(DrawingSurface::Pen::Xor);
     ui_.exBox->setText("");
     ui_.eyBox->setText("");
 
-    const FieldAt field = [this](double x, double y) -> std::optional<FieldVector> {
-        const auto sample = storeField(x, y);
+    const FieldAt field = [this, &model](double x, double y) -> std::optional<FieldVector> {
+        const auto sample = storeShownAt(model, {x, y});
         if (!sample) return std::nullopt;
         return FieldVector{sample->Ex.toDouble(), sample->Ey.toDouble()};
     };
@@ -64,22 +64,17 @@ void MainWindow::drawEquipotentialCircle(double radius) {
     ui_.surface->drawCircle(0, 0, radius, kEquipotentialColour);
 }
 
-// The ellipse through (x, y), and its potential.
-void MainWindow::traceEquipotential(double x, double y) {
-    if (!storeField(x, y)) return;
+// The ellipse through p, and its potential.
+void MainWindow::traceEquipotential(const FieldModel& model, WorldPoint p) {
+    if (!storeShownAt(model, p)) return;
     ui_.potentialBox->setText(currencyText(state_.Potential));
-    drawEquipotentialEllipse(x, y);
+    drawEquipotentialEllipse(p.x, p.y);
 }
 
-// The circle through a point of the set at the distance s from the axis.
-void MainWindow::traceProfileCircle(double s) {
-    state_.ProfileRadius = s;
-    traceProfileEquipotential();
-}
-
-// The circle around the axis at the distance ProfileRadius, and its potential.
-void MainWindow::traceProfileEquipotential() {
-    const auto potential = PotentialAt(kMiddle, state_.ProfileRadius, settings_.lambda());
+// The circle around the axis through p, and its potential.
+void MainWindow::traceProfileEquipotential(const FieldModel& model, WorldPoint p) {
+    state_.ProfileRadius = model.evaluatedAt(p).y;
+    const auto potential = model.potentialAt(p);
     const auto stored = potential ? Currency::fromDouble(*potential) : std::nullopt;
     if (!stored) return;
     state_.Potential = *stored;
@@ -88,7 +83,7 @@ void MainWindow::traceProfileEquipotential() {
 }
 
 // A set of equipotentials spaced by the potential step, scanning outward from
-// the segment along the bisector: one scan position now and one at each turn
+// the charge along the bisector: one scan position now and one at each turn
 // of the event loop, so that every control stays live meanwhile. "Limpiar"
 // and the zoom let it go on (the zoom sets the potential step that the next
 // level uses); a change of view, charge settings or operation mode ends it,
@@ -96,7 +91,7 @@ void MainWindow::traceProfileEquipotential() {
 // one. The current point is left where the user put it.
 void MainWindow::startEquipotentialSet() {
     const EquipotentialScanRange range = ScanRangeFor(settings_.zoomFactor());
-    lineSet_ = LineSetRun{range, range.first, {}, settings_.front(), false};
+    lineSet_ = LineSetRun{range, range.first, {}, ModelInUse(settings_), false};
     traceNextPositionOfSet();
     if (settings_.ending()) stopEquipotentialSet();
     if (lineSet_) lineSetTimer_.start(0);
@@ -120,12 +115,14 @@ void MainWindow::followEquipotentialSet(Settings::Changes what) {
 void MainWindow::traceNextPositionOfSet() {
     LineSetRun& set = *lineSet_;
     const double s = set.position;
-    const auto potential = PotentialAt(kMiddle, s, settings_.lambda());
+    const WorldPoint p = set.pointAt(s);
+    const auto potential = set.model.potentialAt(p);
     if (!potential) {
         stopEquipotentialSet();
         return;
     }
-    if (set.front && !set.pointEvaluated)
+    const bool front = set.model.view == View::Front;
+    if (front && !set.pointEvaluated)
         state_.Potential = Currency::fromDouble(*potential).value_or(state_.Potential);
     const auto decision =
         set.levels.visit(s == set.range.first, *potential, settings_.potentialStep());
@@ -134,12 +131,20 @@ void MainWindow::traceNextPositionOfSet() {
         // a single line; once the user has evaluated a point meanwhile, it is
         // only drawn, so the read-outs stay that point's.
         if (set.pointEvaluated)
-            set.front ? drawEquipotentialEllipse(kMiddle, s) : drawEquipotentialCircle(s);
-        else if (set.front)
-            traceEquipotential(kMiddle, s);
+            front ? drawEquipotentialEllipse(p.x, p.y) : drawEquipotentialCircle(s);
+        else if (front)
+            traceEquipotential(set.model, p);
         else
-            traceProfileCircle(s);
+            traceProfileEquipotential(set.model, p);
     }
     set.position += set.range.step;
     if (decision.stop || set.position > set.range.end) stopEquipotentialSet();
+}
+
+// The scan position s as a point of the set's view: on the bisector in the
+// front view, and straight up from the axis in the profile view, whose plane
+// the bisector lies in.
+WorldPoint MainWindow::LineSetRun::pointAt(double s) const {
+    if (model.view == View::Front) return {model.shape->bisectorX(), s};
+    return {0, s};
 }

@@ -6,8 +6,6 @@
 #include "view/drawing_surface.h"
 #include "view/frames.h"
 
-void MainWindow::applyZoomToSurface() { ui_.surface->setWorldScale(settings_.zoomFactor()); }
-
 void MainWindow::drawFrontFrame() {
     const FrontFrameLook look{settings_.zoomFactor(), settings_.elementCount(),
                               settings_.exactModel(), kSegmentColour, kChargeColour};
@@ -26,6 +24,14 @@ void MainWindow::emptyComputation() {
     ui_.exBox->setText("");
     ui_.eyBox->setText("");
     ui_.potentialBox->setText("");
+}
+
+void MainWindow::follow(Settings::Changes what) {
+    using Change = Settings::Change;
+    if (what.testAnyFlags(Change::Charge | Change::View | Change::Zoom | Change::Operation |
+                          Change::Cleared))
+        startAfresh();
+    followEquipotentialSet(what);
 }
 
 // The front view starts a new computation on its fresh frame; the profile

@@ -103,6 +103,12 @@ TEST(ChargeShape, DrawnChargeAndItsBand) {
     EXPECT_EQ(segment.distanceFromCharge(View::Front, {1.3, -0.4}), 0.5);
     EXPECT_EQ(segment.distanceFromCharge(View::Front, {0.7, -0.4}), 0.4);
     EXPECT_EQ(segment.distanceFromCharge(View::Profile, {0.3, -0.4}), 0.5);
+    // A typed point is refused on the charge within 0.003 m of the axis, ends excluded.
+    const std::tuple<double, double, bool> typed[] = {
+        {0.5, 0.0029, true}, {0.5, -0.0029, true}, {0.5, 0.003, false}, {0.5, -0.003, false},
+        {0.0001, 0, true},   {0.9999, 0, true},    {0, 0.001, false},   {1, 0.001, false},
+        {-0.1, 0, false},    {1.1, 0, false}};
+    for (auto [x, y, on] : typed) EXPECT_EQ(segment.onChargeAsTyped({x, y}), on) << x << ", " << y;
 }
 
 // N equal pieces of the 1 m segment, left to right as the manual mode takes

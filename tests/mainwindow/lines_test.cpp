@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 
+#include "field/segment_field.h"
 #include "tests/support/window_driver.h"
 #include "trace/geometry.h"
 

@@ -6,14 +6,18 @@
 // for it, its contents scroll. The options of a group are built in their
 // order on the screen, which is also their order for Tab.
 
+#include "mainwindow/layout.h"
+
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,7 +28,8 @@
 #include <ranges>
 #include <utility>
 
-#include "mainwindow/main_window.h"
+#include "mainwindow/colours.h"
+#include "settings/settings.h"
 #include "view/drawing_surface.h"
 #include "wholefield/field_keys.h"
 #include "wholefield/whole_field.h"
@@ -209,9 +214,15 @@ private:
 
 }  // namespace
 
-void MainWindow::buildControls() {
+Controls Layout::Build(QMainWindow& window, Settings& settings) {
+    Layout layout(window, settings);
+    layout.buildControls();
+    return layout.ui_;
+}
+
+void Layout::buildControls() {
     auto* central = Named(new QWidget, "contents");
-    setCentralWidget(Named(new ScreenFittingArea(this, central), "screenFittingArea"));
+    window_.setCentralWidget(Named(new ScreenFittingArea(&window_, central), "screenFittingArea"));
     ui_.surface = Named(new DrawingSurface(kSurfaceSide, central), "surface");
     ui_.surface->setAccessibleName("Superficie de dibujo");
     ui_.surface->setAccessibleDescription(
@@ -235,7 +246,7 @@ void MainWindow::buildControls() {
     auto* window = new QHBoxLayout(central);
     // The window follows its contents, shrinking too when the keys hide.
     window->setSizeConstraint(QLayout::SetFixedSize);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    window_.layout()->setSizeConstraint(QLayout::SetFixedSize);
     window->addLayout(surface);
     window->addLayout(settings);
     buildMenus();
@@ -243,12 +254,12 @@ void MainWindow::buildControls() {
 
 // "Obtener" holds the choice of action and the read-outs; the line-family
 // panel takes the same place and covers them while it is shown.
-QGroupBox* MainWindow::buildActionFrame(QWidget* parent) {
+QGroupBox* Layout::buildActionFrame(QWidget* parent) {
     ui_.obtainFrame = AddFrame(parent, "obtainFrame", "Obtener");
     auto* content = Named(new QWidget(ui_.obtainFrame), "obtainContents");
     auto* grid = new QGridLayout(content);
     grid->setContentsMargins({});
-    ui_.actionOptions = OptionArray(this, "actionOptions");
+    ui_.actionOptions = OptionArray(&window_, "actionOptions");
     auto* actions = new QVBoxLayout;
     const char* const captions[] = {"Campo y Potencial", "Líneas de Campo",
                                     "Líneas Equipotenciales"};
@@ -271,7 +282,7 @@ QGroupBox* MainWindow::buildActionFrame(QWidget* parent) {
     return ui_.obtainFrame;
 }
 
-void MainWindow::buildDensityRow(QGridLayout* grid) {
+void Layout::buildDensityRow(QGridLayout* grid) {
     QWidget* frame = grid->parentWidget();
     ui_.densityLabel = AddLabel(frame, "densityLabel", "λ");
     ui_.densityBox = Named(new QComboBox(frame), "densityBox");
@@ -289,7 +300,7 @@ void MainWindow::buildDensityRow(QGridLayout* grid) {
     grid->addWidget(ui_.densityUnitLabel, 0, 4);
 }
 
-void MainWindow::buildReadouts(QGridLayout* grid) {
+void Layout::buildReadouts(QGridLayout* grid) {
     struct Row {
         QLabel*& label;
         QLineEdit*& box;
@@ -317,10 +328,10 @@ void MainWindow::buildReadouts(QGridLayout* grid) {
 }
 
 // The line-family panel; it covers the content of "Obtener" while shown.
-QGroupBox* MainWindow::buildLinePanel(QWidget* frame) {
+QGroupBox* Layout::buildLinePanel(QWidget* frame) {
     ui_.linePanel = AddFrame(frame, "linePanel", "Líneas Equipotenciales");
     auto* grid = new QGridLayout(ui_.linePanel);
-    ui_.lineOptions = OptionArray(this, "lineOptions");
+    ui_.lineOptions = OptionArray(&window_, "lineOptions");
     const auto lineOption = [this](LineChoice choice, const char* caption) {
         return AddOption(ui_.lineOptions, ui_.linePanel, int(choice), caption);
     };
@@ -343,10 +354,10 @@ QGroupBox* MainWindow::buildLinePanel(QWidget* frame) {
     return ui_.linePanel;
 }
 
-void MainWindow::buildSettingsFrames(QWidget* parent, QVBoxLayout* column) {
+void Layout::buildSettingsFrames(QWidget* parent, QVBoxLayout* column) {
     ui_.zoomFrame = AddFrame(parent, "zoomFrame", "Ampliación");
     auto* zooms = new QHBoxLayout(ui_.zoomFrame);
-    ui_.zoomOptions = OptionArray(this, "zoomOptions");
+    ui_.zoomOptions = OptionArray(&window_, "zoomOptions");
     for (int percent : std::views::reverse(kZoomPercentChoices))
         zooms->addWidget(
             AddOption(ui_.zoomOptions, ui_.zoomFrame, percent, QString::number(percent) + " %"));
@@ -364,11 +375,11 @@ void MainWindow::buildSettingsFrames(QWidget* parent, QVBoxLayout* column) {
     column->addWidget(buildDiscretizationFrame(parent));
 }
 
-QGroupBox* MainWindow::buildOperationFrame(QWidget* parent) {
+QGroupBox* Layout::buildOperationFrame(QWidget* parent) {
     ui_.operationFrame = AddFrame(parent, "operationFrame", "Operación");
     ui_.operationFrame->setFont(Weight(true));
     auto* column = new QVBoxLayout(ui_.operationFrame);
-    ui_.operationOptions = OptionArray(this, "operationOptions");
+    ui_.operationOptions = OptionArray(&window_, "operationOptions");
     for (auto [operation, caption] :
          {std::pair(Operation::Manual, "Manual"), std::pair(Operation::Automatic, "Automático")}) {
         QRadioButton* option =
@@ -380,12 +391,12 @@ QGroupBox* MainWindow::buildOperationFrame(QWidget* parent) {
     return ui_.operationFrame;
 }
 
-QGroupBox* MainWindow::buildDiscretizationFrame(QWidget* parent) {
+QGroupBox* Layout::buildDiscretizationFrame(QWidget* parent) {
     ui_.modelFrame = AddFrame(parent, "modelFrame", "Discretización");
     auto* grid = new QGridLayout(ui_.modelFrame);
     ui_.modelLabel = AddLabel(ui_.modelFrame, "modelLabel", "Cantidad de Elementos de carga");
     grid->addWidget(ui_.modelLabel, 0, 0, 1, 4);
-    ui_.modelOptions = OptionArray(this, "modelOptions");
+    ui_.modelOptions = OptionArray(&window_, "modelOptions");
     grid->addWidget(AddOption(ui_.modelOptions, ui_.modelFrame, kExactModel, "Infinito (Integral)"),
                     1, 0, 1, 4);
     int column = 0;
@@ -397,7 +408,7 @@ QGroupBox* MainWindow::buildDiscretizationFrame(QWidget* parent) {
     return ui_.modelFrame;
 }
 
-QBoxLayout* MainWindow::buildCommandRow(QWidget* parent) {
+QBoxLayout* Layout::buildCommandRow(QWidget* parent) {
     auto* row = new QHBoxLayout;
     ui_.clearButton = AddCommand(parent, "clearButton", "Limpiar");
     ui_.calculateButton = AddCommand(parent, "calculateButton", "Calcular");
@@ -408,9 +419,9 @@ QBoxLayout* MainWindow::buildCommandRow(QWidget* parent) {
 }
 
 // Under the drawing surface: the view and the pointer's coordinates.
-QBoxLayout* MainWindow::buildViewRow(QWidget* parent) {
+QBoxLayout* Layout::buildViewRow(QWidget* parent) {
     auto* row = new QHBoxLayout;
-    ui_.viewOptions = OptionArray(this, "viewOptions");
+    ui_.viewOptions = OptionArray(&window_, "viewOptions");
     row->addWidget(AddOption(ui_.viewOptions, parent, int(View::Front), "Ver Frente"));
     row->addWidget(AddOption(ui_.viewOptions, parent, int(View::Profile), "Ver Perfil (X=0.5)"));
     ui_.viewOptions->button(int(View::Front))->setChecked(true);
@@ -428,21 +439,21 @@ QBoxLayout* MainWindow::buildViewRow(QWidget* parent) {
     return row;
 }
 
-void MainWindow::buildMenus() {
-    QMenu* archivo = menuBar()->addMenu("Archivo");
+void Layout::buildMenus() {
+    QMenu* archivo = window_.menuBar()->addMenu("Archivo");
     archivo->setObjectName("fileMenu");
     ui_.saveImageAction = archivo->addAction("Guardar Imagen...");
     ui_.saveImageAction->setObjectName("saveImageAction");
     ui_.saveImageAction->setShortcut(QKeySequence("Ctrl+S"));
     ui_.exitAction = archivo->addAction("Salir");
     ui_.exitAction->setObjectName("exitAction");
-    QMenu* herramientas = menuBar()->addMenu("Herramientas");
+    QMenu* herramientas = window_.menuBar()->addMenu("Herramientas");
     herramientas->setObjectName("toolsMenu");
     ui_.plotsAction = herramientas->addAction("Gráficas...");
     ui_.plotsAction->setObjectName("plotsAction");
     ui_.plotsAction->setShortcut(QKeySequence("Ctrl+G"));
     WholeField::AddTools(*herramientas, *ui_.surface, *ui_.fieldKeys, settings_, kSegmentColour);
-    QMenu* ayuda = menuBar()->addMenu("Ayuda");
+    QMenu* ayuda = window_.menuBar()->addMenu("Ayuda");
     ayuda->setObjectName("helpMenu");
     ui_.aboutAction = ayuda->addAction("Acerca de ...");
     ui_.aboutAction->setObjectName("aboutAction");
