@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "field/axial_field.h"
+#include "field/quiet_math.h"
 #include "field/ring_field.h"
 
 using ring::kPlane;
@@ -13,11 +14,7 @@ using std::numbers::pi;
 
 namespace {
 
-namespace policies = boost::math::policies;
-using Quiet = policies::policy<policies::domain_error<policies::ignore_error>,
-                               policies::pole_error<policies::ignore_error>,
-                               policies::overflow_error<policies::ignore_error>,
-                               policies::evaluation_error<policies::ignore_error>>;
+using quiet_math::Quiet;
 
 // Beyond this distance from the centre the field is taken from its
 // multipoles, each (R/r)² of the one before.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "field/currency.h"
 
 // Field components (V/m) and potential (V), each rounded to four decimals.
@@ -15,3 +17,12 @@ struct FieldValue {
     double ey;
     double v;
 };
+
+// Each part rounded to four decimals on its own; empty where one does not fit a Currency.
+inline std::optional<FieldSample> Rounded(const FieldValue& f) {
+    const auto ex = Currency::fromDouble(f.ex);
+    const auto ey = Currency::fromDouble(f.ey);
+    const auto v = Currency::fromDouble(f.v);
+    if (!ex || !ey || !v) return std::nullopt;
+    return FieldSample{*ex, *ey, *v};
+}

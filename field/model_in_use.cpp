@@ -6,14 +6,9 @@ namespace {
 
 FieldValue InPlane(const SpaceField& f) { return {f.ex, f.ey, f.v}; }
 
-// Each part rounded to four decimals on its own.
+// The read-outs' rounding of a field in the drawing's plane.
 std::optional<FieldSample> Rounded(const std::optional<SpaceField>& f) {
-    if (!f) return std::nullopt;
-    const auto ex = Currency::fromDouble(f->ex);
-    const auto ey = Currency::fromDouble(f->ey);
-    const auto v = Currency::fromDouble(f->v);
-    if (!ex || !ey || !v) return std::nullopt;
-    return FieldSample{*ex, *ey, *v};
+    return f ? Rounded(InPlane(*f)) : std::nullopt;
 }
 
 // The sum of the N elements' fields in doubles, in element order.

@@ -7,17 +7,13 @@
 #include <numbers>
 
 #include "field/axial_field.h"
+#include "field/quiet_math.h"
 
 using std::numbers::pi;
 
 namespace {
 
-namespace policies = boost::math::policies;
-// A value that cannot be had is NaN or infinite, never an exception.
-using Quiet = policies::policy<policies::domain_error<policies::ignore_error>,
-                               policies::pole_error<policies::ignore_error>,
-                               policies::overflow_error<policies::ignore_error>,
-                               policies::evaluation_error<policies::ignore_error>>;
+using quiet_math::Quiet;
 
 // Where 2ρr/(a² + ρ² + r²) is below this, the series; above it the
 // differences of Carlson's integrals lose at most a digit.

@@ -73,16 +73,6 @@ double perpendicularFactor(double x, double y, Distances d) {
     return y * (1 / (d.r1 * (d.r1 - x)) - 1 / (d.r2 * (d.r2 + kLength - x)));
 }
 
-// Each part rounded to four decimals on its own.
-std::optional<FieldSample> rounded(const std::optional<FieldValue>& f) {
-    if (!f) return std::nullopt;
-    const auto ex = Currency::fromDouble(f->ex);
-    const auto ey = Currency::fromDouble(f->ey);
-    const auto v = Currency::fromDouble(f->v);
-    if (!ex || !ey || !v) return std::nullopt;
-    return FieldSample{*ex, *ey, *v};
-}
-
 std::optional<FieldValue> finite(FieldValue f) {
     if (!std::isfinite(f.ex) || !std::isfinite(f.ey) || !std::isfinite(f.v)) return std::nullopt;
     return f;
@@ -100,7 +90,8 @@ std::optional<FieldValue> ExactFieldAt(double x, double y, double lambda) {
 }
 
 std::optional<FieldSample> ComputeField(double x, double y, double lambda) {
-    return rounded(ExactFieldAt(x, y, lambda));
+    const auto f = ExactFieldAt(x, y, lambda);
+    return f ? Rounded(*f) : std::nullopt;
 }
 
 std::optional<double> PotentialAt(double x, double y, double lambda) {
