@@ -105,6 +105,15 @@ struct PlotLine {
     SpacePoint direction;
 };
 
+// How the window, the titles, the files and the command line name a shape.
+// None holds a comma, so that a CSV's context line stays one cell.
+struct ShapeWords {
+    std::string name;         // the menu's and the titles' name: "Segmento"
+    std::string commandWord;  // the command line's word for it: "segmento"
+    std::string exactModel;   // what "Infinito (Integral)" computes
+    std::string totalCharge;  // Q from the density: "Q = λ·1 m"
+};
+
 // A charge shape: its exact field, its model of N point charges, and what
 // the window draws and refuses of it. Each shape is one implementation,
 // listed once in field/shape_list.h.
@@ -158,4 +167,9 @@ public:
     // The density's symbol and unit, as captions write them: "λ", "C/m".
     virtual std::string densitySymbol() const = 0;
     virtual std::string densityUnit() const = 0;
+    // The whole charge over the density: m for λ, m² for σ.
+    virtual double chargePerDensity() const = 0;
+    virtual ShapeWords words() const = 0;
+    // What the N-element model of `count` elements (a number, or "N") computes.
+    virtual std::string elementsText(const std::string& count) const = 0;
 };

@@ -140,13 +140,21 @@ public:
     double bisectorX() const override { return kPlane; }
     PlotLine plotLine() const override { return {{kPlane, 0, 0}, {1, 0, 0}}; }
     BisectorLimits bisectorLimits(double s, double density) const override {
-        const double kq = segment::kCoulomb * density * pi * kRadius * kRadius;
+        const double kq = segment::kCoulomb * density * chargePerDensity();
         return {NAN, std::fabs(kq / (s * s)), kq / s,
                 std::fabs(2 * pi * segment::kCoulomb * density)};
     }
 
     std::string densitySymbol() const override { return "σ"; }
     std::string densityUnit() const override { return "C/m²"; }
+    double chargePerDensity() const override { return pi * kRadius * kRadius; }
+    ShapeWords words() const override {
+        return {"Disco", "disco", "integral exacta sobre el disco de 50 cm de radio",
+                "Q = σ·π/4 m²"};
+    }
+    std::string elementsText(const std::string& count) const override {
+        return count + " anillos concéntricos de igual anchura y carga exacta";
+    }
 };
 
 }  // namespace

@@ -130,7 +130,7 @@ std::optional<SpaceField> PointChargeField(SpacePoint c, double kq, SpacePoint p
 class RingShape final : public ChargeDistribution {
 public:
     std::optional<SpaceField> exactField(SpacePoint p, double density) const override {
-        const double kq = segment::kCoulomb * density * kCharge;
+        const double kq = segment::kCoulomb * density * chargePerDensity();
         return AroundTheAxis(
             p, [kq](double x, double rho) { return CircleFieldAt(x - kPlane, rho, kRadius, kq); });
     }
@@ -206,6 +206,14 @@ public:
 
     std::string densitySymbol() const override { return "λ"; }
     std::string densityUnit() const override { return "C/m"; }
+    double chargePerDensity() const override { return kCharge; }
+    ShapeWords words() const override {
+        return {"Anillo", "anillo", "integral exacta sobre el anillo de 50 cm de radio",
+                "Q = λ·π m"};
+    }
+    std::string elementsText(const std::string& count) const override {
+        return count + " cargas puntuales Q/" + count + " igualmente espaciadas en el anillo";
+    }
 
 private:
     static constexpr double kCharge = 2 * pi * kRadius;  // over λ, m

@@ -189,13 +189,21 @@ public:
     double bisectorX() const override { return segment::kMiddle; }
     PlotLine plotLine() const override { return {{segment::kMiddle, 0, 0}, {0, 1, 0}}; }
     BisectorLimits bisectorLimits(double s, double density) const override {
-        const double charge = density * kLength;
+        const double charge = density * chargePerDensity();
         return {std::fabs(2 * kCoulomb * density / s), std::fabs(kCoulomb * charge / (s * s)),
                 kCoulomb * charge / s};
     }
 
     std::string densitySymbol() const override { return "λ"; }
     std::string densityUnit() const override { return "C/m"; }
+    double chargePerDensity() const override { return kLength; }
+    ShapeWords words() const override {
+        return {"Segmento", "segmento", "integral exacta sobre el segmento de 1 m", "Q = λ·1 m"};
+    }
+    std::string elementsText(const std::string& count) const override {
+        return count + " cargas puntuales Q/" + count + " en los centros de " + count +
+               " elementos iguales";
+    }
 };
 
 }  // namespace

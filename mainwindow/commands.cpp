@@ -20,6 +20,7 @@
 #include "field/model_text.h"
 #include "mainwindow/plot_follower.h"
 #include "plotwindow/plot_view.h"
+#include "settings/model_in_use.h"
 #include "settings/settings.h"
 #include "view/drawing_surface.h"
 #include "wholefield/field_keys.h"
@@ -65,11 +66,12 @@ void Commands::showAbout() {
     };
     // Then the constant and the models every number of the program comes from.
     const int n = settings_.elementCount();
+    const ChargeDistribution& shape = ShapeInUse(settings_);
     const std::string facts[] = {
         "Constante de Coulomb: " + model_text::kCoulomb,
-        "Carga del segmento: " + model_text::kTotalCharge,
-        "«Infinito (Integral)»: " + model_text::kExact,
-        "«Discretización» (N = " + std::to_string(n) + "): " + model_text::PointCharges(n),
+        "Carga: " + model_text::Charge(shape),
+        "«Infinito (Integral)»: " + model_text::Model(shape, 0),
+        "«Discretización» (N = " + std::to_string(n) + "): " + model_text::Model(shape, n),
     };
     QStringList shown = lines;
     shown << "";

@@ -23,7 +23,7 @@ std::vector<BisectorSample> BisectorSamples(const FieldModel& model) {
     return samples;
 }
 
-std::string BisectorModels(int n) {
-    return model_text::kExact + (n > 0 ? " y " + model_text::PointCharges(n) : "") + " · " +
-           model_text::kTotalCharge + " · " + model_text::kCoulomb;
+std::string BisectorModels(const ChargeDistribution& shape, int n) {
+    return model_text::Model(shape, 0) + (n > 0 ? " y " + model_text::Model(shape, n) : "") +
+           " · " + model_text::Charge(shape) + " · " + model_text::kCoulomb;
 }

@@ -30,4 +30,4 @@ std::vector<BisectorSample> BisectorSamples(const FieldModel& model);
 
 // The models the bisector's plots and data compare, with the charge and the
 // constant they use: the integral, and n point charges unless n = 0.
-std::string BisectorModels(int n);
+std::string BisectorModels(const ChargeDistribution& shape, int n);

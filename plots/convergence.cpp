@@ -133,9 +133,9 @@ std::optional<int> FirstNaN(const std::vector<ConvergenceSample>& samples,
 
 }  // namespace
 
-std::string ConvergenceModels() {
-    return model_text::PointCharges("N") + " frente a la " + model_text::kExact + " · " +
-           model_text::kTotalCharge + " · " + model_text::kCoulomb;
+std::string ConvergenceModels(const ChargeDistribution& shape) {
+    return shape.elementsText("N") + " frente a la " + model_text::Model(shape, 0) + " · " +
+           model_text::Charge(shape) + " · " + model_text::kCoulomb;
 }
 
 std::optional<std::vector<ConvergenceSample>> ConvergenceSamples(double x, double y,

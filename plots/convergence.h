@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "field/charge_distribution.h"
+
 // How the point-charge model approaches the integral at one point as the
 // number of charges grows: the midpoint rule of the integral, so the error
 // falls as 1/N² away from the segment.
@@ -16,7 +18,7 @@ struct ConvergenceSample {
 constexpr int kConvergenceLargestN = 200;
 
 // The models compared, with the charge and the constant they use.
-std::string ConvergenceModels();
+std::string ConvergenceModels(const ChargeDistribution& shape);
 
 // N = 1 to 200 at (x, y). Where the charges are far apart from the point the
 // errors come from the midpoint rule's own error series, free of the

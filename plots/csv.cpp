@@ -36,7 +36,7 @@ std::string Limit(const char* what, const std::optional<int>& n) {
 std::string BisectorCsv(const std::vector<BisectorSample>& samples, const FieldModel& model) {
     const int n = model.charges;
     std::string csv = "# Mediatriz x = " + CsvNumber(model.shape->bisectorX()) + " m · " +
-                      Density(model.lambda) + " · " + BisectorModels(n) + "\n";
+                      Density(model.lambda) + " · " + BisectorModels(*model.shape, n) + "\n";
     const std::string charges = "cargas puntuales N=" + std::to_string(n);
     csv += "s (m),|E| exacto (V/m)," + (n > 0 ? "|E| " + charges + " (V/m)," : "") +
            "|E| línea infinita (V/m),|E| carga puntual (V/m),V exacto (V)," +
@@ -52,8 +52,9 @@ std::string ConvergenceCsv(const std::vector<ConvergenceSample>& samples, double
                            double lambda) {
     const ConvergenceSlopes slopes = FittedSlopes(samples);
     std::string csv = "# Convergencia en x = " + CsvNumber(x) + " m y = " + CsvNumber(y) + " m · " +
-                      Density(lambda) + " · " + ConvergenceModels() + Slope("|E|", slopes.field) +
-                      Slope("V", slopes.potential) + Limit("|E|", FieldPrecisionLimit(samples)) +
+                      Density(lambda) + " · " + ConvergenceModels(StartShape()) +
+                      Slope("|E|", slopes.field) + Slope("V", slopes.potential) +
+                      Limit("|E|", FieldPrecisionLimit(samples)) +
                       Limit("V", PotentialPrecisionLimit(samples)) + "\n";
     csv += "N,error relativo |E|,error relativo V\n";
     for (const ConvergenceSample& c : samples) csv += Row({double(c.n), c.errorE, c.errorV});

@@ -164,7 +164,8 @@ QString BisectorTitle(const char* what, const FieldModel& model) {
     const int n = model.charges;
     return QString("%1 en la mediatriz x = %2 m · %3 · %4%5")
         .arg(what, Number(model.shape->bisectorX()), Density(lambda),
-             n > 0 ? QString("N = %1").arg(n) : QString::fromStdString(model_text::kExact),
+             n > 0 ? QString("N = %1").arg(n)
+                   : QString::fromStdString(model_text::Model(*model.shape, 0)),
              lambda < 0 ? "<br>magnitudes: la densidad es negativa" : "");
 }
 

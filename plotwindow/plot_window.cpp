@@ -112,7 +112,7 @@ PlotWindow::PlotWindow(QWidget* parent)
     auto* convergenceLayout = new QVBoxLayout(convergence);
     convergenceLayout->addWidget(ChartView(convergenceChart_, "Error de las cargas puntuales"));
     convergenceLayout->addWidget(roundingNote_);
-    auto* convergenceModels = new QLabel(ModelsText(ConvergenceModels()));
+    auto* convergenceModels = new QLabel(ModelsText(ConvergenceModels(StartShape())));
     convergenceModels->setObjectName("ModelosConvergencia");
     convergenceModels->setWordWrap(true);
     convergenceLayout->addWidget(convergenceModels);
@@ -184,7 +184,7 @@ void PlotWindow::refreshBisector() {
     bisector_ = BisectorSamples(model);
     FillBisectorFieldChart(*fieldChart_, bisector_, model);
     FillBisectorPotentialChart(*potentialChart_, bisector_, model);
-    bisectorModels_->setText(ModelsText(BisectorModels(inputs_.elementCount)));
+    bisectorModels_->setText(ModelsText(BisectorModels(*model.shape, inputs_.elementCount)));
 }
 
 namespace {

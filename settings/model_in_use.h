@@ -6,16 +6,14 @@
 // The user's choices as the rule of the model in use takes them.
 inline ModelChoices ChoicesOf(const Settings& settings) {
     return {settings.lambda(), settings.model(), settings.view(),
-            settings.action() != Action::FieldAndPotential};
+            settings.action() != Action::FieldAndPotential, &settings.shape()};
 }
 
 // The model every evaluation of the window uses.
 inline FieldModel ModelInUse(const Settings& settings) { return ModelInUse(ChoicesOf(settings)); }
 
 // The charge the window shows.
-inline const ChargeDistribution& ShapeInUse(const Settings& settings) {
-    return *ChoicesOf(settings).shape;
-}
+inline const ChargeDistribution& ShapeInUse(const Settings& settings) { return settings.shape(); }
 
 // The N point charges of the charge the window shows, as the manual mode and
 // the element arrows take them one by one.

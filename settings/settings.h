@@ -4,8 +4,10 @@
 #include <QObject>
 #include <cstdint>
 
+#include "field/charge_distribution.h"
 #include "field/domain.h"
 #include "field/number_text.h"
+#include "field/shapes.h"
 
 // The options of the window by name. Each value is its option's id in its
 // button group, so a handler takes the id it is given as the option.
@@ -32,7 +34,7 @@ class Settings : public QObject {
 public:
     enum class Change {
         Point = 1 << 0,      // a point was evaluated (a click, "Calcular", an element taken)
-        Charge = 1 << 1,     // the density, the model or N; also a choice of model refused
+        Charge = 1 << 1,     // the shape, the density, the model or N; also a model refused
         View = 1 << 2,       // front or profile
         Zoom = 1 << 3,       // the zoom factor, and with it the potential step
         Operation = 1 << 4,  // automatic or manual
@@ -67,8 +69,9 @@ public:
     View view() const { return view_; }
     bool front() const { return view_ == View::Front; }
     double zoomFactor() const { return zoomPercent_ / 100.0; }
-    double lambda() const { return density_ * kMicro; }  // C/m
-    int density() const { return density_; }             // µC/m
+    const ChargeDistribution& shape() const { return *shape_; }
+    double lambda() const { return density_ * kMicro; }  // C/m, or C/m² over a surface
+    int density() const { return density_; }             // µC/m, or µC/m²
     int model() const { return integral_ ? kExactModel : elementCount_; }
     bool exactModel() const { return integral_; }
     int elementCount() const { return elementCount_; }  // N, kept while the integral is chosen
@@ -92,6 +95,7 @@ public:
     // The boxes show a point to four decimals; a new zoom rewrites them, and
     // the point becomes the one shown. The potential step follows the zoom.
     void setZoomPercent(int percent);
+    void setShape(const ChargeDistribution& shape) { update(shape_, &shape, Change::Charge); }
     void setDensity(int microCoulombPerMetre) {
         update(density_, microCoulombPerMetre, Change::Charge);
     }
@@ -139,6 +143,7 @@ private:
     Action action_ = Action::FieldAndPotential;
     View view_ = View::Front;
     int zoomPercent_ = kStartZoomPercent;
+    const ChargeDistribution* shape_ = &StartShape();
     int density_ = kStartDensity;
     bool integral_ = false;
     int elementCount_ = kStartElementCount;

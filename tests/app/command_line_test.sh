@@ -33,8 +33,8 @@ check "grid, profile: |E| 7094.1 and V 8115.5 along the radius" grep -qx -- '-0.
 while IFS=';' read -r line text arguments; do
     check "$arguments, line $line: $text" grep -qxF -- "$text" <("${tervik[@]}" $arguments | sed -n "${line}p")
 done <<'GRID'
-1;# Rejilla de campo · vista frente · ampliación 100 % · λ = -5 µC/m · 20 cargas puntuales Q/20 en los centros de 20 elementos iguales · Q = λ·1 m · k = 9·10⁹ N·m²/C²;--csv grid --lambda -5 --model 20
-1;# Rejilla de campo · vista perfil · ampliación 10 % · λ = 10 µC/m · integral exacta sobre el segmento de 1 m · Q = λ·1 m · k = 9·10⁹ N·m²/C²;--csv grid --view perfil --lambda 10 --zoom 10
+1;# Rejilla de campo · vista frente · ampliación 100 % · λ = -5 µC/m · 20 cargas puntuales Q/20 en los centros de 20 elementos iguales · Segmento · Q = λ·1 m · k = 9·10⁹ N·m²/C²;--csv grid --lambda -5 --model 20
+1;# Rejilla de campo · vista perfil · ampliación 10 % · λ = 10 µC/m · integral exacta sobre el segmento de 1 m · Segmento · Q = λ·1 m · k = 9·10⁹ N·m²/C²;--csv grid --view perfil --lambda 10 --zoom 10
 2;x (m),y (m),Ex (V/m),Ey (V/m),|E| (V/m),V (V);--csv grid
 2;z (m),y (m),Ez (V/m),Ey (V/m),|E| (V/m),V (V);--csv grid --view perfil
 GRID

@@ -68,7 +68,7 @@ TEST(FieldGrid, CsvHoldsEachArrowsField) {
     const FieldGrid grid = ComputeFieldGrid({kLambda}, {0, 1.4375, 1, 1, 1, 1}, 0);
     EXPECT_EQ(FieldGridCsv(grid, {kLambda}, 100),
               "# Rejilla de campo · vista frente · ampliación 100 % · λ = 1 µC/m · integral "
-              "exacta sobre el segmento de 1 m · Q = λ·1 m · k = 9·10⁹ N·m²/C²\n"
+              "exacta sobre el segmento de 1 m · Segmento · Q = λ·1 m · k = 9·10⁹ N·m²/C²\n"
               "x (m),y (m),Ex (V/m),Ey (V/m),|E| (V/m),V (V)\n"
               "0.5,0.9375,0,9035.294118,9035.294118,9194.861228\n");
 }

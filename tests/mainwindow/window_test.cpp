@@ -88,13 +88,13 @@ TEST(About, GivesTheConstantAndTheModelsWithNAsChosen) {
     driver.chooseModel(20);
     driver.openAbout();
     const QStringList about = driver.messages.value(0).split("\r\n");
-    EXPECT_EQ(about.mid(8), QStringList({"nuevas versiones y otros programas", "",
-                                         "Constante de Coulomb: k = 9·10⁹ N·m²/C²",
-                                         "Carga del segmento: Q = λ·1 m",
-                                         "«Infinito (Integral)»: integral exacta sobre el segmento "
-                                         "de 1 m",
-                                         "«Discretización» (N = 20): 20 cargas puntuales Q/20 en "
-                                         "los centros de 20 elementos iguales"}));
+    EXPECT_EQ(about.mid(8),
+              QStringList({"nuevas versiones y otros programas", "",
+                           "Constante de Coulomb: k = 9·10⁹ N·m²/C²", "Carga: Segmento · Q = λ·1 m",
+                           "«Infinito (Integral)»: integral exacta sobre el segmento "
+                           "de 1 m",
+                           "«Discretización» (N = 20): 20 cargas puntuales Q/20 en "
+                           "los centros de 20 elementos iguales"}));
 }
 
 // Tab enters each option group at its selected option, so that Space there

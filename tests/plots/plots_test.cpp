@@ -87,15 +87,16 @@ TEST(Convergence, FarErrorsAreTheMidpointRulesNotRounding) {
 TEST(Csv, FirstLineGivesTheContext) {
     const FieldModel model{-5 * kLambda, 20};
     const std::string bisector = BisectorCsv(BisectorSamples(model), model);
-    EXPECT_EQ(bisector.substr(0, bisector.find('\n') + 6),
-              "# Mediatriz x = 0.5 m · λ = -5 µC/m · integral exacta sobre el segmento de 1 m y 20 "
-              "cargas puntuales Q/20 en los centros de 20 elementos iguales · Q = λ·1 m · k = "
-              "9·10⁹ N·m²/C²\ns (m)");
+    EXPECT_EQ(
+        bisector.substr(0, bisector.find('\n') + 6),
+        "# Mediatriz x = 0.5 m · λ = -5 µC/m · integral exacta sobre el segmento de 1 m y 20 "
+        "cargas puntuales Q/20 en los centros de 20 elementos iguales · Segmento · Q = λ·1 m · k = "
+        "9·10⁹ N·m²/C²\ns (m)");
     std::vector<ConvergenceSample> lost{{1, 0.5, NAN}, {2, 0.125, NAN}};
     EXPECT_EQ(ConvergenceCsv(lost, 1e6, -0.25, 10 * kLambda),
               "# Convergencia en x = 1000000 m y = -0.25 m · λ = 10 µC/m · N cargas puntuales "
               "Q/N en los centros de N elementos iguales frente a la integral exacta sobre el "
-              "segmento de 1 m · Q = λ·1 m · k = 9·10⁹ N·m²/C² · |E| sin ley de "
+              "segmento de 1 m · Segmento · Q = λ·1 m · k = 9·10⁹ N·m²/C² · |E| sin ley de "
               "potencias · V sin ley de potencias · V se pierde en el redondeo desde N = 1 "
               "(celdas vacías)\nN,error relativo |E|,error relativo V\n1,0.5,\n2,0.125,\n");
 }
