@@ -111,8 +111,15 @@ std::optional<std::int32_t> RoundToInt32(double value) {
 }
 
 // to_chars never looks at the C library's locale.
-std::string CsvNumber(double value, std::chars_format format, int precision) {
+std::string CsvNumber(double value) {
     if (std::isnan(value)) return "";
     char buffer[32];
-    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value, format, precision).ptr};
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr};
+}
+
+std::string CsvFixed(double value, int decimals) {
+    if (std::isnan(value)) return "";
+    char buffer[400];  // the largest double in fixed notation has 309 digits
+    const auto format = std::chars_format::fixed;
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value, format, decimals).ptr};
 }

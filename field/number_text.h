@@ -26,10 +26,11 @@ double Val(std::string_view text);
 std::string FormatCoordinate(double value, char decimalSeparator);
 
 // A number as files for programs (CSV) write it: a point for the decimal
-// separator whatever the locale, ten significant digits by default; NaN, a
-// value the data does not have, is an empty cell.
-std::string CsvNumber(double value, std::chars_format format = std::chars_format::general,
-                      int precision = 10);
+// separator whatever the locale, the shortest text that reads back as the
+// same double; NaN, a value the data does not have, is an empty cell.
+std::string CsvNumber(double value);
+// The same with a fixed number of decimals, for a figure a file states rounded.
+std::string CsvFixed(double value, int decimals);
 
 // The nearest whole number, halves to the even neighbour (12.5 gives 12,
 // 13.5 gives 14); empty when it does not fit a 32-bit signed integer.

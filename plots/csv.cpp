@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "field/domain.h"
 #include "field/number_text.h"
 
 namespace {
@@ -15,13 +16,12 @@ std::string Row(std::initializer_list<double> values) {
 
 std::string Density(double lambda) {
     const ChargeDistribution& shape = StartShape();
-    return shape.densitySymbol() + " = " + CsvNumber(lambda * 1e6) + " µ" + shape.densityUnit();
+    return shape.densitySymbol() + " = " + CsvNumber(lambda / kMicro) + " µ" + shape.densityUnit();
 }
 
 std::string Slope(const char* what, const std::optional<FittedSlope>& fit) {
     if (!fit) return std::string(" · ") + what + " sin ley de potencias";
-    return std::string(" · pendiente ") + what + " " +
-           CsvNumber(fit->slope, std::chars_format::fixed, 2) +
+    return std::string(" · pendiente ") + what + " " + CsvFixed(fit->slope, 2) +
            " de N = " + std::to_string(fit->fromN) + " a " + std::to_string(kConvergenceLargestN);
 }
 

@@ -70,7 +70,7 @@ TEST(FieldGrid, CsvHoldsEachArrowsField) {
               "# Rejilla de campo · vista frente · ampliación 100 % · λ = 1 µC/m · integral "
               "exacta sobre el segmento de 1 m · Segmento · Q = λ·1 m · k = 9·10⁹ N·m²/C²\n"
               "x (m),y (m),Ex (V/m),Ey (V/m),|E| (V/m),V (V)\n"
-              "0.5,0.9375,0,9035.294118,9035.294118,9194.861228\n");
+              "0.5,0.9375,0,9035.29411764706,9035.29411764706,9194.861227787833\n");
 }
 
 }  // namespace

@@ -94,7 +94,7 @@ TEST(Csv, FirstLineGivesTheContext) {
         "9·10⁹ N·m²/C²\ns (m)");
     std::vector<ConvergenceSample> lost{{1, 0.5, NAN}, {2, 0.125, NAN}};
     EXPECT_EQ(ConvergenceCsv(lost, 1e6, -0.25, 10 * kLambda),
-              "# Convergencia en x = 1000000 m y = -0.25 m · λ = 10 µC/m · N cargas puntuales "
+              "# Convergencia en x = 1e+06 m y = -0.25 m · λ = 10 µC/m · N cargas puntuales "
               "Q/N en los centros de N elementos iguales frente a la integral exacta sobre el "
               "segmento de 1 m · Segmento · Q = λ·1 m · k = 9·10⁹ N·m²/C² · |E| sin ley de "
               "potencias · V sin ley de potencias · V se pierde en el redondeo desde N = 1 "
