@@ -31,7 +31,7 @@ void MainWindow::clickSurface() {
 }
 
 // "Calcular": the point typed in the boxes, as they show it. A typed point is
-// always meant as a point: on the segment it is refused, not ignored. In the
+// always meant as a point: on the charge it is refused, not ignored. In the
 // profile view the same numbers are (Z, Y).
 void MainWindow::calculateTypedPoint() {
     if (!ui_.linePanel->isHidden()) {  // "Calcular" accepts the line panel shown

@@ -16,10 +16,10 @@ struct WorldWindow;
 
 struct FrontFrameLook {
     double zoomFactor;
-    int elementCount;  // N: the elements marked on the charge
-    bool exactModel;   // paint the continuous charge over the elements
-    QRgb segmentColour;
-    QRgb chargeColour;
+    int elementCount;    // N: the elements marked on the charge
+    bool exactModel;     // paint the continuous charge over the elements
+    QRgb segmentColour;  // the charge as the N elements hold it
+    QRgb chargeColour;   // the continuous charge of the exact model
     const ChargeDistribution* shape;
 };
 
