@@ -138,7 +138,8 @@ TEST_F(Plots, OpenWithTheModelsRangesAndLimits) {
     EXPECT_GT(pen(field, 1).widthF(), pen(field, 0).widthF());
     EXPECT_EQ(pen(field, 3), pen(potential, 2));
     EXPECT_EQ(pen(field, 3).style(), Qt::DashLine);
-    EXPECT_TRUE(field->title().contains(Shown("x = 0.5 m · λ = 1 µC/m · N = 5")));
+    EXPECT_TRUE(field->title().contains(
+        Shown("Mediatriz x = 0.5 m · Segmento · λ = 1 µC/m · Q = 1 µC · N = 5")));
     EXPECT_EQ(labels(field, Qt::Horizontal).join(" "), Shown("0.001 0.01 0.1 1 10 100"));
     for (const char* note : {"ModelosMediatriz", "ModelosConvergencia"})  // k, never broken
         EXPECT_TRUE(plots->findChild<QLabel*>(note)->text().endsWith(
