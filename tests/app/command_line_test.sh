@@ -23,6 +23,9 @@ check "bisector: point decimals, every digit that reads back" grep -qx '0.001,89
 check "convergence, with Qt's -platform: N = 5" grep -qx '5,0.005049542443225959,0.0030601160784360835' "$out"
 "${tervik[@]}" --csv convergence --point 1e20,0 >"$out"
 check "convergence far away on the axis: status 0, 200 rows" [ $? -eq 0 -a "$(grep -c '^[0-9]' "$out")" -eq 200 ]
+# The plots of the shape --forma names: the disk's axis, the ring's geometric fall.
+check "bisector of the disk: its axis, σ and Q" grep -q '^# Eje del disco · σ = 1 µC/m² · Q = 0.7853981633974483 µC · ' <("${tervik[@]}" --csv bisector --forma disco)
+check "convergence of the ring: its geometric fall" grep -q ' · Anillo · .* · V cae ×10 cada ΔN ≈ 3.79 de N = 20 a 46 · ' <("${tervik[@]}" --csv convergence --forma anillo --point 0.8,0.5)
 # V = 9000·ln((r1 + r2 + 1)/(r1 + r2 − 1)) V at 1 µC/m; in the profile view
 # (0.5, r) with R = √(0.25 + r²): V = 9000·ln((R + 0.5)/(R − 0.5)), |E| = 9000/(r·R).
 "${tervik[@]}" --csv grid --model 0 --zoom 50 >"$out"
@@ -35,6 +38,7 @@ while IFS=';' read -r line text arguments; do
 done <<'GRID'
 1;# Rejilla de campo · vista frente · ampliación 100 % · λ = -5 µC/m · 20 cargas puntuales Q/20 en los centros de 20 elementos iguales · Segmento · Q = λ·1 m · k = 9·10⁹ N·m²/C²;--csv grid --lambda -5 --model 20
 1;# Rejilla de campo · vista perfil · ampliación 10 % · λ = 10 µC/m · integral exacta sobre el segmento de 1 m · Segmento · Q = λ·1 m · k = 9·10⁹ N·m²/C²;--csv grid --view perfil --lambda 10 --zoom 10
+1;# Rejilla de campo · vista frente · ampliación 100 % · σ = 5 µC/m² · 50 anillos concéntricos de igual anchura y carga exacta · Disco · Q = σ·π/4 m² · k = 9·10⁹ N·m²/C²;--csv grid --forma disco --lambda 5 --model 50
 2;x (m),y (m),Ex (V/m),Ey (V/m),|E| (V/m),V (V);--csv grid
 2;z (m),y (m),Ez (V/m),Ey (V/m),|E| (V/m),V (V);--csv grid --view perfil
 GRID
@@ -56,6 +60,8 @@ done <<'CASES'
 2|«extra»|extra
 2|«»|--csv ""
 2|«other»|--csv other
+2|«nada»|--csv grid --forma nada
+2|acompañan a --csv|--forma anillo
 2|«2»|--csv bisector --lambda 2
 2|«7»|--csv bisector --model 7
 2|«0.6»|--csv convergence --point 0.6
