@@ -118,9 +118,12 @@ protected:
     // Lines of the set met going out along the line the set scans from
     // (0.5, 0), one per line: up the bisector, or right along the axis.
     int crossings(const ChargeDistribution& shape = UniformSegment()) const {
-        const QPoint step = shape.plotLine().direction.x > 0 ? QPoint(1, 0) : QPoint(0, -1);
+        const bool across = shape.plotLine().direction.x > 0;
+        return crossingsFrom(driver.pixelOf(0.5, 0), across ? QPoint(1, 0) : QPoint(0, -1));
+    }
+    int crossingsFrom(QPoint p, QPoint step) const {
         int lines = 0;
-        for (QPoint p = driver.pixelOf(0.5, 0); driver.image().valid(p + step); p += step)
+        for (; driver.image().valid(p + step); p += step)
             lines += driver.image().pixel(p + step) == kBlue && driver.image().pixel(p) != kBlue;
         return lines;
     }
@@ -197,18 +200,41 @@ TEST_F(Family, OneVoltStepALineAtEveryScanPosition) {
     EXPECT_GE(crossings(), 60);  // neighbouring lines merge on screen
 }
 
-// In the profile view the set is rings; levels go by magnitude, so a
-// negative density gives the same rings.
-TEST_F(Family, ProfileViewRingsByMagnitude) {
-    driver.chooseView(View::Profile);
-    driver.chooseDensity(-1);
-    openSetPanel("10000");
-    driver.acceptLines();
-    const SharedState& s = driver.state();
-    for (double r : {0.05, 0.09, 0.16, 0.3, 0.63}) EXPECT_TRUE(driver.colourNear(r, 0, kBlue));
-    EXPECT_NEAR(s.ProfileRadius, 0.63, 1e-9);
-    EXPECT_EQ(driver.readout(V),
-              Shown(*Currency::fromDouble(*PotentialAt(0.5, s.ProfileRadius, -1e-6))));
+// In the profile view the set is circles round the axis, scanned outwards
+// from the charge's circle; levels go by magnitude, so a negative density
+// gives the same circles. Radii worked as for the front view from V in the
+// charge's plane: 2kλ·asinh(0.5 m/r) for the segment, kλ·4R/(r + R)·K(m),
+// m = 4Rr/(r + R)², for the ring and 4kσr(E(q) − (1 − q)K(q)), q = R²/r²,
+// for the disk (K, E the complete elliptic integrals, by mpmath).
+TEST_F(Family, ProfileViewCirclesByMagnitude) {
+    const struct {
+        const ChargeDistribution& shape;
+        int density, zoom;
+        const char *step, *radii;
+    } cases[] = {
+        {UniformSegment(), -1, 100, "10000", "0.05 0.09 0.16 0.3 0.63"},
+        {Ring(), 1, 50, "5000", "0.55 0.57 0.59 0.63 0.67 0.73 0.81 0.91 1.05 1.25 1.57 2.13"},
+        {Disk(), -1, 50, "5000", "0.55 0.77 1.51"}};
+    for (const auto& c : cases) {
+        driver.chooseShape(c.shape);
+        driver.chooseView(View::Profile);
+        driver.chooseZoom(c.zoom);
+        driver.chooseDensity(c.density);
+        openSetPanel(c.step);
+        driver.acceptLines();
+        const QStringList radii = QString(c.radii).split(' ');
+        const std::string name = c.shape.words().name;
+        for (const QString& r : radii)
+            EXPECT_TRUE(driver.colourNear(r.toDouble(), 0, kBlue)) << name;
+        const QPoint axis = driver.pixelOf(0, 0.001);
+        EXPECT_EQ(crossingsFrom(axis, QPoint(1, 0)), radii.size()) << name;
+        const SharedState& s = driver.state();
+        EXPECT_NEAR(s.ProfileRadius, radii.back().toDouble(), 1e-9) << name;
+        const auto last = c.shape.exactPotential({0.5, s.ProfileRadius, 0}, c.density * 1e-6);
+        EXPECT_EQ(driver.readout(V), Shown(*Currency::fromDouble(*last))) << name;
+        driver.cancelLines();
+        driver.clear();
+    }
 }
 
 // What the user does while a set is drawn: each action runs at the set's
