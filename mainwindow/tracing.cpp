@@ -95,13 +95,13 @@ void MainWindow::traceProfileEquipotential(const FieldModel& model, WorldPoint p
 }
 
 // A set of equipotentials spaced by the potential step, scanning outward from
-// the charge along the line the "Mediatriz" plot follows: one scan position
-// now and one at each turn of the event loop, so that every control stays
-// live meanwhile. "Limpiar" and the zoom let it go on (the zoom sets the
-// potential step that the next level uses); a change of view, charge
-// settings or operation mode ends it, as does the end of the program. A new
-// set takes the place of a running one. The current point is left where the
-// user put it.
+// the charge along the line the first plot follows ("Mediatriz", "Eje del
+// anillo"...): one scan position now and one at each turn of the event
+// loop, so that every control stays live meanwhile. "Limpiar" and the zoom
+// let it go on (the zoom sets the potential step that the next level uses);
+// a change of view, charge settings or operation mode ends it, as does the
+// end of the program. A new set takes the place of a running one. The
+// current point is left where the user put it.
 void MainWindow::startEquipotentialSet() {
     const EquipotentialScanRange range = ScanRangeFor(settings_.zoomFactor());
     lineSet_ = LineSetRun{range, range.first, {}, ModelInUse(settings_), false};
@@ -156,7 +156,7 @@ void MainWindow::traceNextPositionOfSet() {
 }
 
 // The scan position s as a point of the set's view. In the front view, the
-// line the "Mediatriz" plot follows, on which |V| falls from the charge
+// line the first plot follows (plotLine), on which |V| falls from the charge
 // outwards: the segments' bisector, and the axis of the ring and the disk
 // from their centre, where each level below the centre's has its curve
 // round the whole charge (the ring's levels above it are two loops, one
