@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "field/shapes.h"
 #include "tests/support/window_driver.h"
 
 namespace {
@@ -93,10 +94,14 @@ BENCHMARK(BM_ClickFieldLine)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ClickEquipotential)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ClickProfileField)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond);
 
-// A whole family with the default step of the zoom. A zero-interval timer
+// A whole family with the default step of the zoom, for each shape (arg:
+// the zoom, the shape's place in the menu "Carga"). A zero-interval timer
 // fires at every yield of the scan, which gives the longest stretch between two.
 void BM_EquipotentialFamily(benchmark::State& state) {
     WindowDriver driver;
+    const ChargeDistribution& shape = *ChargeShapes()[std::size_t(state.range(1))];
+    state.SetLabel(shape.words().commandWord);
+    driver.chooseShape(shape);
     driver.chooseZoom(int(state.range(0)));
     driver.chooseAction(Action::Equipotential);
     driver.chooseSetOfLines();
@@ -126,10 +131,7 @@ void BM_EquipotentialFamily(benchmark::State& state) {
     state.counters["longest_stretch_ms"] = static_cast<double>(longest) / 1e6;
 }
 BENCHMARK(BM_EquipotentialFamily)
-    ->Arg(100)
-    ->Arg(50)
-    ->Arg(25)
-    ->Arg(10)
+    ->ArgsProduct({{100, 10}, {0, 1, 2, 3}})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

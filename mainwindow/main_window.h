@@ -89,7 +89,7 @@ private:
 
     // Lines (tracing.cpp).
     void traceFieldLine();
-    void drawEquipotentialEllipse(double x, double y);
+    void drawFrontEquipotential(const FieldModel& model, WorldPoint p);
     void drawEquipotentialCircle(double radius);
     void traceEquipotential(const FieldModel& model, WorldPoint p);
     void traceProfileEquipotential(const FieldModel& model, WorldPoint p);

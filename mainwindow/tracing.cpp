@@ -6,6 +6,7 @@
 #include "mainwindow/main_window.h"
 #include "settings/model_in_use.h"
 #include "trace/geometry.h"
+#include "trace/level_curve.h"
 #include "view/drawing_surface.h"
 #include "view/line_drawing.h"
 
@@ -20,7 +21,8 @@ std::optional<FieldSample> MainWindow::storeShownAt(const FieldModel& model, Wor
 }
 
 // Follows the field from the current point outward to the edge of the window
-// and inward to the segment, in XOR so that tracing the same point again erases it.
+// and inward to the charge, each way ending where it meets the charge as
+// drawn, in XOR so that tracing the same point again erases it.
 void MainWindow::traceFieldLine() {
     DrawingSurface& surface = *ui_.surface;
     const WorldPoint start = settings_.point();
@@ -40,22 +42,29 @@ void MainWindow::traceFieldLine() {
     const double h = std::copysign(0.01, settings_.lambda()) / z;  // away from the charge
 
     surface.setPixel(start.x, start.y, surface.foreground());
-    const long long limit = FieldLineStepLimit(start, h, z);
+    const long long limit = FieldLineStepLimit(model, start, h, z);
+    const StopAfterStep meetsCharge = [&model, z](WorldPoint from, WorldPoint to) {
+        return StepMeetsCharge(model, from, to, z);
+    };
     const FieldLinePass outward = TraceFieldLinePass(
-        start, h, field, [z](double x, double y) { return OutsideWorldWindow(x, y, z); }, limit);
+        start, h, field,
+        [&](WorldPoint from, WorldPoint to) {
+            return OutsideWorldWindow(to.x, to.y, z) || meetsCharge(from, to);
+        },
+        limit);
     ContinuePolyline(surface, outward.points, kFieldColour);
     surface.setPixel(start.x, start.y, kFieldColour);
-    const FieldLinePass inward = TraceFieldLinePass(
-        start, -h, field, [z](double x, double y) { return InsideSegmentBox(x, y, z); }, limit);
+    const FieldLinePass inward = TraceFieldLinePass(start, -h, field, meetsCharge, limit);
     ContinuePolyline(surface, inward.points, kFieldColour);
     surface.setPen(DrawingSurface::Pen::Copy);
 }
 
-// The ellipse with foci at the segment's ends through (x, y), with the copy pen.
-void MainWindow::drawEquipotentialEllipse(double x, double y) {
+// The equipotential of the front view through p, with the copy pen: the
+// ellipse with foci at the segment's ends, or the level curve traced.
+void MainWindow::drawFrontEquipotential(const FieldModel& model, WorldPoint p) {
     ui_.surface->setPen(DrawingSurface::Pen::Copy);
-    DrawPolyline(*ui_.surface, EquipotentialEllipse(x, y, settings_.zoomFactor()),
-                 kEquipotentialColour);
+    for (const auto& stroke : FrontEquipotential(model, p, settings_.zoomFactor()).strokes)
+        DrawPolyline(*ui_.surface, stroke, kEquipotentialColour);
 }
 
 // The circle of the profile view around the axis, with the copy pen.
@@ -64,14 +73,17 @@ void MainWindow::drawEquipotentialCircle(double radius) {
     ui_.surface->drawCircle(0, 0, radius, kEquipotentialColour);
 }
 
-// The ellipse through p, and its potential.
+// The equipotential through p, and its potential.
 void MainWindow::traceEquipotential(const FieldModel& model, WorldPoint p) {
     if (!storeShownAt(model, p)) return;
     ui_.potentialBox->setText(currencyText(state_.Potential));
-    drawEquipotentialEllipse(p.x, p.y);
+    drawFrontEquipotential(model, p);
 }
 
-// The circle around the axis through p, and its potential.
+// The circle around the axis through p, and its potential. Every shape looks
+// the same all round its axis, and the profile view draws the plane across
+// the axis through the charge's middle, where V depends on the distance from
+// the axis alone: every equipotential there is a circle round it.
 void MainWindow::traceProfileEquipotential(const FieldModel& model, WorldPoint p) {
     state_.ProfileRadius = model.evaluatedAt(p).y;
     const auto potential = model.potentialAt(p);
@@ -83,12 +95,13 @@ void MainWindow::traceProfileEquipotential(const FieldModel& model, WorldPoint p
 }
 
 // A set of equipotentials spaced by the potential step, scanning outward from
-// the charge along the bisector: one scan position now and one at each turn
-// of the event loop, so that every control stays live meanwhile. "Limpiar"
-// and the zoom let it go on (the zoom sets the potential step that the next
-// level uses); a change of view, charge settings or operation mode ends it,
-// as does the end of the program. A new set takes the place of a running
-// one. The current point is left where the user put it.
+// the charge along the line the first plot follows ("Mediatriz", "Eje del
+// anillo"...): one scan position now and one at each turn of the event
+// loop, so that every control stays live meanwhile. "Limpiar" and the zoom
+// let it go on (the zoom sets the potential step that the next level uses);
+// a change of view, charge settings or operation mode ends it, as does the
+// end of the program. A new set takes the place of a running one. The
+// current point is left where the user put it.
 void MainWindow::startEquipotentialSet() {
     const EquipotentialScanRange range = ScanRangeFor(settings_.zoomFactor());
     lineSet_ = LineSetRun{range, range.first, {}, ModelInUse(settings_), false};
@@ -131,7 +144,8 @@ void MainWindow::traceNextPositionOfSet() {
         // a single line; once the user has evaluated a point meanwhile, it is
         // only drawn, so the read-outs stay that point's.
         if (set.pointEvaluated)
-            front ? drawEquipotentialEllipse(p.x, p.y) : drawEquipotentialCircle(s);
+            front ? drawFrontEquipotential(set.model, p)
+                  : drawEquipotentialCircle(std::hypot(p.x, p.y));
         else if (front)
             traceEquipotential(set.model, p);
         else
@@ -141,10 +155,19 @@ void MainWindow::traceNextPositionOfSet() {
     if (decision.stop || set.position > set.range.end) stopEquipotentialSet();
 }
 
-// The scan position s as a point of the set's view: on the bisector in the
-// front view, and straight up from the axis in the profile view, whose plane
-// the bisector lies in.
+// The scan position s as a point of the set's view. In the front view, the
+// line the first plot follows (plotLine), on which |V| falls from the charge
+// outwards: the segments' bisector, and the axis of the ring and the disk
+// from their centre, where each level below the centre's has its curve
+// round the whole charge (the ring's levels above it are two loops, one
+// round each of its cuts, which no line from the centre meets). In the
+// profile view, straight up from the axis, s beyond the charge's circle if
+// it has one: inside a ring |V| grows outwards, and a disk has no inside.
 WorldPoint MainWindow::LineSetRun::pointAt(double s) const {
-    if (model.view == View::Front) return {model.shape->bisectorX(), s};
-    return {0, s};
+    if (model.view == View::Front) {
+        const PlotLine line = model.shape->plotLine();
+        return {line.start.x + s * line.direction.x, line.start.y + s * line.direction.y};
+    }
+    const auto circle = model.shape->figure(View::Profile).circle;
+    return {0, (circle ? circle->radius : 0) + s};
 }

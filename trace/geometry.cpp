@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "field/ring_field.h"
+
 using segment::kLength;
 
 namespace {
@@ -31,21 +33,31 @@ FieldLinePass TraceFieldLinePass(WorldPoint start, double h, const FieldAt& fiel
     FieldLinePass pass;
     pass.points.push_back(start);
     WorldPoint p = start;
+    FieldVector last{0, 0};  // the unit field of the last step
     for (long long n = 0; n < maxSteps; ++n) {
         const std::optional<FieldVector> e = field(p.x, p.y);
         if (!e) break;
         const double magnitude = std::hypot(e->ey, e->ex);
         if (magnitude < 0.001) break;
-        p = {p.x + h * e->ex / magnitude, p.y + h * e->ey / magnitude};
+        const FieldVector unit{e->ex / magnitude, e->ey / magnitude};
+        if (unit.ex * last.ex + unit.ey * last.ey < 0) break;
+        last = unit;
+        const WorldPoint from = p;
+        p = {p.x + h * unit.ex, p.y + h * unit.ey};
         pass.points.push_back(p);
-        if (stop(p.x, p.y)) break;
+        if (stop(from, p)) break;
     }
     return pass;
 }
 
-long long FieldLineStepLimit(WorldPoint start, double h, double zoomFactor) {
+// Each shape's size, written once in its own file.
+static_assert(kChargeReach == kHalfLength && kChargeReach == ring::kRadius);
+
+long long FieldLineStepLimit(const FieldModel& model, WorldPoint start, double h,
+                             double zoomFactor) {
     constexpr double kFarthest = 3 * 2e4;  // metres of line, well past any field of 0.001 V/m
-    const double r = std::hypot(start.x - kHalfLength, start.y);
+    const WorldPoint centre{model.view == View::Front ? model.shape->bisectorX() : 0, 0};
+    const double r = std::hypot(start.x - centre.x, start.y - centre.y);
     const double length = std::min(3 * (r + 2 / zoomFactor), kFarthest);
     return static_cast<long long>(length / std::fabs(h));
 }
@@ -55,9 +67,9 @@ bool OutsideWorldWindow(double x, double y, double zoomFactor) {
     return x < low || x > high || y < low || y > high;
 }
 
-bool InsideSegmentBox(double x, double y, double zoomFactor) {
-    // The x limits stay put at every zoom; the y limits scale with it.
-    return x > -0.002 && x < kLength + 0.002 && y < 0.009 / zoomFactor && y > -0.009 / zoomFactor;
+bool StepMeetsCharge(const FieldModel& model, WorldPoint from, WorldPoint to, double zoomFactor) {
+    return model.shape->onDrawnCharge(model.view, to, zoomFactor) ||
+           model.shape->pathMeetsCharge(model.view, from, to);
 }
 
 EquipotentialScanRange ScanRangeFor(double zoomFactor) {

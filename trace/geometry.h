@@ -4,10 +4,10 @@
 #include <optional>
 #include <vector>
 
-#include "field/domain.h"
+#include "field/model_in_use.h"
 
-// The shapes of field lines and equipotentials of the charged segment, as
-// lists of world points in metres. Plain C++: no drawing here.
+// The shapes of field lines and equipotentials, as lists of world points in
+// metres. Plain C++: no drawing here.
 
 // The equipotential through (x, y) in the plane of the segment: the ellipse
 // with foci at the segment's ends, by the polar angle at the focus (0, 0) in
@@ -21,27 +21,37 @@ struct FieldVector {
     double ey;
 };
 using FieldAt = std::function<std::optional<FieldVector>(double x, double y)>;
-using StopAfterStep = std::function<bool(double x, double y)>;
+// Whether a pass ends with the step it has just taken from `from` to `to`.
+using StopAfterStep = std::function<bool(WorldPoint from, WorldPoint to)>;
 
 struct FieldLinePass {
     std::vector<WorldPoint> points;  // the start, then the position after every step
 };
 
 // Follows the field from start in steps of the signed length h along the unit
-// field: evaluate, leave when |E| < 0.001 or the field has no value, step, and
-// stop once `stop` holds after a step, or after maxSteps steps.
+// field: evaluate, leave when |E| < 0.001, the field has no value or it has
+// turned back against the last step (the line overshot a point where the
+// field vanishes, as at the ring's centre), step, and stop once `stop` holds
+// after a step, or after maxSteps steps.
 FieldLinePass TraceFieldLinePass(WorldPoint start, double h, const FieldAt& field,
                                  const StopAfterStep& stop, long long maxSteps);
 
-// Enough steps for any pass from start to reach the segment or leave the
-// window of the zoom factor, yet a bound for a pass that cannot end. A field
-// line is shorter than 3·(r + 2/z), r being the start's distance from the
-// middle of the segment; beyond about 10 km from it no density gives 0.001 V/m.
-long long FieldLineStepLimit(WorldPoint start, double h, double zoomFactor);
+// Enough steps for any pass from start to reach the charge or leave the
+// window of the zoom factor, yet a bound for a pass that cannot end. Every
+// shape lies within kChargeReach of its centre in the view ((bisectorX, 0)
+// in the front view, the axis in the profile view); a field line is shorter
+// than 3·(r + 2/z), r being the start's distance from that centre; beyond
+// 20 km from it no shape and density offered gives 0.001 V/m (the ring at
+// 10 µC/m, kQ = 2.8e5 V·m, reaches it at 17 km).
+constexpr double kChargeReach = 0.5;  // m
+long long FieldLineStepLimit(const FieldModel& model, WorldPoint start, double h,
+                             double zoomFactor);
 
-// Stop rules of the two passes of a field line in the front view.
+// Stop rules of the passes of a field line: the window of the zoom factor,
+// and the charge as the model's view draws it (a step that ends on it or
+// crosses it).
 bool OutsideWorldWindow(double x, double y, double zoomFactor);
-bool InsideSegmentBox(double x, double y, double zoomFactor);
+bool StepMeetsCharge(const FieldModel& model, WorldPoint from, WorldPoint to, double zoomFactor);
 
 // The scan of a set of equipotentials: heights s from s0 to 1.05/zoom in steps of 0.01/zoom.
 struct EquipotentialScanRange {
