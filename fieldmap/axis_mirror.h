@@ -5,6 +5,7 @@
 // They exist only when the mirrored centres fall on pixel centres.
 class AxisMirror {
 public:
+    AxisMirror() = default;  // no pixel mirrors another
     // first: the coordinate of pixel 0's centre; step: from one centre to the next.
     AxisMirror(double first, double step, int count, double about);
 

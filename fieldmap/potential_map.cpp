@@ -9,25 +9,60 @@
 
 namespace {
 
-// The potential is even in y in both views; in x it is even about the
-// middle of the segment in the front view and about the axis in the profile.
+// The potential is even in y and, about the plane of the charge's middle, in
+// x in the front view where the charge is (the uniform segment, the ring, the
+// disk, and point charges placed so); in the profile view it depends on the
+// distance from the axis alone.
 struct Mirrors {
     AxisMirror columns;
     AxisMirror rows;
 };
 
+// Whether each element has its image under `image` among the elements, with
+// the same charge. A model of the whole charge takes the symmetry of its
+// 50 elements, which follow the charge's own.
+template <class Image>
+bool ElementsMirror(const FieldModel& model, const Image& image) {
+    const int n = model.charges > 0 ? model.charges : kMaxElements;
+    std::vector<ChargeElement> elements;
+    for (int i = 1; i <= n; ++i) elements.push_back(model.shape->element(i, n));
+    const auto near = [](double a, double b) { return std::fabs(a - b) <= 1e-12; };
+    return std::all_of(elements.begin(), elements.end(), [&](const ChargeElement& e) {
+        const SpacePoint m = image(e.centre);
+        return std::any_of(elements.begin(), elements.end(), [&](const ChargeElement& o) {
+            return near(o.centre.x, m.x) && near(o.centre.y, m.y) &&
+                   near(std::fabs(o.centre.z), std::fabs(m.z)) && o.ringRadius == e.ringRadius &&
+                   near(o.chargePerDensity / e.chargePerDensity, 1);
+        });
+    });
+}
+
 Mirrors MirrorsOf(const FieldModel& model, const WorldWindow& area) {
-    const double middle = model.view == View::Front ? model.shape->bisectorX() : 0;
-    return {AxisMirror(area.xAt(0), area.width / area.columns, area.columns, middle),
-            AxisMirror(area.yAt(0), -area.height / area.rows, area.rows, 0)};
+    const double columnStep = area.width / area.columns, rowStep = -area.height / area.rows;
+    if (model.view == View::Profile)
+        return {AxisMirror(area.xAt(0), columnStep, area.columns, 0),
+                AxisMirror(area.yAt(0), rowStep, area.rows, 0)};
+    const double middle = model.shape->bisectorX();
+    Mirrors mirrors;
+    if (ElementsMirror(model, [middle](SpacePoint p) {
+            return SpacePoint{2 * middle - p.x, p.y, p.z};
+        }))
+        mirrors.columns = AxisMirror(area.xAt(0), columnStep, area.columns, middle);
+    if (ElementsMirror(model, [](SpacePoint p) { return SpacePoint{p.x, -p.y, p.z}; }))
+        mirrors.rows = AxisMirror(area.yAt(0), rowStep, area.rows, 0);
+    return mirrors;
 }
 
 // Abscissas where the potential has no value or changes by more than the
 // model's precision when a pixel centre moves by its last bit: there a
-// mirrored copy could differ from the pixel's own value.
+// mirrored copy could differ from the pixel's own value. The ends of a bar,
+// the line of a charge across the axis, the elements.
 std::vector<double> SingularAbscissas(const FieldModel& model) {
     if (model.view == View::Profile) return {0};
-    std::vector<double> xs{0, segment::kLength};
+    const ChargeFigure figure = model.shape->figure(View::Front);
+    std::vector<double> xs;
+    if (figure.bar) xs = {figure.bar->from, figure.bar->to};
+    if (figure.crossBar) xs.push_back(figure.crossBar->at);
     for (int i = 1; i <= model.charges; ++i)
         xs.push_back(model.shape->element(i, model.charges).centre.x);
     return xs;
@@ -83,12 +118,15 @@ private:
 
 }  // namespace
 
-void ComputePotentialMap(const FieldModel& model, const WorldWindow& area, PotentialMap& map) {
+void ComputePotentialMap(const FieldModel& model, const WorldWindow& area, PotentialMap& map,
+                         std::stop_token stop) {
     map.columns = area.columns;
     map.rows = area.rows;
     map.volts.resize(std::size_t(area.columns) * area.rows);
     const MapFiller filler(model, area, map);
-    ShareRowsAmongCores(area.rows, [&](int row) { filler.fillRowAndMirror(row); });
+    ShareRowsAmongCores(area.rows, [&](int row) {
+        if (!stop.stop_requested()) filler.fillRowAndMirror(row);
+    });
 }
 
 PotentialMap ComputePotentialMap(const FieldModel& model, const WorldWindow& area) {
