@@ -18,25 +18,6 @@ struct Mirrors {
     AxisMirror rows;
 };
 
-// Whether each element has its image under `image` among the elements, with
-// the same charge. A model of the whole charge takes the symmetry of its
-// 50 elements, which follow the charge's own.
-template <class Image>
-bool ElementsMirror(const FieldModel& model, const Image& image) {
-    const int n = model.charges > 0 ? model.charges : kMaxElements;
-    std::vector<ChargeElement> elements;
-    for (int i = 1; i <= n; ++i) elements.push_back(model.shape->element(i, n));
-    const auto near = [](double a, double b) { return std::fabs(a - b) <= 1e-12; };
-    return std::all_of(elements.begin(), elements.end(), [&](const ChargeElement& e) {
-        const SpacePoint m = image(e.centre);
-        return std::any_of(elements.begin(), elements.end(), [&](const ChargeElement& o) {
-            return near(o.centre.x, m.x) && near(o.centre.y, m.y) &&
-                   near(std::fabs(o.centre.z), std::fabs(m.z)) && o.ringRadius == e.ringRadius &&
-                   near(o.chargePerDensity / e.chargePerDensity, 1);
-        });
-    });
-}
-
 Mirrors MirrorsOf(const FieldModel& model, const WorldWindow& area) {
     const double columnStep = area.width / area.columns, rowStep = -area.height / area.rows;
     if (model.view == View::Profile)
@@ -44,12 +25,9 @@ Mirrors MirrorsOf(const FieldModel& model, const WorldWindow& area) {
                 AxisMirror(area.yAt(0), rowStep, area.rows, 0)};
     const double middle = model.shape->bisectorX();
     Mirrors mirrors;
-    if (ElementsMirror(model, [middle](SpacePoint p) {
-            return SpacePoint{2 * middle - p.x, p.y, p.z};
-        }))
+    if (EvenAboutItsPlane(model))
         mirrors.columns = AxisMirror(area.xAt(0), columnStep, area.columns, middle);
-    if (ElementsMirror(model, [](SpacePoint p) { return SpacePoint{p.x, -p.y, p.z}; }))
-        mirrors.rows = AxisMirror(area.yAt(0), rowStep, area.rows, 0);
+    if (EvenInY(model)) mirrors.rows = AxisMirror(area.yAt(0), rowStep, area.rows, 0);
     return mirrors;
 }
 

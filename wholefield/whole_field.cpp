@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "fieldmap/colour_scale.h"
+#include "fieldmap/potential_rows.h"
 #include "settings/model_in_use.h"
 #include "view/drawing_surface.h"
 #include "view/frames.h"
@@ -83,28 +84,80 @@ void WholeField::follow(Settings::Changes what) {
         QMetaObject::invokeMethod(this, &WholeField::paintPath, Qt::QueuedConnection);
 }
 
+// A map that takes long is computed first on a grid of pixels this many
+// times coarser each way, a sixteenth of the work.
+constexpr int kCoarseness = 4;
+
 void WholeField::recompute() {
     const FieldModel now = model();
     const WorldWindow area = SurfaceArea(surface_.image(), settings_.zoomFactor());
+    ++generation_;
+    fullMap_ = {};  // a map still being computed is stale: stopped
     std::optional<ColourScale> scale;
-    fieldImage_ = QImage();
-    if (settings_.mapShown() || settings_.gridShown())
-        fieldImage_ = QImage(area.columns, area.rows, QImage::Format_RGB32);
+    mapImage_ = QImage();
     if (settings_.mapShown()) {
-        ComputePotentialMap(now, area, potentials_);
-        ++mapComputations_;
         scale.emplace(now, area, segmentColour_);
-        scale->paint(potentials_, reinterpret_cast<std::uint32_t*>(fieldImage_.bits()),
-                     fieldImage_.bytesPerLine() / sizeof(std::uint32_t));
-    } else if (settings_.gridShown()) {
-        fieldImage_.fill(surface_.background());
+        if (PotentialRowIsSlow(now)) {
+            WorldWindow coarse = area;
+            coarse.columns = std::max(1, area.columns / kCoarseness);
+            coarse.rows = std::max(1, area.rows / kCoarseness);
+            mapImage_ = paintedMap(now, coarse, *scale).scaled(area.columns, area.rows);
+            computeFullMap(now, area, *scale);
+        } else {
+            mapImage_ = paintedMap(now, area, *scale);
+        }
     }
-    if (settings_.gridShown()) {
-        arrows_ = ViewFieldGrid(now, settings_.zoomFactor());
-        PaintFieldGrid(fieldImage_, arrows_, surfaceWorld(), frameBoxes());
-    }
+    if (settings_.gridShown()) arrows_ = ViewFieldGrid(now, settings_.zoomFactor());
+    composeFieldImage();
     keys_.showKeys(scale ? &*scale : nullptr, settings_.gridShown() ? &arrows_.bounds : nullptr);
     showUnderlay();
+}
+
+QImage WholeField::paintedMap(const FieldModel& model, const WorldWindow& area,
+                              const ColourScale& scale) {
+    ComputePotentialMap(model, area, potentials_);
+    ++mapComputations_;
+    QImage image(area.columns, area.rows, QImage::Format_RGB32);
+    scale.paint(potentials_, reinterpret_cast<std::uint32_t*>(image.bits()),
+                image.bytesPerLine() / sizeof(std::uint32_t));
+    return image;
+}
+
+// On other threads; the result comes back through the event loop, tagged
+// with the change it was computed for.
+void WholeField::computeFullMap(const FieldModel& model, const WorldWindow& area,
+                                const ColourScale& scale) {
+    fullMap_ =
+        std::jthread([this, model, area, scale, generation = generation_](std::stop_token stop) {
+            PotentialMap map;
+            ComputePotentialMap(model, area, map, stop);
+            if (stop.stop_requested()) return;
+            QImage image(area.columns, area.rows, QImage::Format_RGB32);
+            scale.paint(map, reinterpret_cast<std::uint32_t*>(image.bits()),
+                        image.bytesPerLine() / sizeof(std::uint32_t));
+            QMetaObject::invokeMethod(
+                this, [this, generation, image] { showFullMap(generation, image); },
+                Qt::QueuedConnection);
+        });
+}
+
+void WholeField::showFullMap(int generation, const QImage& map) {
+    if (generation != generation_ || !settings_.mapShown()) return;
+    ++mapComputations_;
+    mapImage_ = map;
+    composeFieldImage();
+    showUnderlay();
+}
+
+// The map, or the background under the grid alone, and the grid over it.
+void WholeField::composeFieldImage() {
+    fieldImage_ = mapImage_;
+    if (!settings_.gridShown()) return;
+    if (fieldImage_.isNull()) {
+        fieldImage_ = QImage(surface_.image().size(), QImage::Format_RGB32);
+        fieldImage_.fill(surface_.background());
+    }
+    PaintFieldGrid(fieldImage_, arrows_, surfaceWorld(), frameBoxes());
 }
 
 // From the settings, not the surface's own window: the settings announce a new
