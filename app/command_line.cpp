@@ -14,6 +14,7 @@
 #include "field/domain.h"
 #include "field/model_in_use.h"
 #include "field/number_text.h"
+#include "field/shapes.h"
 #include "fieldmap/field_grid.h"
 #include "fieldmap/grid_csv.h"
 #include "plots/csv.h"
@@ -36,16 +37,24 @@ const QStringList kDensities = Texts(kDensityChoices);
 const QStringList kModels = Texts(kElementCountChoices);
 const QStringList kZooms = Texts(kZoomPercentChoices);
 const QStringList kViews{"frente", "perfil"};
+// The shapes by the words that name them, in the menu's order.
+QStringList ShapeWordTexts() {
+    QStringList words;
+    for (const ChargeDistribution* shape : ChargeShapes())
+        words << QString::fromStdString(shape->words().commandWord);
+    return words;
+}
+const QStringList kShapes = ShapeWordTexts();
 const QString kStartPointText =
     QString("%1,%2").arg(kStartPoint.x).arg(kStartPoint.y);  // "0.6,0.4"
 const QStringList kFlags{"h", "help", "v", "version"};
 // The options each plot takes besides --csv; any other one changes nothing there.
 const std::map<QString, QStringList> kPlotOptions{
-    {"bisector", {"--lambda", "--model"}},
-    {"convergence", {"--lambda", "--point"}},
-    {"grid", {"--lambda", "--model", "--zoom", "--view"}},
+    {"bisector", {"--forma", "--lambda", "--model"}},
+    {"convergence", {"--forma", "--lambda", "--point"}},
+    {"grid", {"--forma", "--lambda", "--model", "--zoom", "--view"}},
 };
-const QStringList kOptionsWithValue{"csv", "lambda", "model", "point", "zoom", "view"};
+const QStringList kOptionsWithValue{"csv", "forma", "lambda", "model", "point", "zoom", "view"};
 // Options QApplication reads itself, with a value and without one.
 const QStringList kQtOptionsWithValue =
     QString(
@@ -86,9 +95,11 @@ int Refuse(const QString& line) {
 QString Quoted(const QString& word) { return "«" + word + "»"; }
 
 // The grid of field arrows the window draws, of the model in use.
-std::string GridCsv(const QCommandLineParser& parser, double lambda) {
+std::string GridCsv(const QCommandLineParser& parser, double lambda,
+                    const ChargeDistribution& shape) {
     const View view = parser.value("view") == kViews[0] ? View::Front : View::Profile;
-    const FieldModel model = ModelInUse({lambda, parser.value("model").toInt(), view, false});
+    const FieldModel model =
+        ModelInUse({lambda, parser.value("model").toInt(), view, false, &shape});
     const int zoom = parser.value("zoom").toInt();
     return FieldGridCsv(ViewFieldGrid(model, zoom / 100.0), model, zoom);
 }
@@ -106,8 +117,8 @@ void ExitIfOutputUnwritten() {
 
 void DescribeCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(
-        "Campo eléctrico y potencial de un segmento cargado: programa para enseñanza de la "
-        "física.\n\n"
+        "Campo eléctrico y potencial de una carga (un segmento, un segmento con λ creciente, "
+        "un anillo o un disco): programa para enseñanza de la física.\n\n"
         "Estado de salida: 0 si todo fue bien (también si quien lee la salida la cierra antes "
         "del final), 1 si no hay pantalla, 2 si una opción o un valor no es válido, sobra o se "
         "repite, 3 si no se pudo escribir la salida.");
@@ -121,8 +132,12 @@ void DescribeCommandLine(QCommandLineParser& parser) {
          "rejilla de campo: x, y, Ex, Ey, |E| y V; en perfil z y Ez en vez de x y Ex). " +
              PlotOptionsText(),
          "gráfica"},
+        {"forma",
+         "Forma de la carga: " + Choices(kShapes) + " (por omisión " + kShapes.front() +
+             "); lineal es el segmento con λ creciente.",
+         "forma", kShapes.front()},
         {"lambda",
-         QString("Densidad de carga en µC/m: %1 (por omisión %2).")
+         QString("Densidad de carga en µC/m (en µC/m² para el disco): %1 (por omisión %2).")
              .arg(Choices(kDensities))
              .arg(kStartDensity),
          "densidad", QString::number(kStartDensity)},
@@ -183,7 +198,7 @@ bool AsksOnlyForText(const QCommandLineParser& parser) { return !parser.optionNa
 int RunWithoutWindow(const QCommandLineParser& parser) {
     const QString plot = parser.value("csv");
     if (!parser.isSet("csv"))
-        return Refuse("--lambda, --model, --point, --zoom y --view acompañan a --csv");
+        return Refuse("--forma, --lambda, --model, --point, --zoom y --view acompañan a --csv");
     if (!kPlotOptions.contains(plot))
         return Refuse("--csv espera bisector, convergence o grid, no " + Quoted(plot));
     const QStringList& takes = kPlotOptions.at(plot);
@@ -193,6 +208,10 @@ int RunWithoutWindow(const QCommandLineParser& parser) {
                           Choices(takes, " y "));
     if (parser.value("view") == kViews[1] && parser.value("model") != "0" && parser.isSet("model"))
         return Refuse("--model no se aplica a --view perfil, que usa siempre la integral");
+    const ChargeDistribution* shape = ShapeCalled(parser.value("forma").toStdString());
+    if (!shape)
+        return Refuse("--forma espera " + Choices(kShapes) + ", no " +
+                      Quoted(parser.value("forma")));
     if (!kDensities.contains(parser.value("lambda")))
         return Refuse("--lambda espera " + Choices(kDensities) + ", no " +
                       Quoted(parser.value("lambda")));
@@ -212,10 +231,10 @@ int RunWithoutWindow(const QCommandLineParser& parser) {
     const double lambda = Val(parser.value("lambda").toStdString()) * kMicro;
     std::string csv;
     if (plot == "grid") {
-        csv = GridCsv(parser, lambda);
+        csv = GridCsv(parser, lambda, *shape);
     } else if (plot == "bisector") {
         const int n = parser.value("model").toInt();
-        const FieldModel model{lambda, n};
+        const FieldModel model{lambda, n, View::Front, shape};
         csv = BisectorCsv(BisectorSamples(model), model);
     } else {
         const auto samples = ConvergenceSamples(point->first, point->second, lambda);

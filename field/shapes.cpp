@@ -1,5 +1,7 @@
 #include "field/shapes.h"
 
+#include <algorithm>
+
 #define TERVIK_SHAPE(Name) const ChargeDistribution& Name();
 #include "field/shape_list.h"
 #undef TERVIK_SHAPE
@@ -14,3 +16,14 @@ const std::vector<const ChargeDistribution*>& ChargeShapes() {
 }
 
 const ChargeDistribution& StartShape() { return *ChargeShapes().front(); }
+
+int ShapeIndex(const ChargeDistribution& shape) {
+    const auto& shapes = ChargeShapes();
+    return int(std::find(shapes.begin(), shapes.end(), &shape) - shapes.begin());
+}
+
+const ChargeDistribution* ShapeCalled(std::string_view commandWord) {
+    for (const ChargeDistribution* shape : ChargeShapes())
+        if (shape->words().commandWord == commandWord) return shape;
+    return nullptr;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "field/charge_distribution.h"
@@ -9,3 +10,9 @@ const std::vector<const ChargeDistribution*>& ChargeShapes();
 
 // The shape the program starts with, the first of the list.
 const ChargeDistribution& StartShape();
+
+// The shape's place in that list.
+int ShapeIndex(const ChargeDistribution& shape);
+
+// The shape the command line's word names ("anillo"), or none.
+const ChargeDistribution* ShapeCalled(std::string_view commandWord);

@@ -6,6 +6,7 @@
 class DrawingSurface;
 class FieldKeys;
 class QAction;
+class QActionGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -25,6 +26,8 @@ struct Controls {
     QLabel* densityLabel = nullptr;
     QComboBox* densityBox = nullptr;
     QLabel* densityUnitLabel = nullptr;
+    QLabel* chargeLabel = nullptr;         // the shape and its total charge Q
+    QActionGroup* shapeActions = nullptr;  // "Carga": one item per shape, its index as data
     QLabel* xLabel = nullptr;
     QLineEdit* xBox = nullptr;
     QLabel* yLabel = nullptr;

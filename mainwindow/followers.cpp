@@ -3,6 +3,7 @@
 
 #include "mainwindow/followers.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
+#include "field/shapes.h"
 #include "view/drawing_surface.h"
 #include "view/readout_text.h"
 
@@ -19,6 +21,7 @@ Followers::Followers(const Settings& settings, const Controls& ui) : settings_(s
 
 void Followers::showAll() {
     ui_.surface->setWorldScale(settings_.zoomFactor());
+    showCharge();
     showPointInBoxes();
     centreMarker();
 }
@@ -26,6 +29,7 @@ void Followers::showAll() {
 void Followers::follow(Settings::Changes what) {
     using Change = Settings::Change;
     showOptions();
+    if (what & Change::Charge) showCharge();
     if (what & Change::View) showView();
     if (what & Change::Zoom) ui_.surface->setWorldScale(settings_.zoomFactor());
     if (what.testAnyFlags(Change::Zoom | Change::PlacedPoint)) showPointInBoxes();
@@ -45,6 +49,25 @@ void Followers::showOptions() {
     check(ui_.lineOptions, int(settings_.lineChoice()));
     ui_.elementArrowsBox->setChecked(settings_.elementArrows());
     ui_.densityBox->setCurrentText(QString::number(settings_.density()));
+    ui_.shapeActions->actions().at(ShapeIndex(settings_.shape()))->setChecked(true);
+}
+
+// The density's symbol and unit follow the shape; under the actions, its
+// whole charge.
+void Followers::showCharge() {
+    const ChargeDistribution& shape = settings_.shape();
+    const QString symbol = QString::fromStdString(shape.densitySymbol());
+    const QString unit = QString::fromStdString(shape.densityUnit());
+    ui_.densityLabel->setText(symbol);
+    const QString spoken = QString("Densidad de carga %1 (10^-6 %2)").arg(symbol, unit);
+    ui_.densityLabel->setAccessibleName(spoken);
+    ui_.densityBox->setAccessibleName(spoken);
+    ui_.densityUnitLabel->setText(".10^ (-6) " + unit);
+    const double microCoulomb = settings_.density() * shape.chargePerDensity();
+    ui_.chargeLabel->setText(QString("Q = %1 µC").arg(SignificantText(microCoulomb, 5)));
+    ui_.chargeLabel->setAccessibleName(
+        QString("Carga total, %1: %2")
+            .arg(QString::fromStdString(shape.words().name), ui_.chargeLabel->text()));
 }
 
 void Followers::showPointInBoxes() {

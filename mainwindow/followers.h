@@ -24,6 +24,7 @@ private:
     void showOptions();
     void showPointInBoxes();
     void centreMarker();
+    void showCharge();
     void showView();  // the captions and the options that belong to the view
     void showMarkerForAction();
 

@@ -1,11 +1,13 @@
 // The handlers of the options, the density and the coordinate boxes: each
 // sets what the user chose, and what shows it follows the settings.
 
+#include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "field/shapes.h"
 #include "mainwindow/dialogue.h"
 #include "mainwindow/main_window.h"
 #include "settings/model_in_use.h"
@@ -23,6 +25,10 @@ void MainWindow::onModelChosen(int model) { settings_.chooseModel(model); }
 void MainWindow::onOperationChosen(int operation) { settings_.setOperation(Operation(operation)); }
 
 void MainWindow::onLineChoiceChosen(int choice) { settings_.setLineChoice(LineChoice(choice)); }
+
+void MainWindow::onShapeChosen(const QAction* item) {
+    if (!followers_->showingSettings()) settings_.setShape(*ChargeShapes()[item->data().toInt()]);
+}
 
 void MainWindow::onDensityChosen() {
     if (followers_->showingSettings()) return;

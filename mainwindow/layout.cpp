@@ -9,6 +9,7 @@
 #include "mainwindow/layout.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,6 +29,7 @@
 #include <ranges>
 #include <utility>
 
+#include "field/shapes.h"
 #include "mainwindow/colours.h"
 #include "settings/settings.h"
 #include "view/drawing_surface.h"
@@ -226,7 +228,7 @@ void Layout::buildControls() {
     ui_.surface = Named(new DrawingSurface(kSurfaceSide, central), "surface");
     ui_.surface->setAccessibleName("Superficie de dibujo");
     ui_.surface->setAccessibleDescription(
-        "Campo eléctrico y potencial de un segmento cargado; haga clic para elegir un punto");
+        "Campo eléctrico y potencial de la carga elegida; haga clic para elegir un punto");
 
     auto* surface = new QVBoxLayout;
     surface->addWidget(ui_.surface);
@@ -267,6 +269,9 @@ QGroupBox* Layout::buildActionFrame(QWidget* parent) {
         actions->addWidget(AddOption(ui_.actionOptions, content, index, captions[index - 1]));
         actions->addStretch();
     }
+    // Under the actions, the whole charge of the density beside it.
+    ui_.chargeLabel = AddLabel(content, "chargeLabel", "");
+    actions->addWidget(ui_.chargeLabel);
     ui_.actionOptions->button(int(Action::FieldAndPotential))->setChecked(true);
     grid->addLayout(actions, 0, 0, 6, 1);
     auto* rule = Named(new QFrame(content), "actionRule");
@@ -284,17 +289,16 @@ QGroupBox* Layout::buildActionFrame(QWidget* parent) {
 
 void Layout::buildDensityRow(QGridLayout* grid) {
     QWidget* frame = grid->parentWidget();
-    ui_.densityLabel = AddLabel(frame, "densityLabel", "λ");
+    ui_.densityLabel = AddLabel(frame, "densityLabel", "");
     ui_.densityBox = Named(new QComboBox(frame), "densityBox");
     for (int density : kDensityChoices) ui_.densityBox->addItem(QString::number(density));
     ui_.densityBox->setCurrentText(QString::number(kStartDensity));
     ui_.densityBox->setFocusPolicy(Qt::StrongFocus);  // the wheel alone never gives it the focus
     // A screen reader names a combo box by its value and its label; the label
     // is the bare letter, so it gets a spoken name of its own.
+    // The captions follow the shape (Followers::showCharge).
     ui_.densityLabel->setBuddy(ui_.densityBox);
-    ui_.densityLabel->setAccessibleName("Densidad de carga λ (10^-6 C/m)");
-    ui_.densityBox->setAccessibleName("Densidad de carga λ (10^-6 C/m)");
-    ui_.densityUnitLabel = AddLabel(frame, "densityUnitLabel", ".10^ (-6) C/m");
+    ui_.densityUnitLabel = AddLabel(frame, "densityUnitLabel", "");
     grid->addWidget(ui_.densityLabel, 0, 2);
     grid->addWidget(ui_.densityBox, 0, 3);
     grid->addWidget(ui_.densityUnitLabel, 0, 4);
@@ -439,6 +443,25 @@ QBoxLayout* Layout::buildViewRow(QWidget* parent) {
     return row;
 }
 
+// "Carga": the shapes the program offers, in their list's order, Ctrl+1 up.
+void Layout::buildShapeMenu() {
+    QMenu* carga = window_.menuBar()->addMenu("Carga");
+    carga->setObjectName("shapeMenu");
+    ui_.shapeActions = new QActionGroup(&window_);
+    ui_.shapeActions->setObjectName("shapeActions");
+    const auto& shapes = ChargeShapes();
+    for (int i = 0; i < int(shapes.size()); ++i) {
+        const ShapeWords words = shapes[i]->words();
+        QAction* item = carga->addAction(QString::fromStdString(words.name));
+        item->setObjectName("shapeActions_" + QString::fromStdString(words.commandWord));
+        item->setCheckable(true);
+        item->setData(i);
+        item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)));
+        ui_.shapeActions->addAction(item);
+    }
+    ui_.shapeActions->actions().front()->setChecked(true);
+}
+
 void Layout::buildMenus() {
     QMenu* archivo = window_.menuBar()->addMenu("Archivo");
     archivo->setObjectName("fileMenu");
@@ -447,6 +470,7 @@ void Layout::buildMenus() {
     ui_.saveImageAction->setShortcut(QKeySequence("Ctrl+S"));
     ui_.exitAction = archivo->addAction("Salir");
     ui_.exitAction->setObjectName("exitAction");
+    buildShapeMenu();
     QMenu* herramientas = window_.menuBar()->addMenu("Herramientas");
     herramientas->setObjectName("toolsMenu");
     ui_.plotsAction = herramientas->addAction("Gráficas...");

@@ -30,6 +30,7 @@ private:
     QBoxLayout* buildCommandRow(QWidget* parent);
     QBoxLayout* buildViewRow(QWidget* parent);
     void buildMenus();
+    void buildShapeMenu();
 
     QMainWindow& window_;
     Settings& settings_;

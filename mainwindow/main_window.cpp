@@ -1,6 +1,7 @@
 #include "mainwindow/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -52,6 +53,7 @@ void MainWindow::connectHandlers() {
     connect(ui_.xBox, &QLineEdit::textChanged, this, &MainWindow::onXTyped);
     connect(ui_.yBox, &QLineEdit::textChanged, this, &MainWindow::onYTyped);
     connect(ui_.densityBox, &QComboBox::currentIndexChanged, this, &MainWindow::onDensityChosen);
+    connect(ui_.shapeActions, &QActionGroup::triggered, this, &MainWindow::onShapeChosen);
     ui_.densityBox->installEventFilter(this);
     for (QPushButton* command : findChildren<QPushButton*>()) command->installEventFilter(this);
 

@@ -61,6 +61,7 @@ private:
     void onOperationChosen(int operation);
     void onLineChoiceChosen(int choice);
     void onDensityChosen();
+    void onShapeChosen(const QAction* item);
     bool dropsDensityKey(const QKeyEvent& key) const;
     void onXTyped();
     void onYTyped();

@@ -35,6 +35,7 @@ while IFS=';' read -r line text arguments; do
 done <<'GRID'
 1;# Rejilla de campo · vista frente · ampliación 100 % · λ = -5 µC/m · 20 cargas puntuales Q/20 en los centros de 20 elementos iguales · Segmento · Q = λ·1 m · k = 9·10⁹ N·m²/C²;--csv grid --lambda -5 --model 20
 1;# Rejilla de campo · vista perfil · ampliación 10 % · λ = 10 µC/m · integral exacta sobre el segmento de 1 m · Segmento · Q = λ·1 m · k = 9·10⁹ N·m²/C²;--csv grid --view perfil --lambda 10 --zoom 10
+1;# Rejilla de campo · vista frente · ampliación 100 % · σ = 5 µC/m² · 50 anillos concéntricos de igual anchura y carga exacta · Disco · Q = σ·π/4 m² · k = 9·10⁹ N·m²/C²;--csv grid --forma disco --lambda 5 --model 50
 2;x (m),y (m),Ex (V/m),Ey (V/m),|E| (V/m),V (V);--csv grid
 2;z (m),y (m),Ez (V/m),Ey (V/m),|E| (V/m),V (V);--csv grid --view perfil
 GRID
@@ -56,6 +57,8 @@ done <<'CASES'
 2|«extra»|extra
 2|«»|--csv ""
 2|«other»|--csv other
+2|«nada»|--csv grid --forma nada
+2|acompañan a --csv|--forma anillo
 2|«2»|--csv bisector --lambda 2
 2|«7»|--csv bisector --model 7
 2|«0.6»|--csv convergence --point 0.6

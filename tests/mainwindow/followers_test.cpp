@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <functional>
 
+#include "field/ring_field.h"
+#include "field/segment_field.h"
 #include "tests/support/window_driver.h"
 #include "wholefield/whole_field.h"
 
@@ -47,6 +49,7 @@ const UserAction kActions[] = {
      [](WindowDriver& d) { d.chooseIntegral(); }, Change::Charge | Change::Operation, kExactModel},
     {"density", kNothing, [](WindowDriver& d) { d.chooseDensity(-1); }, Change::Charge, 5},
     {"zoom", kNothing, [](WindowDriver& d) { d.chooseZoom(50); }, Change::Zoom, 5},
+    {"shape", kNothing, [](WindowDriver& d) { d.chooseShape(Ring()); }, Change::Charge, 5},
     {"view", kNothing, [](WindowDriver& d) { d.chooseView(View::Profile); }, Change::View,
      kExactModel},
 };
@@ -101,3 +104,32 @@ TEST(Followers, MapAndGridFollowWhileOn) {
 }
 
 }  // namespace
+
+// The density's caption and unit follow the shape, and the window states
+// the whole charge: λ·1 m, λ·2π·0.5 m, σ·π·(0.5 m)² at 5 µC/m (or µC/m²).
+TEST(Followers, DensityCaptionsAndChargeFollowTheShape) {
+    struct Row {
+        const ChargeDistribution& shape;
+        int key;  // Ctrl and this digit choose it
+        const char* symbol;
+        const char* unit;
+        const char* charge;
+        double microCoulomb;
+    } const rows[] = {
+        {Ring(), Qt::Key_3, "λ", ".10^ (-6) C/m", "Anillo", 15.708},
+        {Disk(), Qt::Key_4, "σ", ".10^ (-6) C/m²", "Disco", 3.927},
+        {GrowingSegment(), Qt::Key_2, "λ", ".10^ (-6) C/m", "Segmento con λ creciente", 5},
+        {UniformSegment(), Qt::Key_1, "λ", ".10^ (-6) C/m", "Segmento", 5},
+    };
+    WindowDriver driver;
+    driver.chooseDensity(5);
+    for (const Row& row : rows) {
+        driver.press(row.key, Qt::ControlModifier);
+        EXPECT_EQ(&driver.settings().shape(), &row.shape) << row.charge;
+        EXPECT_EQ(WindowDriver::shownLabel("densityLabel"), QString(row.symbol)) << row.charge;
+        EXPECT_EQ(WindowDriver::shownLabel("densityUnitLabel"), QString(row.unit)) << row.charge;
+        EXPECT_EQ(WindowDriver::shownLabel("chargeLabel"),
+                  QString("Q = %1 µC").arg(QLocale().toString(row.microCoulomb)))
+            << row.charge;
+    }
+}

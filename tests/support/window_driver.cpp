@@ -107,12 +107,22 @@ bool WindowDriver::chooseDensity(int microCoulombPerMetre) {
     return true;
 }
 
-void WindowDriver::openAbout() {
+// Opens the menu of the menu bar with that caption and clicks its item.
+void WindowDriver::clickMenuItem(const QString& menuCaption, int item) {
     QMenuBar* bar = window_->menuBar();
-    QAction* help = bar->actions().last();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help).center());
-    QTest::mouseClick(help->menu(), Qt::LeftButton, {},
-                      help->menu()->actionGeometry(help->menu()->actions()[0]).center());
+    for (QAction* menu : bar->actions()) {
+        if (menu->text() != menuCaption) continue;
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu).center());
+        QTest::mouseClick(menu->menu(), Qt::LeftButton, {},
+                          menu->menu()->actionGeometry(menu->menu()->actions()[item]).center());
+    }
+}
+
+void WindowDriver::openAbout() { clickMenuItem("Ayuda", 0); }
+
+void WindowDriver::chooseShape(const ChargeDistribution& shape) {
+    clickMenuItem("Carga", ShapeIndex(shape));
+    finishSet();
 }
 
 void WindowDriver::press(int key, Qt::KeyboardModifiers modifiers) {

@@ -13,6 +13,7 @@
 #include <ostream>
 
 #include "field/number_text.h"
+#include "field/shapes.h"
 #include "mainwindow/main_window.h"
 #include "settings/settings.h"
 #include "view/drawing_surface.h"
@@ -66,6 +67,7 @@ public:
     void openPlots() { press(Qt::Key_G, Qt::ControlModifier); }
     void saveImage() { press(Qt::Key_S, Qt::ControlModifier); }
     void openAbout();  // "Ayuda" > "Acerca de ...", clicked in the menus
+    void chooseShape(const ChargeDistribution& shape);  // "Carga" > its item, clicked
 
     bool type(Box box, const QString& text);  // replaces the text key by key
     void typePoint(const QString& x, const QString& y) { type(X, x), type(Y, y); }
@@ -132,6 +134,7 @@ private:
     QLineEdit* textBox(Box box) const;
     QPoint logicalPixel(double x, double y) const;
     void finishSet();
+    void clickMenuItem(const QString& menuCaption, int item);
 
     std::unique_ptr<MainWindow> window_;
     QTimer dismisser_;
