@@ -98,10 +98,16 @@ void WholeField::recompute() {
     if (settings_.mapShown()) {
         scale.emplace(now, area, segmentColour_);
         if (PotentialRowIsSlow(now)) {
+            // Each coarse pixel covers a block of the surface's, the last
+            // ones reaching past its edges.
             WorldWindow coarse = area;
-            coarse.columns = std::max(1, area.columns / kCoarseness);
-            coarse.rows = std::max(1, area.rows / kCoarseness);
-            mapImage_ = paintedMap(now, coarse, *scale).scaled(area.columns, area.rows);
+            coarse.columns = (area.columns + kCoarseness - 1) / kCoarseness;
+            coarse.rows = (area.rows + kCoarseness - 1) / kCoarseness;
+            coarse.width *= double(coarse.columns * kCoarseness) / area.columns;
+            coarse.height *= double(coarse.rows * kCoarseness) / area.rows;
+            mapImage_ = paintedMap(now, coarse, *scale)
+                            .scaled(coarse.columns * kCoarseness, coarse.rows * kCoarseness)
+                            .copy(0, 0, area.columns, area.rows);
             computeFullMap(now, area, *scale);
         } else {
             mapImage_ = paintedMap(now, area, *scale);
