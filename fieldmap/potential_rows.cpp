@@ -43,10 +43,17 @@ HWY_INLINE V NoValueWhereNotFinite(D d, V v) {
     return hn::IfThenElse(hn::IsFinite(v), v, hn::NaN(d));
 }
 
-// The closed form k·λ·ln(ratio), with the ratio in the same cancellation-free
-// form the scalar model picks for the point, so one logarithm suffices.
-HWY_INLINE V ExactPotential(D d, Points p, double kl) {
-    const V x = p.x, length = hn::Set(d, segment::kLength), zero = hn::Zero(d);
+// The uniform segment's ln((r2 + L − x)/(r1 − x)), with the ratio in the same
+// cancellation-free form the scalar model picks for the point, so one
+// logarithm suffices; and the distances r1 and r2 to its ends.
+struct SegmentLogarithm {
+    V log;
+    V r1;
+    V r2;
+};
+
+HWY_INLINE SegmentLogarithm LogarithmOfSegment(D d, Points p) {
+    const V x = p.x, length = hn::Set(d, segment::kLength);
     const V y2 = hn::Mul(p.y, p.y);
     const V r1 = hn::Sqrt(hn::Add(hn::Mul(x, x), y2));
     const V toEnd = hn::Sub(x, length);
@@ -60,30 +67,40 @@ HWY_INLINE V ExactPotential(D d, Points p, double kl) {
         hn::IfThenElse(plain, farTerm, hn::IfThenElse(beyondEnd, sum, hn::Mul(farTerm, sum)));
     const V denominator = hn::IfThenElse(
         plain, nearTerm, hn::IfThenElse(beyondEnd, hn::Sub(hn::Add(r2, x), length), y2));
-    const V v = hn::Mul(hn::Set(d, kl), hn::Log(d, hn::Div(numerator, denominator)));
-    const auto onSegment = hn::And(hn::Eq(p.y, zero), hn::And(hn::Ge(x, zero), hn::Le(x, length)));
-    return hn::IfThenElse(onSegment, hn::NaN(d), NoValueWhereNotFinite(d, v));
+    return {hn::Log(d, hn::Div(numerator, denominator)), r1, r2};
+}
+
+HWY_INLINE auto OnSegment(D d, Points p) {
+    const V zero = hn::Zero(d);
+    return hn::And(hn::Eq(p.y, zero),
+                   hn::And(hn::Ge(p.x, zero), hn::Le(p.x, hn::Set(d, segment::kLength))));
+}
+
+// The uniform segment: k·λ times the logarithm.
+HWY_INLINE V ExactPotential(D d, Points p, double kl) {
+    const V v = hn::Mul(hn::Set(d, kl), LogarithmOfSegment(d, p).log);
+    return hn::IfThenElse(OnSegment(d, p), hn::NaN(d), NoValueWhereNotFinite(d, v));
 }
 
 // The segment whose density grows, λ(x) = 2λ·x/L: k·c·(L·μ + 2x·(atanh μ − μ))
-// with c = 2λ/L, μ = L/(r1 + r2) and 2·atanh μ the uniform segment's logarithm
-// above; atanh μ − μ by its series μ³/3 + μ⁵/5 + ... where μ is small, as the
-// difference would lose its leading digits there.
+// with c = 2λ/L, μ = L/(r1 + r2) and 2·atanh μ the uniform segment's logarithm;
+// atanh μ − μ by its series μ³/3 + μ⁵/5 + ... where μ is small (beyond 1.5 m
+// from the segment's middle), as the difference would lose its leading
+// digits there.
 HWY_INLINE V GrowingPotential(D d, Points p, double kc) {
     const V x = p.x, length = hn::Set(d, segment::kLength);
-    const V y2 = hn::Mul(p.y, p.y);
-    const V toEnd = hn::Sub(x, length);
-    const V mu = hn::Div(length, hn::Add(hn::Sqrt(hn::Add(hn::Mul(x, x), y2)),
-                                         hn::Sqrt(hn::Add(hn::Mul(toEnd, toEnd), y2))));
-    const V logarithm = ExactPotential(d, p, 1.0);  // NaN on the segment
-    const V mu2 = hn::Mul(mu, mu);
-    V series = hn::Set(d, 1.0 / 27);
-    for (int k = 25; k >= 3; k -= 2) series = hn::MulAdd(series, mu2, hn::Set(d, 1.0 / k));
-    series = hn::Mul(series, hn::Mul(mu, mu2));
-    const V excess = hn::IfThenElse(hn::Lt(mu, hn::Set(d, 0.25)), series,
-                                    hn::Sub(hn::Mul(logarithm, hn::Set(d, 0.5)), mu));
+    const SegmentLogarithm f = LogarithmOfSegment(d, p);
+    const V mu = hn::Div(length, hn::Add(f.r1, f.r2));
+    V excess = hn::Sub(hn::Mul(f.log, hn::Set(d, 0.5)), mu);
+    const auto small = hn::Lt(mu, hn::Set(d, 0.25));
+    if (!hn::AllFalse(d, small)) {
+        const V mu2 = hn::Mul(mu, mu);
+        V series = hn::Set(d, 1.0 / 27);
+        for (int k = 25; k >= 3; k -= 2) series = hn::MulAdd(series, mu2, hn::Set(d, 1.0 / k));
+        excess = hn::IfThenElse(small, hn::Mul(series, hn::Mul(mu, mu2)), excess);
+    }
     const V v = hn::Mul(hn::Set(d, kc), hn::MulAdd(hn::Add(x, x), excess, hn::Mul(length, mu)));
-    return hn::IfThenElse(hn::IsNaN(logarithm), hn::NaN(d), NoValueWhereNotFinite(d, v));
+    return hn::IfThenElse(OnSegment(d, p), hn::NaN(d), NoValueWhereNotFinite(d, v));
 }
 
 // A circle of charge, k times its charge kq, of the radius r around the x axis
