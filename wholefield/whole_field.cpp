@@ -31,8 +31,8 @@ WorldWindow SurfaceArea(const QImage& image, double zoom) {
 }  // namespace
 
 WholeField* WholeField::AddTools(QMenu& menu, DrawingSurface& surface, FieldKeys& keys,
-                                 Settings& settings, std::uint32_t segmentColour) {
-    auto* tools = new WholeField(surface, keys, settings, segmentColour);
+                                 Settings& settings, std::uint32_t chargeColour) {
+    auto* tools = new WholeField(surface, keys, settings, chargeColour);
     tools->map_ = AddCheckItem(menu, "Mapa de potencial", "mapAction", "Ctrl+M");
     tools->grid_ = AddCheckItem(menu, "Rejilla de campo", "gridAction", "Ctrl+R");
     QAction* voltmeter = menu.addAction(QString::fromUtf8("Voltímetro..."));
@@ -50,11 +50,11 @@ WholeField* WholeField::AddTools(QMenu& menu, DrawingSurface& surface, FieldKeys
 }
 
 WholeField::WholeField(DrawingSurface& surface, FieldKeys& keys, Settings& settings,
-                       std::uint32_t segmentColour)
+                       std::uint32_t chargeColour)
     : QObject(&surface),
       surface_(surface),
       settings_(settings),
-      segmentColour_(segmentColour),
+      chargeColour_(chargeColour),
       keys_(keys) {
     connect(&settings, &Settings::changed, this, &WholeField::follow);
 }
@@ -96,7 +96,7 @@ void WholeField::recompute() {
     std::optional<ColourScale> scale;
     mapImage_ = QImage();
     if (settings_.mapShown()) {
-        scale.emplace(now, area, segmentColour_);
+        scale.emplace(now, area, chargeColour_);
         if (PotentialRowIsSlow(now)) {
             // Each coarse pixel covers a block of the surface's, the last
             // ones reaching past its edges.

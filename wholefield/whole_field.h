@@ -33,16 +33,17 @@ class WholeField : public QObject {
 
 public:
     // Adds the three tools to the menu; the surface owns what they show,
-    // and the keys tell the map's colours and the grid's shades.
+    // and the keys tell the map's colours and the grid's shades; pixels where the model
+    // has no value take the charge's colour.
     static WholeField* AddTools(QMenu& menu, DrawingSurface& surface, FieldKeys& keys,
-                                Settings& settings, std::uint32_t segmentColour);
+                                Settings& settings, std::uint32_t chargeColour);
 
     // How many times the potential map has been computed, for measuring.
     int mapComputations() const { return mapComputations_; }
 
 private:
     WholeField(DrawingSurface& surface, FieldKeys& keys, Settings& settings,
-               std::uint32_t segmentColour);
+               std::uint32_t chargeColour);
     // The model the read-outs use: exact for the integral, a line or the profile view.
     FieldModel model() const;
     void follow(Settings::Changes what);
@@ -61,7 +62,7 @@ private:
 
     DrawingSurface& surface_;
     Settings& settings_;
-    std::uint32_t segmentColour_;
+    std::uint32_t chargeColour_;
     QAction* map_ = nullptr;
     QAction* grid_ = nullptr;
     bool showingSettings_ = false;  // the items are being checked to show the settings
