@@ -5,6 +5,7 @@
 
 #include "field/ring_field.h"
 #include "field/segment_field.h"
+#include "field/shapes.h"
 #include "fieldmap/axis_mirror.h"
 #include "fieldmap/potential_map.h"
 #include "fieldmap/potential_rows.h"
@@ -207,22 +208,25 @@ TEST(AxisMirror, PairsTheColumnsWhoseCentresMirror) {
     EXPECT_EQ(none.copiedBegin(), none.copiedEnd());
 }
 
-// A CPU without AVX2 gets the same map from narrower instructions.
+// A CPU without AVX2 gets the same map from narrower instructions, for every shape.
 TEST(PotentialMap, EveryInstructionSetGivesTheSameValues) {
     const WorldWindow area = WorldWindow::forZoom(0.5, 61, 67);
     std::vector<double> xs, volts(std::size_t(area.columns));
     for (int column = 0; column < area.columns; ++column) xs.push_back(area.xAt(column));
     for (const PotentialRowVariant& variant : PotentialRowVariants())
-        for (int charges : {0, 20}) {
-            const FieldModel model{1e-6, charges};
-            const auto valueAt = [&](int column, int row) {
-                if (column == 0)
-                    variant.row(model, xs.data(), area.yAt(row), volts.data(), xs.size());
-                return volts[std::size_t(column)];
-            };
-            EXPECT_EQ(CompareWithScalarModel(model, area, valueAt).mismatches, "")
-                << variant.instructions << ", " << charges << " charges";
-        }
+        for (const ChargeDistribution* shape : ChargeShapes())
+            for (int charges : {0, 20}) {
+                const FieldModel model{1e-6, charges, View::Front, shape};
+                const double tolerance = shape == &UniformSegment() ? 1e-12 : kShapes;
+                const auto valueAt = [&](int column, int row) {
+                    if (column == 0)
+                        variant.row(model, xs.data(), area.yAt(row), volts.data(), xs.size());
+                    return volts[std::size_t(column)];
+                };
+                EXPECT_EQ(CompareWithScalarModel(model, area, valueAt, tolerance).mismatches, "")
+                    << variant.instructions << ", " << shape->words().name << ", " << charges
+                    << " charges";
+            }
 }
 
 }  // namespace
