@@ -237,11 +237,11 @@ int RunWithoutWindow(const QCommandLineParser& parser) {
         const FieldModel model{lambda, n, View::Front, shape};
         csv = BisectorCsv(BisectorSamples(model), model);
     } else {
-        const auto samples = ConvergenceSamples(point->first, point->second, lambda);
+        const auto samples = ConvergenceSamples(*shape, point->first, point->second, lambda);
         if (!samples)
             return Refuse("en el punto " + parser.value("point") +
                           " alguno de los dos modelos no tiene un valor finito");
-        csv = ConvergenceCsv(*samples, point->first, point->second, lambda);
+        csv = ConvergenceCsv(*samples, *shape, point->first, point->second, lambda);
     }
     std::fwrite(csv.data(), 1, csv.size(), stdout);
     ExitIfOutputUnwritten();  // now, while errno still tells why

@@ -112,7 +112,16 @@ struct ShapeWords {
     std::string commandWord;  // the command line's word for it: "segmento"
     std::string exactModel;   // what "Infinito (Integral)" computes
     std::string totalCharge;  // Q from the density: "Q = λ·1 m"
+    std::string plotLine;  // the line the "Mediatriz" plot follows: "Mediatriz", "Eje del anillo"
 };
+
+// How the error of the N-element model at a point off the charge falls as N
+// grows. Elements that are the midpoint rule of the integral along a line or
+// a radius (the segments, the disk's rings) leave an error of order N⁻²;
+// equal charges evenly round a closed curve (the ring) are the trapezoidal
+// rule of a periodic integrand, whose error falls geometrically, by a fixed
+// factor for each element added.
+enum class ConvergenceLaw { InverseSquare, Geometric };
 
 // A charge shape: its exact field, its model of N point charges, and what
 // the window draws and refuses of it. Each shape is one implementation,
@@ -170,6 +179,7 @@ public:
     // The whole charge over the density: m for λ, m² for σ.
     virtual double chargePerDensity() const = 0;
     virtual ShapeWords words() const = 0;
+    virtual ConvergenceLaw convergenceLaw() const = 0;
     // What the N-element model of `count` elements (a number, or "N") computes.
     virtual std::string elementsText(const std::string& count) const = 0;
 };

@@ -150,8 +150,9 @@ public:
     double chargePerDensity() const override { return pi * kRadius * kRadius; }
     ShapeWords words() const override {
         return {"Disco", "disco", "integral exacta sobre el disco de 50 cm de radio",
-                "Q = σ·π/4 m²"};
+                "Q = σ·π/4 m²", "Eje del disco"};
     }
+    ConvergenceLaw convergenceLaw() const override { return ConvergenceLaw::InverseSquare; }
     std::string elementsText(const std::string& count) const override {
         return count + " anillos concéntricos de igual anchura y carga exacta";
     }

@@ -97,8 +97,10 @@ public:
     double chargePerDensity() const override { return uniform().chargePerDensity(); }
     ShapeWords words() const override {
         return {"Segmento con λ creciente", "lineal",
-                "integral exacta sobre el segmento de 1 m con densidad 2λ·x/(1 m)", "Q = λ·1 m"};
+                "integral exacta sobre el segmento de 1 m con densidad 2λ·x/(1 m)", "Q = λ·1 m",
+                "Mediatriz"};
     }
+    ConvergenceLaw convergenceLaw() const override { return ConvergenceLaw::InverseSquare; }
     std::string elementsText(const std::string& count) const override {
         return count + " cargas puntuales en los centros de " + count +
                " elementos iguales con la carga de su elemento";

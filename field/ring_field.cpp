@@ -209,8 +209,9 @@ public:
     double chargePerDensity() const override { return kCharge; }
     ShapeWords words() const override {
         return {"Anillo", "anillo", "integral exacta sobre el anillo de 50 cm de radio",
-                "Q = λ·π m"};
+                "Q = λ·π m", "Eje del anillo"};
     }
+    ConvergenceLaw convergenceLaw() const override { return ConvergenceLaw::Geometric; }
     std::string elementsText(const std::string& count) const override {
         return count + " cargas puntuales Q/" + count + " igualmente espaciadas en el anillo";
     }

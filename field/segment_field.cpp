@@ -198,8 +198,10 @@ public:
     std::string densityUnit() const override { return "C/m"; }
     double chargePerDensity() const override { return kLength; }
     ShapeWords words() const override {
-        return {"Segmento", "segmento", "integral exacta sobre el segmento de 1 m", "Q = λ·1 m"};
+        return {"Segmento", "segmento", "integral exacta sobre el segmento de 1 m", "Q = λ·1 m",
+                "Mediatriz"};
     }
+    ConvergenceLaw convergenceLaw() const override { return ConvergenceLaw::InverseSquare; }
     std::string elementsText(const std::string& count) const override {
         return count + " cargas puntuales Q/" + count + " en los centros de " + count +
                " elementos iguales";

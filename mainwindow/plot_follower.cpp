@@ -11,7 +11,7 @@ namespace {
 PlotInputs InputsFrom(const Settings& settings) {
     const FieldModel model = ModelInUse(settings);
     const SpacePoint at = model.evaluatedAt(settings.evaluatedPoint());
-    return {model.lambda, model.charges, at.x, at.y};
+    return {model.shape, model.lambda, model.charges, at.x, at.y};
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include "plots/convergence.h"
 
+#include <array>
 #include <cfloat>
 #include <cmath>
 
-#include "field/model_in_use.h"
+#include "field/domain.h"
 #include "field/model_text.h"
-#include "field/segment_field.h"
 
 using segment::kCoulomb;
 
@@ -65,12 +65,22 @@ Difference ElementSeries(double h, double dx, double y) {
     return d;
 }
 
-std::optional<Difference> SeriesDifference(int n, double x, double y) {
+// Whether the elements are the midpoint rule of a uniform density along the
+// x axis, each a point charge at the centre of its piece holding that
+// piece's charge: then the series above gives the difference.
+bool MidpointOfUniformLine(const ChargeElement& e) {
+    return e.ringRadius == 0 && e.centre.y == 0 && e.centre.z == 0 &&
+           e.chargePerDensity == e.length;
+}
+
+std::optional<Difference> SeriesDifference(const ChargeDistribution& shape, int n, double x,
+                                           double y) {
     Difference sum{0, 0, 0};
     for (int i = 1; i <= n; ++i) {
-        const ChargeElement element = UniformSegment().element(i, n);
+        const ChargeElement element = shape.element(i, n);
         const double h = element.length, dx = x - element.centre.x;
-        if (h > kLargestSeriesRatio * 2 * std::hypot(dx, y)) return std::nullopt;
+        if (!MidpointOfUniformLine(element) || h > kLargestSeriesRatio * 2 * std::hypot(dx, y))
+            return std::nullopt;
         const Difference d = ElementSeries(h, dx, y);
         sum = {sum.ex + d.ex, sum.ey + d.ey, sum.v + d.v};
     }
@@ -83,33 +93,42 @@ double Shown(double error, double noise) {
     return std::isnormal(error) && error > noise ? error : NAN;
 }
 
+// The length of a field, that of its part in the plane z = 0 to the last
+// bit where it has no other.
+double Length(const SpaceField& f) { return std::hypot(std::hypot(f.ex, f.ey), f.ez); }
+
 struct Exact {
-    FieldValue value;
+    SpaceField value;
     double field;  // |E|
 };
 
-std::optional<ConvergenceSample> Subtracted(int n, double x, double y, double lambda,
-                                            const Exact& exact) {
-    FieldValue sum{0, 0, 0}, size{0, 0, 0};  // the terms' sum and the sum of their sizes
+// The elements' sum less the integral, at (x, y, 0); empty where an element
+// or the sum has no finite value.
+std::optional<ConvergenceSample> Subtracted(const ChargeDistribution& shape, int n, double x,
+                                            double y, double lambda, const Exact& exact) {
+    SpaceField sum{0, 0, 0, 0};
+    double sizeE = 0, sizeV = 0;  // the sums of the terms' sizes
     for (int i = 1; i <= n; ++i) {
-        const auto term = ElementFieldAt(i, n, x, y, lambda);
+        const auto term = shape.elementField(i, n, {x, y, 0}, lambda);
         if (!term) return std::nullopt;
-        sum = {sum.ex + term->ex, sum.ey + term->ey, sum.v + term->v};
-        size = {size.ex + std::hypot(term->ex, term->ey), 0, size.v + std::fabs(term->v)};
+        sum = {sum.ex + term->ex, sum.ey + term->ey, sum.ez + term->ez, sum.v + term->v};
+        sizeE += Length(*term), sizeV += std::fabs(term->v);
     }
+    if (!std::isfinite(sizeE) || !std::isfinite(sizeV)) return std::nullopt;
     const double noise = 8 * (n + 1) * DBL_EPSILON;
-    const double errorE =
-        std::hypot(sum.ex - exact.value.ex, sum.ey - exact.value.ey) / exact.field;
-    const double errorV = std::fabs(sum.v - exact.value.v) / std::fabs(exact.value.v);
-    return ConvergenceSample{
-        n, Shown(errorE, noise * (size.ex + exact.field) / exact.field),
-        Shown(errorV, noise * (size.v + std::fabs(exact.value.v)) / std::fabs(exact.value.v))};
+    const SpaceField difference{sum.ex - exact.value.ex, sum.ey - exact.value.ey,
+                                sum.ez - exact.value.ez, 0};
+    const double errorE = Length(difference) / exact.field;
+    const double v = std::fabs(exact.value.v);
+    const double errorV = std::fabs(sum.v - exact.value.v) / v;
+    return ConvergenceSample{n, Shown(errorE, noise * (sizeE + exact.field) / exact.field),
+                             Shown(errorV, noise * (sizeV + v) / v)};
 }
 
-std::optional<ConvergenceSample> Sample(int n, double x, double y, double lambda,
-                                        const Exact& exact) {
-    const auto series = SeriesDifference(n, x, y);
-    if (!series) return Subtracted(n, x, y, lambda, exact);
+std::optional<ConvergenceSample> Sample(const ChargeDistribution& shape, int n, double x, double y,
+                                        double lambda, const Exact& exact) {
+    const auto series = SeriesDifference(shape, n, x, y);
+    if (!series) return Subtracted(shape, n, x, y, lambda, exact);
     const double kl = kCoulomb * lambda;
     return ConvergenceSample{n,
                              Shown(std::hypot(kl * series->ex, kl * series->ey) / exact.field, 0),
@@ -138,17 +157,18 @@ std::string ConvergenceModels(const ChargeDistribution& shape) {
            model_text::Charge(shape) + " · " + model_text::kCoulomb;
 }
 
-std::optional<std::vector<ConvergenceSample>> ConvergenceSamples(double x, double y,
+std::optional<std::vector<ConvergenceSample>> ConvergenceSamples(const ChargeDistribution& shape,
+                                                                 double x, double y,
                                                                  double lambda) {
-    const auto exact = ExactFieldAt(x, y, lambda);
+    const auto exact = shape.exactField({x, y, 0}, lambda);
     if (!exact) return std::nullopt;
-    const double field = std::hypot(exact->ex, exact->ey);
+    const double field = Length(*exact);
     if (field == 0 || exact->v == 0) return std::nullopt;
     std::vector<ConvergenceSample> samples;
     samples.reserve(kConvergenceLargestN);
     for (int n = 1; n <= kConvergenceLargestN; ++n) {
-        const auto sample = Sample(n, x, y, lambda, {*exact, field});
-        if (!sample || !FieldModel{lambda, n}.fieldAt({x, y})) return std::nullopt;
+        const auto sample = Sample(shape, n, x, y, lambda, {*exact, field});
+        if (!sample) return std::nullopt;
         samples.push_back(*sample);
     }
     EndCurves(samples);
@@ -165,42 +185,59 @@ std::optional<int> PotentialPrecisionLimit(const std::vector<ConvergenceSample>&
 
 namespace {
 
-constexpr int kFitStarts[] = {10, 20, 50, 100};
-constexpr int kFewestFitted = 10;
-const double kPowerLawSpread = std::log(1.1);
+// Where a fit may start, and the fewest errors it takes: a geometric fall
+// can sink into rounding within a dozen elements, so it is fitted from N = 5
+// and over fewer of them.
+struct FitRange {
+    std::array<int, 4> starts;
+    int fewest;
+};
+constexpr FitRange kPowerFit{{10, 20, 50, 100}, 10};
+constexpr FitRange kGeometricFit{{5, 10, 20, 50}, 5};
+const double kLawSpread = std::log(1.1);
 
-// Slope and intercept of the line through (log n, log error) nearest in
+// The abscissa the law is a straight line against, with log(error): log N
+// for a power of N, N itself for a geometric fall.
+double Abscissa(ConvergenceLaw law, int n) {
+    return law == ConvergenceLaw::Geometric ? double(n) : std::log(n);
+}
+
+// Slope and intercept of the line through (abscissa, log error) nearest in
 // least squares, over the shown errors from fromN on; none where every error
-// does not lie near it.
-std::optional<FittedSlope> PowerLaw(const std::vector<ConvergenceSample>& samples,
-                                    double ConvergenceSample::*error, int fromN) {
+// does not lie within 10 % of it.
+std::optional<FittedSlope> Line(const std::vector<ConvergenceSample>& samples,
+                                double ConvergenceSample::*error, ConvergenceLaw law, int fromN) {
     double count = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
+    int toN = fromN;
     for (const ConvergenceSample& sample : samples) {
         if (sample.n < fromN || !(sample.*error > 0)) continue;
-        const double lx = std::log(sample.n), ly = std::log(sample.*error);
-        count += 1, sx += lx, sy += ly, sxx += lx * lx, sxy += lx * ly;
+        const double lx = Abscissa(law, sample.n), ly = std::log(sample.*error);
+        count += 1, sx += lx, sy += ly, sxx += lx * lx, sxy += lx * ly, toN = sample.n;
     }
     const double spread = count * sxx - sx * sx;
-    if (count < kFewestFitted || !(spread > 0)) return std::nullopt;
+    const FitRange range = law == ConvergenceLaw::Geometric ? kGeometricFit : kPowerFit;
+    if (count < range.fewest || !(spread > 0)) return std::nullopt;
     const double slope = (count * sxy - sx * sy) / spread, intercept = (sy - slope * sx) / count;
     for (const ConvergenceSample& sample : samples) {
         if (sample.n < fromN || !(sample.*error > 0)) continue;
-        const double off = std::log(sample.*error) - intercept - slope * std::log(sample.n);
-        if (std::fabs(off) > kPowerLawSpread) return std::nullopt;
+        const double off = std::log(sample.*error) - intercept - slope * Abscissa(law, sample.n);
+        if (std::fabs(off) > kLawSpread) return std::nullopt;
     }
-    return FittedSlope{slope, fromN};
+    return FittedSlope{slope, fromN, toN};
 }
 
 std::optional<FittedSlope> Fitted(const std::vector<ConvergenceSample>& samples,
-                                  double ConvergenceSample::*error) {
-    for (int fromN : kFitStarts)
-        if (const auto fit = PowerLaw(samples, error, fromN)) return fit;
+                                  double ConvergenceSample::*error, ConvergenceLaw law) {
+    for (int fromN : (law == ConvergenceLaw::Geometric ? kGeometricFit : kPowerFit).starts)
+        if (const auto fit = Line(samples, error, law, fromN)) return fit;
     return std::nullopt;
 }
 
 }  // namespace
 
-ConvergenceSlopes FittedSlopes(const std::vector<ConvergenceSample>& samples) {
-    return {Fitted(samples, &ConvergenceSample::errorE),
-            Fitted(samples, &ConvergenceSample::errorV)};
+ConvergenceSlopes FittedSlopes(const std::vector<ConvergenceSample>& samples, ConvergenceLaw law) {
+    return {law, Fitted(samples, &ConvergenceSample::errorE, law),
+            Fitted(samples, &ConvergenceSample::errorV, law)};
 }
+
+double TenfoldStep(const FittedSlope& fit) { return -std::log(10.0) / fit.slope; }

@@ -1,13 +1,17 @@
 #pragma once
 
 class QWidget;
+class ChargeDistribution;
 
 // What the plots follow from the main window.
 struct PlotInputs {
-    double lambda;     // C/m
-    int elementCount;  // N of the point-charge model in use; 0 when the integral is
-    double x;          // the current point, in the plane of the segment
+    const ChargeDistribution* shape;
+    double lambda;     // the density, C/m or C/m²
+    int elementCount;  // N of the element model in use; 0 when the integral is
+    double x;          // the current point, in the plane z = 0
     double y;
+
+    bool operator==(const PlotInputs&) const = default;
 };
 
 // The window "Gráficas" as the main window sees it. The window lives in a

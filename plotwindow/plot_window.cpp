@@ -88,7 +88,8 @@ PlotWindow::PlotWindow(QWidget* parent)
       convergencePage_(new QStackedWidget),
       noValue_(new QLabel),
       roundingNote_(new QLabel),
-      bisectorModels_(new QLabel) {
+      bisectorModels_(new QLabel),
+      convergenceModels_(new QLabel) {
     setObjectName("Graficas");
     setWindowTitle("Gráficas");
     auto* bisector = new QWidget;
@@ -112,10 +113,9 @@ PlotWindow::PlotWindow(QWidget* parent)
     auto* convergenceLayout = new QVBoxLayout(convergence);
     convergenceLayout->addWidget(ChartView(convergenceChart_, "Error de las cargas puntuales"));
     convergenceLayout->addWidget(roundingNote_);
-    auto* convergenceModels = new QLabel(ModelsText(ConvergenceModels(StartShape())));
-    convergenceModels->setObjectName("ModelosConvergencia");
-    convergenceModels->setWordWrap(true);
-    convergenceLayout->addWidget(convergenceModels);
+    convergenceModels_->setObjectName("ModelosConvergencia");
+    convergenceModels_->setWordWrap(true);
+    convergenceLayout->addWidget(convergenceModels_);
     convergencePage_->setObjectName("Convergencia");
     convergencePage_->addWidget(convergence);
     convergencePage_->addWidget(noValue_);
@@ -170,21 +170,28 @@ void PlotWindow::fitScreen() {
 }
 
 // Each tab is recomputed only when what it depends on has changed: the
-// bisector on the density and N, the convergence on the density and the point.
+// bisector on the charge and N, the convergence on the charge and the point.
 void PlotWindow::refresh() {
     refreshPending_ = false;
-    const bool newDensity = !shown_ || shown_->lambda != inputs_.lambda;
-    if (newDensity || shown_->elementCount != inputs_.elementCount) refreshBisector();
-    if (newDensity || shown_->x != inputs_.x || shown_->y != inputs_.y) refreshConvergence();
-    shown_ = inputs_;
+    if (!inputs_) return;
+    const PlotInputs& in = *inputs_;
+    const bool newCharge = !shown_ || shown_->shape != in.shape || shown_->lambda != in.lambda;
+    if (newCharge || shown_->elementCount != in.elementCount) refreshBisector();
+    if (newCharge || shown_->x != in.x || shown_->y != in.y) refreshConvergence();
+    shown_ = in;
+}
+
+FieldModel PlotWindow::bisectorModel() const {
+    return {inputs_->lambda, inputs_->elementCount, View::Front, inputs_->shape};
 }
 
 void PlotWindow::refreshBisector() {
-    const FieldModel model{inputs_.lambda, inputs_.elementCount};
+    const FieldModel model = bisectorModel();
     bisector_ = BisectorSamples(model);
     FillBisectorFieldChart(*fieldChart_, bisector_, model);
     FillBisectorPotentialChart(*potentialChart_, bisector_, model);
-    bisectorModels_->setText(ModelsText(BisectorModels(*model.shape, inputs_.elementCount)));
+    bisectorModels_->setText(ModelsText(BisectorModels(*model.shape, model.charges)));
+    tabs_->setTabText(0, QString::fromStdString(model.shape->words().plotLine));
 }
 
 namespace {
@@ -201,18 +208,19 @@ QString RoundingNote(const std::vector<ConvergenceSample>& samples) {
 }  // namespace
 
 void PlotWindow::refreshConvergence() {
-    convergence_ = ConvergenceSamples(inputs_.x, inputs_.y, inputs_.lambda);
+    const PlotInputs& in = *inputs_;
+    convergence_ = ConvergenceSamples(*in.shape, in.x, in.y, in.lambda);
+    convergenceModels_->setText(ModelsText(ConvergenceModels(*in.shape)));
     if (convergence_) {
-        FillConvergenceChart(*convergenceChart_, *convergence_, inputs_.x, inputs_.y,
-                             inputs_.lambda);
+        FillConvergenceChart(*convergenceChart_, *convergence_, *in.shape, in.x, in.y, in.lambda);
         roundingNote_->setText(RoundingNote(*convergence_));
         roundingNote_->setVisible(!roundingNote_->text().isEmpty());
         convergencePage_->setCurrentIndex(0);
         return;
     }
-    noValue_->setText("En el punto " + PointText(inputs_.x, inputs_.y) +
+    noValue_->setText("En el punto " + PointText(in.x, in.y) +
                       " alguno de los dos modelos no tiene un valor finito: elija un punto fuera "
-                      "del segmento cargado.");
+                      "de la carga.");
     convergencePage_->setCurrentIndex(1);
 }
 
@@ -276,15 +284,16 @@ QByteArray PlotWindow::image(bool svg) const {
 }
 
 std::optional<QByteArray> PlotWindow::csv() {
+    if (!inputs_) return std::nullopt;
     if (tabs_->currentIndex() == 0)
-        return QByteArray::fromStdString(
-            BisectorCsv(bisector_, {inputs_.lambda, inputs_.elementCount}));
+        return QByteArray::fromStdString(BisectorCsv(bisector_, bisectorModel()));
     if (!convergence_) {
         refuse("En este punto no hay datos de convergencia que guardar.");
         return std::nullopt;
     }
+    const PlotInputs& in = *inputs_;
     return QByteArray::fromStdString(
-        ConvergenceCsv(*convergence_, inputs_.x, inputs_.y, inputs_.lambda));
+        ConvergenceCsv(*convergence_, *in.shape, in.x, in.y, in.lambda));
 }
 
 void PlotWindow::refuse(const QString& text) {

@@ -4,7 +4,6 @@
 #include <optional>
 #include <vector>
 
-#include "field/domain.h"
 #include "plots/bisector.h"
 #include "plots/convergence.h"
 #include "plotwindow/plot_view.h"
@@ -14,10 +13,11 @@ class QLabel;
 class QStackedWidget;
 class QTabWidget;
 
-// The window "Gráficas": a tab "Mediatriz" with |E| and V along the bisector,
-// and a tab "Convergencia" with the error of the point charges against N at
-// the current point, each with a note naming its models and k. It follows the main window while it
-// is shown.
+// The window "Gráficas": a first tab with |E| and V along the line the shape
+// names ("Mediatriz" for the segments' bisector, "Eje del anillo"), and a tab
+// "Convergencia" with the error of the N elements against N at the current
+// point, each with a note naming its models and k. It follows the main
+// window while it is shown.
 class PlotWindow : public QWidget, public PlotView {
     Q_OBJECT
 
@@ -37,6 +37,7 @@ protected:
 private:
     void fitScreen();
     void refresh();
+    FieldModel bisectorModel() const;
     void refreshBisector();
     void refreshConvergence();
     void askWhereToSave();
@@ -44,7 +45,7 @@ private:
     std::optional<QByteArray> csv();
     void refuse(const QString& text);
 
-    PlotInputs inputs_{kStartDensity * kMicro, kStartElementCount, kStartPoint.x, kStartPoint.y};
+    std::optional<PlotInputs> inputs_;  // none before the first follow
     bool refreshPending_ = false;
     bool placed_ = false;              // fitted to its screen once shown
     std::optional<PlotInputs> shown_;  // what the charts show; none before the first refresh
@@ -58,4 +59,5 @@ private:
     QLabel* noValue_;
     QLabel* roundingNote_;
     QLabel* bisectorModels_;
+    QLabel* convergenceModels_;
 };

@@ -23,6 +23,9 @@ check "bisector: point decimals, every digit that reads back" grep -qx '0.001,89
 check "convergence, with Qt's -platform: N = 5" grep -qx '5,0.005049542443225959,0.0030601160784360835' "$out"
 "${tervik[@]}" --csv convergence --point 1e20,0 >"$out"
 check "convergence far away on the axis: status 0, 200 rows" [ $? -eq 0 -a "$(grep -c '^[0-9]' "$out")" -eq 200 ]
+# The plots of the shape --forma names: the disk's axis, the ring's geometric fall.
+check "bisector of the disk: its axis, σ and Q" grep -q '^# Eje del disco · σ = 1 µC/m² · Q = 0.7853981633974483 µC · ' <("${tervik[@]}" --csv bisector --forma disco)
+check "convergence of the ring: its geometric fall" grep -q ' · Anillo · .* · V cae ×10 cada ΔN ≈ 3.79 de N = 20 a 46 · ' <("${tervik[@]}" --csv convergence --forma anillo --point 0.8,0.5)
 # V = 9000·ln((r1 + r2 + 1)/(r1 + r2 − 1)) V at 1 µC/m; in the profile view
 # (0.5, r) with R = √(0.25 + r²): V = 9000·ln((R + 0.5)/(R − 0.5)), |E| = 9000/(r·R).
 "${tervik[@]}" --csv grid --model 0 --zoom 50 >"$out"

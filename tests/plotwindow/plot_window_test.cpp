@@ -26,6 +26,7 @@
 #include <QValueAxis>
 #include <QXYSeries>
 
+#include "field/ring_field.h"
 #include "tests/support/window_driver.h"
 
 namespace {
@@ -138,7 +139,8 @@ TEST_F(Plots, OpenWithTheModelsRangesAndLimits) {
     EXPECT_GT(pen(field, 1).widthF(), pen(field, 0).widthF());
     EXPECT_EQ(pen(field, 3), pen(potential, 2));
     EXPECT_EQ(pen(field, 3).style(), Qt::DashLine);
-    EXPECT_TRUE(field->title().contains(Shown("x = 0.5 m · λ = 1 µC/m · N = 5")));
+    EXPECT_TRUE(field->title().contains(
+        Shown("Mediatriz x = 0.5 m · Segmento · λ = 1 µC/m · Q = 1 µC · N = 5")));
     EXPECT_EQ(labels(field, Qt::Horizontal).join(" "), Shown("0.001 0.01 0.1 1 10 100"));
     for (const char* note : {"ModelosMediatriz", "ModelosConvergencia"})  // k, never broken
         EXPECT_TRUE(plots->findChild<QLabel*>(note)->text().endsWith(
@@ -170,6 +172,43 @@ TEST_F(Plots, ConvergenceFollowsTheEvaluatedPoint) {
     driver.chooseView(View::Profile);
     driver.calculateAt("0.3", "0.4");
     EXPECT_TRUE(title().contains(Shown("(0.5; 0.5)")));
+}
+
+// Choosing the ring, the first tab follows its axis from the centre and is
+// named so, with the point charge as its one limit; on the axis its charges
+// are all 0.5 m away, so at s = 1 m V = kQ/√1.25 = 9e9 · 1e-6 · π / 1.118034
+// = 25289.33 V for both models. The convergence at (0.8; 0.5) is semi-log,
+// N linear from 1 to the last shown N = 53 (a tick every 10), and the legend
+// states the fitted geometric fall (plots_test has its reference).
+TEST_F(Plots, TheRingPlotsItsAxisAndAGeometricFall) {
+    driver.chooseShape(Ring());
+    driver.calculateAt("0,8", "0,5");
+    QChart* field = chart("Campo en la mediatriz");
+    EXPECT_EQ(plots->findChild<QTabWidget*>()->tabText(0), "Eje del anillo");
+    EXPECT_TRUE(field->title().contains(
+        Shown("|E| · Eje del anillo · Anillo · λ = 1 µC/m · Q = 3.14159 µC · N = 5")))
+        << field->title().toStdString();
+    EXPECT_EQ(field->axes(Qt::Horizontal)[0]->titleText(), "s: distancia al centro (m)");
+    for (int limit : {2, 4})  // the infinite line and the plane: neither drawn nor named
+        EXPECT_FALSE(field->legend()->markers(field->series()[limit])[0]->isVisible()) << limit;
+    EXPECT_TRUE(field->legend()->markers(field->series()[3])[0]->isVisible());
+    QChart* potential = chart("Potencial en la mediatriz");
+    for (int model : {0, 1}) {
+        const QList<QPointF> v = values(potential, model);
+        const auto at1m = std::ranges::min_element(
+            v, {}, [](const QPointF& p) { return std::fabs(std::log10(p.x())); });
+        EXPECT_NEAR(at1m->x(), 1, 1e-9);
+        EXPECT_NEAR(at1m->y() / 25289.333, 1, 1e-6) << model;
+    }
+    QTabBar* tabs = plots->findChild<QTabWidget*>()->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QChart* errors = chart("Error de las cargas puntuales");
+    auto* n = static_cast<QValueAxis*>(errors->axes(Qt::Horizontal)[0]);
+    EXPECT_EQ(n->min(), 1);
+    EXPECT_EQ(n->max(), 53);
+    EXPECT_EQ(labels(errors, Qt::Horizontal).join(" "), "10 20 30 40 50");
+    EXPECT_EQ(errors->series()[0]->name(), Shown("|E|: cae ×10 cada ΔN ≈ 3.99 de N = 20 a 53"))
+        << errors->title().toStdString();
 }
 
 // A negative density plots magnitudes and says so.
