@@ -75,11 +75,29 @@ const FastLog2& TheFastLog2() {
     return log2;
 }
 
-// |V| of the exact model at the pixel centres nearest to and farthest from the segment.
+// |V| of the exact model at the pixel centres farthest from the charge and one
+// pixel from it.
 struct Ends {
     double weak;
     double strong;
 };
+
+// Points one pixel off the charge where it is strongest as the view shows it:
+// off a bar's ends and middle, off a cross-bar's middle and end (a disk's
+// centre, a ring's wire), outside a circle, or beside the axis (a segment seen end-on).
+std::vector<WorldPoint> OnePixelOff(const FieldModel& model, double pixel) {
+    const ChargeFigure figure = model.shape->figure(model.view);
+    if (model.view == View::Profile)
+        return {{0, (figure.circle ? figure.circle->radius : 0) + pixel}};
+    std::vector<WorldPoint> points;
+    if (figure.bar)
+        points = {
+            {model.shape->bisectorX(), pixel}, {figure.bar->from, pixel}, {figure.bar->to, pixel}};
+    if (figure.crossBar)
+        for (double y : {0.0, figure.crossBar->reach})
+            points.push_back({figure.crossBar->at + pixel, y});
+    return points;
+}
 
 Ends EndsOf(const FieldModel& model, const WorldWindow& area) {
     const FieldModel exact{std::fabs(model.lambda), 0, model.view, model.shape};
@@ -88,9 +106,9 @@ Ends EndsOf(const FieldModel& model, const WorldWindow& area) {
         for (int row : {0, area.rows - 1})
             weak = std::min(
                 weak, exact.potentialAt({area.xAt(column), area.yAt(row)}).value_or(INFINITY));
-    const double pixel = area.height / area.rows;
-    const double across = model.view == View::Front ? model.shape->bisectorX() : 0;
-    const double strong = *exact.potentialAt({across, pixel});
+    double strong = 0;
+    for (WorldPoint p : OnePixelOff(model, area.height / area.rows))
+        strong = std::max(strong, exact.potentialAt(p).value_or(0));
     return {weak, std::max(strong, weak * 2)};
 }
 

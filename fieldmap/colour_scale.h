@@ -20,7 +20,7 @@ struct ColourTick {
 // Colours for potentials: viridis lightened towards white, perceptually
 // uniform and readable with every common colour-vision deficiency, spread
 // evenly in log |V| from the potential at the corner of the view farthest from
-// the segment to that at one pixel from it. The colour rises with V for either sign of the density;
+// the charge to that at one pixel from it. The colour rises with V for either sign of the density;
 // potentials beyond either end take the end's colour.
 class ColourScale {
 public:

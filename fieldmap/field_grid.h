@@ -18,7 +18,7 @@ struct GridArrow {
 };
 
 // Arrows of equal length whose shade tells the magnitude, so that the strong
-// field near the segment does not swamp the view.
+// field near the charge does not swamp the view.
 struct FieldGrid {
     static constexpr int kShades = 5;
     std::vector<GridArrow> arrows;

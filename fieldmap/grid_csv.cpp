@@ -20,7 +20,7 @@ std::string Context(const FieldModel& model, int zoomPercent) {
 }  // namespace
 
 std::string FieldGridCsv(const FieldGrid& grid, const FieldModel& model, int zoomPercent) {
-    // The profile view looks along the segment: its across axis is z.
+    // The profile view looks along the axis: its across axis is z.
     const std::string across = model.view == View::Front ? "x" : "z";
     std::string csv = Context(model, zoomPercent) + across + " (m),y (m),E" + across +
                       " (V/m),Ey (V/m),|E| (V/m),V (V)\n";

@@ -1,9 +1,12 @@
 #include "fieldmap/line_integral.h"
 
+#include "field/ring_field.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -42,27 +45,58 @@ struct Vector {
 WorldPoint Minus(WorldPoint p, WorldPoint origin) { return {p.x - origin.x, p.y - origin.y}; }
 
 // One field to integrate along the path from a to b: the whole model's or, in
-// the front view, one point charge's, in coordinates centred on that charge
-// so that points close to it keep all their digits relative to their
+// the front view, one element's, a point charge's in coordinates centred on
+// it so that points close to it keep all their digits relative to their
 // distance. Its sources are the points near which the field, continued to
-// complex points of the path's line, is singular: the charge; the axis in
-// the profile view; the segment's ends, and the point where the path's line
-// crosses the segment, for the segment's own field, which the integral over
-// its length leaves smooth along it.
+// complex points of the path's line, is singular: a point charge; the axis
+// in the profile view of a segment, the circle of a ring or a disk; in the
+// front view the ends of the charge's cut (a segment's ends, where a ring or
+// a disk crosses the plane), and the point where the path's line crosses the
+// cut, for the field of a charge spread along it, which the integral over it
+// leaves smooth along it.
 class Field {
 public:
-    // charge: 0 for the whole model, else the point charge i of the front view.
-    Field(const FieldModel& model, int charge, WorldPoint a, WorldPoint b)
-        : model_(model), charge_(charge) {
-        if (charge > 0) origin_ = centreOf(charge);
-        if (charge > 0 || model.view == View::Profile) {
-            sources_ = {{0, 0}};
+    // element: 0 for the whole model, else element i of the front view.
+    Field(const FieldModel& model, int element, WorldPoint a, WorldPoint b)
+        : model_(model), element_(element) {
+        if (element > 0) {
+            const ChargeElement e = model.shape->element(element, model.charges);
+            kq_ = e.coulombCharge(model.lambda);
+            pointCharge_ = e.ringRadius == 0;
+            if (pointCharge_) {
+                origin_ = {e.centre.x, e.centre.y};
+                offPlane_ = std::fabs(e.centre.z);
+                sources_ = {{0, 0}};
+            } else {
+                sources_ = ElementInPlane(e);
+            }
             return;
         }
-        sources_ = {{0, 0}, {segment::kLength, 0}};
-        if (a.y != b.y) {
-            const double x = a.x + (b.x - a.x) * (a.y / (a.y - b.y));
-            if (x > 0 && x < segment::kLength) sources_.push_back({x, 0});
+        if (model.view == View::Profile) {
+            const ChargeFigure figure = model.shape->figure(View::Profile);
+            if (figure.circle)
+                circle_ = figure.circle->radius;
+            else
+                sources_ = {{0, 0}};
+            return;
+        }
+        const ChargeFigure figure = model.shape->figure(View::Front);
+        if (figure.bar) {
+            const double from = figure.bar->from, to = figure.bar->to;
+            sources_ = {{from, 0}, {to, 0}};
+            if (a.y != b.y) {
+                const double x = a.x + (b.x - a.x) * (a.y / (a.y - b.y));
+                if (x > from && x < to) sources_.push_back({x, 0});
+            }
+        }
+        if (figure.crossBar) {  // filled where the charge covers its cut: a disk's
+            const double at = figure.crossBar->at, reach = figure.crossBar->reach;
+            sources_.push_back({at, reach});
+            sources_.push_back({at, -reach});
+            if (figure.crossBar->fillHalfWidth > 0 && a.x != b.x) {
+                const double y = a.y + (b.y - a.y) * ((at - a.x) / (b.x - a.x));
+                if (std::fabs(y) < reach) sources_.push_back({at, y});
+            }
         }
     }
 
@@ -72,7 +106,13 @@ public:
     double clearance(WorldPoint a, WorldPoint b) const {
         double nearest = INFINITY;
         for (WorldPoint s : sources_) nearest = std::min(nearest, DistanceToPath(s, a, b));
-        return nearest;
+        if (circle_ > 0) {
+            // Within the circle, the farthest point of the piece is an end.
+            const double least = LeastDistanceFromOrigin(a, b);
+            const double most = std::max(std::hypot(a.x, a.y), std::hypot(b.x, b.y));
+            nearest = std::min(nearest, least > circle_ ? least - circle_ : circle_ - most);
+        }
+        return offPlane_ > 0 ? std::hypot(nearest, offPlane_) : nearest;
     }
 
     // By how much the rounding of a point p of a piece, a unit in the last
@@ -85,13 +125,13 @@ public:
     // −E·half at the points middle + u·half of the nodes u; a point charge's
     // field in one tight loop, the most common case.
     void along(WorldPoint middle, Vector half, std::array<double, 15>& values) const {
-        if (charge_ > 0) {
-            const double kq = elementCharge();
+        if (element_ > 0 && pointCharge_) {
+            const double z2 = offPlane_ * offPlane_;
             for (std::size_t i = 0; i < values.size(); ++i) {
                 const double x = middle.x + kPairedNodes[i] * half.x;
                 const double y = middle.y + kPairedNodes[i] * half.y;
-                const double s = x * x + y * y;
-                values[i] = -(kq / (s * std::sqrt(s))) * (x * half.x + y * half.y);
+                const double s = x * x + y * y + z2;
+                values[i] = -(kq_ / (s * std::sqrt(s))) * (x * half.x + y * half.y);
             }
             return;
         }
@@ -103,31 +143,20 @@ public:
     }
 
     Vector at(WorldPoint p) const {
-        if (charge_ > 0) return chargeField(p.x, p.y);
+        if (element_ > 0) {
+            const auto f =
+                model_.shape->elementField(element_, model_.charges, {p.x, p.y, 0}, model_.lambda);
+            return f ? Vector{f->ex, f->ey} : Vector{0, 0};
+        }
         if (model_.view == View::Front) return planeField(p.x, p.y);
         const SpacePoint at = model_.evaluatedAt(p);
-        const double r = at.y, radial = planeField(at.x, r).y;
+        const double r = at.y;
+        if (r == 0) return {0, 0};  // on the axis the field has no part across it
+        const double radial = planeField(at.x, r).y;
         return {radial * p.x / r, radial * p.y / r};
     }
 
 private:
-    WorldPoint centreOf(int i) const {
-        const SpacePoint centre = model_.shape->element(i, model_.charges).centre;
-        return {centre.x, centre.y};
-    }
-
-    // k times the charge of one element.
-    double elementCharge() const {
-        return model_.shape->element(1, model_.charges).coulombCharge(model_.lambda);
-    }
-
-    // One charge's field at (dx, dy) from it, with a square root for its powers.
-    Vector chargeField(double dx, double dy) const {
-        const double kq = elementCharge();
-        const double s = dx * dx + dy * dy, scale = kq / (s * std::sqrt(s));
-        return {scale * dx, scale * dy};
-    }
-
     Vector planeField(double x, double y) const {
         if (model_.charges == 0) {
             const auto f = model_.shape->exactField({x, y, 0}, model_.lambda);
@@ -135,15 +164,19 @@ private:
         }
         Vector e{0, 0};
         for (int i = 1; i <= model_.charges; ++i) {
-            const WorldPoint centre = centreOf(i);
-            const Vector one = chargeField(x - centre.x, y - centre.y);
-            e = {e.x + one.x, e.y + one.y};
+            const auto one =
+                model_.shape->elementField(i, model_.charges, {x, y, 0}, model_.lambda);
+            if (one) e = {e.x + one->ex, e.y + one->ey};
         }
         return e;
     }
 
     const FieldModel& model_;
-    int charge_;
+    int element_;
+    double kq_ = 0;
+    bool pointCharge_ = false;
+    double offPlane_ = 0;  // the point charge's distance from the plane, m
+    double circle_ = 0;    // the radius of a circle of sources, m; 0 for none
     WorldPoint origin_{0, 0};
     std::vector<WorldPoint> sources_;
 };
@@ -199,6 +232,13 @@ private:
 };
 
 }  // namespace
+
+std::vector<WorldPoint> ElementInPlane(const ChargeElement& e) {
+    if (e.ringRadius > 0)
+        return {{e.centre.x, e.centre.y + e.ringRadius}, {e.centre.x, e.centre.y - e.ringRadius}};
+    if (e.centre.z == 0) return {{e.centre.x, e.centre.y}};
+    return {};
+}
 
 double DistanceToPath(WorldPoint p, WorldPoint a, WorldPoint b) {
     const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;

@@ -9,25 +9,38 @@
 
 namespace {
 
-// The potential is even in y in both views; in x it is even about the
-// middle of the segment in the front view and about the axis in the profile.
+// The potential is even in y and, about the plane of the charge's middle, in
+// x in the front view where the charge is (the uniform segment, the ring, the
+// disk, and point charges placed so); in the profile view it depends on the
+// distance from the axis alone.
 struct Mirrors {
     AxisMirror columns;
     AxisMirror rows;
 };
 
 Mirrors MirrorsOf(const FieldModel& model, const WorldWindow& area) {
-    const double middle = model.view == View::Front ? model.shape->bisectorX() : 0;
-    return {AxisMirror(area.xAt(0), area.width / area.columns, area.columns, middle),
-            AxisMirror(area.yAt(0), -area.height / area.rows, area.rows, 0)};
+    const double columnStep = area.width / area.columns, rowStep = -area.height / area.rows;
+    if (model.view == View::Profile)
+        return {AxisMirror(area.xAt(0), columnStep, area.columns, 0),
+                AxisMirror(area.yAt(0), rowStep, area.rows, 0)};
+    const double middle = model.shape->bisectorX();
+    Mirrors mirrors;
+    if (EvenAboutItsPlane(model))
+        mirrors.columns = AxisMirror(area.xAt(0), columnStep, area.columns, middle);
+    if (EvenInY(model)) mirrors.rows = AxisMirror(area.yAt(0), rowStep, area.rows, 0);
+    return mirrors;
 }
 
 // Abscissas where the potential has no value or changes by more than the
 // model's precision when a pixel centre moves by its last bit: there a
-// mirrored copy could differ from the pixel's own value.
+// mirrored copy could differ from the pixel's own value. The ends of a bar,
+// the line of a charge across the axis, the elements.
 std::vector<double> SingularAbscissas(const FieldModel& model) {
     if (model.view == View::Profile) return {0};
-    std::vector<double> xs{0, segment::kLength};
+    const ChargeFigure figure = model.shape->figure(View::Front);
+    std::vector<double> xs;
+    if (figure.bar) xs = {figure.bar->from, figure.bar->to};
+    if (figure.crossBar) xs.push_back(figure.crossBar->at);
     for (int i = 1; i <= model.charges; ++i)
         xs.push_back(model.shape->element(i, model.charges).centre.x);
     return xs;
@@ -83,12 +96,15 @@ private:
 
 }  // namespace
 
-void ComputePotentialMap(const FieldModel& model, const WorldWindow& area, PotentialMap& map) {
+void ComputePotentialMap(const FieldModel& model, const WorldWindow& area, PotentialMap& map,
+                         std::stop_token stop) {
     map.columns = area.columns;
     map.rows = area.rows;
     map.volts.resize(std::size_t(area.columns) * area.rows);
     const MapFiller filler(model, area, map);
-    ShareRowsAmongCores(area.rows, [&](int row) { filler.fillRowAndMirror(row); });
+    ShareRowsAmongCores(area.rows, [&](int row) {
+        if (!stop.stop_requested()) filler.fillRowAndMirror(row);
+    });
 }
 
 PotentialMap ComputePotentialMap(const FieldModel& model, const WorldWindow& area) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <stop_token>
 #include <vector>
 
 #include "field/model_in_use.h"
@@ -21,4 +22,6 @@ PotentialMap ComputePotentialMap(const FieldModel& model, const WorldWindow& are
 
 // The same into an existing map, whose memory is reused when it has as many
 // pixels: a new 1000 x 1000 map costs more in fresh pages than in potentials.
-void ComputePotentialMap(const FieldModel& model, const WorldWindow& area, PotentialMap& map);
+// Once `stop` is requested the rows not yet begun are left as they were.
+void ComputePotentialMap(const FieldModel& model, const WorldWindow& area, PotentialMap& map,
+                         std::stop_token stop = {});

@@ -18,14 +18,14 @@ std::optional<Currency> Difference(Currency b, Currency a) {
     return Currency::fromTenThousandths(units);
 }
 
-// Whether the path passes within a tenth of a millimetre of one of the point
-// charges (front view): between them the field is finite and is integrated.
+// Whether the path passes within a tenth of a millimetre of where one of the
+// elements meets the plane (front view): between them the field is finite and
+// is integrated.
 bool PathMeetsCharge(const FieldModel& model, WorldPoint a, WorldPoint b) {
     constexpr double kClearance = 1e-4;  // m
-    for (int i = 1; i <= model.charges; ++i) {
-        const SpacePoint centre = model.shape->element(i, model.charges).centre;
-        if (DistanceToPath({centre.x, centre.y}, a, b) < kClearance) return true;
-    }
+    for (int i = 1; i <= model.charges; ++i)
+        for (WorldPoint p : ElementInPlane(model.shape->element(i, model.charges)))
+            if (DistanceToPath(p, a, b) < kClearance) return true;
     return false;
 }
 

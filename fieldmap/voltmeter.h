@@ -14,9 +14,8 @@ struct VoltmeterReading {
     Currency deltaV;  // V(B) - V(A)
     double work;      // q·ΔV, µJ for q in µC
     // −∫E·dl along the straight path from A to B and its error bound, V;
-    // empty when the path crosses or touches the charged segment (in the
-    // profile view, the axis) or, for point charges in the front view, passes
-    // through one of them.
+    // empty when the path crosses or touches the charge as the view shows it
+    // or, for elements in the front view, passes through one of them.
     std::optional<PathIntegral> lineIntegral;
 };
 

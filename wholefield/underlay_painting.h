@@ -12,7 +12,7 @@
 
 // The grid's arrows: one length, grey by the class of |E|, with a dark edge;
 // those that would meet one of the boxes to keep clear (the frame's letters
-// and segment) are left out.
+// and charge) are left out.
 void PaintFieldGrid(QImage& underlay, const FieldGrid& grid, const WorldWindow& world,
                     const std::vector<QRectF>& keepClear);
 

@@ -27,9 +27,19 @@ std::optional<double> TypedCharge(const QString& text) {
     return value;
 }
 
+// The charge's name in the sentences below: "segmento", "anillo", "disco".
+QString ChargeNoun(const FieldModel& model) {
+    return QString::fromStdString(model.shape->words().name).section(' ', 0, 0).toLower();
+}
+
+bool ElementsAreRings(const FieldModel& model) {
+    return model.charges > 0 && model.shape->element(1, model.charges).ringRadius > 0;
+}
+
 QString ModelName(const FieldModel& model, bool manualSum) {
-    if (model.charges == 0) return "segmento continuo (integral)";
-    const QString charges = QString::number(model.charges) + " cargas puntuales";
+    if (model.charges == 0) return ChargeNoun(model) + " continuo (integral)";
+    const QString charges = QString::number(model.charges) +
+                            (ElementsAreRings(model) ? " anillos" : " cargas puntuales");
     return manualSum ? charges + ", todas\n(no solo las sumadas a mano)" : charges;
 }
 
@@ -115,9 +125,12 @@ void VoltmeterWindow::refresh() {
     display(deltaV_, volts(reading->deltaV));
     display(work_, workText(q, reading->work));
     if (!reading->lineIntegral)
-        display(integral_, model_.charges > 0 && model_.view == View::Front
-                               ? "el camino pasa por una carga puntual:\nno se integra"
-                               : "el camino cruza el segmento cargado:\nno se integra");
+        display(integral_,
+                model_.charges > 0 && model_.view == View::Front
+                    ? (ElementsAreRings(model_) ? "el camino pasa por un anillo"
+                                                : "el camino pasa por una carga puntual") +
+                          QString(":\nno se integra")
+                    : "el camino cruza el " + ChargeNoun(model_) + " cargado:\nno se integra");
     else
         display(integral_, integralText(*reading->lineIntegral, reading->deltaV));
 }

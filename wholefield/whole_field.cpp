@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "fieldmap/colour_scale.h"
+#include "fieldmap/potential_rows.h"
 #include "settings/model_in_use.h"
 #include "view/drawing_surface.h"
 #include "view/frames.h"
@@ -30,8 +31,8 @@ WorldWindow SurfaceArea(const QImage& image, double zoom) {
 }  // namespace
 
 WholeField* WholeField::AddTools(QMenu& menu, DrawingSurface& surface, FieldKeys& keys,
-                                 Settings& settings, std::uint32_t segmentColour) {
-    auto* tools = new WholeField(surface, keys, settings, segmentColour);
+                                 Settings& settings, std::uint32_t chargeColour) {
+    auto* tools = new WholeField(surface, keys, settings, chargeColour);
     tools->map_ = AddCheckItem(menu, "Mapa de potencial", "mapAction", "Ctrl+M");
     tools->grid_ = AddCheckItem(menu, "Rejilla de campo", "gridAction", "Ctrl+R");
     QAction* voltmeter = menu.addAction(QString::fromUtf8("Voltímetro..."));
@@ -49,11 +50,11 @@ WholeField* WholeField::AddTools(QMenu& menu, DrawingSurface& surface, FieldKeys
 }
 
 WholeField::WholeField(DrawingSurface& surface, FieldKeys& keys, Settings& settings,
-                       std::uint32_t segmentColour)
+                       std::uint32_t chargeColour)
     : QObject(&surface),
       surface_(surface),
       settings_(settings),
-      segmentColour_(segmentColour),
+      chargeColour_(chargeColour),
       keys_(keys) {
     connect(&settings, &Settings::changed, this, &WholeField::follow);
 }
@@ -83,28 +84,86 @@ void WholeField::follow(Settings::Changes what) {
         QMetaObject::invokeMethod(this, &WholeField::paintPath, Qt::QueuedConnection);
 }
 
+// A map that takes long is computed first on a grid of pixels this many
+// times coarser each way, a sixteenth of the work.
+constexpr int kCoarseness = 4;
+
 void WholeField::recompute() {
     const FieldModel now = model();
     const WorldWindow area = SurfaceArea(surface_.image(), settings_.zoomFactor());
+    ++generation_;
+    fullMap_ = {};  // a map still being computed is stale: stopped
     std::optional<ColourScale> scale;
-    fieldImage_ = QImage();
-    if (settings_.mapShown() || settings_.gridShown())
-        fieldImage_ = QImage(area.columns, area.rows, QImage::Format_RGB32);
+    mapImage_ = QImage();
     if (settings_.mapShown()) {
-        ComputePotentialMap(now, area, potentials_);
-        ++mapComputations_;
-        scale.emplace(now, area, segmentColour_);
-        scale->paint(potentials_, reinterpret_cast<std::uint32_t*>(fieldImage_.bits()),
-                     fieldImage_.bytesPerLine() / sizeof(std::uint32_t));
-    } else if (settings_.gridShown()) {
-        fieldImage_.fill(surface_.background());
+        scale.emplace(now, area, chargeColour_);
+        if (PotentialRowIsSlow(now)) {
+            // Each coarse pixel covers a block of the surface's, the last
+            // ones reaching past its edges.
+            WorldWindow coarse = area;
+            coarse.columns = (area.columns + kCoarseness - 1) / kCoarseness;
+            coarse.rows = (area.rows + kCoarseness - 1) / kCoarseness;
+            coarse.width *= double(coarse.columns * kCoarseness) / area.columns;
+            coarse.height *= double(coarse.rows * kCoarseness) / area.rows;
+            mapImage_ = paintedMap(now, coarse, *scale)
+                            .scaled(coarse.columns * kCoarseness, coarse.rows * kCoarseness)
+                            .copy(0, 0, area.columns, area.rows);
+            computeFullMap(now, area, *scale);
+        } else {
+            mapImage_ = paintedMap(now, area, *scale);
+        }
     }
-    if (settings_.gridShown()) {
-        arrows_ = ViewFieldGrid(now, settings_.zoomFactor());
-        PaintFieldGrid(fieldImage_, arrows_, surfaceWorld(), frameBoxes());
-    }
+    if (settings_.gridShown()) arrows_ = ViewFieldGrid(now, settings_.zoomFactor());
+    composeFieldImage();
     keys_.showKeys(scale ? &*scale : nullptr, settings_.gridShown() ? &arrows_.bounds : nullptr);
     showUnderlay();
+}
+
+QImage WholeField::paintedMap(const FieldModel& model, const WorldWindow& area,
+                              const ColourScale& scale) {
+    ComputePotentialMap(model, area, potentials_);
+    ++mapComputations_;
+    QImage image(area.columns, area.rows, QImage::Format_RGB32);
+    scale.paint(potentials_, reinterpret_cast<std::uint32_t*>(image.bits()),
+                image.bytesPerLine() / sizeof(std::uint32_t));
+    return image;
+}
+
+// On other threads; the result comes back through the event loop, tagged
+// with the change it was computed for.
+void WholeField::computeFullMap(const FieldModel& model, const WorldWindow& area,
+                                const ColourScale& scale) {
+    fullMap_ =
+        std::jthread([this, model, area, scale, generation = generation_](std::stop_token stop) {
+            PotentialMap map;
+            ComputePotentialMap(model, area, map, stop);
+            if (stop.stop_requested()) return;
+            QImage image(area.columns, area.rows, QImage::Format_RGB32);
+            scale.paint(map, reinterpret_cast<std::uint32_t*>(image.bits()),
+                        image.bytesPerLine() / sizeof(std::uint32_t));
+            QMetaObject::invokeMethod(
+                this, [this, generation, image] { showFullMap(generation, image); },
+                Qt::QueuedConnection);
+        });
+}
+
+void WholeField::showFullMap(int generation, const QImage& map) {
+    if (generation != generation_ || !settings_.mapShown()) return;
+    ++mapComputations_;
+    mapImage_ = map;
+    composeFieldImage();
+    showUnderlay();
+}
+
+// The map, or the background under the grid alone, and the grid over it.
+void WholeField::composeFieldImage() {
+    fieldImage_ = mapImage_;
+    if (!settings_.gridShown()) return;
+    if (fieldImage_.isNull()) {
+        fieldImage_ = QImage(surface_.image().size(), QImage::Format_RGB32);
+        fieldImage_.fill(surface_.background());
+    }
+    PaintFieldGrid(fieldImage_, arrows_, surfaceWorld(), frameBoxes());
 }
 
 // From the settings, not the surface's own window: the settings announce a new

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QRectF>
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include "field/world_window.h"
@@ -14,6 +15,7 @@
 #include "settings/settings.h"
 
 class DrawingSurface;
+class ColourScale;
 class FieldKeys;
 class QAction;
 class QMenu;
@@ -23,26 +25,33 @@ class VoltmeterWindow;
 // arrows and the voltmeter's path, each shown while the settings have it on.
 // Its menu items set that; the items, the voltmeter's window and what is
 // drawn follow the settings, and are recomputed only when the density, the
-// model, the zoom, the view or the tools shown change.
+// model, the zoom, the view or the tools shown change. A map that takes long
+// (the disk's) is shown coarse at once and computed in full on other threads,
+// shown when ready unless a newer change has made it stale.
 class WholeField : public QObject {
     Q_OBJECT
 
 public:
     // Adds the three tools to the menu; the surface owns what they show,
-    // and the keys tell the map's colours and the grid's shades.
+    // and the keys tell the map's colours and the grid's shades; pixels where the model
+    // has no value take the charge's colour.
     static WholeField* AddTools(QMenu& menu, DrawingSurface& surface, FieldKeys& keys,
-                                Settings& settings, std::uint32_t segmentColour);
+                                Settings& settings, std::uint32_t chargeColour);
 
     // How many times the potential map has been computed, for measuring.
     int mapComputations() const { return mapComputations_; }
 
 private:
     WholeField(DrawingSurface& surface, FieldKeys& keys, Settings& settings,
-               std::uint32_t segmentColour);
+               std::uint32_t chargeColour);
     // The model the read-outs use: exact for the integral, a line or the profile view.
     FieldModel model() const;
     void follow(Settings::Changes what);
     void recompute();
+    QImage paintedMap(const FieldModel& model, const WorldWindow& area, const ColourScale& scale);
+    void computeFullMap(const FieldModel& model, const WorldWindow& area, const ColourScale& scale);
+    void showFullMap(int generation, const QImage& map);
+    void composeFieldImage();
     void showUnderlay();
     void paintPath();
     WorldWindow surfaceWorld() const;
@@ -53,13 +62,14 @@ private:
 
     DrawingSurface& surface_;
     Settings& settings_;
-    std::uint32_t segmentColour_;
+    std::uint32_t chargeColour_;
     QAction* map_ = nullptr;
     QAction* grid_ = nullptr;
     bool showingSettings_ = false;  // the items are being checked to show the settings
     FieldKeys& keys_;
     QPointer<VoltmeterWindow> voltmeter_;
     PotentialMap potentials_;
+    QImage mapImage_;    // the map alone, coarse until the full one is ready
     QImage fieldImage_;  // the map (or the background) and the grid, kept between changes
     FieldGrid arrows_;
     // The points the user evaluated last in this view, B the current one, A the
@@ -67,4 +77,6 @@ private:
     std::optional<WorldPoint> a_;
     std::optional<WorldPoint> b_;
     int mapComputations_ = 0;
+    int generation_ = 0;    // of the map last asked for; a full map of another is stale
+    std::jthread fullMap_;  // last: stopped and joined first when the tools end
 };

@@ -3,6 +3,9 @@
 #include <cmath>
 #include <string>
 
+#include "field/ring_field.h"
+#include "field/segment_field.h"
+#include "field/shapes.h"
 #include "fieldmap/axis_mirror.h"
 #include "fieldmap/potential_map.h"
 #include "fieldmap/potential_rows.h"
@@ -15,10 +18,10 @@ struct Comparison {
 };
 
 // Every pixel against the scalar model at its centre: the same pixels have no
-// value, the others agree to 1e-12 relative.
+// value, the others agree to `tolerance` relative.
 template <class ValueAt>
 Comparison CompareWithScalarModel(const FieldModel& model, const WorldWindow& area,
-                                  const ValueAt& valueAt) {
+                                  const ValueAt& valueAt, double tolerance = 1e-12) {
     Comparison result;
     int count = 0;
     for (int row = 0; row < area.rows; ++row)
@@ -26,8 +29,9 @@ Comparison CompareWithScalarModel(const FieldModel& model, const WorldWindow& ar
             const double x = area.xAt(column), y = area.yAt(row), v = valueAt(column, row);
             const auto expected = model.potentialAt({x, y});
             result.noValue += !expected;
-            const bool same =
-                expected ? std::fabs(v - *expected) <= 1e-12 * std::fabs(*expected) : std::isnan(v);
+            const bool same = expected
+                                  ? std::fabs(v - *expected) <= tolerance * std::fabs(*expected)
+                                  : std::isnan(v);
             if (!same && count++ == 0)
                 result.mismatches =
                     std::to_string(x) + "," + std::to_string(y) + ": " + std::to_string(v);
@@ -36,10 +40,11 @@ Comparison CompareWithScalarModel(const FieldModel& model, const WorldWindow& ar
     return result;
 }
 
-Comparison CompareWithScalarModel(const FieldModel& model, const WorldWindow& area) {
+Comparison CompareWithScalarModel(const FieldModel& model, const WorldWindow& area,
+                                  double tolerance) {
     const PotentialMap map = ComputePotentialMap(model, area);
-    return CompareWithScalarModel(model, area,
-                                  [&map](int column, int row) { return map.at(column, row); });
+    return CompareWithScalarModel(
+        model, area, [&map](int column, int row) { return map.at(column, row); }, tolerance);
 }
 
 struct MapCase {
@@ -47,13 +52,22 @@ struct MapCase {
     FieldModel model;
     WorldWindow area;
     bool holdsNoValue = false;
+    double tolerance = 1e-12;  // the segment's map is its model's to the last digits
 };
+
+// The other shapes' maps need only be far within one of the colours' 256
+// steps, each some 4 % in V.
+constexpr double kShapes = 1e-11;
 
 // Sizes where pixels mirror each other (500 columns about x = 0.5, 600 rows about y = 0) and rows
 // hugging the axis beyond the segment's ends are included.
 TEST(PotentialMap, EqualsTheScalarModelAtEveryPixelCentre) {
     using enum View;
     const double lambda = 1e-6;
+    const ChargeDistribution& Grow = GrowingSegment();
+    const WorldWindow kOnWire{0.3125, 0.6875, 0.375, 0.375, 3, 3};
+    // Centred on the ring's plane and the axis, pixels 1/128 m wide.
+    const WorldWindow kCentred{-0.5, 1, 2, 2, 256, 256};
     const MapCase cases[] = {
         {"exact, 100 %, 500 x 500", {lambda}, WorldWindow::forZoom(1, 500, 500)},
         {"exact, 100 %, 250 x 600", {lambda}, WorldWindow::forZoom(1, 250, 600)},
@@ -69,11 +83,118 @@ TEST(PotentialMap, EqualsTheScalarModelAtEveryPixelCentre) {
          {lambda, 5, Profile},
          {-1e-3, 1e-3, 2e-3, 2e-3, 7, 7},
          true},
+        // The pixel centre (0.5, 0.5) of this 3 x 3 window lies on the ring's
+        // wire, on the disk's rim, on the ring's first charge; (0.5, 0.375)
+        // on the disk; (0, 0.5) of the 1-pixel window on the ring in profile.
+        {"growing, 100 %",
+         {lambda, 0, Front, &Grow},
+         WorldWindow::forZoom(1, 250, 300),
+         false,
+         kShapes},
+        {"growing, along the axis",
+         {lambda, 0, Front, &Grow},
+         {-0.5, 0x1p-20, 2, 0x1p-19, 401, 3},
+         true,
+         kShapes},
+        {"growing, profile, 25 %",
+         {lambda, 0, Profile, &Grow},
+         WorldWindow::forZoom(0.25, 120, 120),
+         false,
+         kShapes},
+        {"growing, 20 charges",
+         {-lambda, 20, Front, &Grow},
+         WorldWindow::forZoom(1, 126, 126),
+         false,
+         kShapes},
+        {"ring, 100 %",
+         {lambda, 0, Front, &Ring()},
+         WorldWindow::forZoom(1, 250, 300),
+         false,
+         kShapes},
+        {"ring, 10 %",
+         {-lambda, 0, Front, &Ring()},
+         WorldWindow::forZoom(0.1, 120, 120),
+         false,
+         kShapes},
+        {"ring, on the wire", {lambda, 0, Front, &Ring()}, kOnWire, true, kShapes},
+        {"ring, profile, 100 %",
+         {lambda, 0, Profile, &Ring()},
+         WorldWindow::forZoom(1, 126, 126),
+         false,
+         kShapes},
+        {"ring, profile, on the wire",
+         {lambda, 0, Profile, &Ring()},
+         {-0.0625, 0.5625, 0.125, 0.125, 1, 1},
+         true,
+         kShapes},
+        {"ring, 5 charges, on one", {lambda, 5, Front, &Ring()}, kOnWire, true, kShapes},
+        {"ring, 5 charges, about the axis", {lambda, 5, Front, &Ring()}, kCentred, false, kShapes},
+        {"ring, 50 charges",
+         {lambda, 50, Front, &Ring()},
+         WorldWindow::forZoom(1, 126, 126),
+         false,
+         kShapes},
+        {"disk, 100 %",
+         {lambda, 0, Front, &Disk()},
+         WorldWindow::forZoom(1, 120, 120),
+         false,
+         kShapes},
+        {"disk, on it", {lambda, 0, Front, &Disk()}, kOnWire, true, kShapes},
+        {"disk, profile",
+         {-lambda, 0, Profile, &Disk()},
+         WorldWindow::forZoom(1, 60, 60),
+         true,
+         kShapes},
+        {"disk, 20 rings", {lambda, 20, Front, &Disk()}, kCentred, false, kShapes},
+        {"disk, 4 rings, on two",
+         {lambda, 4, Front, &Disk()},
+         {0.3125, 0.25, 0.375, 0.375, 3, 3},
+         true,
+         kShapes},
     };
     for (const MapCase& c : cases) {
-        const auto [mismatches, noValue] = CompareWithScalarModel(c.model, c.area);
+        const auto [mismatches, noValue] = CompareWithScalarModel(c.model, c.area, c.tolerance);
         EXPECT_EQ(mismatches, "") << c.name;
         EXPECT_EQ(noValue > 0, c.holdsNoValue) << c.name;
+    }
+}
+
+struct SymmetryCase {
+    const char* name;
+    FieldModel model;
+    bool evenAboutThePlane;  // V(1 − x, y) = V(x, y): x = 0.5 the middle of the segments, the
+                             // plane of the ring and the disk
+    bool evenInY;
+};
+
+// Whether each pixel of the map about (0.5, 0) equals its mirror image. The
+// density that grows along the segment, and five charges round the ring,
+// one at the top and none at the bottom, break one of the mirrors.
+TEST(PotentialMap, MirrorsAsTheChargeDoes) {
+    const double lambda = 1e-6;
+    const SymmetryCase cases[] = {
+        {"segment", {lambda}, true, true},
+        {"growing", {lambda, 0, View::Front, &GrowingSegment()}, false, true},
+        {"growing, 10 charges", {lambda, 10, View::Front, &GrowingSegment()}, false, true},
+        {"ring", {lambda, 0, View::Front, &Ring()}, true, true},
+        {"ring, 5 charges", {lambda, 5, View::Front, &Ring()}, true, false},
+        {"ring, 10 charges", {lambda, 10, View::Front, &Ring()}, true, true},
+        {"disk, 5 rings", {lambda, 5, View::Front, &Disk()}, true, true},
+    };
+    const WorldWindow area{-0.5, 1, 2, 2, 128, 128};
+    for (const SymmetryCase& c : cases) {
+        const PotentialMap map = ComputePotentialMap(c.model, area);
+        bool evenInX = true, evenInY = true;
+        const auto same = [](double a, double b) {
+            return !(std::fabs(a - b) > 1e-9 * std::fabs(a));  // no value on both sides too
+        };
+        for (int row = 0; row < 128; ++row)
+            for (int column = 0; column < 128; ++column) {
+                evenInX &= same(map.at(column, row), map.at(127 - column, row));
+                evenInY &= same(map.at(column, row), map.at(column, 127 - row));
+            }
+        EXPECT_EQ(evenInX, c.evenAboutThePlane) << c.name;
+        EXPECT_EQ(evenInY, c.evenInY) << c.name;
     }
 }
 
@@ -87,22 +208,25 @@ TEST(AxisMirror, PairsTheColumnsWhoseCentresMirror) {
     EXPECT_EQ(none.copiedBegin(), none.copiedEnd());
 }
 
-// A CPU without AVX2 gets the same map from narrower instructions.
+// A CPU without AVX2 gets the same map from narrower instructions, for every shape.
 TEST(PotentialMap, EveryInstructionSetGivesTheSameValues) {
     const WorldWindow area = WorldWindow::forZoom(0.5, 61, 67);
     std::vector<double> xs, volts(std::size_t(area.columns));
     for (int column = 0; column < area.columns; ++column) xs.push_back(area.xAt(column));
     for (const PotentialRowVariant& variant : PotentialRowVariants())
-        for (int charges : {0, 20}) {
-            const FieldModel model{1e-6, charges};
-            const auto valueAt = [&](int column, int row) {
-                if (column == 0)
-                    variant.row(model, xs.data(), area.yAt(row), volts.data(), xs.size());
-                return volts[std::size_t(column)];
-            };
-            EXPECT_EQ(CompareWithScalarModel(model, area, valueAt).mismatches, "")
-                << variant.instructions << ", " << charges << " charges";
-        }
+        for (const ChargeDistribution* shape : ChargeShapes())
+            for (int charges : {0, 20}) {
+                const FieldModel model{1e-6, charges, View::Front, shape};
+                const double tolerance = shape == &UniformSegment() ? 1e-12 : kShapes;
+                const auto valueAt = [&](int column, int row) {
+                    if (column == 0)
+                        variant.row(model, xs.data(), area.yAt(row), volts.data(), xs.size());
+                    return volts[std::size_t(column)];
+                };
+                EXPECT_EQ(CompareWithScalarModel(model, area, valueAt, tolerance).mismatches, "")
+                    << variant.instructions << ", " << shape->words().name << ", " << charges
+                    << " charges";
+            }
 }
 
 }  // namespace

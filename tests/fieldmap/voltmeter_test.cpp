@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "field/ring_field.h"
+#include "field/segment_field.h"
 #include "fieldmap/voltmeter.h"
 
 namespace {
@@ -16,6 +18,7 @@ struct ReadingCase {
     double ax, ay, bx, by;
     double va, vb;  // V, hand-worked
     double deltaV;  // in the read-outs' rounding
+    const ChargeDistribution* shape = &UniformSegment();
 };
 
 // On the bisector V = kλ·ln((r + 0.5)/(r − 0.5)): at (0.5, 0.9375) r = 1.0625
@@ -23,7 +26,10 @@ struct ReadingCase {
 // ellipse through the first meets the axis at (1.5625, 0), where
 // V = kλ·ln(x/(x − 1)) is the same. Five charges of kλ/5 at 0.1, 0.3, ... 0.9:
 // at (2, 0) V = 1800·Σ 1/(2 − c); in the profile view (0.3, 0.4) is 0.5 from
-// the axis, V = 1800·Σ 1/√((0.5 − c)² + 0.25).
+// the axis, V = 1800·Σ 1/√((0.5 − c)² + 0.25). On the axis of the ring,
+// Q = λ·π m, V = kQ/√(a² + R²): kλπ/0.5 at its centre, kλπ/√1.25 at a = 1;
+// of the disk 2πkσ(√(a² + R²) − a): at a = 0.5 and 1. In the ring's plane at
+// ρ = 0.25 (the profile view), mpmath's quadrature of kλR∫dφ/D to 30 digits.
 TEST(Voltmeter, ReadsPotentialsDifferenceWorkAndIntegral) {
     const ReadingCase cases[] = {
         {"exact, down the bisector", kLambda, 0, View::Front, 0.5, 0.9375, 0.5, 1.2, 9194.8612,
@@ -38,9 +44,15 @@ TEST(Voltmeter, ReadsPotentialsDifferenceWorkAndIntegral) {
          0.5, 6227.1710, 15907.2876, 9680.1166},
         {"5 charges, profile", kLambda, 5, View::Profile, 0.3, 0.4, -0.4, -0.3, 15907.2876,
          15907.2876, 0},
+        {"ring, along the axis", kLambda, 0, View::Front, 0.5, 0, 1.5, 0, 56548.6678, 25289.3330,
+         -31259.3348, &Ring()},
+        {"ring, profile, from the centre", kLambda, 0, View::Profile, 0, 0, 0, 0.25, 56548.6678,
+         60687.0128, 4138.3450, &Ring()},
+        {"disk, along the axis", kLambda, 0, View::Front, 1, 0, 1.5, 0, 11711.6126, 6674.6648,
+         -5036.9478, &Disk()},
     };
     for (const ReadingCase& c : cases) {
-        const FieldModel model{c.lambda, c.charges, c.view};
+        const FieldModel model{c.lambda, c.charges, c.view, c.shape};
         const WorldPoint a{c.ax, c.ay}, b{c.bx, c.by};
         const auto reading = ReadVoltmeter(model, a, b, 2);
         ASSERT_TRUE(reading) << c.name;
@@ -70,6 +82,7 @@ struct IntegralCase {
 // the read-outs' last digit, 5e-5 V.
 TEST(Voltmeter, IntegralEqualsTheDifferenceNearAndFar) {
     using enum View;
+    const ChargeDistribution& Grow = GrowingSegment();
     constexpr WorldPoint kFar{1e9, 1e9};
     const IntegralCase cases[] = {
         {"exact, along the segment", {kLambda}, {-0.09, 0.001}, {1.2, 0.001}},
@@ -90,6 +103,30 @@ TEST(Voltmeter, IntegralEqualsTheDifferenceNearAndFar) {
         {"5 charges, profile, from far to beside the axis", {kLambda, 5, Profile}, kFar, {1e-4, 0}},
         {"exact, profile, from far to beside the axis", {-kLambda, 0, Profile}, kFar, {0, -1e-4}},
         {"exact, profile, past the axis", {kLambda, 0, Profile}, {-0.3, 1e-4}, {0.2, 1e-4}},
+        {"growing, along it", {kLambda, 0, Front, &Grow}, {-0.09, 0.001}, {1.2, 0.001}},
+        {"growing, 10 charges, beside one", {kLambda, 10, Front, &Grow}, {0.35, 5e-4}, {0.2, 0.3}},
+        {"ring, past the wire", {kLambda, 0, Front, &Ring()}, {0.4, 0.5001}, {0.6, 0.5001}},
+        {"ring, across its plane", {kLambda, 0, Front, &Ring()}, {0.3, 0.1}, {0.7, -0.1}},
+        {"ring, from far to the wire", {-kLambda, 0, Front, &Ring()}, kFar, {0.5, 0.5001}},
+        {"ring, 5 charges, past the one in the plane",
+         {kLambda, 5, Front, &Ring()},
+         {0.4, 0.5001},
+         {0.6, 0.5001}},
+        {"ring, 20 charges, from far", {kLambda, 20, Front, &Ring()}, kFar, {0.5, 0.3}},
+        {"ring, profile, through the centre", {kLambda, 0, Profile, &Ring()}, {-0.3, 0}, {0.2, 0}},
+        {"ring, profile, past the wire",
+         {kLambda, 0, Profile, &Ring()},
+         {0.5001, -0.3},
+         {0.5001, 0.01}},
+        {"disk, along its face", {kLambda, 0, Front, &Disk()}, {0.5001, -0.4}, {0.5001, 0.4}},
+        {"disk, past the rim", {kLambda, 0, Front, &Disk()}, {0.4, 0.5001}, {0.6, 0.5001}},
+        {"disk, from far to its centre", {kLambda, 0, Front, &Disk()}, kFar, {0.5001, 0}},
+        {"disk, 20 rings, between two", {kLambda, 20, Front, &Disk()}, {0.4, 0.025}, {0.6, 0.025}},
+        {"disk, 5 rings, past one", {kLambda, 5, Front, &Disk()}, {0.4, 0.1502}, {0.6, 0.1502}},
+        {"disk, profile, past the rim",
+         {kLambda, 0, Profile, &Disk()},
+         {0.5001, -0.3},
+         {0.5001, 0.3}},
     };
     for (const IntegralCase& c : cases) {
         const double exactDelta = *c.model.potentialAt(c.b) - *c.model.potentialAt(c.a);
@@ -108,11 +145,14 @@ struct PathCase {
     WorldPoint b;
     bool meets;
     int charges = 0;
+    const ChargeDistribution* shape = &UniformSegment();
 };
 
-// A path that crosses or touches the charged segment gets no integral; with
-// point charges, one that passes through a charge.
-TEST(Voltmeter, RefusesTheIntegralAcrossTheSegment) {
+// A path that crosses or touches the charge gets no integral; with elements,
+// one that passes through one where it meets the plane: the ring's charge at
+// the top (0.5, 0.5, 0), not the second, seen edge-on at y = R·cos 72° but
+// 0.48 m in front; the disk's 5 rings, of radii 0.05, 0.15, ... 0.45.
+TEST(Voltmeter, RefusesTheIntegralAcrossTheCharge) {
     const PathCase cases[] = {
         {"across the middle", View::Front, {0.5, 0.5}, {0.3, -0.5}, true},
         {"through the start", View::Front, {-0.5, 0.5}, {0.5, -0.5}, true},
@@ -128,9 +168,25 @@ TEST(Voltmeter, RefusesTheIntegralAcrossTheSegment) {
         {"5 charges, through one", View::Front, {0.5, 0.5}, {0.5, -0.5}, true, 5},
         {"5 charges, between two", View::Front, {0.4, 0.5}, {0.4, -0.5}, false, 5},
         {"5 charges, past one", View::Front, {0.7002, 0.5}, {0.7002, -0.5}, false, 5},
+        {"ring, 5 charges, through the top one",
+         View::Front,
+         {0.4, 0.5},
+         {0.6, 0.5},
+         true,
+         5,
+         &Ring()},
+        {"ring, 5 charges, through one seen edge-on",
+         View::Front,
+         {0.4, 0.1545},
+         {0.6, 0.1545},
+         false,
+         5,
+         &Ring()},
+        {"disk, 5 rings, through one", View::Front, {0.4, 0.15}, {0.6, 0.15}, true, 5, &Disk()},
+        {"disk, 5 rings, between two", View::Front, {0.4, 0.1}, {0.6, 0.1}, false, 5, &Disk()},
     };
     for (const PathCase& c : cases) {
-        const auto reading = ReadVoltmeter({kLambda, c.charges, c.view}, c.a, c.b, 1);
+        const auto reading = ReadVoltmeter({kLambda, c.charges, c.view, c.shape}, c.a, c.b, 1);
         ASSERT_TRUE(reading) << c.name;
         EXPECT_EQ(!reading->lineIntegral, c.meets) << c.name;
     }

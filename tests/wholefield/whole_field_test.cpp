@@ -11,6 +11,8 @@
 #include <QTest>
 #include <algorithm>
 
+#include "field/ring_field.h"
+#include "field/segment_field.h"
 #include "tests/support/window_driver.h"
 #include "view/frames.h"
 #include "wholefield/field_keys.h"
@@ -299,6 +301,87 @@ TEST(Voltmeter, ReadsEachPathInBothModels) {
         EXPECT_FALSE(charge->isVisible()) << row.name;
         EXPECT_EQ(driver.surface().picture(), driver.image()) << row.name;
     }
+}
+
+// Each shape through the window, with the voltmeter, the map and the grid on:
+// the voltmeter names the model, reads ΔV as the read-outs' V(B) − V(A), its
+// integral as ΔV to the rounding (± 0.0001 V for each of up to 11 terms); a
+// path through the charge, or through an element where it meets the plane,
+// is refused in the shape's words. The growing segment's fourth charge lies
+// at (0.35; 0), the ring's wire crosses the plane at (0.5; 0.5), the disk's
+// second of 5 rings at (0.5; 0.15).
+TEST(Voltmeter, EveryShapeInItsWords) {
+    const struct {
+        const ChargeDistribution& shape;
+        int model;
+        const char* modelName;
+        const char *fromX, *fromY, *throughX, *throughY;
+        const char* refusal;
+    } rows[] = {
+        {GrowingSegment(), 10, "10 cargas puntuales", "0.35", "0.5", "0.35", "-0.5",
+         "el camino pasa por una carga puntual"},
+        {Ring(), kExactModel, "anillo continuo (integral)", "0.4", "0.4", "0.6", "0.6",
+         "el camino cruza el anillo cargado"},
+        {Disk(), 5, "5 anillos", "0.4", "0.15", "0.6", "0.15", "el camino pasa por un anillo"},
+    };
+    for (const auto& row : rows) {
+        const std::string name = row.shape.words().name;
+        WindowDriver driver;
+        driver.chooseShape(row.shape);
+        driver.chooseModel(row.model);
+        driver.toggleMap();
+        driver.toggleGrid();
+        driver.toggleVoltmeter();
+        driver.calculateAt(Shown(row.fromX), Shown(row.fromY));
+        const double va = Number(driver.readout(V));
+        driver.calculateAt(Shown("0.9"), Shown("0.7"));
+        const double deltaV = Number(driver.readout(V)) - va;
+        EXPECT_EQ(Readout("Modelo"), row.modelName) << name;
+        EXPECT_NEAR(Number(Readout("DiferenciaV")), deltaV, 1e-9) << name;
+        EXPECT_NEAR(Number(Readout("Integral").section('\n', 0, 0)), deltaV, 0.0011) << name;
+        driver.calculateAt(Shown(row.fromX), Shown(row.fromY));
+        driver.calculateAt(Shown(row.throughX), Shown(row.throughY));
+        EXPECT_EQ(Readout("Integral"), QString(row.refusal) + ":\nno se integra") << name;
+    }
+}
+
+// Whether the map shows in blocks of 4 x 4 pixels from the surface's corner
+// around a point where the drawing leaves it, 24 pixels across.
+bool Coarse(const WindowDriver& driver, double x, double y) {
+    const QImage shown = driver.surface().picture();
+    const QPoint centre = driver.pixelOf(x, y);
+    for (int py = centre.y() - 12; py < centre.y() + 12; ++py)
+        for (int px = centre.x() - 12; px < centre.x() + 12; ++px)
+            if (driver.image().pixel(px, py) == kBackground &&
+                shown.pixel(px, py) != shown.pixel(px & ~3, py & ~3))
+                return false;
+    return true;
+}
+
+// The disk's map, as rings or exact, comes a quarter as fine each way at
+// once, the window going on, and in full once computed on other threads. A
+// map computed for a choice the user has changed since never shows: here the
+// exact disk's after a new density, overtaken by the ring, whose map shows at
+// once and stays.
+TEST(PotentialMap, DiskCoarseAtOnceFullWhenReadyNeverStale) {
+    for (int model : {50, kExactModel}) {
+        WindowDriver driver;
+        driver.chooseShape(Disk());
+        driver.chooseModel(model);
+        driver.toggleMap();
+        EXPECT_NE(driver.surface().picture(), driver.image()) << model;
+        EXPECT_TRUE(Coarse(driver, 0.7, 0.6)) << model;
+        QTRY_VERIFY_WITH_TIMEOUT(!Coarse(driver, 0.7, 0.6), 30000);
+    }
+    WindowDriver driver;
+    driver.chooseShape(Disk());
+    driver.chooseIntegral();
+    driver.toggleMap();
+    driver.chooseDensity(-1);
+    driver.chooseShape(Ring());
+    const QImage ring = driver.surface().picture();
+    QTest::qWait(1000);
+    EXPECT_EQ(driver.surface().picture(), ring);
 }
 
 // A point of the other view is never A or B, nor one of a drawing wiped by "Limpiar".
