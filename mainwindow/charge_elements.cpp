@@ -23,6 +23,27 @@ bool MainWindow::sumIsAt(double x, double y) const {
     return takenElementCount() > 0 && x == state_.SumPointX && y == state_.SumPointY;
 }
 
+// The element a click at the pointer on the drawn charge takes: the one
+// under it; where point charges lie one behind the other as the view shows
+// them (a ring's charges at ±θ, seen edge-on), the first of them not yet in
+// the sum, the one in front of the view's plane (z > 0) before the one behind.
+int MainWindow::elementToTake(WorldPoint pointer) const {
+    const ChargeDistribution& shape = ShapeInUse(settings_);
+    const int n = settings_.elementCount();
+    const int under = shape.elementAt(pointer, n);
+    const ChargeElement seen = shape.element(under, n);
+    if (seen.ringRadius > 0 || manualSumBelongsElsewhere()) return under;
+    int take = under;
+    for (int j = 1; j <= n; ++j) {
+        const ChargeElement e = shape.element(j, n);
+        const bool behind = e.centre.x == seen.centre.x && e.centre.y == seen.centre.y;
+        if (!behind || e.ringRadius > 0 || state_.ElementTaken[j] == 1) continue;
+        if (state_.ElementTaken[take] == 1 || e.centre.z > shape.element(take, n).centre.z)
+            take = j;
+    }
+    return take;
+}
+
 void MainWindow::addChargeElement(int i) {
     if (settings_.action() != Action::FieldAndPotential) return;
     const bool manual = settings_.manual();
@@ -61,11 +82,7 @@ void MainWindow::addChargeElement(int i) {
         state_.SumPointX = point.x;
         state_.SumPointY = point.y;
     }
-    const ChargeElement element = ShapeInUse(settings_).element(i, n);
-    const double d = element.length;
-    ui_.surface->setPen(DrawingSurface::Pen::Copy);
-    FillBar(*ui_.surface, element.from + 0.4 * d, element.to - 0.4 * d, settings_.zoomFactor(),
-            kChargeColour);
+    MarkElement(*ui_.surface, ShapeInUse(settings_), i, n, settings_.zoomFactor(), kChargeColour);
 
     state_.FieldEx = *ex;
     state_.FieldEy = *ey;

@@ -12,8 +12,8 @@
 #include "view/drawing_surface.h"
 
 // A click takes the point under the pointer, as the coordinate boxes show it.
-// On the drawn segment it takes an element in manual mode and is otherwise
-// ignored; in the profile view a click on the segment's cross-section is ignored.
+// On the drawn charge it takes an element in manual mode and is otherwise
+// ignored; in the profile view a click on the drawn charge is ignored.
 void MainWindow::clickSurface() {
     const Settings::Batch batch(settings_);
     const double x = ShownValue(state_.PointerX), y = ShownValue(state_.PointerY);
@@ -27,12 +27,11 @@ void MainWindow::clickSurface() {
         evaluateFrontPoint(x, y);
         return;
     }
-    const WorldPoint pointer{state_.PointerX, state_.PointerY};
-    if (settings_.manual()) addChargeElement(shape.elementAt(pointer, settings_.elementCount()));
+    if (settings_.manual()) addChargeElement(elementToTake({state_.PointerX, state_.PointerY}));
 }
 
 // "Calcular": the point typed in the boxes, as they show it. A typed point is
-// always meant as a point: on the segment it is refused, not ignored. In the
+// always meant as a point: on the charge it is refused, not ignored. In the
 // profile view the same numbers are (Z, Y).
 void MainWindow::calculateTypedPoint() {
     if (!ui_.linePanel->isHidden()) {  // "Calcular" accepts the line panel shown

@@ -80,6 +80,7 @@ private:
 
     // Point charges (charge_elements.cpp).
     void addChargeElement(int i);
+    int elementToTake(WorldPoint pointer) const;
     int takenElementCount() const;
     bool manualSumBelongsElsewhere() const;
     bool sumIsAt(double x, double y) const;

@@ -3,17 +3,23 @@
 #include <QLineEdit>
 
 #include "mainwindow/main_window.h"
+#include "settings/model_in_use.h"
 #include "view/drawing_surface.h"
 #include "view/frames.h"
 
 void MainWindow::drawFrontFrame() {
-    const FrontFrameLook look{settings_.zoomFactor(), settings_.elementCount(),
-                              settings_.exactModel(), kSegmentColour, kChargeColour};
+    const FrontFrameLook look{.zoomFactor = settings_.zoomFactor(),
+                              .elementCount = settings_.elementCount(),
+                              .exactModel = settings_.exactModel(),
+                              .segmentColour = kSegmentColour,
+                              .chargeColour = kChargeColour,
+                              .shape = &ShapeInUse(settings_)};
     DrawFrontFrameFigure(*ui_.surface, look);
 }
 
 void MainWindow::drawProfileFrame() {
-    DrawProfileFrameFigure(*ui_.surface, settings_.zoomFactor(), kChargeColour);
+    DrawProfileFrameFigure(*ui_.surface, settings_.zoomFactor(), kChargeColour,
+                           ShapeInUse(settings_));
 }
 
 // No element is taken and the read-outs are empty.

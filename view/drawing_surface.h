@@ -69,7 +69,7 @@ public:
     QWidget* marker() const { return marker_; }
     QPoint markerPixel() const { return markerPixel_; }
 
-    // The pointer shape over the surface: a cross-hair over the charged segment.
+    // The pointer shape over the surface: a cross-hair over the drawn charge.
     void setCrossHair(bool on);
 
 signals:

@@ -4,18 +4,26 @@
 
 #include "field/model_in_use.h"
 #include "field/number_text.h"
+#include "field/ring_field.h"
+#include "field/segment_field.h"
 #include "tests/support/window_driver.h"
 #include "view/field_arrow.h"
 
 namespace {
 
 // "Calcular" at a typed point shows the read-outs digit for digit; the
-// point is used as its text reads, to four decimals.
+// point is used as its text reads, to four decimals. The other charges'
+// values are mpmath quadratures at 20 to 30 digits of their Coulomb
+// integrals (the disk's over r and φ), for N charges the sum of each
+// element's contribution rounded to four decimals; in profile the radial
+// field of the charge's plane at r = hypot(z, y), rounded, times z/r and y/r.
 TEST(Calcular, ReadoutsOfBothModels) {
     struct Case {
         const char* name;
         int model, density;
         const char *x, *y, *ex, *ey, *v;
+        const ChargeDistribution* shape = &UniformSegment();
+        View view = View::Front;
     } cases[] = {
         {"start point, 5 charges", 5, 1, "0.6", "0.4", "3428.2045", "34806.7578", "18742.4103"},
         {"near the segment", kExactModel, 5, "0.213", "0,0075", "-153960.1939", "11996011.5189",
@@ -27,11 +35,27 @@ TEST(Calcular, ReadoutsOfBothModels) {
         {"start point, exact, -5", kExactModel, -5, "0,6", "0,4", "-17145.7408", "-173155.171",
          "-93426.1562"},
         {"typed -0,40005 and 0,00015, used as -0,4001 and 0,0002: half away from zero", kExactModel,
-         1, "-0,40005", "0,00015", "-16066.2614", "5.1631", "11273.2593"}};
+         1, "-0,40005", "0,00015", "-16066.2614", "5.1631", "11273.2593"},
+        {"ring, exact", kExactModel, 1, "0.8", "0.3", "56564.1681", "2552.7673", "48668.4672",
+         &Ring()},
+        {"ring, 5 charges", 5, 1, "0.8", "0.3", "59663.2307", "-1287.8247", "48946.6642", &Ring()},
+        {"disk, exact", kExactModel, 1, "0.8", "0.3", "22860.8368", "10114.3634", "14441.6735",
+         &Disk()},
+        {"disk, 5 rings", 5, 1, "0.8", "0.3", "23002.9137", "10246.0115", "14482.624", &Disk()},
+        {"growing density, exact", kExactModel, 1, "0.6", "0.4", "-5550.6573", "38813.9225",
+         "19624.6305", &GrowingSegment()},
+        {"growing density, 5 charges", 5, 1, "0.6", "0.4", "-5525.5688", "39025.5457", "19679.7646",
+         &GrowingSegment()},
+        {"ring, profile, inside it", 5, 1, "0.3", "0.2", "-76540.3741", "-51026.9161", "67370.4086",
+         &Ring(), View::Profile},
+        {"disk, profile", 5, 1, "0.6", "0.3", "18743.9491", "9371.9746", "11490.1177", &Disk(),
+         View::Profile}};
     for (const Case& c : cases) {
         WindowDriver driver;
+        driver.chooseShape(*c.shape);
         driver.chooseDensity(c.density);
         driver.chooseModel(c.model);
+        driver.chooseView(c.view);
         driver.calculateAt(c.x, c.y);
         EXPECT_EQ(driver.readout(Ex), Shown(c.ex)) << c.name;
         EXPECT_EQ(driver.readout(Ey), Shown(c.ey)) << c.name;
@@ -127,6 +151,32 @@ TEST(Refusal, TypedPointsOnTheSegmentShowTheMessageAndChangeNothing) {
     EXPECT_EQ(driver.messages, QStringList(4, "Datos No Aceptados"));
     EXPECT_EQ(driver.image(), before);
     EXPECT_EQ(driver.readout(Ex), Shown("3429.1482"));
+}
+
+// On every charge, as each view draws it, a typed point is refused with the
+// same message, and nothing changes: on the ring's and the disk's cut, on
+// the ring's wire and inside the disk in profile.
+TEST(Refusal, TypedPointsOnEveryChargeAreRefused) {
+    struct Case {
+        const ChargeDistribution* shape;
+        View view;
+        const char *x, *y;
+    } cases[] = {
+        {&Ring(), View::Front, "0.5", "0.2"},    {&Ring(), View::Front, "0.502", "0.5"},
+        {&Disk(), View::Front, "0.498", "-0.3"}, {&GrowingSegment(), View::Front, "0.5", "0.001"},
+        {&Ring(), View::Profile, "0.3", "0.4"},  {&Disk(), View::Profile, "0.1", "-0.2"}};
+    for (const Case& c : cases) {
+        WindowDriver driver;
+        driver.chooseShape(*c.shape);
+        driver.chooseView(c.view);
+        driver.calculateAt("0.8", "0.3");
+        const QImage before = driver.image().copy();
+        const QString v = driver.readout(V);
+        driver.calculateAt(c.x, c.y);
+        EXPECT_EQ(driver.messages, QStringList{"Datos No Aceptados"}) << c.x << ", " << c.y;
+        EXPECT_EQ(driver.image(), before) << c.x << ", " << c.y;
+        EXPECT_EQ(driver.readout(V), v) << c.x << ", " << c.y;
+    }
 }
 
 // A click on the segment's band, at any zoom, is not a point, but one just at its end is.
@@ -317,6 +367,68 @@ TEST_F(ManualSum, QuickClicksOnNeighbouringElementsAddBoth) {
     EXPECT_EQ(driver.readout(Ex), Shown("332.9408"));
     EXPECT_EQ(driver.readout(Ey), Shown("1310.2054"));
     EXPECT_EQ(driver.readout(V), Shown("697.667"));
+}
+
+// The ring's five charges lie at 0.5 m, 0.1545 m (two) and -0.4045 m (two)
+// on its cut, seen edge-on; at 10 % the whole ring shows. A click there
+// takes the charge in front (z > 0) and marks the right half of its square,
+// the next the one behind and the left half; once all five are in, the sum
+// is the five charges' sum that "Calcular" shows, and a click takes no more.
+class RingByHand : public ::testing::Test {
+protected:
+    RingByHand() {
+        driver.chooseShape(Ring());
+        driver.chooseZoom(10);
+        driver.chooseManual();
+        driver.calculateAt("0.8", "0.3");
+    }
+    bool marked(double dx, double y) const {
+        const double half = 0.04;  // half the square's half-width at 10 %
+        return driver.pixelAt(0.5 + dx * half, y) == kChargeRed;
+    }
+    WindowDriver driver;
+};
+
+TEST_F(RingByHand, TheChargeInFrontFirstThenTheOneBehind) {
+    driver.clickAt(0.5, 0.15);
+    EXPECT_EQ(driver.state().ElementTaken[2], 1);  // at +72°, in front
+    EXPECT_TRUE(marked(1, 0.152) && !marked(-1, 0.152));
+    driver.clickAt(0.5, 0.15);
+    EXPECT_EQ(driver.state().ElementTaken[5], 1);  // at -72°, behind
+    EXPECT_TRUE(marked(1, 0.152) && marked(-1, 0.152));
+    driver.clickAt(0.5, 0.47);
+    EXPECT_TRUE(marked(1, 0.488) && marked(-1, 0.488));  // the top: one charge, one square
+    EXPECT_FALSE(marked(1, -0.4) || marked(-1, -0.4));
+}
+
+TEST_F(RingByHand, AllFiveGiveTheSumOfTheFive) {
+    for (double y : {0.15, -0.4, 0.47, -0.4, 0.15}) driver.clickAt(0.5, y);
+    EXPECT_EQ(driver.readout(Ex), Shown("59663.2307"));
+    EXPECT_EQ(driver.readout(Ey), Shown("-1287.8247"));
+    EXPECT_EQ(driver.readout(V), Shown("48946.6642"));
+    const QImage before = driver.image().copy();
+    driver.clickAt(0.5, 0.15);
+    EXPECT_EQ(driver.image(), before);
+    EXPECT_EQ(driver.readout(V), Shown("48946.6642"));
+}
+
+// A click at the height of one of the disk's rings on its cut takes that
+// ring, marked on both sides of the axis: of five, the third (0.2 to 0.3 m)
+// and the first (within 0.1 m), whose contributions at (0.8, 0.3) are, by
+// quadrature round each ring, (5599.9686, 3282.2669, 3136.0203) and
+// (1116.2912, 1093.2559, 665.2559).
+TEST(DiskByHand, AClickTakesTheRingAtItsHeight) {
+    WindowDriver driver;
+    driver.chooseShape(Disk());
+    driver.chooseManual();
+    driver.calculateAt("0.8", "0.3");
+    driver.clickAt(0.5, 0.25);
+    driver.clickAt(0.5, -0.05);
+    EXPECT_EQ(driver.readout(Ex), Shown("6716.2598"));
+    EXPECT_EQ(driver.readout(Ey), Shown("4375.5228"));
+    EXPECT_EQ(driver.readout(V), Shown("3801.2762"));
+    for (double y : {0.25, 0.05, -0.05}) EXPECT_EQ(driver.pixelAt(0.5, y), kChargeRed) << y;
+    for (double y : {0.15, 0.35, 0.45}) EXPECT_EQ(driver.pixelAt(0.5, y), kBarGrey) << y;
 }
 
 TEST(AutomaticSum, FiftyElementsWithTheirArrows) {

@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+#include "field/ring_field.h"
+#include "field/segment_field.h"
 #include "tests/support/window_driver.h"
 
 namespace {
@@ -172,6 +174,31 @@ TEST(Views, ProfileAndBackToTheFront) {
     EXPECT_TRUE(driver.readout(Ex).isEmpty());
     EXPECT_EQ(driver.pixelAt(0.5, 0.003), kChargeRed);  // the integral's red bar
     EXPECT_EQ(driver.settings().elementCount(), 10);
+}
+
+// Each charge is drawn as itself in both views, the segment's bar only for
+// the segments: the ring's wire across the axis at x = 0.5 m (grey for its
+// point charges) and round the centre in profile (red), the disk's cut and
+// its whole round face.
+TEST(Views, EachChargeAsItIs) {
+    const QRgb none = qRgb(200, 200, 200);  // the background
+    struct Case {
+        const ChargeDistribution* shape;
+        QRgb onTheBar, acrossAt035, profileAt02, profileOnTheCircle;
+    } cases[] = {{&UniformSegment(), kBarGrey, none, none, none},
+                 {&GrowingSegment(), kBarGrey, none, none, none},
+                 {&Ring(), none, kBarGrey, none, kChargeRed},
+                 {&Disk(), none, kBarGrey, kChargeRed, kChargeRed}};
+    for (const Case& c : cases) {
+        const std::string name = c.shape->words().name;
+        WindowDriver driver;
+        driver.chooseShape(*c.shape);
+        EXPECT_EQ(driver.pixelAt(0.25, 0.003), c.onTheBar) << name;
+        EXPECT_EQ(driver.pixelAt(0.5, 0.35), c.acrossAt035) << name;
+        driver.chooseView(View::Profile);
+        EXPECT_EQ(driver.pixelAt(0.2, 0.2), c.profileAt02) << name;
+        EXPECT_EQ(driver.pixelAt(0.3, 0.4), c.profileOnTheCircle) << name;
+    }
 }
 
 }  // namespace

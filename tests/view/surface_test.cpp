@@ -5,8 +5,11 @@
 #include <QPainter>
 #include <cmath>
 #include <set>
+#include <string>
 #include <vector>
 
+#include "field/ring_field.h"
+#include "field/segment_field.h"
 #include "view/field_arrow.h"
 #include "view/frames.h"
 #include "view/raster.h"
@@ -75,14 +78,15 @@ protected:
     QRgb atPixel(QPoint p) const { return surface.image().pixel(p); }
     void frontFrame(double z, int n, bool exact) {
         surface.setWorldScale(z);
-        DrawFrontFrameFigure(surface, {z, n, exact, kBarGrey, kRed});
+        DrawFrontFrameFigure(surface, {z, n, exact, kBarGrey, kRed, &UniformSegment()});
     }
     // The pixels of what the frame draws besides the axes: the letter "Y",
     // the horizontal axis's letter and the segment's outline.
-    std::vector<QRect> figurePixels(double z) const {
+    std::vector<QRect> figurePixels(double z, const ChargeDistribution& shape = UniformSegment(),
+                                    bool front = true) const {
         std::vector<QRect> boxes;
         for (const QRectF& box : FrameFigureBoxes(surface.world(), surface.font(),
-                                                  surface.devicePixelRatioF(), z, true))
+                                                  surface.devicePixelRatioF(), z, front, shape))
             boxes.emplace_back(QPoint(int(PixelIndex(box.left())), int(PixelIndex(box.top()))),
                                QPoint(int(PixelIndex(box.right())), int(PixelIndex(box.bottom()))));
         return boxes;
@@ -177,7 +181,7 @@ TEST_F(Surface, ScaledFramesAtEveryZoom) {
         const QImage front = surface.image().copy();
         for (QRect letter : {x, y}) EXPECT_GT(DarkPixels(front, letter), 3);
         surface.setWorldScale(z);
-        DrawProfileFrameFigure(surface, z, kRed);
+        DrawProfileFrameFigure(surface, z, kRed, UniformSegment());
         EXPECT_NE(surface.image().copy(x), front.copy(x));  // "Z" where "X" was
         EXPECT_EQ(surface.image().copy(y), front.copy(y));
         for (double radius : {0.01, 0.005, 0.002}) {
@@ -188,6 +192,66 @@ TEST_F(Surface, ScaledFramesAtEveryZoom) {
     }
     EXPECT_EQ(columns.size(), 2u);  // one bar, grey or red, at every zoom
     EXPECT_EQ(origins.size(), 1u);
+}
+
+// The colours along a line of pixels, one letter a run: K black, g the
+// elements' grey, r the charge's red, . the background, ? anything else.
+std::string Runs(const QImage& image, QPoint from, QPoint step, int count) {
+    std::string runs;
+    for (QPoint p = from; count-- > 0; p += step) {
+        const QRgb c = image.pixel(p);
+        const char letter = c == kBlack     ? 'K'
+                            : c == kBarGrey ? 'g'
+                            : c == kRed     ? 'r'
+                            : c == kGrey    ? '.'
+                                            : '?';
+        if (runs.empty() || runs.back() != letter) runs += letter;
+    }
+    return runs;
+}
+
+// The ring and the disk at every zoom: in front, their cut across the axis
+// at x = 0.5 m, |y| < 0.5 m, inside an outline of the segment's width on
+// screen, crossed where the elements lie; down its upper half (the half the
+// view shows at every zoom): the disk's five rings at their borders 0.5,
+// 0.4, ... 0.1 m, its cut filled; the ring's wire a line, crossed at its
+// charges, for five at 0.5 m (on the outline) and 0.5·cos 72° = 0.1545 m,
+// for ten also at 0.5·cos 36° = 0.4045 m. In profile, 0.15 m above the
+// axis: the ring's wire a red band between two outlines at 0.5 m from the
+// centre, the disk red out to its outline.
+TEST_F(Surface, ScaledFramesOfTheRingAndTheDisk) {
+    struct Case {
+        const ChargeDistribution* shape;
+        int n;
+        bool exact;
+        const char *alongTheCut, *acrossIt, *profile;
+    } cases[] = {
+        {&Ring(), 5, false, "K.K.", "K.g.K", ".KrK."},
+        {&Ring(), 10, true, "K.K.K.", "K.r.K", ".KrK."},
+        {&Disk(), 5, false, "KgKgKgKgKg", "KgK", "rK."},
+        {&Disk(), 5, true, "Kr", "KrK", "rK."},  // the strokes under the red
+    };
+    for (double z : {1.0, 0.5, 0.25, 0.1})
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << z << " " << c.shape->words().name << " " << c.n);
+            surface.setWorldScale(z);
+            DrawFrontFrameFigure(surface, {z, c.n, c.exact, kBarGrey, kRed, c.shape});
+            const QRect cut = figurePixels(z, *c.shape)[2];
+            EXPECT_EQ(cut.top(), pixelOf(0, 0.5).y());
+            EXPECT_EQ(Runs(surface.image(), {pixelOf(0.5, 0).x() + 1, cut.top()}, {0, 1},
+                           pixelOf(0, 0).y() - cut.top()),
+                      c.alongTheCut);
+            EXPECT_EQ(
+                Runs(surface.image(), {cut.left(), pixelOf(0, 0.35).y()}, {1, 0}, cut.width()),
+                c.acrossIt);
+            surface.setWorldScale(z);
+            DrawProfileFrameFigure(surface, z, kRed, *c.shape);
+            const QRect round = figurePixels(z, *c.shape, false)[2];
+            const QPoint centre = pixelOf(0, 0);
+            EXPECT_EQ(Runs(surface.image(), {centre.x() + 1, pixelOf(0, 0.15).y()}, {1, 0},
+                           round.right() + 4 - centre.x()),
+                      c.profile);
+        }
 }
 
 // The marker's ring, painted over the image in device pixels: round, closed,
