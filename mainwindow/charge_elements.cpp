@@ -1,5 +1,7 @@
 // The point-charge model built element by element, with its marks and arrows.
 
+#include <cmath>
+
 #include "mainwindow/dialogue.h"
 #include "mainwindow/main_window.h"
 #include "settings/model_in_use.h"
@@ -24,24 +26,29 @@ bool MainWindow::sumIsAt(double x, double y) const {
 }
 
 // The element a click at the pointer on the drawn charge takes: the one
-// under it; where point charges lie one behind the other as the view shows
-// them (a ring's charges at ±θ, seen edge-on), the first of them not yet in
-// the sum, the one in front of the view's plane (z > 0) before the one behind.
+// under it. Where point charges lie off the view's plane (a ring's, seen
+// edge-on), a click takes the charge not yet in the sum that lies nearest
+// the pointer as the view shows them, the one in front (z > 0) before the
+// one behind: clicks at one place take them all, also those below the
+// window's lower edge.
 int MainWindow::elementToTake(WorldPoint pointer) const {
     const ChargeDistribution& shape = ShapeInUse(settings_);
     const int n = settings_.elementCount();
     const int under = shape.elementAt(pointer, n);
-    const ChargeElement seen = shape.element(under, n);
-    if (seen.ringRadius > 0 || manualSumBelongsElsewhere()) return under;
+    if (manualSumBelongsElsewhere()) return under;
     int take = under;
+    double nearest = INFINITY;
+    bool offThePlane = false;
     for (int j = 1; j <= n; ++j) {
         const ChargeElement e = shape.element(j, n);
-        const bool behind = e.centre.x == seen.centre.x && e.centre.y == seen.centre.y;
-        if (!behind || e.ringRadius > 0 || state_.ElementTaken[j] == 1) continue;
-        if (state_.ElementTaken[take] == 1 || e.centre.z > shape.element(take, n).centre.z)
-            take = j;
+        offThePlane = offThePlane || (e.ringRadius == 0 && e.centre.z != 0);
+        if (e.ringRadius > 0 || state_.ElementTaken[j] == 1) continue;
+        const double d = std::hypot(e.centre.x - pointer.x, e.centre.y - pointer.y);
+        const bool closer =
+            d < nearest || (d == nearest && e.centre.z > shape.element(take, n).centre.z);
+        if (closer) take = j, nearest = d;
     }
-    return take;
+    return offThePlane ? take : under;
 }
 
 void MainWindow::addChargeElement(int i) {

@@ -401,8 +401,14 @@ TEST_F(RingByHand, TheChargeInFrontFirstThenTheOneBehind) {
     EXPECT_FALSE(marked(1, -0.4) || marked(-1, -0.4));
 }
 
-TEST_F(RingByHand, AllFiveGiveTheSumOfTheFive) {
-    for (double y : {0.15, -0.4, 0.47, -0.4, 0.15}) driver.clickAt(0.5, y);
+// Five clicks at one place, at 100 % where two of the five charges lie
+// below the window, take all five: the sum is the five charges' model.
+TEST(RingByHandAtOnePlace, FiveClicksGiveTheSumOfTheFive) {
+    WindowDriver driver;
+    driver.chooseShape(Ring());
+    driver.chooseManual();
+    driver.calculateAt("0.8", "0.3");
+    for (int click = 0; click < 5; ++click) driver.clickAt(0.5, 0.0);
     EXPECT_EQ(driver.readout(Ex), Shown("59663.2307"));
     EXPECT_EQ(driver.readout(Ey), Shown("-1287.8247"));
     EXPECT_EQ(driver.readout(V), Shown("48946.6642"));
