@@ -119,8 +119,7 @@ void MainWindow::evaluateProfilePoint(double x, double y) {
 
 // The field in the profile view is radial: the read-out's strength, that of
 // the charge's plane at the same distance from the axis, turned along the
-// radius; away from the axis for a positive density and towards it for a
-// negative one.
+// radius, away from the axis or towards it as its sign says.
 void MainWindow::showProfileField() {
     const WorldPoint point = settings_.point();
     storeShownAt(ModelInUse(settings_), point);
@@ -136,15 +135,20 @@ void MainWindow::showProfileField() {
 }
 
 // The radial field line through the point: the head at the point and a line
-// from the axis out beyond the visible area. As for a field line in the
-// front view, the field components shown are emptied.
+// along the radius between the charges that bound it, the axis or a ring's
+// wire within and a ring's wire or beyond the visible area without. As for
+// a field line in the front view, the field components shown are emptied.
 void MainWindow::traceProfileFieldLine() {
     showProfileField();
     ui_.exBox->setText("");
     ui_.eyBox->setText("");
     drawArrow(state_.FieldEx, state_.FieldEy, kFieldColour);
-    const double reach = 3 / state_.ProfileRadius / settings_.zoomFactor();
-    const WorldPoint point = settings_.point();
+    const double radius = state_.ProfileRadius;
+    double inner = 0, outer = 3 / settings_.zoomFactor();
+    if (const auto circle = ShapeInUse(settings_).figure(View::Profile).circle)
+        (radius < circle->radius ? outer : inner) = circle->radius;
+    const WorldPoint along{settings_.point().x / radius, settings_.point().y / radius};
     ui_.surface->setPen(DrawingSurface::Pen::Copy);
-    ui_.surface->drawSegment(0, 0, point.x * reach, point.y * reach, kChargeColour);
+    ui_.surface->drawSegment(along.x * inner, along.y * inner, along.x * outer, along.y * outer,
+                             kChargeColour);
 }

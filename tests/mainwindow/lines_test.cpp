@@ -38,6 +38,25 @@ TEST(LineClick, FieldLineUpTheBisectorAtEveryZoom) {
     }
 }
 
+// In the profile view a field line runs along the radius between the
+// charges that bound it: inside the ring from the axis to the wire, outside
+// it from the wire outwards (along the diagonal 3:4, radii in m).
+TEST(LineClick, ProfileFieldLineBetweenTheChargesThatBoundIt) {
+    struct Row {
+        double through, drawn, clear;
+    } const rows[] = {{0.2, 0.1, 0.7}, {0.8, 0.7, 0.3}};
+    for (const Row& row : rows) {
+        WindowDriver driver;
+        driver.chooseShape(Ring());
+        driver.chooseView(View::Profile);
+        driver.chooseAction(Action::FieldLine);
+        driver.clickAt(0.6 * row.through, 0.8 * row.through);
+        EXPECT_TRUE(driver.colourNear(0.6 * row.drawn, 0.8 * row.drawn, kChargeRed)) << row.through;
+        EXPECT_FALSE(driver.colourNear(0.6 * row.clear, 0.8 * row.clear, kChargeRed))
+            << row.through;
+    }
+}
+
 // At every zoom the equipotential through a point is the ellipse with foci
 // at the segment's ends, drawn all round and closed at its left vertex.
 TEST(LineClick, EllipseClosedAtEveryZoom) {
