@@ -15,6 +15,8 @@
 #include "field/model_in_use.h"
 #include "field/number_text.h"
 #include "field/segment_field.h"
+#include "field/shapes.h"
+#include "settings/model_in_use.h"
 #include "tests/support/other_threads.h"
 #include "tests/support/window_driver.h"
 
@@ -67,6 +69,10 @@ private:
             if (uniform(0, 1) < 0.1) text.replace('.', ',');
             last_ = QString("type '%1' into box %2").arg(text).arg(int(box));
             driver_.type(box, text);
+        } else if (dice < 5.3) {
+            const ChargeDistribution& shape = *pick(ChargeShapes());
+            last_ = "shape " + QString::fromStdString(shape.words().name);
+            driver_.chooseShape(shape);
         } else if (dice < 6) {
             const int density = pick(kDensityChoices);
             last_ = QString("density %1").arg(density);
@@ -77,13 +83,16 @@ private:
         check();
     }
 
-    // Anywhere on the surface, or within a few pixels of the segment's axis,
-    // on its band or beside it.
-    QPointF somewhere(bool onTheSegment) {
+    // Anywhere on the surface, or within a few pixels of where a charge is
+    // drawn, on it or beside it: along the x axis (the segments) or across it
+    // at x = 0.5 (the ring's and the disk's cut, the profile view's axis).
+    QPointF somewhere(bool nearACharge) {
         const WorldWindow& w = driver_.surface().world();
         const double near = 5 * driver_.metresPerPixel();
-        return onTheSegment ? QPointF(uniform(-0.01, 1.01), uniform(-near, near))
-                            : QPointF(w.left + uniform(0, w.width), w.top - uniform(0, w.height));
+        if (!nearACharge)
+            return QPointF(w.left + uniform(0, w.width), w.top - uniform(0, w.height));
+        const QPointF along(uniform(-0.01, 1.01), uniform(-near, near));
+        return uniform(0, 1) < 0.5 ? along : QPointF(0.5 + along.y(), along.x() - 0.5);
     }
     // While a set of lines is being drawn, more events arrive between its yields.
     void choose(QAbstractButton* option, int depth) {
@@ -143,7 +152,7 @@ private:
         expect(driver_.zoomChosen() == std::lround(settings.zoomFactor() * 100), "zoom");
         if (!driver_.isChosen(Operation::Manual)) return;
         Currency ex, ey, v;  // a manual sum is the sum of its elements, at its point
-        const FieldModel charges{settings.lambda(), settings.elementCount()};
+        const FieldModel charges = PointChargeModel(settings);
         for (int i = 1; i <= charges.charges; ++i) {
             if (s.ElementTaken[i] != 1) continue;
             const auto term = *charges.shownElementAt(i, {s.SumPointX, s.SumPointY});
