@@ -64,7 +64,7 @@ void Followers::showCharge() {
     ui_.densityBox->setAccessibleName(spoken);
     ui_.densityUnitLabel->setText(".10^ (-6) " + unit);
     const double microCoulomb = settings_.density() * shape.chargePerDensity();
-    ui_.chargeLabel->setText(QString("Q = %1 µC").arg(SignificantText(microCoulomb, 5)));
+    ui_.chargeLabel->setText(TotalChargeText(microCoulomb));
     ui_.chargeLabel->setAccessibleName(
         QString("Carga total, %1: %2")
             .arg(QString::fromStdString(shape.words().name), ui_.chargeLabel->text()));

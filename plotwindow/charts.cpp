@@ -181,10 +181,11 @@ QList<QPointF> Points(const std::vector<Sample>& samples, double (*x)(const Samp
 // The shape, its density with symbol and unit, and its whole charge in µC.
 QString Charge(const ChargeDistribution& shape, double density) {
     const double micro = density / kMicro;
-    return QString("%1 · %2 = %3 µ%4 · Q = %5 µC")
+    return QString("%1 · %2 = %3 µ%4 · %5")
         .arg(QString::fromStdString(shape.words().name),
              QString::fromStdString(shape.densitySymbol()), Number(micro),
-             QString::fromStdString(shape.densityUnit()), Number(micro * shape.chargePerDensity()));
+             QString::fromStdString(shape.densityUnit()),
+             TotalChargeText(micro * shape.chargePerDensity()));
 }
 
 QString Elements(const ChargeDistribution& shape) {

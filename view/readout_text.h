@@ -36,6 +36,11 @@ inline QString SignificantText(double value, int digits) {
     return ReadoutLocale().toString(value, 'g', digits);
 }
 
+// The whole charge as the window and the plots' titles state it: "Q = 3,1416 µC".
+inline QString TotalChargeText(double microCoulomb) {
+    return QString("Q = %1 µC").arg(SignificantText(microCoulomb, 5));
+}
+
 // Two significant digits, written out in full (no exponent).
 inline QString TwoDigitText(double value) {
     if (value < 0) return ReadoutLocale().negativeSign() + TwoDigitText(-value);

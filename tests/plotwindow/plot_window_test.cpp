@@ -186,7 +186,7 @@ TEST_F(Plots, TheRingPlotsItsAxisAndAGeometricFall) {
     QChart* field = chart("Campo en la mediatriz");
     EXPECT_EQ(plots->findChild<QTabWidget*>()->tabText(0), "Eje del anillo");
     EXPECT_TRUE(field->title().contains(
-        Shown("|E| · Eje del anillo · Anillo · λ = 1 µC/m · Q = 3.14159 µC · N = 5")))
+        Shown("|E| · Eje del anillo · Anillo · λ = 1 µC/m · Q = 3.1416 µC · N = 5")))
         << field->title().toStdString();
     EXPECT_EQ(field->axes(Qt::Horizontal)[0]->titleText(), "s: distancia al centro (m)");
     for (int limit : {2, 4})  // the infinite line and the plane: neither drawn nor named
