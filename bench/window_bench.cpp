@@ -47,6 +47,22 @@ void BM_ClickProfileField(benchmark::State& state) {
     ClickAction(
         state, [](WindowDriver&) {}, true, 0.3, 0.4);
 }
+// A click off the charge for each shape (arg: its place in the menu "Carga";
+// N, 0 for the integral, the N elements with their arrows), the repaint included.
+void BM_ClickEachShape(benchmark::State& state) {
+    WindowDriver driver;
+    const ChargeDistribution& shape = *ChargeShapes()[std::size_t(state.range(0))];
+    driver.chooseShape(shape);
+    if (state.range(1) == 0)
+        driver.chooseIntegral();
+    else
+        driver.chooseModel(int(state.range(1))), driver.showElementArrows();
+    for (auto _ : state) {
+        driver.clickAt(0.8, 0.3);
+        QApplication::processEvents();
+    }
+    state.SetLabel(shape.words().commandWord);
+}
 // The same click with the potential map and the field grid under the drawing.
 void BM_ClickOverMapAndGrid(benchmark::State& state) {
     WindowDriver driver;
@@ -93,6 +109,7 @@ BENCHMARK(BM_ClickFiftyElementsWithArrows)->Arg(100)->Arg(10)->Unit(benchmark::k
 BENCHMARK(BM_ClickFieldLine)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ClickEquipotential)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ClickProfileField)->Arg(100)->Arg(10)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClickEachShape)->ArgsProduct({{0, 1, 2, 3}, {0, 50}})->Unit(benchmark::kMicrosecond);
 
 // A whole family with the default step of the zoom, for each shape (arg:
 // the zoom, the shape's place in the menu "Carga"). A zero-interval timer
