@@ -64,6 +64,10 @@ protected:
         }
         return texts;
     }
+    void showTab(int index) const {  // by a click on its tab
+        QTabBar* tabs = plots->findChild<QTabWidget*>()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+    }
     static QList<QPointF> values(QChart* chart, int series) {  // the points, undone from logarithms
         QList<QPointF> points;
         for (const QPointF& p : static_cast<QXYSeries*>(chart->series()[series])->points())
@@ -200,8 +204,7 @@ TEST_F(Plots, TheRingPlotsItsAxisAndAGeometricFall) {
         EXPECT_NEAR(at1m->x(), 1, 1e-9);
         EXPECT_NEAR(at1m->y() / 25289.333, 1, 1e-6) << model;
     }
-    QTabBar* tabs = plots->findChild<QTabWidget*>()->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    showTab(1);
     QChart* errors = chart("Error de las cargas puntuales");
     auto* n = static_cast<QValueAxis*>(errors->axes(Qt::Horizontal)[0]);
     EXPECT_EQ(n->min(), 1);
@@ -238,8 +241,7 @@ TEST_F(Plots, LegendGivesTheSlopeOrSaysNoPowerLawHolds) {
 // 1e-18. The axis and its labels span them after any point before, the
 // saved image drawing the same labels.
 TEST_F(Plots, FarPointsGetAnAxisThatSpansTheirErrors) {
-    QTabBar* tabs = plots->findChild<QTabWidget*>()->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    showTab(1);
     struct Case {
         const char *x, *y;
         double low, high;  // 0: not worked by hand
@@ -365,8 +367,7 @@ TEST_F(Plots, SavedPlotsAndDataReadBack) {
     QFile bisector(saveAs("mediatriz.csv"));  // the context line as the command line's
     ASSERT_TRUE(bisector.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString(bisector.readLine()).contains("y 5 cargas puntuales Q/5 en los centros"));
-    QTabBar* tabs = plots->findChild<QTabWidget*>()->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    showTab(1);
     QFile csv(saveAs("convergencia.csv"));
     EXPECT_EQ(offered, "convergencia.png");
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
