@@ -199,9 +199,8 @@ TEST(Csv, FirstLinesGiveTheContext) {
          "# Mediatriz x = 0.5 m · λ = -5 µC/m · Q = -5 µC · integral exacta sobre el segmento de 1 "
          "m y 20 cargas puntuales Q/20 en los centros de 20 elementos iguales · Segmento · Q = λ·1 "
          "m · k = 9·10⁹ N·m²/C²\n"
-         "s (m),|E| exacto (V/m),|E| cargas puntuales N=20 (V/m),|E| línea infinita (V/m),|E| "
-         "carga "
-         "puntual (V/m),V exacto (V),V cargas puntuales N=20 (V),V carga puntual (V)\n"},
+         "s (m),|E| exacto (V/m),|E| cargas puntuales N=20 (V/m),|E| línea infinita (V/m),"
+         "|E| carga puntual (V/m),V exacto (V),V cargas puntuales N=20 (V),V carga puntual (V)\n"},
         {Ring(), kLambda, 0,
          "# Eje del anillo · λ = 1 µC/m · Q = 3.141592653589793 µC · integral exacta sobre el "
          "anillo de 50 cm de radio · Anillo · Q = λ·π m · k = 9·10⁹ N·m²/C²\n"
