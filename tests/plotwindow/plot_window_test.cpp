@@ -4,6 +4,7 @@
 #include <cmath>
 #include <csignal>
 #include <functional>
+#include <tuple>
 
 #include <QApplication>
 #include <QChartView>
@@ -121,18 +122,15 @@ TEST_F(Plots, OpenWithTheModelsRangesAndLimits) {
     EXPECT_EQ(field->series()[2]->name(), QString::fromUtf8("Línea infinita 2kλ/s (a trazos)"));
     EXPECT_NEAR(values(field, 2)[0].x() / 1e-3, 1, 1e-12);
     EXPECT_NEAR(values(field, 2)[0].y() / 1.8e7, 1, 1e-12);
-    struct Range {
-        const char* chart;
-        Qt::Orientation direction;
-        double low, high;
-    } ranges[] = {{"Campo en la mediatriz", Qt::Vertical, 0.1, 1e8},
-                  {"Potencial en la mediatriz", Qt::Vertical, 10, 1e7},
-                  {"Campo en la mediatriz", Qt::Horizontal, 1e-3, 100},
-                  {"Error de las cargas puntuales", Qt::Horizontal, 1, 200}};
-    for (const Range& r : ranges) {
-        const auto [low, high] = range(chart(r.chart), r.direction);
-        EXPECT_NEAR(low / r.low, 1, 1e-6) << r.chart << r.direction;
-        EXPECT_NEAR(high / r.high, 1, 1e-6) << r.chart << r.direction;
+    const std::tuple<const char*, Qt::Orientation, double, double> ranges[] = {
+        {"Campo en la mediatriz", Qt::Vertical, 0.1, 1e8},
+        {"Potencial en la mediatriz", Qt::Vertical, 10, 1e7},
+        {"Campo en la mediatriz", Qt::Horizontal, 1e-3, 100},
+        {"Error de las cargas puntuales", Qt::Horizontal, 1, 200}};
+    for (auto [name, direction, low, high] : ranges) {
+        const auto [shownLow, shownHigh] = range(chart(name), direction);
+        EXPECT_NEAR(shownLow / low, 1, 1e-6) << name << direction;
+        EXPECT_NEAR(shownHigh / high, 1, 1e-6) << name << direction;
     }
     // The exact model thickest; the single charge alike in both charts.
     QChart* potential = chart("Potencial en la mediatriz");
@@ -294,23 +292,20 @@ TEST_F(Plots, LimitsShowWhereTheyAgreeWithTheExactCurve) {
                 field->mapToPosition(QPointF(std::log10(s), 0), field->series()[1])))
             .x();
     };
-    struct Limit {
-        const char* name;
-        QColor colour;
-        double from, to;  // s, m
-    } limits[] = {{"line", QColor(255, 127, 14), 1e-3, 1e-2},
-                  {"point charge", QColor(148, 103, 189), 10, 100}};
-    for (const Limit& limit : limits) {
+    const std::tuple<const char*, QColor, double, double> limits[] = {
+        // from and to: s, m
+        {"line", QColor(255, 127, 14), 1e-3, 1e-2},
+        {"point charge", QColor(148, 103, 189), 10, 100}};
+    for (auto [name, colour, from, to] : limits) {
         int seen = 0;
-        for (int x = column(limit.from); x <= column(limit.to); ++x)
+        for (int x = column(from); x <= column(to); ++x)
             for (int y = 0; y < image.height(); ++y) {
                 const QColor c = image.pixelColor(x, y);
-                seen += std::abs(c.red() - limit.colour.red()) +
-                            std::abs(c.green() - limit.colour.green()) +
-                            std::abs(c.blue() - limit.colour.blue()) <
+                seen += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                            std::abs(c.blue() - colour.blue()) <
                         60;
             }
-        EXPECT_GT(seen, 20) << limit.name;
+        EXPECT_GT(seen, 20) << name;
     }
 }
 
