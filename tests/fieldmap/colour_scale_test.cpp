@@ -32,10 +32,8 @@ TEST(ColourScale, TicksAreRoundVoltsInOrder) {
 // 45 % of the way to white, 9873a1 to fef287); no value takes the given colour.
 TEST(ColourScale, EndsAndNoValue) {
     const std::uint32_t kDark = 0xff9873a1u, kBright = 0xfffef287u;
-    const ColourScale up(FieldModel{kLambda, 0, View::Front}, WorldWindow::forZoom(1, 500, 500),
-                         kSegment);
-    const ColourScale down(FieldModel{-kLambda, 0, View::Front}, WorldWindow::forZoom(1, 500, 500),
-                           kSegment);
+    const WorldWindow area = WorldWindow::forZoom(1, 500, 500);
+    const ColourScale up(FieldModel{kLambda}, area, kSegment), down({-kLambda}, area, kSegment);
     EXPECT_EQ(up.colourOf(1e9), kBright);
     EXPECT_EQ(up.colourOf(1), kDark);
     EXPECT_EQ(down.colourOf(-1e9), kDark);
@@ -50,24 +48,22 @@ TEST(ColourScale, EndsAndNoValue) {
     EXPECT_EQ(pixels[2], 0u);
 }
 
-struct LevelsCase {
-    const char* name;
-    double lambda;
-    View view;
-    double zoom;
-};
-
 // The levels of a family of equipotentials (through the bisector in the front
 // view, circles in the profile): the colour steps once per level at most
 // along each line, moves one way across them, and spans most of the scale.
 TEST(ColourScale, ConstantAlongEquipotentialsAndMonotonicAcross) {
-    const LevelsCase cases[] = {
+    const struct {
+        const char* name;
+        double lambda;
+        View view;
+        double zoom;
+    } cases[] = {
         {"front, 100 %", kLambda, View::Front, 1},
         {"front, 10 %, negative", -kLambda, View::Front, 0.1},
         {"profile, 50 %", 5 * kLambda, View::Profile, 0.5},
         {"profile, 25 %, negative", -10 * kLambda, View::Profile, 0.25},
     };
-    for (const LevelsCase& c : cases) {
+    for (const auto& c : cases) {
         const FieldModel model{c.lambda, 0, c.view};
         const ColourScale scale(model, WorldWindow::forZoom(c.zoom, 500, 500), kSegment);
         const auto step = [&](double x, double y) {

@@ -23,13 +23,6 @@ FieldVector ShownField(const FieldModel& model, double x, double y) {
     return {s->Ex.toDouble(), s->Ey.toDouble()};
 }
 
-struct GridCase {
-    const char* name;
-    FieldModel model;
-    double zoom;
-    std::size_t arrows;
-};
-
 // 18 x 18 cells over the view put a row on the axis, and a column on x = 0:
 // the cells on the segment get no arrow, 16 at 100 % (x = 0, 1/15, ... 1),
 // 8 at 50 % (x = 0, 2/15, ... 14/15), 4 at 25 %; in the profile view the one
@@ -37,7 +30,12 @@ struct GridCase {
 // front view; in the profile view 2 of the ring's wire, 71 of the disk
 // (counted in Python from the centres). Inside the ring the field points in.
 TEST(FieldGrid, ArrowsFollowTheFieldAndLeaveTheSegmentOut) {
-    const GridCase cases[] = {
+    const struct {
+        const char* name;
+        FieldModel model;
+        double zoom;
+        std::size_t arrows;
+    } cases[] = {
         {"exact, 100 %", {kLambda}, 1, 18 * 18 - 16},
         {"exact, 25 %, negative", {-5 * kLambda}, 0.25, 18 * 18 - 4},
         {"50 charges, 100 %", {kLambda, 50}, 1, 18 * 18 - 16},
@@ -47,7 +45,7 @@ TEST(FieldGrid, ArrowsFollowTheFieldAndLeaveTheSegmentOut) {
         {"disk, profile", {-kLambda, 0, View::Profile, &Disk()}, 1, 18 * 18 - 71},
         {"disk, 20 rings", {kLambda, 20, View::Front, &Disk()}, 1, 18 * 18},
     };
-    for (const GridCase& c : cases) {
+    for (const auto& c : cases) {
         const FieldGrid grid =
             ComputeFieldGrid(c.model, WorldWindow::forZoom(c.zoom, 18, 18), 0.009);
         EXPECT_EQ(grid.arrows.size(), c.arrows) << c.name;

@@ -52,127 +52,82 @@ struct MapCase {
     FieldModel model;
     WorldWindow area;
     bool holdsNoValue = false;
-    double tolerance = 1e-12;  // the segment's map is its model's to the last digits
 };
 
-// The other shapes' maps need only be far within one of the colours' 256
-// steps, each some 4 % in V.
+// The segment's map is its model's to the last digits; the other shapes'
+// maps need only be far within one of the colours' 256 steps, each some 4 % in V.
 constexpr double kShapes = 1e-11;
+double Tolerance(const FieldModel& model) {
+    return model.shape == &UniformSegment() ? 1e-12 : kShapes;
+}
 
 // Sizes where pixels mirror each other (500 columns about x = 0.5, 600 rows about y = 0) and rows
 // hugging the axis beyond the segment's ends are included.
 TEST(PotentialMap, EqualsTheScalarModelAtEveryPixelCentre) {
     using enum View;
     const double lambda = 1e-6;
-    const ChargeDistribution& Grow = GrowingSegment();
+    const ChargeDistribution *grow = &GrowingSegment(), *ring = &Ring(), *disk = &Disk();
+    const auto zoom = &WorldWindow::forZoom;
     const WorldWindow kOnWire{0.3125, 0.6875, 0.375, 0.375, 3, 3};
+    const WorldWindow kAlongAxis{-0.5, 0x1p-20, 2, 0x1p-19, 401, 3};
+    const WorldWindow kByTheAxis{-1e-3, 1e-3, 2e-3, 2e-3, 7, 7};
+    const WorldWindow kProfileWire{-0.0625, 0.5625, 0.125, 0.125, 1, 1};
+    const WorldWindow kOnTwoRings{0.3125, 0.25, 0.375, 0.375, 3, 3};
     // Centred on the ring's plane and the axis, pixels 1/128 m wide.
     const WorldWindow kCentred{-0.5, 1, 2, 2, 256, 256};
     const MapCase cases[] = {
-        {"exact, 100 %, 500 x 500", {lambda}, WorldWindow::forZoom(1, 500, 500)},
-        {"exact, 100 %, 250 x 600", {lambda}, WorldWindow::forZoom(1, 250, 600)},
-        {"exact, 10 %, 300 x 300, negative", {-5e-6}, WorldWindow::forZoom(0.1, 300, 300)},
-        {"exact, along the axis", {lambda}, {-0.5, 0x1p-20, 2, 0x1p-19, 401, 3}, true},
+        {"exact, 100 %, 500 x 500", {lambda}, zoom(1, 500, 500)},
+        {"exact, 100 %, 250 x 600", {lambda}, zoom(1, 250, 600)},
+        {"exact, 10 %, 300 x 300, negative", {-5e-6}, zoom(0.1, 300, 300)},
+        {"exact, along the axis", {lambda}, kAlongAxis, true},
         {"exact, 1e-9 off the axis", {lambda}, {-0.5, 1e-9, 2, 2e-9, 403, 2}},
-        {"exact, profile, 25 %", {lambda, 0, Profile}, WorldWindow::forZoom(0.25, 240, 240)},
+        {"exact, profile, 25 %", {lambda, 0, Profile}, zoom(0.25, 240, 240)},
         {"5 charges, on them", {lambda, 5}, {0, 1e-3, 1, 2e-3, 5, 3}, true},
-        {"50 charges, 100 %, 250 x 300", {lambda, 50}, WorldWindow::forZoom(1, 250, 300)},
-        {"20 charges, 50 %, 120 x 120", {-lambda, 20}, WorldWindow::forZoom(0.5, 120, 120)},
-        {"10 charges, profile, 100 %", {lambda, 10, Profile}, WorldWindow::forZoom(1, 126, 126)},
-        {"5 charges, profile, near the axis",
-         {lambda, 5, Profile},
-         {-1e-3, 1e-3, 2e-3, 2e-3, 7, 7},
-         true},
+        {"50 charges, 100 %, 250 x 300", {lambda, 50}, zoom(1, 250, 300)},
+        {"20 charges, 50 %, 120 x 120", {-lambda, 20}, zoom(0.5, 120, 120)},
+        {"10 charges, profile, 100 %", {lambda, 10, Profile}, zoom(1, 126, 126)},
+        {"5 charges, profile, by the axis", {lambda, 5, Profile}, kByTheAxis, true},
         // The pixel centre (0.5, 0.5) of this 3 x 3 window lies on the ring's
         // wire, on the disk's rim, on the ring's first charge; (0.5, 0.375)
         // on the disk; (0, 0.5) of the 1-pixel window on the ring in profile.
-        {"growing, 100 %",
-         {lambda, 0, Front, &Grow},
-         WorldWindow::forZoom(1, 250, 300),
-         false,
-         kShapes},
-        {"growing, along the axis",
-         {lambda, 0, Front, &Grow},
-         {-0.5, 0x1p-20, 2, 0x1p-19, 401, 3},
-         true,
-         kShapes},
-        {"growing, profile, 25 %",
-         {lambda, 0, Profile, &Grow},
-         WorldWindow::forZoom(0.25, 120, 120),
-         false,
-         kShapes},
-        {"growing, 20 charges",
-         {-lambda, 20, Front, &Grow},
-         WorldWindow::forZoom(1, 126, 126),
-         false,
-         kShapes},
-        {"ring, 100 %",
-         {lambda, 0, Front, &Ring()},
-         WorldWindow::forZoom(1, 250, 300),
-         false,
-         kShapes},
-        {"ring, 10 %",
-         {-lambda, 0, Front, &Ring()},
-         WorldWindow::forZoom(0.1, 120, 120),
-         false,
-         kShapes},
-        {"ring, on the wire", {lambda, 0, Front, &Ring()}, kOnWire, true, kShapes},
-        {"ring, profile, 100 %",
-         {lambda, 0, Profile, &Ring()},
-         WorldWindow::forZoom(1, 126, 126),
-         false,
-         kShapes},
-        {"ring, profile, on the wire",
-         {lambda, 0, Profile, &Ring()},
-         {-0.0625, 0.5625, 0.125, 0.125, 1, 1},
-         true,
-         kShapes},
-        {"ring, 5 charges, on one", {lambda, 5, Front, &Ring()}, kOnWire, true, kShapes},
-        {"ring, 5 charges, about the axis", {lambda, 5, Front, &Ring()}, kCentred, false, kShapes},
-        {"ring, 50 charges",
-         {lambda, 50, Front, &Ring()},
-         WorldWindow::forZoom(1, 126, 126),
-         false,
-         kShapes},
-        {"disk, 100 %",
-         {lambda, 0, Front, &Disk()},
-         WorldWindow::forZoom(1, 120, 120),
-         false,
-         kShapes},
-        {"disk, on it", {lambda, 0, Front, &Disk()}, kOnWire, true, kShapes},
-        {"disk, profile",
-         {-lambda, 0, Profile, &Disk()},
-         WorldWindow::forZoom(1, 60, 60),
-         true,
-         kShapes},
-        {"disk, 20 rings", {lambda, 20, Front, &Disk()}, kCentred, false, kShapes},
-        {"disk, 4 rings, on two",
-         {lambda, 4, Front, &Disk()},
-         {0.3125, 0.25, 0.375, 0.375, 3, 3},
-         true,
-         kShapes},
+        {"growing, 100 %", {lambda, 0, Front, grow}, zoom(1, 250, 300)},
+        {"growing, along the axis", {lambda, 0, Front, grow}, kAlongAxis, true},
+        {"growing, profile, 25 %", {lambda, 0, Profile, grow}, zoom(0.25, 120, 120)},
+        {"growing, 20 charges", {-lambda, 20, Front, grow}, zoom(1, 126, 126)},
+        {"ring, 100 %", {lambda, 0, Front, ring}, zoom(1, 250, 300)},
+        {"ring, 10 %", {-lambda, 0, Front, ring}, zoom(0.1, 120, 120)},
+        {"ring, on the wire", {lambda, 0, Front, ring}, kOnWire, true},
+        {"ring, profile, 100 %", {lambda, 0, Profile, ring}, zoom(1, 126, 126)},
+        {"ring, profile, on the wire", {lambda, 0, Profile, ring}, kProfileWire, true},
+        {"ring, 5 charges, on one", {lambda, 5, Front, ring}, kOnWire, true},
+        {"ring, 5 charges, about the axis", {lambda, 5, Front, ring}, kCentred},
+        {"ring, 50 charges", {lambda, 50, Front, ring}, zoom(1, 126, 126)},
+        {"disk, 100 %", {lambda, 0, Front, disk}, zoom(1, 120, 120)},
+        {"disk, on it", {lambda, 0, Front, disk}, kOnWire, true},
+        {"disk, profile", {-lambda, 0, Profile, disk}, zoom(1, 60, 60), true},
+        {"disk, 20 rings", {lambda, 20, Front, disk}, kCentred},
+        {"disk, 4 rings, on two", {lambda, 4, Front, disk}, kOnTwoRings, true},
     };
     for (const MapCase& c : cases) {
-        const auto [mismatches, noValue] = CompareWithScalarModel(c.model, c.area, c.tolerance);
+        const auto [mismatches, noValue] =
+            CompareWithScalarModel(c.model, c.area, Tolerance(c.model));
         EXPECT_EQ(mismatches, "") << c.name;
         EXPECT_EQ(noValue > 0, c.holdsNoValue) << c.name;
     }
 }
 
-struct SymmetryCase {
-    const char* name;
-    FieldModel model;
-    bool evenAboutThePlane;  // V(1 − x, y) = V(x, y): x = 0.5 the middle of the segments, the
-                             // plane of the ring and the disk
-    bool evenInY;
-};
-
 // Whether each pixel of the map about (0.5, 0) equals its mirror image. The
 // density that grows along the segment, and five charges round the ring,
 // one at the top and none at the bottom, break one of the mirrors.
+// Even about the plane: V(1 − x, y) = V(x, y), x = 0.5 the middle of the
+// segments, the plane of the ring and the disk.
 TEST(PotentialMap, MirrorsAsTheChargeDoes) {
     const double lambda = 1e-6;
-    const SymmetryCase cases[] = {
+    const struct {
+        const char* name;
+        FieldModel model;
+        bool evenAboutThePlane, evenInY;
+    } cases[] = {
         {"segment", {lambda}, true, true},
         {"growing", {lambda, 0, View::Front, &GrowingSegment()}, false, true},
         {"growing, 10 charges", {lambda, 10, View::Front, &GrowingSegment()}, false, true},
@@ -182,7 +137,7 @@ TEST(PotentialMap, MirrorsAsTheChargeDoes) {
         {"disk, 5 rings", {lambda, 5, View::Front, &Disk()}, true, true},
     };
     const WorldWindow area{-0.5, 1, 2, 2, 128, 128};
-    for (const SymmetryCase& c : cases) {
+    for (const auto& c : cases) {
         const PotentialMap map = ComputePotentialMap(c.model, area);
         bool evenInX = true, evenInY = true;
         const auto same = [](double a, double b) {
@@ -217,13 +172,13 @@ TEST(PotentialMap, EveryInstructionSetGivesTheSameValues) {
         for (const ChargeDistribution* shape : ChargeShapes())
             for (int charges : {0, 20}) {
                 const FieldModel model{1e-6, charges, View::Front, shape};
-                const double tolerance = shape == &UniformSegment() ? 1e-12 : kShapes;
                 const auto valueAt = [&](int column, int row) {
                     if (column == 0)
                         variant.row(model, xs.data(), area.yAt(row), volts.data(), xs.size());
                     return volts[std::size_t(column)];
                 };
-                EXPECT_EQ(CompareWithScalarModel(model, area, valueAt, tolerance).mismatches, "")
+                EXPECT_EQ(CompareWithScalarModel(model, area, valueAt, Tolerance(model)).mismatches,
+                          "")
                     << variant.instructions << ", " << shape->words().name << ", " << charges
                     << " charges";
             }

@@ -82,7 +82,7 @@ struct IntegralCase {
 // the read-outs' last digit, 5e-5 V.
 TEST(Voltmeter, IntegralEqualsTheDifferenceNearAndFar) {
     using enum View;
-    const ChargeDistribution& Grow = GrowingSegment();
+    const ChargeDistribution *grow = &GrowingSegment(), *ring = &Ring(), *disk = &Disk();
     constexpr WorldPoint kFar{1e9, 1e9};
     const IntegralCase cases[] = {
         {"exact, along the segment", {kLambda}, {-0.09, 0.001}, {1.2, 0.001}},
@@ -103,30 +103,24 @@ TEST(Voltmeter, IntegralEqualsTheDifferenceNearAndFar) {
         {"5 charges, profile, from far to beside the axis", {kLambda, 5, Profile}, kFar, {1e-4, 0}},
         {"exact, profile, from far to beside the axis", {-kLambda, 0, Profile}, kFar, {0, -1e-4}},
         {"exact, profile, past the axis", {kLambda, 0, Profile}, {-0.3, 1e-4}, {0.2, 1e-4}},
-        {"growing, along it", {kLambda, 0, Front, &Grow}, {-0.09, 0.001}, {1.2, 0.001}},
-        {"growing, 10 charges, beside one", {kLambda, 10, Front, &Grow}, {0.35, 5e-4}, {0.2, 0.3}},
-        {"ring, past the wire", {kLambda, 0, Front, &Ring()}, {0.4, 0.5001}, {0.6, 0.5001}},
-        {"ring, across its plane", {kLambda, 0, Front, &Ring()}, {0.3, 0.1}, {0.7, -0.1}},
-        {"ring, from far to the wire", {-kLambda, 0, Front, &Ring()}, kFar, {0.5, 0.5001}},
-        {"ring, 5 charges, past the one in the plane",
-         {kLambda, 5, Front, &Ring()},
-         {0.4, 0.5001},
-         {0.6, 0.5001}},
-        {"ring, 20 charges, from far", {kLambda, 20, Front, &Ring()}, kFar, {0.5, 0.3}},
-        {"ring, profile, through the centre", {kLambda, 0, Profile, &Ring()}, {-0.3, 0}, {0.2, 0}},
+        {"growing, along it", {kLambda, 0, Front, grow}, {-0.09, 0.001}, {1.2, 0.001}},
+        {"growing, 10 charges, beside one", {kLambda, 10, Front, grow}, {0.35, 5e-4}, {0.2, 0.3}},
+        {"ring, past the wire", {kLambda, 0, Front, ring}, {0.4, 0.5001}, {0.6, 0.5001}},
+        {"ring, across its plane", {kLambda, 0, Front, ring}, {0.3, 0.1}, {0.7, -0.1}},
+        {"ring, from far to the wire", {-kLambda, 0, Front, ring}, kFar, {0.5, 0.5001}},
+        {"ring, 5 charges, past the top", {kLambda, 5, Front, ring}, {0.4, 0.5001}, {0.6, 0.5001}},
+        {"ring, 20 charges, from far", {kLambda, 20, Front, ring}, kFar, {0.5, 0.3}},
+        {"ring, profile, through the centre", {kLambda, 0, Profile, ring}, {-0.3, 0}, {0.2, 0}},
         {"ring, profile, past the wire",
-         {kLambda, 0, Profile, &Ring()},
+         {kLambda, 0, Profile, ring},
          {0.5001, -0.3},
          {0.5001, 0.01}},
-        {"disk, along its face", {kLambda, 0, Front, &Disk()}, {0.5001, -0.4}, {0.5001, 0.4}},
-        {"disk, past the rim", {kLambda, 0, Front, &Disk()}, {0.4, 0.5001}, {0.6, 0.5001}},
-        {"disk, from far to its centre", {kLambda, 0, Front, &Disk()}, kFar, {0.5001, 0}},
-        {"disk, 20 rings, between two", {kLambda, 20, Front, &Disk()}, {0.4, 0.025}, {0.6, 0.025}},
-        {"disk, 5 rings, past one", {kLambda, 5, Front, &Disk()}, {0.4, 0.1502}, {0.6, 0.1502}},
-        {"disk, profile, past the rim",
-         {kLambda, 0, Profile, &Disk()},
-         {0.5001, -0.3},
-         {0.5001, 0.3}},
+        {"disk, along its face", {kLambda, 0, Front, disk}, {0.5001, -0.4}, {0.5001, 0.4}},
+        {"disk, past the rim", {kLambda, 0, Front, disk}, {0.4, 0.5001}, {0.6, 0.5001}},
+        {"disk, from far to its centre", {kLambda, 0, Front, disk}, kFar, {0.5001, 0}},
+        {"disk, 20 rings, between two", {kLambda, 20, Front, disk}, {0.4, 0.025}, {0.6, 0.025}},
+        {"disk, 5 rings, past one", {kLambda, 5, Front, disk}, {0.4, 0.1502}, {0.6, 0.1502}},
+        {"disk, profile, past the rim", {kLambda, 0, Profile, disk}, {0.5001, -0.3}, {0.5001, 0.3}},
     };
     for (const IntegralCase& c : cases) {
         const double exactDelta = *c.model.potentialAt(c.b) - *c.model.potentialAt(c.a);
@@ -153,37 +147,27 @@ struct PathCase {
 // the top (0.5, 0.5, 0), not the second, seen edge-on at y = R·cos 72° but
 // 0.48 m in front; the disk's 5 rings, of radii 0.05, 0.15, ... 0.45.
 TEST(Voltmeter, RefusesTheIntegralAcrossTheCharge) {
+    using enum View;
+    const ChargeDistribution *ring = &Ring(), *disk = &Disk();
     const PathCase cases[] = {
-        {"across the middle", View::Front, {0.5, 0.5}, {0.3, -0.5}, true},
-        {"through the start", View::Front, {-0.5, 0.5}, {0.5, -0.5}, true},
-        {"through the end", View::Front, {1.5, -0.5}, {0.5, 0.5}, true},
-        {"along the axis over it", View::Front, {-1, 0}, {2, 0}, true},
-        {"along the axis beyond it", View::Front, {1.5, 0}, {2, 0}, false},
-        {"across the axis beyond the end", View::Front, {1.2, 0.5}, {1.2, -0.5}, false},
-        {"slanting across the axis before the start", View::Front, {0.2, 0.1}, {-1.8, -0.1}, false},
-        {"above it", View::Front, {-0.5, 0.01}, {1.5, 0.01}, false},
-        {"profile, through the axis", View::Profile, {0.1, 0.1}, {-0.2, -0.2}, true},
-        {"profile, beside the axis", View::Profile, {0.1, 0.1}, {-0.1, 0.1}, false},
-        {"profile, along a radius", View::Profile, {0.1, 0.1}, {0.2, 0.2}, false},
-        {"5 charges, through one", View::Front, {0.5, 0.5}, {0.5, -0.5}, true, 5},
-        {"5 charges, between two", View::Front, {0.4, 0.5}, {0.4, -0.5}, false, 5},
-        {"5 charges, past one", View::Front, {0.7002, 0.5}, {0.7002, -0.5}, false, 5},
-        {"ring, 5 charges, through the top one",
-         View::Front,
-         {0.4, 0.5},
-         {0.6, 0.5},
-         true,
-         5,
-         &Ring()},
-        {"ring, 5 charges, through one seen edge-on",
-         View::Front,
-         {0.4, 0.1545},
-         {0.6, 0.1545},
-         false,
-         5,
-         &Ring()},
-        {"disk, 5 rings, through one", View::Front, {0.4, 0.15}, {0.6, 0.15}, true, 5, &Disk()},
-        {"disk, 5 rings, between two", View::Front, {0.4, 0.1}, {0.6, 0.1}, false, 5, &Disk()},
+        {"across the middle", Front, {0.5, 0.5}, {0.3, -0.5}, true},
+        {"through the start", Front, {-0.5, 0.5}, {0.5, -0.5}, true},
+        {"through the end", Front, {1.5, -0.5}, {0.5, 0.5}, true},
+        {"along the axis over it", Front, {-1, 0}, {2, 0}, true},
+        {"along the axis beyond it", Front, {1.5, 0}, {2, 0}, false},
+        {"across the axis beyond the end", Front, {1.2, 0.5}, {1.2, -0.5}, false},
+        {"slanting across the axis before the start", Front, {0.2, 0.1}, {-1.8, -0.1}, false},
+        {"above it", Front, {-0.5, 0.01}, {1.5, 0.01}, false},
+        {"profile, through the axis", Profile, {0.1, 0.1}, {-0.2, -0.2}, true},
+        {"profile, beside the axis", Profile, {0.1, 0.1}, {-0.1, 0.1}, false},
+        {"profile, along a radius", Profile, {0.1, 0.1}, {0.2, 0.2}, false},
+        {"5 charges, through one", Front, {0.5, 0.5}, {0.5, -0.5}, true, 5},
+        {"5 charges, between two", Front, {0.4, 0.5}, {0.4, -0.5}, false, 5},
+        {"5 charges, past one", Front, {0.7002, 0.5}, {0.7002, -0.5}, false, 5},
+        {"ring, 5 charges, through the top one", Front, {0.4, 0.5}, {0.6, 0.5}, true, 5, ring},
+        {"ring, 5 charges, one seen edge-on", Front, {0.4, 0.1545}, {0.6, 0.1545}, false, 5, ring},
+        {"disk, 5 rings, through one", Front, {0.4, 0.15}, {0.6, 0.15}, true, 5, disk},
+        {"disk, 5 rings, between two", Front, {0.4, 0.1}, {0.6, 0.1}, false, 5, disk},
     };
     for (const PathCase& c : cases) {
         const auto reading = ReadVoltmeter({kLambda, c.charges, c.view, c.shape}, c.a, c.b, 1);

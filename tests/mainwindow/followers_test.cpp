@@ -19,11 +19,6 @@ int MapComputations(WindowDriver& driver) {
     return driver.window().findChild<WholeField*>()->mapComputations();
 }
 
-void ShowMapAndGrid(WindowDriver& driver) {
-    driver.toggleMap();
-    driver.toggleGrid();
-}
-
 using Step = std::function<void(WindowDriver&)>;
 
 // A user's action after an earlier choice, what it changes and the model
@@ -68,34 +63,25 @@ TEST(Followers, OneNoticePerUserAction) {
     }
 }
 
-TEST(Followers, MapComputedOncePerChange) {
-    for (const UserAction& action : kActions) {
-        WindowDriver driver;
-        action.before(driver);
-        ShowMapAndGrid(driver);
-        const int before = MapComputations(driver);
-        action.act(driver);
-        EXPECT_EQ(MapComputations(driver) - before, 1) << action.name;
-    }
-}
-
-// The map and the grid shown while a setting changes are those shown when
-// they are turned on after it: computed for the new setting.
-TEST(Followers, MapAndGridFollowWhileOn) {
+// The map and the grid shown while a setting changes are computed once for
+// the new setting: those shown when they are turned on after it.
+TEST(Followers, MapAndGridFollowWhileOnComputedOnce) {
     for (const UserAction& action : kActions) {
         QImage followed, before;
         {
             WindowDriver driver;
             action.before(driver);
-            ShowMapAndGrid(driver);
+            driver.toggleMapAndGrid();
             before = driver.surface().picture();
+            const int computed = MapComputations(driver);
             action.act(driver);
             followed = driver.surface().picture();
+            EXPECT_EQ(MapComputations(driver) - computed, 1) << action.name;
         }
         WindowDriver driver;
         action.before(driver);
         action.act(driver);
-        ShowMapAndGrid(driver);
+        driver.toggleMapAndGrid();
         if (action.mapChanges) {
             EXPECT_NE(followed, before) << action.name;
         }

@@ -93,8 +93,7 @@ TEST_P(DesktopFont, EveryCaptionWholeAndTheWindowOnTheScreen) {
 // low as a 1280 × 800 projector at 150 %).
 TEST_P(DesktopFont, EveryControlReachableOnASmallScreen) {
     WindowDriver driver;
-    driver.toggleMap();  // the map and the grid show their keys
-    driver.toggleGrid();
+    driver.toggleMapAndGrid();  // the map and the grid show their keys
     QApplication::processEvents();
     const QRect screen = driver.window().screen()->availableGeometry();
     EXPECT_TRUE(screen.contains(driver.window().frameGeometry()));

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <csignal>
 #include <functional>
+#include <tuple>
 
 #include <QApplication>
 #include <QChartView>
@@ -64,6 +65,10 @@ protected:
         }
         return texts;
     }
+    void showTab(int index) const {  // by a click on its tab
+        QTabBar* tabs = plots->findChild<QTabWidget*>()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+    }
     static QList<QPointF> values(QChart* chart, int series) {  // the points, undone from logarithms
         QList<QPointF> points;
         for (const QPointF& p : static_cast<QXYSeries*>(chart->series()[series])->points())
@@ -117,18 +122,15 @@ TEST_F(Plots, OpenWithTheModelsRangesAndLimits) {
     EXPECT_EQ(field->series()[2]->name(), QString::fromUtf8("Línea infinita 2kλ/s (a trazos)"));
     EXPECT_NEAR(values(field, 2)[0].x() / 1e-3, 1, 1e-12);
     EXPECT_NEAR(values(field, 2)[0].y() / 1.8e7, 1, 1e-12);
-    struct Range {
-        const char* chart;
-        Qt::Orientation direction;
-        double low, high;
-    } ranges[] = {{"Campo en la mediatriz", Qt::Vertical, 0.1, 1e8},
-                  {"Potencial en la mediatriz", Qt::Vertical, 10, 1e7},
-                  {"Campo en la mediatriz", Qt::Horizontal, 1e-3, 100},
-                  {"Error de las cargas puntuales", Qt::Horizontal, 1, 200}};
-    for (const Range& r : ranges) {
-        const auto [low, high] = range(chart(r.chart), r.direction);
-        EXPECT_NEAR(low / r.low, 1, 1e-6) << r.chart << r.direction;
-        EXPECT_NEAR(high / r.high, 1, 1e-6) << r.chart << r.direction;
+    const std::tuple<const char*, Qt::Orientation, double, double> ranges[] = {
+        {"Campo en la mediatriz", Qt::Vertical, 0.1, 1e8},
+        {"Potencial en la mediatriz", Qt::Vertical, 10, 1e7},
+        {"Campo en la mediatriz", Qt::Horizontal, 1e-3, 100},
+        {"Error de las cargas puntuales", Qt::Horizontal, 1, 200}};
+    for (auto [name, direction, low, high] : ranges) {
+        const auto [shownLow, shownHigh] = range(chart(name), direction);
+        EXPECT_NEAR(shownLow / low, 1, 1e-6) << name << direction;
+        EXPECT_NEAR(shownHigh / high, 1, 1e-6) << name << direction;
     }
     // The exact model thickest; the single charge alike in both charts.
     QChart* potential = chart("Potencial en la mediatriz");
@@ -200,8 +202,7 @@ TEST_F(Plots, TheRingPlotsItsAxisAndAGeometricFall) {
         EXPECT_NEAR(at1m->x(), 1, 1e-9);
         EXPECT_NEAR(at1m->y() / 25289.333, 1, 1e-6) << model;
     }
-    QTabBar* tabs = plots->findChild<QTabWidget*>()->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    showTab(1);
     QChart* errors = chart("Error de las cargas puntuales");
     auto* n = static_cast<QValueAxis*>(errors->axes(Qt::Horizontal)[0]);
     EXPECT_EQ(n->min(), 1);
@@ -238,8 +239,7 @@ TEST_F(Plots, LegendGivesTheSlopeOrSaysNoPowerLawHolds) {
 // 1e-18. The axis and its labels span them after any point before, the
 // saved image drawing the same labels.
 TEST_F(Plots, FarPointsGetAnAxisThatSpansTheirErrors) {
-    QTabBar* tabs = plots->findChild<QTabWidget*>()->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    showTab(1);
     struct Case {
         const char *x, *y;
         double low, high;  // 0: not worked by hand
@@ -292,23 +292,20 @@ TEST_F(Plots, LimitsShowWhereTheyAgreeWithTheExactCurve) {
                 field->mapToPosition(QPointF(std::log10(s), 0), field->series()[1])))
             .x();
     };
-    struct Limit {
-        const char* name;
-        QColor colour;
-        double from, to;  // s, m
-    } limits[] = {{"line", QColor(255, 127, 14), 1e-3, 1e-2},
-                  {"point charge", QColor(148, 103, 189), 10, 100}};
-    for (const Limit& limit : limits) {
+    const std::tuple<const char*, QColor, double, double> limits[] = {
+        // from and to: s, m
+        {"line", QColor(255, 127, 14), 1e-3, 1e-2},
+        {"point charge", QColor(148, 103, 189), 10, 100}};
+    for (auto [name, colour, from, to] : limits) {
         int seen = 0;
-        for (int x = column(limit.from); x <= column(limit.to); ++x)
+        for (int x = column(from); x <= column(to); ++x)
             for (int y = 0; y < image.height(); ++y) {
                 const QColor c = image.pixelColor(x, y);
-                seen += std::abs(c.red() - limit.colour.red()) +
-                            std::abs(c.green() - limit.colour.green()) +
-                            std::abs(c.blue() - limit.colour.blue()) <
+                seen += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                            std::abs(c.blue() - colour.blue()) <
                         60;
             }
-        EXPECT_GT(seen, 20) << limit.name;
+        EXPECT_GT(seen, 20) << name;
     }
 }
 
@@ -365,8 +362,7 @@ TEST_F(Plots, SavedPlotsAndDataReadBack) {
     QFile bisector(saveAs("mediatriz.csv"));  // the context line as the command line's
     ASSERT_TRUE(bisector.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString(bisector.readLine()).contains("y 5 cargas puntuales Q/5 en los centros"));
-    QTabBar* tabs = plots->findChild<QTabWidget*>()->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    showTab(1);
     QFile csv(saveAs("convergencia.csv"));
     EXPECT_EQ(offered, "convergencia.png");
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));

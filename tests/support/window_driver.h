@@ -63,6 +63,7 @@ public:
     // The tools and windows of the menus, by their keys.
     void toggleMap() { press(Qt::Key_M, Qt::ControlModifier); }
     void toggleGrid() { press(Qt::Key_R, Qt::ControlModifier); }
+    void toggleMapAndGrid() { toggleMap(), toggleGrid(); }
     void toggleVoltmeter() { press(Qt::Key_T, Qt::ControlModifier); }
     void openPlots() { press(Qt::Key_G, Qt::ControlModifier); }
     void saveImage() { press(Qt::Key_S, Qt::ControlModifier); }

@@ -12,28 +12,34 @@
 
 namespace {
 
-FieldAt ExactField(double lambda) {
-    return [lambda](double x, double y) -> std::optional<FieldVector> {
-        const auto f = ComputeField(x, y, lambda);
-        if (!f) return std::nullopt;
-        return FieldVector{f->Ex.toDouble(), f->Ey.toDouble()};
-    };
-}
-
 double FocalSum(WorldPoint p) { return std::hypot(p.x, p.y) + std::hypot(p.x - 1, p.y); }
 double FocalDifference(WorldPoint p) { return std::hypot(p.x, p.y) - std::hypot(p.x - 1, p.y); }
 
-FieldLinePass Pass(WorldPoint start, double z, double lambda, bool outward) {
-    const double h = (lambda < 0 ? -0.01 : 0.01) / z * (outward ? 1 : -1);
-    const FieldModel model{lambda};
-    const StopAfterStep stop = outward ? StopAfterStep([z](WorldPoint, WorldPoint to) {
-        return OutsideWorldWindow(to.x, to.y, z);
-    })
-                                       : StopAfterStep([&model, z](WorldPoint from, WorldPoint to) {
-                                             return StepMeetsCharge(model, from, to, z);
-                                         });
-    return TraceFieldLinePass(start, h, ExactField(lambda), stop,
-                              FieldLineStepLimit(model, start, h, z));
+// Both passes of the field line through `start`, in steps of 0.01/z along the
+// model's field: outward until the window's edge or the charge, inward onto
+// the charge, both within the step bound.
+struct Passes {
+    FieldLinePass out, in;
+    long long limit;
+};
+Passes TracePasses(const FieldModel& model, WorldPoint start, double z) {
+    const FieldAt field = [&model](double x, double y) -> std::optional<FieldVector> {
+        const auto f = model.fieldAt({x, y});
+        if (!f) return std::nullopt;
+        return FieldVector{f->ex, f->ey};
+    };
+    const double h = std::copysign(0.01, model.lambda) / z;
+    const long long limit = FieldLineStepLimit(model, start, h, z);
+    const auto onCharge = [&](WorldPoint a, WorldPoint b) {
+        return StepMeetsCharge(model, a, b, z);
+    };
+    const auto out = TraceFieldLinePass(
+        start, h, field,
+        [&](WorldPoint a, WorldPoint b) {
+            return OutsideWorldWindow(b.x, b.y, z) || onCharge(a, b);
+        },
+        limit);
+    return {out, TraceFieldLinePass(start, -h, field, onCharge, limit), limit};
 }
 
 // At every zoom: the ellipse has 629, 315, 158 or 63 angle steps plus the
@@ -54,91 +60,51 @@ TEST(Ellipse, ClosedCurveOfConstantFocalSumAtEveryZoom) {
     EXPECT_NEAR(top, 0.3, 1e-4);  // the semi-minor axis
 }
 
-// The field lines of the segment are the confocal hyperbolas |r1 − r2| = const:
-// outward to just past the window's edge, inward onto the segment as drawn,
-// at every zoom and for both signs of the density.
-TEST(FieldLine, FollowsTheHyperbolaToTheEdgeAndToTheSegment) {
-    const std::tuple<const char*, double, double, WorldPoint> cases[] = {
-        {"100 %, above", 1, 1e-6, {0.8, 0.3}},
-        {"50 %, negative density", 0.5, -5e-6, {0.2, 0.5}},
-        {"25 %, beyond the end", 0.25, 1e-5, {1.3, 0.2}},
-        {"10 %, far above, negative", 0.1, -1e-6, {0.5, 3}},
-        {"100 %, on the axis beyond the end", 1, 1e-6, {1.05, 0}},
-        {"10 %, before the start", 0.1, 1e-6, {-0.2, 0.1}}};
-    for (auto [name, z, lambda, start] : cases) {
-        const auto out = Pass(start, z, lambda, true);
-        const auto in = Pass(start, z, lambda, false);
-        for (const auto* pass : {&out, &in})
-            for (const WorldPoint& p : pass->points)
-                ASSERT_NEAR(FocalDifference(p), FocalDifference(start), 0.03 / z) << name;
-        const WorldPoint end = out.points.back();
-        EXPECT_TRUE(OutsideWorldWindow(end.x, end.y, z)) << name;
-        EXPECT_FALSE(OutsideWorldWindow(out.points.end()[-2].x, out.points.end()[-2].y, z)) << name;
-        const WorldPoint last = in.points.end()[-1], before = in.points.end()[-2];
-        EXPECT_TRUE(UniformSegment().onDrawnCharge(View::Front, last, z) ||
-                    UniformSegment().pathMeetsCharge(View::Front, before, last))
-            << name;
-        EXPECT_NEAR(std::hypot(last.x - before.x, last.y - before.y), 0.01 / z, 1e-12) << name;
-    }
-}
-
 // A line from far outside the window still reaches the segment; one from
 // where the field is below 0.001 V/m is not followed at all.
 TEST(FieldLine, DistantStartsEnd) {
-    const auto in = Pass({150, 150}, 1, 1e-6, false);
+    const auto in = TracePasses(FieldModel{1e-6}, {150, 150}, 1).in;
     EXPECT_TRUE(UniformSegment().onDrawnCharge(View::Front, in.points.back(), 1));
-    EXPECT_EQ(Pass({1e5, 0}, 1, 1e-6, false).points.size(), 1u);
+    EXPECT_EQ(TracePasses(FieldModel{1e-6}, {1e5, 0}, 1).in.points.size(), 1u);
     EXPECT_LE(FieldLineStepLimit(FieldModel{1e-6}, {1e300, 0}, 0.01, 1), 7'000'000);
 }
 
-// Where the passes of a field line end, for every shape and view: outward at
-// the window's edge, or where the field vanishes (inside the ring, at its
-// centre, after at most one step past it); inward on the charge as drawn, at
-// the first step that ends on it or crosses it; both within the step bound.
+// Where the passes of a field line end, for every shape and view, zoom and
+// sign: outward just past the window's edge, or where the field vanishes
+// (inside the ring, at its centre, after at most one step past it); inward
+// at the first step that ends on the charge as drawn or crosses it. The
+// segment's lines in the front view are the confocal hyperbolas
+// |r1 − r2| = const, and end inward after a whole step.
 TEST(FieldLine, EndsAtTheEdgeOrOnTheChargeForEveryShape) {
     const WorldPoint edge{NAN, NAN};
+    using enum View;
+    const ChargeDistribution *segment = &UniformSegment(), *grow = &GrowingSegment(),
+                             *ring = &Ring(), *disk = &Disk();
     const struct {
         const char* name;
-        const ChargeDistribution& shape;
+        const ChargeDistribution* shape;
         View view;
         double z, lambda;
         WorldPoint start, outwardEnd;  // the point the outward pass ends by, or the edge
-    } cases[] = {
-        {"growing, above", GrowingSegment(), View::Front, 1, 1e-6, {0.8, 0.3}, edge},
-        {"growing, before its start, 10 %",
-         GrowingSegment(),
-         View::Front,
-         0.1,
-         -1e-6,
-         {-0.2, 0.1},
-         edge},
-        {"ring, beside", Ring(), View::Front, 1, 1e-6, {0.8, 0.3}, edge},
-        {"ring, on the axis", Ring(), View::Front, 0.5, 5e-6, {0.8, 0}, edge},
-        {"ring, inside, negative", Ring(), View::Front, 1, -1e-6, {0.7, 0.1}, edge},
-        {"disk, beside, 50 %", Disk(), View::Front, 0.5, -5e-6, {0.9, -0.4}, edge},
-        {"segment seen end-on", UniformSegment(), View::Profile, 1, 1e-6, {0.3, 0.4}, edge},
-        {"ring, profile, outside", Ring(), View::Profile, 1, 1e-6, {0.6, 0.6}, edge},
-        {"ring, profile, to its centre", Ring(), View::Profile, 1, 1e-6, {0.3, 0.1}, {0, 0}},
-        {"disk, profile", Disk(), View::Profile, 0.25, 1e-5, {0.6, 0.6}, edge}};
+    } cases[] = {{"segment, 100 %, above", segment, Front, 1, 1e-6, {0.8, 0.3}, edge},
+                 {"segment, 50 %, negative density", segment, Front, 0.5, -5e-6, {0.2, 0.5}, edge},
+                 {"segment, 25 %, beyond the end", segment, Front, 0.25, 1e-5, {1.3, 0.2}, edge},
+                 {"segment, 10 %, far above, negative", segment, Front, 0.1, -1e-6, {0.5, 3}, edge},
+                 {"segment, on the axis beyond the end", segment, Front, 1, 1e-6, {1.05, 0}, edge},
+                 {"segment, 10 %, before the start", segment, Front, 0.1, 1e-6, {-0.2, 0.1}, edge},
+                 {"growing, above", grow, Front, 1, 1e-6, {0.8, 0.3}, edge},
+                 {"growing, before its start, 10 %", grow, Front, 0.1, -1e-6, {-0.2, 0.1}, edge},
+                 {"ring, beside", ring, Front, 1, 1e-6, {0.8, 0.3}, edge},
+                 {"ring, on the axis", ring, Front, 0.5, 5e-6, {0.8, 0}, edge},
+                 {"ring, inside, negative", ring, Front, 1, -1e-6, {0.7, 0.1}, edge},
+                 {"disk, beside, 50 %", disk, Front, 0.5, -5e-6, {0.9, -0.4}, edge},
+                 {"segment seen end-on", segment, Profile, 1, 1e-6, {0.3, 0.4}, edge},
+                 {"ring, profile, outside", ring, Profile, 1, 1e-6, {0.6, 0.6}, edge},
+                 {"ring, profile, to its centre", ring, Profile, 1, 1e-6, {0.3, 0.1}, {0, 0}},
+                 {"disk, profile", disk, Profile, 0.25, 1e-5, {0.6, 0.6}, edge}};
     for (const auto& c : cases) {
-        const FieldModel model{c.lambda, 0, c.view, &c.shape};
-        const FieldAt field = [&model](double x, double y) -> std::optional<FieldVector> {
-            const auto f = model.fieldAt({x, y});
-            if (!f) return std::nullopt;
-            return FieldVector{f->ex, f->ey};
-        };
-        const double h = std::copysign(0.01, c.lambda) / c.z;
-        const long long limit = FieldLineStepLimit(model, c.start, h, c.z);
-        const auto onCharge = [&](WorldPoint a, WorldPoint b) {
-            return StepMeetsCharge(model, a, b, c.z);
-        };
-        const auto out = TraceFieldLinePass(
-            c.start, h, field,
-            [&](WorldPoint a, WorldPoint b) {
-                return OutsideWorldWindow(b.x, b.y, c.z) || onCharge(a, b);
-            },
-            limit);
-        const auto in = TraceFieldLinePass(c.start, -h, field, onCharge, limit);
+        const FieldModel model{c.lambda, 0, c.view, c.shape};
+        const auto [out, in, limit] = TracePasses(model, c.start, c.z);
         const WorldPoint end = out.points.back();
         if (std::isnan(c.outwardEnd.x)) {
             EXPECT_TRUE(OutsideWorldWindow(end.x, end.y, c.z)) << c.name;
@@ -150,9 +116,18 @@ TEST(FieldLine, EndsAtTheEdgeOrOnTheChargeForEveryShape) {
         }
         ASSERT_GE(in.points.size(), 2u) << c.name;
         for (std::size_t i = 1; i < in.points.size(); ++i)
-            ASSERT_EQ(onCharge(in.points[i - 1], in.points[i]), i + 1 == in.points.size())
+            ASSERT_EQ(StepMeetsCharge(model, in.points[i - 1], in.points[i], c.z),
+                      i + 1 == in.points.size())
                 << c.name << " " << i;
         EXPECT_LT(static_cast<long long>(in.points.size()), limit) << c.name;
+        if (c.shape != segment || c.view != Front) continue;
+        for (const auto* pass : {&out, &in})
+            for (const WorldPoint& p : pass->points)
+                ASSERT_NEAR(FocalDifference(p), FocalDifference(c.start), 0.03 / c.z) << c.name;
+        EXPECT_FALSE(OutsideWorldWindow(out.points.end()[-2].x, out.points.end()[-2].y, c.z))
+            << c.name;
+        const WorldPoint last = in.points.end()[-1], before = in.points.end()[-2];
+        EXPECT_NEAR(std::hypot(last.x - before.x, last.y - before.y), 0.01 / c.z, 1e-12) << c.name;
     }
 }
 
@@ -234,24 +209,14 @@ TEST(LevelCurve, OnTheLevelAndClosedOrEndingForEveryShape) {
                             curve.strokes[1][i].y == curve.strokes[0][i].y);
         }
     }
-    // The segment's traced curve is its ellipse: the focal sum stays that of the start.
-    const LevelCurve traced = TraceLevelCurve(FieldModel{1e-6}, {0.6, 0.4}, 1);
-    for (const WorldPoint& p : traced.strokes[0])
-        ASSERT_NEAR(FocalSum(p), FocalSum({0.6, 0.4}), 1e-9);
 }
 
 // A set of equipotentials: a line at the first position; then one each time
 // |V| has fallen by the step from the previous line's; the scan ends once
 // the next level would be below zero. Visits of (first, V, step) and what
-// each decides, worked by hand.
+// each decides (lines drawn, stop), worked by hand.
 TEST(EquipotentialLevels, DrawsAtEachStepAndStopsBelowZero) {
-    struct Visit {
-        bool first;
-        double potential;
-        long long step;
-        int lines;
-        bool stop;
-    };
+    using Visit = std::tuple<bool, double, long long, int, bool>;
     const std::tuple<const char*, std::vector<Visit>> cases[] = {
         {"falling by steps of 10000 V",
          {{true, 30000, 10000, 1, false},
@@ -270,10 +235,10 @@ TEST(EquipotentialLevels, DrawsAtEachStepAndStopsBelowZero) {
     for (const auto& [name, visits] : cases) {
         EquipotentialLevels levels;
         for (std::size_t k = 0; k < visits.size(); ++k) {
-            const Visit& v = visits[k];
-            const auto decision = levels.visit(v.first, v.potential, v.step);
-            EXPECT_EQ(decision.linesToDraw, v.lines) << name << ", visit " << k;
-            EXPECT_EQ(decision.stop, v.stop) << name << ", visit " << k;
+            const auto [first, potential, step, lines, stop] = visits[k];
+            const auto decision = levels.visit(first, potential, step);
+            EXPECT_EQ(decision.linesToDraw, lines) << name << ", visit " << k;
+            EXPECT_EQ(decision.stop, stop) << name << ", visit " << k;
         }
     }
 }

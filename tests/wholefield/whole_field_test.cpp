@@ -52,8 +52,7 @@ TEST(WholeField, UnderTheDrawingAndXorExact) {
     for (const char* name : {"mapAction", "gridAction"})
         EXPECT_FALSE(driver.window().findChild<QAction*>(name)->isChecked()) << name;
     EXPECT_EQ(driver.surface().picture(), driver.image());
-    driver.toggleMap();
-    driver.toggleGrid();
+    driver.toggleMapAndGrid();
     driver.calculate();  // the arrow at the start point
     const QImage drawing = driver.image().copy(), shown = driver.surface().picture();
     EXPECT_NE(shown.pixel(driver.pixelOf(0.5, 0.9)), kBackground);
@@ -67,8 +66,7 @@ TEST(WholeField, UnderTheDrawingAndXorExact) {
     driver.calculate();
     EXPECT_EQ(driver.image(), drawing);
     EXPECT_EQ(driver.surface().picture(), shown);
-    driver.toggleMap();
-    driver.toggleGrid();
+    driver.toggleMapAndGrid();
     EXPECT_EQ(driver.surface().picture(), drawing);
 }
 
@@ -78,8 +76,7 @@ TEST(WholeField, UnderTheDrawingAndXorExact) {
 TEST(WholeField, KeysUnderTheSurfaceAndTheWindowFollowsThem) {
     WindowDriver driver;
     const QSize windowSize = driver.window().size();
-    driver.toggleMap();
-    driver.toggleGrid();
+    driver.toggleMapAndGrid();
     QWidget& keys = driver.keys();
     // Once the nested layouts have run: the keys at their height, under the surface.
     ASSERT_TRUE(QTest::qWaitFor([&] {
@@ -99,8 +96,7 @@ TEST(WholeField, KeysUnderTheSurfaceAndTheWindowFollowsThem) {
     ASSERT_TRUE(bar.hasMatch()) << keys.accessibleName().toStdString();
     EXPECT_LE(Number(bar.captured(1)), Number(bar.captured(3)));
     EXPECT_GE(Number(bar.captured(2)), Number(bar.captured(4)));
-    driver.toggleMap();
-    driver.toggleGrid();
+    driver.toggleMapAndGrid();
     EXPECT_FALSE(keys.isVisible());
     // No band where the keys were.
     EXPECT_TRUE(QTest::qWaitFor([&] { return driver.window().size() == windowSize; }));
@@ -112,8 +108,7 @@ TEST(WholeField, KeysUnderTheSurfaceAndTheWindowFollowsThem) {
 // second row end short of its edge.
 TEST(WholeField, CopyHoldsTheKeysUnderThePicture) {
     WindowDriver driver;
-    driver.toggleMap();
-    driver.toggleGrid();
+    driver.toggleMapAndGrid();
     const QImage shown = driver.surface().picture();
     driver.copy();
     const QImage copied =
@@ -132,8 +127,7 @@ TEST(WholeField, CopyHoldsTheKeysUnderThePicture) {
     EXPECT_NE(copied.pixel(copied.width() / 2, shadeRow), window);
     EXPECT_EQ(copied.pixel(copied.width() - room / 4, shadeRow), window);
     EXPECT_EQ(copied.pixel(copied.width() - room / 4, barRow), window);
-    driver.toggleMap();
-    driver.toggleGrid();
+    driver.toggleMapAndGrid();
     driver.copy();  // without the keys: the drawing alone
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
               driver.image());
@@ -329,8 +323,7 @@ TEST(Voltmeter, EveryShapeInItsWords) {
         WindowDriver driver;
         driver.chooseShape(row.shape);
         driver.chooseModel(row.model);
-        driver.toggleMap();
-        driver.toggleGrid();
+        driver.toggleMapAndGrid();
         driver.toggleVoltmeter();
         driver.calculateAt(Shown(row.fromX), Shown(row.fromY));
         const double va = Number(driver.readout(V));
