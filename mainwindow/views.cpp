@@ -37,6 +37,10 @@ void MainWindow::follow(Settings::Changes what) {
     if (what.testAnyFlags(Change::Charge | Change::View | Change::Zoom | Change::Operation |
                           Change::Cleared))
         startAfresh();
+    // Read-outs of another charge, density or view would be read as this
+    // one's: the profile view, which keeps them otherwise, empties them too.
+    if (!settings_.front() && what.testAnyFlags(Change::Charge | Change::View))
+        emptyComputation();
     followEquipotentialSet(what);
 }
 

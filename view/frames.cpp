@@ -107,9 +107,12 @@ void DrawCrossBar(DrawingSurface& surface, const ChargeFigure::CrossBar& bar,
     PaintAcross(surface, bar, z, look.segmentColour);
     surface.drawBox(bar.at - outline, bar.reach, bar.at + outline, -bar.reach,
                     surface.foreground());
+    if (look.exactModel) {  // the continuous charge: no elements to mark
+        PaintAcross(surface, bar, z, look.chargeColour);
+        return;
+    }
     for (double y : CrossStrokes(*look.shape, look.elementCount))
         surface.drawSegment(bar.at - outline, y, bar.at + outline, y, surface.foreground());
-    if (look.exactModel) PaintAcross(surface, bar, z, look.chargeColour);
 }
 
 // The pixels whose offsets (dx, dy) from the pixel of the origin have

@@ -227,7 +227,8 @@ TEST_F(Surface, ScaledFramesOfTheRingAndTheDisk) {
         const char *alongTheCut, *acrossIt, *profile;
     } cases[] = {
         {&Ring(), 5, false, "K.K.", "K.g.K", ".KrK."},
-        {&Ring(), 10, true, "K.K.K.", "K.r.K", ".KrK."},
+        {&Ring(), 10, false, "K.K.K.", "K.g.K", ".KrK."},
+        {&Ring(), 10, true, "K.", "K.r.K", ".KrK."},  // the integral: no charges marked
         {&Disk(), 5, false, "KgKgKgKgKg", "KgK", "rK."},
         {&Disk(), 5, true, "Kr", "KrK", "rK."},  // the strokes under the red
     };
