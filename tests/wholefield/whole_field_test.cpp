@@ -115,6 +115,39 @@ TEST(WholeField, CopyHoldsTheKeysUnderThePicture) {
               driver.image());
 }
 
+// Along an equipotential the window draws, the map keeps one colour, to a
+// step of its scale (at most 3 in a channel), on the pixels beside the line
+// that the drawing leaves to it: the map lies under the world the drawing
+// shows, in both views and at a zoom other than 100 %. That the colour falls
+// across the lines is the colour scale's to get right.
+TEST(PotentialMap, OneColourAlongAnEquipotential) {
+    for (auto [view, typedX, typedY] :
+         {std::tuple{View::Front, "1.5", "2"}, {View::Profile, "2", "1"}}) {
+        WindowDriver driver;
+        driver.chooseView(view);
+        driver.chooseZoom(25);
+        driver.toggleMap();
+        driver.chooseAction(Action::Equipotential);
+        driver.acceptLines();
+        driver.calculateAt(Shown(typedX), Shown(typedY));
+        const QImage& drawn = driver.image();
+        const QImage shown = driver.surface().picture();
+        QList<QRgb> colours;
+        for (int py = 1; py + 1 < drawn.height(); ++py)
+            for (int px = 1; px + 1 < drawn.width(); ++px)
+                if (drawn.pixel(px, py) == kBlue && drawn.pixel(px + 1, py) == kBackground)
+                    colours << shown.pixel(px + 1, py);
+        ASSERT_GT(colours.size(), 50) << int(view);
+        for (int shift : {16, 8, 0}) {
+            const auto channel = [shift](QRgb c) { return int(c >> shift) & 0xff; };
+            const auto [low, high] =
+                std::minmax_element(colours.begin(), colours.end(),
+                                    [&](QRgb a, QRgb b) { return channel(a) < channel(b); });
+            EXPECT_LE(channel(*high) - channel(*low), 3) << int(view) << " channel " << shift;
+        }
+    }
+}
+
 // The exact field of the segment bisects the angle its ends subtend, along
 // the sum of the unit vectors from each end; in the profile view it is radial.
 // Every pixel of an arrow lies on its cell's line of the field, up to the
