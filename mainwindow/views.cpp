@@ -45,7 +45,8 @@ void MainWindow::follow(Settings::Changes what) {
 }
 
 // The front view starts a new computation on its fresh frame; the profile
-// frame resets nothing: the read-outs keep their values.
+// frame keeps the read-outs of a new zoom or "Limpiar" (follow() empties
+// those of another charge or view).
 void MainWindow::startAfresh() {
     if (!settings_.front()) {
         drawProfileFrame();
