@@ -39,8 +39,7 @@ void MainWindow::follow(Settings::Changes what) {
         startAfresh();
     // Read-outs of another charge, density or view would be read as this
     // one's: the profile view, which keeps them otherwise, empties them too.
-    if (!settings_.front() && what.testAnyFlags(Change::Charge | Change::View))
-        emptyComputation();
+    if (!settings_.front() && what.testAnyFlags(Change::Charge | Change::View)) emptyComputation();
     followEquipotentialSet(what);
 }
 
