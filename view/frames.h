@@ -52,4 +52,4 @@ void DrawProfileFrameFigure(DrawingSurface& surface, double zoomFactor, QRgb cha
 // a logical pixel.
 std::vector<QRectF> FrameFigureBoxes(const WorldWindow& world, const QFont& font, double pixelRatio,
                                      double zoomFactor, bool front,
-                                     const ChargeDistribution& shape = StartShape());
+                                     const ChargeDistribution& shape);

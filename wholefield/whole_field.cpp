@@ -176,7 +176,7 @@ WorldWindow WholeField::surfaceWorld() const {
 // What the frame draws over the underlay, for the grid and the letters to keep clear of.
 std::vector<QRectF> WholeField::frameBoxes() const {
     return FrameFigureBoxes(surfaceWorld(), surface_.font(), surface_.image().devicePixelRatio(),
-                            settings_.zoomFactor(), settings_.front());
+                            settings_.zoomFactor(), settings_.front(), settings_.shape());
 }
 
 // The map and the grid as last computed, and the voltmeter's path over them;

@@ -166,8 +166,9 @@ TEST(FieldGrid, ArrowsAlongTheExactField) {
             const double cell = shown.width() / 20.0;
             const double edge = 0.5;  // dark, around each arrow
             const bool front = view == View::Front;
-            const std::vector<QRectF> frame = FrameFigureBoxes(
-                world, driver.surface().font(), 1, driver.settings().zoomFactor(), front);
+            const std::vector<QRectF> frame =
+                FrameFigureBoxes(world, driver.surface().font(), 1, driver.settings().zoomFactor(),
+                                 front, driver.settings().shape());
             int arrowPixels = 0;
             for (int py = 0; py < shown.height(); ++py)
                 for (int px = 0; px < shown.width(); ++px) {
