@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QChartView>
 #include <QFileDialog>
+#include <QGraphicsScene>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -18,6 +19,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "field/model_text.h"
 #include "plots/csv.h"
@@ -191,7 +193,11 @@ void PlotWindow::refreshBisector() {
     FillBisectorFieldChart(*fieldChart_, bisector_, model);
     FillBisectorPotentialChart(*potentialChart_, bisector_, model);
     bisectorModels_->setText(ModelsText(BisectorModels(*model.shape, model.charges)));
-    tabs_->setTabText(0, QString::fromStdString(model.shape->words().plotLine));
+    const QString line = QString::fromStdString(model.shape->words().plotLine);
+    tabs_->setTabText(0, line);
+    // A screen reader names each chart by the line it follows.
+    for (auto [chart, what] : {std::pair{fieldChart_, "Campo"}, {potentialChart_, "Potencial"}})
+        chart->scene()->views().front()->setAccessibleName(QString("%1 (%2)").arg(what, line));
 }
 
 namespace {

@@ -187,6 +187,8 @@ TEST_F(Plots, TheRingPlotsItsAxisAndAGeometricFall) {
     driver.calculateAt("0,8", "0,5");
     QChart* field = chart("Campo en la mediatriz");
     EXPECT_EQ(plots->findChild<QTabWidget*>()->tabText(0), "Eje del anillo");
+    EXPECT_EQ(plots->findChild<QChartView*>("Campo en la mediatriz")->accessibleName(),
+              "Campo (Eje del anillo)");
     EXPECT_TRUE(field->title().contains(
         Shown("|E| · Eje del anillo · Anillo · λ = 1 µC/m · Q = 3.1416 µC · N = 5")))
         << field->title().toStdString();
