@@ -38,24 +38,11 @@ void MainWindow::traceFieldLine() {
         if (!sample) return std::nullopt;
         return FieldVector{sample->Ex.toDouble(), sample->Ey.toDouble()};
     };
-    const double z = settings_.zoomFactor();
-    const double h = std::copysign(0.01, settings_.lambda()) / z;  // away from the charge
-
     surface.setPixel(start.x, start.y, surface.foreground());
-    const long long limit = FieldLineStepLimit(model, start, h, z);
-    const StopAfterStep meetsCharge = [&model, z](WorldPoint from, WorldPoint to) {
-        return StepMeetsCharge(model, from, to, z);
-    };
-    const FieldLinePass outward = TraceFieldLinePass(
-        start, h, field,
-        [&](WorldPoint from, WorldPoint to) {
-            return OutsideWorldWindow(to.x, to.y, z) || meetsCharge(from, to);
-        },
-        limit);
-    ContinuePolyline(surface, outward.points, kFieldColour);
+    const FieldLine line = TraceFieldLine(model, start, field, settings_.zoomFactor());
+    ContinuePolyline(surface, line.outward.points, kFieldColour);
     surface.setPixel(start.x, start.y, kFieldColour);
-    const FieldLinePass inward = TraceFieldLinePass(start, -h, field, meetsCharge, limit);
-    ContinuePolyline(surface, inward.points, kFieldColour);
+    ContinuePolyline(surface, line.inward.points, kFieldColour);
     surface.setPen(DrawingSurface::Pen::Copy);
 }
 

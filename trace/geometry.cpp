@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "field/ring_field.h"
 
@@ -92,4 +93,19 @@ EquipotentialLevels::Decision EquipotentialLevels::visit(bool firstPosition, dou
         level_ = magnitude - static_cast<double>(potentialStep);
     }
     return decision;
+}
+
+FieldLine TraceFieldLine(const FieldModel& model, WorldPoint start, const FieldAt& field,
+                         double zoomFactor) {
+    const double z = zoomFactor;
+    const double h = std::copysign(0.01, model.lambda) / z;  // away from the charge
+    const long long limit = FieldLineStepLimit(model, start, h, z);
+    const StopAfterStep meetsCharge = [&model, z](WorldPoint from, WorldPoint to) {
+        return StepMeetsCharge(model, from, to, z);
+    };
+    const auto leaves = [&](WorldPoint from, WorldPoint to) {
+        return OutsideWorldWindow(to.x, to.y, z) || meetsCharge(from, to);
+    };
+    FieldLinePass outward = TraceFieldLinePass(start, h, field, leaves, limit);
+    return {std::move(outward), TraceFieldLinePass(start, -h, field, meetsCharge, limit)};
 }

@@ -53,6 +53,15 @@ long long FieldLineStepLimit(const FieldModel& model, WorldPoint start, double h
 bool OutsideWorldWindow(double x, double y, double zoomFactor);
 bool StepMeetsCharge(const FieldModel& model, WorldPoint from, WorldPoint to, double zoomFactor);
 
+// Both passes of the field line through start, in steps of 0.01/zoom away
+// from the charge along `field`: outward until the window's edge or the
+// charge, then inward onto the charge, each within FieldLineStepLimit.
+struct FieldLine {
+    FieldLinePass outward, inward;
+};
+FieldLine TraceFieldLine(const FieldModel& model, WorldPoint start, const FieldAt& field,
+                         double zoomFactor);
+
 // The scan of a set of equipotentials: heights s from s0 to 1.05/zoom in steps of 0.01/zoom.
 struct EquipotentialScanRange {
     double first;

@@ -28,18 +28,9 @@ Passes TracePasses(const FieldModel& model, WorldPoint start, double z) {
         if (!f) return std::nullopt;
         return FieldVector{f->ex, f->ey};
     };
+    const FieldLine line = TraceFieldLine(model, start, field, z);
     const double h = std::copysign(0.01, model.lambda) / z;
-    const long long limit = FieldLineStepLimit(model, start, h, z);
-    const auto onCharge = [&](WorldPoint a, WorldPoint b) {
-        return StepMeetsCharge(model, a, b, z);
-    };
-    const auto out = TraceFieldLinePass(
-        start, h, field,
-        [&](WorldPoint a, WorldPoint b) {
-            return OutsideWorldWindow(b.x, b.y, z) || onCharge(a, b);
-        },
-        limit);
-    return {out, TraceFieldLinePass(start, -h, field, onCharge, limit), limit};
+    return {line.outward, line.inward, FieldLineStepLimit(model, start, h, z)};
 }
 
 // At every zoom: the ellipse has 629, 315, 158 or 63 angle steps plus the
