@@ -105,6 +105,15 @@ struct PlotLine {
     SpacePoint direction;
 };
 
+// The charge as a half-plane (x, ρ ≥ 0) bounded by the axis holds it, each
+// circle round the axis gathered at its point: the straight piece from
+// (x0, ρ0) to (x1, ρ1), a single point for a ring. Gauss's law counts the
+// charge a surface round the axis encloses from it.
+struct AxialPiece {
+    double x0, rho0;
+    double x1, rho1;
+};
+
 // How the window, the titles, the files and the command line name a shape.
 // None holds a comma, so that a CSV's context line stays one cell.
 struct ShapeWords {
@@ -178,6 +187,11 @@ public:
     virtual std::string densityUnit() const = 0;
     // The whole charge over the density: m for λ, m² for σ.
     virtual double chargePerDensity() const = 0;
+    // Where the charge lies in the half-plane, and the charge over the density
+    // of its part between the fractions 0 ≤ t0 ≤ t1 ≤ 1 of the way along it
+    // (a point holds it all: the part from 0 to 1).
+    virtual AxialPiece axialPiece() const = 0;
+    virtual double chargePerDensityAlong(double t0, double t1) const = 0;
     virtual ShapeWords words() const = 0;
     virtual ConvergenceLaw convergenceLaw() const = 0;
     // What the N-element model of `count` elements (a number, or "N") computes.

@@ -148,6 +148,10 @@ public:
     std::string densitySymbol() const override { return "σ"; }
     std::string densityUnit() const override { return "C/m²"; }
     double chargePerDensity() const override { return pi * kRadius * kRadius; }
+    AxialPiece axialPiece() const override { return {kPlane, 0, kPlane, kRadius}; }
+    double chargePerDensityAlong(double t0, double t1) const override {  // ∫ 2πρ dρ
+        return pi * kRadius * kRadius * (t1 * t1 - t0 * t0);
+    }
     ShapeWords words() const override {
         return {"Disco", "disco", "integral exacta sobre el disco de 50 cm de radio",
                 "Q = σ·π/4 m²", "Eje del disco"};

@@ -95,6 +95,10 @@ public:
     std::string densitySymbol() const override { return "λ"; }
     std::string densityUnit() const override { return "C/m"; }
     double chargePerDensity() const override { return uniform().chargePerDensity(); }
+    AxialPiece axialPiece() const override { return uniform().axialPiece(); }
+    double chargePerDensityAlong(double t0, double t1) const override {  // ∫ 2x/L dx
+        return kLength * (t1 * t1 - t0 * t0);
+    }
     ShapeWords words() const override {
         return {"Segmento con λ creciente", "lineal",
                 "integral exacta sobre el segmento de 1 m con densidad 2λ·x/(1 m)", "Q = λ·1 m",

@@ -207,6 +207,10 @@ public:
     std::string densitySymbol() const override { return "λ"; }
     std::string densityUnit() const override { return "C/m"; }
     double chargePerDensity() const override { return kCharge; }
+    AxialPiece axialPiece() const override { return {kPlane, kRadius, kPlane, kRadius}; }
+    double chargePerDensityAlong(double t0, double t1) const override {
+        return kCharge * (t1 - t0);
+    }
     ShapeWords words() const override {
         return {"Anillo", "anillo", "integral exacta sobre el anillo de 50 cm de radio",
                 "Q = λ·π m", "Eje del anillo"};

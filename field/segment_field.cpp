@@ -197,6 +197,10 @@ public:
     std::string densitySymbol() const override { return "λ"; }
     std::string densityUnit() const override { return "C/m"; }
     double chargePerDensity() const override { return kLength; }
+    AxialPiece axialPiece() const override { return {0, 0, kLength, 0}; }
+    double chargePerDensityAlong(double t0, double t1) const override {
+        return kLength * (t1 - t0);
+    }
     ShapeWords words() const override {
         return {"Segmento", "segmento", "integral exacta sobre el segmento de 1 m", "Q = λ·1 m",
                 "Mediatriz"};

@@ -8,6 +8,7 @@
 #include "field/domain.h"
 #include "field/number_text.h"
 #include "field/shapes.h"
+#include "gauss/gauss_surface.h"
 
 // The options of the window by name. Each value is its option's id in its
 // button group, so a handler takes the id it is given as the option.
@@ -48,6 +49,7 @@ public:
         Underlay = 1 << 12,     // the potential map or the field grid on or off
         Voltmeter = 1 << 13,    // the voltmeter's window open or closed
         PlacedPoint = 1 << 14,  // the point was put where a click or "Calcular" evaluated it
+        Gauss = 1 << 15,        // the Gauss surface moved or changed, or its tool opened or closed
     };
     Q_DECLARE_FLAGS(Changes, Change)
 
@@ -87,6 +89,8 @@ public:
     bool mapShown() const { return mapShown_; }
     bool gridShown() const { return gridShown_; }
     bool voltmeterOpen() const { return voltmeterOpen_; }
+    const GaussSurface& gaussSurface() const { return gaussSurface_; }
+    bool gaussOpen() const { return gaussOpen_; }  // the surface is shown while its tool is open
 
     // Lines are traced from the integral, which goes with "Automático".
     void setAction(Action action);
@@ -114,6 +118,11 @@ public:
     void setMapShown(bool shown) { update(mapShown_, shown, Change::Underlay); }
     void setGridShown(bool shown) { update(gridShown_, shown, Change::Underlay); }
     void setVoltmeterOpen(bool open) { update(voltmeterOpen_, open, Change::Voltmeter); }
+    // Each measure is kept within the limits the boxes accept.
+    void setGaussSurface(const GaussSurface& surface) {
+        update(gaussSurface_, WithinLimits(surface), Change::Gauss);
+    }
+    void setGaussOpen(bool open) { update(gaussOpen_, open, Change::Gauss); }
     void endProgram() { update(ending_, true, Change::Ending); }
     void clearDrawing() { note(Change::Cleared); }
     // Announced each time, also for the same point.
@@ -157,6 +166,8 @@ private:
     bool mapShown_ = false;
     bool gridShown_ = false;
     bool voltmeterOpen_ = false;
+    GaussSurface gaussSurface_;
+    bool gaussOpen_ = false;
 
     int depth_ = 0;  // of the batches open, and of an announcement under way
     Changes pending_;

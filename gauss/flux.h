@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "field/model_in_use.h"
+#include "gauss/gauss_surface.h"
+
+// ε₀ from Coulomb's constant, k = 1/4πε₀, F/m.
+double VacuumPermittivity();
+
+// A flux and the estimate of its quadrature error, V·m.
+struct Flux {
+    double value = 0;
+    double error = 0;
+};
+
+// Everything the Gauss tool shows of the surface, for the model given.
+struct GaussFigures {
+    Flux total;                     // Φ = ∮E·dA, from the model's field
+    std::optional<Flux> lowCap;     // the cylinder's cap at the smaller x
+    std::optional<Flux> highCap;    // and at the larger x
+    std::optional<Flux> side;       // and its side; none for a sphere
+    double enclosedCharge = 0;      // Q_enc, C
+    int elementsOnSurface = 0;      // N-element model: elements counted half
+    bool chargeOnSurface = false;   // exact model: some charge lies on the surface
+    double enclosedOverEpsilon0 = 0;  // Q_enc/ε₀, V·m
+    // (Φ − Q_enc/ε₀) over Q_enc/ε₀, or over the flux scale Q/ε₀ of the whole
+    // charge where Q_enc is 0.
+    double relativeDifference = 0;
+    double area = 0;           // A, m²
+    double meanField = 0;      // the mean of |E| over the surface, V/m
+    double leastNormal = 0;    // the least E·n over the surface, V/m (n outwards)
+    double greatestNormal = 0; // the greatest
+    double fieldTimesArea = 0; // mean |E| times A: what "E times area" gives, V·m
+};
+
+// The figures of the model's field and charge for the surface. The view of
+// the model does not matter; its shape, density and N do.
+GaussFigures GaussLaw(const FieldModel& model, const GaussSurface& surface);
+
+// The charge the surface encloses, C, and how many elements lie on it.
+struct EnclosedCharge {
+    double charge = 0;
+    int elementsOnSurface = 0;
+    bool chargeOnSurface = false;
+};
+EnclosedCharge ChargeInside(const FieldModel& model, const GaussSurface& surface);
+
+// The flux alone, to the accuracy the tool shows it.
+Flux FluxThrough(const FieldModel& model, const GaussSurface& surface);
+
+// Φ and Q_enc/ε₀ as the radius of the surface grows from `from` to `to`, its
+// centre and length kept, at `count` radii evenly spaced (count ≥ 2).
+struct FluxAtRadius {
+    double radius;                // m
+    double flux;                  // V·m
+    double enclosedOverEpsilon0;  // V·m
+};
+std::vector<FluxAtRadius> FluxAgainstRadius(const FieldModel& model, GaussSurface surface,
+                                            double from, double to, int count);
