@@ -30,6 +30,7 @@
 #include <utility>
 
 #include "field/shapes.h"
+#include "gausstool/gauss_tool.h"
 #include "mainwindow/colours.h"
 #include "settings/settings.h"
 #include "view/drawing_surface.h"
@@ -477,6 +478,7 @@ void Layout::buildMenus() {
     ui_.plotsAction->setObjectName("plotsAction");
     ui_.plotsAction->setShortcut(QKeySequence("Ctrl+G"));
     WholeField::AddTools(*herramientas, *ui_.surface, *ui_.fieldKeys, settings_, kSegmentColour);
+    GaussTool::AddTool(*herramientas, window_, settings_);
     QMenu* ayuda = window_.menuBar()->addMenu("Ayuda");
     ayuda->setObjectName("helpMenu");
     ui_.aboutAction = ayuda->addAction("Acerca de ...");
