@@ -58,8 +58,9 @@ TEST(GaussCut, UnderTheDrawingAndGoneWhenClosed) {
 
 // Dragging the centre handle moves the centre along the axis, and the size
 // handle sets the radius to the pointer's height, or in the profile view to
-// its distance from the axis; the circle follows, and no press of a drag
-// evaluates a point. Closed, the tool takes no press: a click there evaluates it.
+// its distance from the axis; the circle follows, also at another zoom, and
+// no press of a drag evaluates a point. Closed, the tool takes no press: a click there evaluates
+// it.
 TEST(GaussDrag, HandlesSetTheSurface) {
     WindowDriver driver;
     driver.openGaussTool();
@@ -71,8 +72,12 @@ TEST(GaussDrag, HandlesSetTheSurface) {
     EXPECT_NEAR(driver.settings().gaussSurface().radius, 0.5, pixel);
     const double centre = driver.settings().gaussSurface().centre;
     const double radius = driver.settings().gaussSurface().radius;
-    EXPECT_TRUE(ShowsNear(driver, centre + radius / 2, radius * std::sqrt(3.0) / 2, kGaussColour));
+    const double rise = radius * std::sqrt(3.0) / 2;
+    EXPECT_TRUE(ShowsNear(driver, centre + radius / 2, rise, kGaussColour));
     EXPECT_FALSE(ShowsNear(driver, 0.9, kRise, kGaussColour));
+    driver.chooseZoom(50);  // the circle stays where it is in the world
+    EXPECT_TRUE(ShowsNear(driver, centre - radius / 2, rise, kGaussColour));
+    EXPECT_TRUE(ShowsNear(driver, centre, radius, qRgb(255, 255, 255)));  // the handle's middle
     driver.chooseView(View::Profile);
     driver.dragSurfaceSize(0.6);
     EXPECT_NEAR(driver.settings().gaussSurface().radius, 0.6, pixel);
