@@ -102,4 +102,26 @@ TEST(GaussDrag, AClickOffTheHandlesEvaluatesThePoint) {
     }
 }
 
+// Over a handle the pointer shows what it moves, also over the charge, where
+// it is otherwise a cross-hair; elsewhere, and once the tool is closed, it is
+// what it was. (Not on scaled screens: the offscreen screen, smaller than the
+// window there, takes no pointer moves below its edge.)
+TEST(GaussPointer, ShowsWhatAHandleMoves) {
+    WindowDriver driver;
+    const auto shape = [&] { return driver.surface().cursor().shape(); };
+    driver.pointAt(0.5, 0);
+    EXPECT_EQ(shape(), Qt::CrossCursor);
+    driver.openGaussTool();
+    driver.pointAt(0.5, 0.8);
+    EXPECT_EQ(shape(), Qt::SizeVerCursor);
+    driver.pointAt(0.5, 0);
+    EXPECT_EQ(shape(), Qt::OpenHandCursor);
+    driver.pointAt(0.3, 0.3);
+    EXPECT_EQ(shape(), Qt::ArrowCursor);
+    driver.pointAt(0.5, 0.8);
+    driver.closeGaussTool();
+    driver.pointAt(0.5, 0.79);
+    EXPECT_EQ(shape(), Qt::ArrowCursor);
+}
+
 }  // namespace
