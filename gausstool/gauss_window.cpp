@@ -176,9 +176,13 @@ void GaussWindow::showSurface() {
     {
         const QScopedValueRollback quiet(showingSettings_, true);
         kind_->button(int(surface.kind))->setChecked(true);
-        centre_->setValue(surface.centre);
-        radius_->setValue(surface.radius);
-        length_->setValue(surface.length);
+        // A box that shows the measure already is left alone: rewriting it
+        // would move the cursor of a user typing in it.
+        for (auto [box, metres] :
+             {std::pair{centre_, surface.centre}, std::pair{radius_, surface.radius},
+              std::pair{length_, surface.length}})
+            if (box->textFromValue(box->value()) != box->textFromValue(metres))
+                box->setValue(metres);
         length_->setEnabled(surface.kind == SurfaceKind::Cylinder);
     }
     showFigures();

@@ -31,6 +31,7 @@
 
 #include "field/shapes.h"
 #include "gausstool/gauss_tool.h"
+#include "gausstool/surface_drag.h"
 #include "mainwindow/colours.h"
 #include "settings/settings.h"
 #include "view/drawing_surface.h"
@@ -230,6 +231,7 @@ void Layout::buildControls() {
     ui_.surface->setAccessibleName("Superficie de dibujo");
     ui_.surface->setAccessibleDescription(
         "Campo eléctrico y potencial de la carga elegida; haga clic para elegir un punto");
+    SurfaceDrag::Install(*ui_.surface, settings_);
 
     auto* surface = new QVBoxLayout;
     surface->addWidget(ui_.surface);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QChartView>
+#include <QDoubleSpinBox>
 #include <QLineSeries>
 #include <QTest>
 #include <cmath>
@@ -29,7 +30,7 @@ QWidget* GaussWindow() {
     return nullptr;
 }
 
-// "Superficie de Gauss..." by its keys, over the exact segment. The start
+// "Superficie de Gauss..." by its keys (Ctrl+F), over the exact segment. The start
 // sphere (centre 0.5 m, radius 0.8 m) holds the whole segment: Φ = Q/ε₀.
 // A cylinder round its middle, radius 0.3 m and length 0.6 m (typed with a
 // point in either locale), encloses 0.6 m of it, Q_enc/ε₀ = 0.6·Q/ε₀; its
@@ -39,11 +40,12 @@ QWidget* GaussWindow() {
 // disk with E_x = kλ(1/√((x−1)²+ρ²) − 1/√(x²+ρ²)), 2πkλ(0.6 − √0.73 + √0.13)
 // = 6002.90986 V·m; A = 2π·0.3·(0.3 + 0.6) m². With 5 point charges (at
 // 0.1, ..., 0.9) and length 0.4 the caps pass through the charges at 0.3
-// and 0.7, which count half: Q_enc = 0.2 + 2·0.1 µC.
+// and 0.7, which count half: Q_enc = 0.2 + 2·0.1 µC. Dragged to centre c
+// (from 0.7 to 0.9 m), the cylinder encloses 1 − (c − 0.3) m of the segment.
 TEST(GaussTool, ACylinderRoundTheSegmentReadInTheUsersLocale) {
     WindowDriver driver;
     driver.chooseIntegral();
-    driver.openGaussTool();
+    driver.press(Qt::Key_F, Qt::ControlModifier);
     ASSERT_TRUE(driver.settings().gaussOpen());
     EXPECT_EQ(GaussWindow()->windowTitle(), "Superficie de Gauss");
     EXPECT_EQ(driver.gaussReadout("gaussModel"), "segmento continuo (integral)");
@@ -66,6 +68,16 @@ TEST(GaussTool, ACylinderRoundTheSegmentReadInTheUsersLocale) {
     EXPECT_NEAR(Number(driver.gaussReadout("lowCap")), cap, 2e-4);
     EXPECT_NEAR(Number(driver.gaussReadout("highCap")), cap, 2e-4);
     EXPECT_EQ(driver.gaussReadout("area"), Shown("1.69646"));
+
+    // Dragged on the drawing past the segment's end, the box and the figures follow.
+    driver.dragSurfaceCentre(0.8);
+    const double centre = driver.settings().gaussSurface().centre;
+    EXPECT_NEAR(centre, 0.8, 0.02);
+    EXPECT_EQ(GaussWindow()->findChild<QDoubleSpinBox*>("gaussCentreBox")->text(),
+              QLocale().toString(centre, 'f', 4));
+    EXPECT_NEAR(Number(driver.gaussReadout("enclosedOverEpsilon0")),
+                (1 - (centre - 0.3)) * kWholeFlux, 1e-4);
+    EXPECT_TRUE(driver.typeSurfaceCentre(Shown("0.5")));
 
     driver.chooseModel(5);
     EXPECT_TRUE(driver.typeSurfaceLength(Shown("0.4")));
