@@ -79,7 +79,7 @@ FluxChart::FluxChart(QWidget* parent) : QChartView(parent) {
     setObjectName("gaussPlot");
     setAccessibleName(QString::fromUtf8("Φ frente al radio"));
     setRenderHint(QPainter::Antialiasing);
-    setMinimumSize(400, 300);
+    setMinimumSize(350, 300);  // the window fits beside the main one on a 1280-pixel screen
     auto* chart = new QChart;
     setChart(chart);
     chart->setTitle(QString::fromUtf8("Φ frente al radio"));
@@ -109,7 +109,7 @@ FluxChart::FluxChart(QWidget* parent) : QChartView(parent) {
     key_->setWordWrap(true);
 }
 
-// Each curve's stroke in its colour and its name, as a line that wraps.
+// Each curve's stroke in its colour and its name.
 void FluxChart::writeKey(const QString& elements) {
     QStringList entries, spoken;
     for (auto [series, look, name] :
@@ -117,14 +117,15 @@ void FluxChart::writeKey(const QString& elements) {
           std::tuple{enclosed_, kEnclosed, QString::fromUtf8("Q_enc/ε₀ exacto (a trazos)")},
           std::tuple{mark_, kMark, QString("radio de la superficie")}}) {
         series->setName(name);
-        entries << QString(
-                       "<span style=\"white-space:nowrap\"><span style=\"color:%1\">%2</span> "
-                       "%3</span>")
-                       .arg(look.colour.name(), QString::fromUtf8(look.stroke),
-                            name.toHtmlEscaped());
+        // Each entry in one piece: no break between its words, nor after a slash.
+        const QString unbroken =
+            name.toHtmlEscaped().replace(' ', "&nbsp;").replace('/', QString::fromUtf8("/\u2060"));
+        entries << QString("<span style=\"color:%1\">%2</span>&nbsp;%3")
+                       .arg(look.colour.name(), QString::fromUtf8(look.stroke), unbroken);
         spoken << name;
     }
-    key_->setText(entries.join(" &nbsp; "));
+    // Two entries a line: the models, then the enclosed charge and the mark.
+    key_->setText(entries.mid(0, 2).join(" &nbsp; ") + "<br>" + entries.mid(2).join(" &nbsp; "));
     key_->setAccessibleName(spoken.join(", "));
 }
 

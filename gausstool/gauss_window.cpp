@@ -54,13 +54,13 @@ QString ChargeText(const GaussFigures& figures, const FieldModel& model) {
     QString text = DecadesText(figures.enclosedCharge / kMicro, 10);
     if (const int on = figures.elementsOnSurface; on > 0) {
         const bool rings = model_text::ElementsAreRings(*model.shape, model.charges);
-        text += QString("\n%1 %2 sobre la superficie %3 la mitad")
+        text += QString("\n%1 %2 sobre la superficie\n%3 la mitad")
                     .arg(on)
                     .arg(rings ? (on == 1 ? "anillo" : "anillos")
                                : (on == 1 ? "elemento" : "elementos"))
                     .arg(on == 1 ? "cuenta" : "cuentan");
     } else if (figures.chargeOnSurface) {
-        text += "\nla carga sobre la superficie cuenta la mitad";
+        text += "\nla carga sobre la superficie\ncuenta la mitad";
     }
     return text;
 }
@@ -78,7 +78,7 @@ GaussWindow::GaussWindow(Settings& settings, QWidget* parent)
     modelName_ = addReadout("gaussModel", "Modelo", 2);
     flux_ = addReadout("flux", QString::fromUtf8("Flujo Φ (V·m)"));
     fieldTimesArea_ = addReadout("fieldTimesArea", QString::fromUtf8("E·A (|E| medio × A) (V·m)"));
-    charge_ = addReadout("enclosedCharge", QString::fromUtf8("Q encerrada (µC)"), 2);
+    charge_ = addReadout("enclosedCharge", QString::fromUtf8("Q encerrada (µC)"), 3);
     chargeOverEpsilon0_ = addReadout("enclosedOverEpsilon0", QString::fromUtf8("Q_enc/ε₀ (V·m)"));
     difference_ = addReadout("relativeDifference", "Diferencia relativa");
     area_ = addReadout("area", QString::fromUtf8("Área A (m²)"));

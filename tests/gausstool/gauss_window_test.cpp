@@ -83,7 +83,7 @@ TEST(GaussTool, ACylinderRoundTheSegmentReadInTheUsersLocale) {
     EXPECT_TRUE(driver.typeSurfaceLength(Shown("0.4")));
     EXPECT_EQ(driver.gaussReadout("gaussModel"), "5 cargas puntuales");
     EXPECT_EQ(driver.gaussReadout("enclosedCharge"),
-              Shown("0.4") + "\n2 elementos sobre la superficie cuentan la mitad");
+              Shown("0.4") + "\n2 elementos sobre la superficie\ncuentan la mitad");
     EXPECT_EQ(driver.gaussReadout("enclosedOverEpsilon0"), Shown("45238.9342"));
 
     QApplication::setActiveWindow(GaussWindow());
