@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -17,22 +18,22 @@ struct Flux {
 
 // Everything the Gauss tool shows of the surface, for the model given.
 struct GaussFigures {
-    Flux total;                     // Φ = ∮E·dA, from the model's field
-    std::optional<Flux> lowCap;     // the cylinder's cap at the smaller x
-    std::optional<Flux> highCap;    // and at the larger x
-    std::optional<Flux> side;       // and its side; none for a sphere
-    double enclosedCharge = 0;      // Q_enc, C
-    int elementsOnSurface = 0;      // N-element model: elements counted half
-    bool chargeOnSurface = false;   // exact model: some charge lies on the surface
+    Flux total;                       // Φ = ∮E·dA, from the model's field
+    std::optional<Flux> lowCap;       // the cylinder's cap at the smaller x
+    std::optional<Flux> highCap;      // and at the larger x
+    std::optional<Flux> side;         // and its side; none for a sphere
+    double enclosedCharge = 0;        // Q_enc, C
+    int elementsOnSurface = 0;        // N-element model: elements counted half
+    bool chargeOnSurface = false;     // exact model: some charge lies on the surface
     double enclosedOverEpsilon0 = 0;  // Q_enc/ε₀, V·m
-    // (Φ − Q_enc/ε₀) over Q_enc/ε₀, or over the flux scale Q/ε₀ of the whole
-    // charge where Q_enc is 0.
+    // (Φ − Q_enc/ε₀) over Q_enc/ε₀; over the whole charge's Q/ε₀ where the
+    // surface encloses none, or less than a millionth of it.
     double relativeDifference = 0;
-    double area = 0;           // A, m²
-    double meanField = 0;      // the mean of |E| over the surface, V/m
-    double leastNormal = 0;    // the least E·n over the surface, V/m (n outwards)
-    double greatestNormal = 0; // the greatest
-    double fieldTimesArea = 0; // mean |E| times A: what "E times area" gives, V·m
+    double area = 0;            // A, m²
+    double meanField = 0;       // the mean of |E| over the surface, V/m
+    double leastNormal = 0;     // the least E·n over the surface, V/m (n outwards)
+    double greatestNormal = 0;  // the greatest
+    double fieldTimesArea = 0;  // mean |E| times A: what "E times area" gives, V·m
 };
 
 // The figures of the model's field and charge for the surface. The view of
@@ -59,3 +60,13 @@ struct FluxAtRadius {
 };
 std::vector<FluxAtRadius> FluxAgainstRadius(const FieldModel& model, GaussSurface surface,
                                             double from, double to, int count);
+
+// The radii the plot of Φ against the radius and the command line's sweep
+// take: kSweepRadii of them, from 1 cm to 1.5 m, or to 1.5 times the
+// surface's radius where that is larger.
+constexpr int kSweepRadii = 100;
+struct SweepRange {
+    double from;
+    double to;
+};
+SweepRange SweepRangeFor(const GaussSurface& surface);

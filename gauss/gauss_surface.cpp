@@ -23,15 +23,24 @@ double SurfaceArea(const GaussSurface& s) {
     return 2 * pi * s.radius * (s.radius + s.length);
 }
 
+double SurfaceSize(const GaussSurface& s) {
+    return s.kind == SurfaceKind::Sphere ? s.radius : std::max(s.radius, s.length / 2);
+}
+
+double OutwardDistance(const GaussSurface& s, double x, double rho) {
+    if (s.kind == SurfaceKind::Sphere) return std::hypot(x - s.centre, rho) - s.radius;
+    return std::max(std::fabs(x - s.centre) - s.length / 2, rho - s.radius);
+}
+
 Side SideOf(const GaussSurface& s, double x, double rho) {
-    const double size = s.kind == SurfaceKind::Sphere ? s.radius : std::max(s.radius, s.length);
-    const double tolerance = 1e-12 * size;
-    double outside;  // how far out of the surface, negative inside
-    if (s.kind == SurfaceKind::Sphere) {
-        outside = std::hypot(x - s.centre, rho) - s.radius;
-    } else {
-        outside = std::max(std::fabs(x - s.centre) - s.length / 2, rho - s.radius);
-    }
+    const double tolerance = 1e-12 * SurfaceSize(s);
+    const double outside = OutwardDistance(s, x, rho);
     if (outside < -tolerance) return Side::Inside;
     return outside <= tolerance ? Side::On : Side::Outside;
+}
+
+GaussSurface Grown(GaussSurface surface, double by) {
+    surface.radius += by;
+    surface.length += 2 * by;
+    return surface;
 }

@@ -31,7 +31,18 @@ GaussSurface WithinLimits(GaussSurface surface);
 // Its area, m².
 double SurfaceArea(const GaussSurface& surface);
 
-// Where the point (x, ρ) of the half-plane lies: inside the surface,
-// on it (within a relative 1e-12 of its size), or outside.
+// Half its greatest extent, m: the radius of a sphere.
+double SurfaceSize(const GaussSurface& surface);
+
+// How far the point (x, ρ) of the half-plane lies out of the surface, m:
+// negative inside. Off a cylinder's corners, the distance to the nearer of
+// the planes of its cap and its side.
+double OutwardDistance(const GaussSurface& surface, double x, double rho);
+
+// Where the point lies: inside the surface, on it (within a part in 10¹² of
+// its size), or outside.
 enum class Side { Inside, On, Outside };
 Side SideOf(const GaussSurface& surface, double x, double rho);
+
+// The surface moved out by `by` (in by −by) along its normal everywhere.
+GaussSurface Grown(GaussSurface surface, double by);

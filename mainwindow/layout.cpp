@@ -30,6 +30,7 @@
 #include <utility>
 
 #include "field/shapes.h"
+#include "gausstool/surface_drag.h"
 #include "mainwindow/colours.h"
 #include "settings/settings.h"
 #include "view/drawing_surface.h"
@@ -229,6 +230,7 @@ void Layout::buildControls() {
     ui_.surface->setAccessibleName("Superficie de dibujo");
     ui_.surface->setAccessibleDescription(
         "Campo eléctrico y potencial de la carga elegida; haga clic para elegir un punto");
+    SurfaceDrag::Install(*ui_.surface, settings_);
 
     auto* surface = new QVBoxLayout;
     surface->addWidget(ui_.surface);
@@ -477,6 +479,12 @@ void Layout::buildMenus() {
     ui_.plotsAction->setObjectName("plotsAction");
     ui_.plotsAction->setShortcut(QKeySequence("Ctrl+G"));
     WholeField::AddTools(*herramientas, *ui_.surface, *ui_.fieldKeys, settings_, kSegmentColour);
+    // TEMPORARY, until the tool's window is merged: its menu item, showing the surface.
+    QAction* gauss = herramientas->addAction("Superficie de Gauss...");
+    gauss->setObjectName("gaussAction");
+    gauss->setShortcut(QKeySequence("Ctrl+U"));
+    QObject::connect(gauss, &QAction::triggered, &settings_,
+                     [&s = settings_] { s.setGaussOpen(!s.gaussOpen()); });
     QMenu* ayuda = window_.menuBar()->addMenu("Ayuda");
     ayuda->setObjectName("helpMenu");
     ui_.aboutAction = ayuda->addAction("Acerca de ...");

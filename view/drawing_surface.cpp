@@ -211,7 +211,19 @@ void DrawingSurface::placeMarker() {
 }
 
 void DrawingSurface::setCrossHair(bool on) {
-    if (on)
+    crossHair_ = on;
+    showCursor();
+}
+
+void DrawingSurface::setHandleCursor(std::optional<Qt::CursorShape> shape) {
+    handleCursor_ = shape;
+    showCursor();
+}
+
+void DrawingSurface::showCursor() {
+    if (handleCursor_)
+        setCursor(*handleCursor_);
+    else if (crossHair_)
         setCursor(Qt::CrossCursor);
     else
         unsetCursor();
@@ -236,12 +248,15 @@ QPoint DrawingSurface::pointerPixel(QPointF position) {
     return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
 }
 
-void DrawingSurface::reportPointer(QPointF position) {
-    // The pointer's pixel, in world metres, as the surface reports it.
+WorldPoint DrawingSurface::worldAt(QPointF position) const {
     const QPoint pixel = pointerPixel(position);
-    const double x = world_.left + world_.width * pixel.x() / width();
-    const double y = world_.top - world_.height * pixel.y() / height();
-    emit pointerMoved(static_cast<float>(x), static_cast<float>(y));
+    return {world_.left + world_.width * pixel.x() / width(),
+            world_.top - world_.height * pixel.y() / height()};
+}
+
+void DrawingSurface::reportPointer(QPointF position) {
+    const WorldPoint at = worldAt(position);
+    emit pointerMoved(static_cast<float>(at.x), static_cast<float>(at.y));
 }
 
 void DrawingSurface::mouseMoveEvent(QMouseEvent* event) { reportPointer(event->position()); }

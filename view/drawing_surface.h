@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRgb>
 #include <QWidget>
+#include <optional>
 
 #include "field/world_window.h"
 #include "view/pixel_index.h"
@@ -69,8 +70,14 @@ public:
     QWidget* marker() const { return marker_; }
     QPoint markerPixel() const { return markerPixel_; }
 
-    // The pointer shape over the surface: a cross-hair over the drawn charge.
+    // The pointer shape over the surface: a cross-hair over the drawn charge,
+    // unless a handle under the pointer asks for its own shape (none: no handle).
     void setCrossHair(bool on);
+    void setHandleCursor(std::optional<Qt::CursorShape> shape);
+
+    // The world point the surface reports for a pointer at this position: the
+    // top-left corner of the logical pixel under it, in metres.
+    WorldPoint worldAt(QPointF position) const;
 
 signals:
     void pointerMoved(float x, float y);
@@ -90,6 +97,7 @@ private:
     static QPoint pointerPixel(QPointF position);  // the logical pixel under the pointer
     void reportPointer(QPointF position);
     void placeMarker();
+    void showCursor();
 
     QImage image_;
     QImage underlay_;
@@ -110,4 +118,6 @@ private:
     QPoint markerPixel_;
     bool releaseEndsDoubleClick_ = false;
     QPoint lastClickPixel_{-1, -1};
+    bool crossHair_ = false;
+    std::optional<Qt::CursorShape> handleCursor_;
 };

@@ -9,6 +9,7 @@
 #include "settings/model_in_use.h"
 #include "view/drawing_surface.h"
 #include "view/frames.h"
+#include "view/gauss_cut.h"
 #include "wholefield/field_keys.h"
 #include "wholefield/underlay_painting.h"
 #include "wholefield/voltmeter_window.h"
@@ -78,6 +79,8 @@ void WholeField::follow(Settings::Changes what) {
         recompute();
     else if (what.testAnyFlags(Change::Point | Change::Cleared | Change::Voltmeter))
         showUnderlay();  // the path moves, or comes or goes; the map and the grid stay
+    else if (what & Change::Gauss)
+        paintUnderlay();  // the surface moves, or comes or goes; nothing is measured anew
     // The window draws the new point's arrow after announcing the point: the
     // letters are placed again once it shows, clear of it.
     if (what & Change::Point)
@@ -179,26 +182,37 @@ std::vector<QRectF> WholeField::frameBoxes() const {
                             settings_.zoomFactor(), settings_.front(), settings_.shape());
 }
 
-// The map and the grid as last computed, and the voltmeter's path over them;
-// a closed voltmeter measures nothing until it shows again.
+bool WholeField::voltmeterShown() const { return voltmeter_ && voltmeter_->isVisible(); }
+
+// The map and the grid as last computed, and over them the voltmeter's path
+// and the Gauss surface; a closed voltmeter measures nothing until it shows again.
 void WholeField::showUnderlay() {
-    if (!voltmeter_ || !voltmeter_->isVisible()) {
-        surface_.setUnderlay(fieldImage_);  // none while both tools are off
-        return;
-    }
-    voltmeter_->measure(model(), settings_.manual(), a_, b_);
-    paintPath();
+    if (voltmeterShown()) voltmeter_->measure(model(), settings_.manual(), a_, b_);
+    paintUnderlay();
 }
 
 void WholeField::paintPath() {
-    if (!voltmeter_ || !voltmeter_->isVisible()) return;
+    if (voltmeterShown()) paintUnderlay();
+}
+
+void WholeField::paintUnderlay() {
+    const bool path = voltmeterShown(), gauss = settings_.gaussOpen();
+    if (!path && !gauss) {
+        surface_.setUnderlay(fieldImage_);  // none while every tool is off
+        return;
+    }
     QImage underlay = fieldImage_.copy();
-    if (underlay.isNull()) {  // the path alone
+    if (underlay.isNull()) {  // the path or the surface alone
         underlay = QImage(surface_.image().size(), QImage::Format_RGB32);
         underlay.fill(surface_.background());
     }
-    PaintVoltmeterPath(underlay, a_, b_, surfaceWorld(), surface_.image().devicePixelRatio(),
-                       surface_.image(), surface_.background(), frameBoxes());
+    const double ratio = surface_.image().devicePixelRatio();
+    if (path)
+        PaintVoltmeterPath(underlay, a_, b_, surfaceWorld(), ratio, surface_.image(),
+                           surface_.background(), frameBoxes());
+    if (gauss)
+        PaintGaussCut(underlay, settings_.gaussSurface(), settings_.front(),
+                      settings_.shape().bisectorX(), surfaceWorld(), ratio);
     surface_.setUnderlay(std::move(underlay));
 }
 

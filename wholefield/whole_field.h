@@ -22,7 +22,8 @@ class QMenu;
 class VoltmeterWindow;
 
 // The whole field under the drawing: the potential map, the grid of field
-// arrows and the voltmeter's path, each shown while the settings have it on.
+// arrows, the voltmeter's path and the Gauss surface's cut, each shown while
+// the settings have it on.
 // Its menu items set that; the items, the voltmeter's window and what is
 // drawn follow the settings, and are recomputed only when the density, the
 // model, the zoom, the view or the tools shown change. A map that takes long
@@ -54,6 +55,8 @@ private:
     void composeFieldImage();
     void showUnderlay();
     void paintPath();
+    void paintUnderlay();
+    bool voltmeterShown() const;
     WorldWindow surfaceWorld() const;
     std::vector<QRectF> frameBoxes() const;
     void showItems();

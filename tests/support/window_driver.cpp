@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -119,6 +120,39 @@ void WindowDriver::clickMenuItem(const QString& menuCaption, int item) {
 }
 
 void WindowDriver::openAbout() { clickMenuItem("Ayuda", 0); }
+
+void WindowDriver::openGaussTool() {
+    const QMenu* tools = window_->findChild<QMenu*>("toolsMenu");
+    clickMenuItem(tools->title(),
+                  int(tools->actions().indexOf(window_->findChild<QAction*>("gaussAction"))));
+}
+
+void WindowDriver::closeGaussTool() {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->windowTitle() == "Superficie de Gauss") {
+            top->close();  // as its title bar's button does
+            return;
+        }
+    openGaussTool();  // without its window, the menu item shows and hides the surface
+}
+
+// Press, a move halfway, a move there and release, as a hand drags.
+void WindowDriver::drag(WorldPoint from, WorldPoint to) {
+    const QPoint start = logicalPixel(from.x, from.y), end = logicalPixel(to.x, to.y);
+    QTest::mousePress(&surface(), Qt::LeftButton, {}, start);
+    QTest::mouseMove(&surface(), (start + end) / 2);
+    QTest::mouseMove(&surface(), end);
+    QTest::mouseRelease(&surface(), Qt::LeftButton, {}, end);
+}
+
+void WindowDriver::dragSurfaceCentre(double toX) {
+    drag({settings().gaussSurface().centre, 0}, {toX, 0});
+}
+
+void WindowDriver::dragSurfaceSize(double toY) {
+    const double x = settings().front() ? settings().gaussSurface().centre : 0;
+    drag({x, settings().gaussSurface().radius}, {x, toY});
+}
 
 void WindowDriver::chooseShape(const ChargeDistribution& shape) {
     clickMenuItem("Carga", ShapeIndex(shape));

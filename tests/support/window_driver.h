@@ -68,6 +68,14 @@ public:
     void openPlots() { press(Qt::Key_G, Qt::ControlModifier); }
     void saveImage() { press(Qt::Key_S, Qt::ControlModifier); }
     void openAbout();  // "Ayuda" > "Acerca de ...", clicked in the menus
+    // "Herramientas" > "Superficie de Gauss...", clicked; closed as its window is.
+    void openGaussTool();
+    void closeGaussTool();
+    // The Gauss surface dragged on the drawing by a handle, pressed where it
+    // shows: its centre along the axis to x, its size (the handle at the top
+    // of the cut, or of the disc in the profile view) to the height y.
+    void dragSurfaceCentre(double toX);
+    void dragSurfaceSize(double toY);
     void chooseShape(const ChargeDistribution& shape);  // "Carga" > its item, clicked
 
     bool type(Box box, const QString& text);  // replaces the text key by key
@@ -136,6 +144,7 @@ private:
     QPoint logicalPixel(double x, double y) const;
     void finishSet();
     void clickMenuItem(const QString& menuCaption, int item);
+    void drag(WorldPoint from, WorldPoint to);
 
     std::unique_ptr<MainWindow> window_;
     QTimer dismisser_;

@@ -12,6 +12,8 @@
 #include "field/segment_field.h"
 #include "view/field_arrow.h"
 #include "view/frames.h"
+#include "view/gauss_cut.h"
+#include "view/pixel_index.h"
 #include "view/raster.h"
 
 namespace {
@@ -322,3 +324,150 @@ TEST_F(Surface, ScaledRepaintShowsTheImage) {
 }
 
 }  // namespace
+
+namespace {
+
+// The colours a painted Gauss cut may leave: the background, its stroke, the
+// handles' white middles, and in the profile view its shade: the background
+// a quarter of the way to the orange (235, 120, 0), (200 + 35/4, 200 − 80/4,
+// 200 − 200/4) rounded.
+const QRgb kWhite = qRgb(255, 255, 255), kShaded = qRgb(209, 180, 150);
+
+struct CutCase {
+    const char* name;
+    bool front;
+    GaussSurface surface;
+    double zoom;
+    std::vector<WorldPoint> stroke, shaded, untouched;  // points on them, world metres
+    double strokeRow;     // a row crossing the cylinder's two sides once each, or NaN
+    WorldPoint handle;    // the size handle's point, white in its middle; NaN off the image
+    double dashedRadius;  // the profile view's dashed outline round the axis, or 0
+};
+
+}  // namespace
+
+// The cut is where hand-worked geometry puts it, at pixel ratios 1, 1.5 and
+// 2: whole device pixels of its colours alone (no antialiasing), a stroke as
+// wide as 2 logical pixels, the size handle white in its middle, the profile
+// view's disc shaded outside the cut, or whole where the plane misses the
+// surface, and its outline dashed; figures reaching far off the image are
+// clipped. The segment's profile plane is x = 0.5.
+TEST(GaussCut, StrokesWhereTheGeometryPutsThem) {
+    const double r60 = 0.8 * std::sqrt(3.0) / 2, d = 0.4 / std::sqrt(2.0);
+    const CutCase cases[] = {
+        // Sphere round (0.5, 0): at 60° from the axis, (0.5 ± 0.4, 0.8·sin 60°).
+        {"front sphere",
+         true,
+         {SurfaceKind::Sphere, 0.5, 0.8, 1},
+         1,
+         {{0.9, r60}, {0.1, r60}},
+         {},
+         {{0.5, 0.4}, {1.0, 1.0}},
+         NAN,
+         {0.5, 0.8},
+         0},
+        // The rectangle [0.1, 0.9] × [−0.3, 0.3]; the row y = 0.15 crosses its sides.
+        {"front cylinder",
+         true,
+         {SurfaceKind::Cylinder, 0.5, 0.3, 0.8},
+         1,
+         {{0.3, 0.3}, {0.1, 0.2}, {0.9, -0.05}},
+         {},
+         {{0.5, 0.15}, {0.5, 0.5}, {0.95, 0.15}},
+         0.15,
+         {0.5, 0.3},
+         0},
+        // 10 m round (−10, 0) at zoom 10 %: at y = 2 it passes x = −10 + √96.
+        {"front sphere far off",
+         true,
+         {SurfaceKind::Sphere, -10, 10, 1},
+         0.1,
+         {{-10 + std::sqrt(96.0), 2}},
+         {},
+         {{-0.9, 1}, {5, 5}},
+         NAN,
+         {NAN, NAN},
+         0},
+        // A sphere of 0.5 round x = 0.2 meets the plane x = 0.5 in a circle of
+        // √(0.25 − 0.09) = 0.4: stroked at 0.4, shaded at 0.45, dashed at 0.5.
+        {"profile sphere cut",
+         false,
+         {SurfaceKind::Sphere, 0.2, 0.5, 1},
+         1,
+         {{d, d}},
+         {{0.45 / std::sqrt(2.0), 0.45 / std::sqrt(2.0)}},
+         {{0.6 / std::sqrt(2.0), 0.6 / std::sqrt(2.0)}},
+         NAN,
+         {0, 0.5},
+         0.5},
+        // A cylinder over [1.5, 2.5] misses the plane: the whole disc of 0.5 shaded.
+        {"profile cylinder missed",
+         false,
+         {SurfaceKind::Cylinder, 2, 0.5, 1},
+         1,
+         {},
+         {{0.2, 0.2}, {d, d}},
+         {{0.45, 0.45}},
+         NAN,
+         {0, 0.5},
+         0.5},
+        // One over [0, 1] meets it in its own radius: a stroke, nothing shaded.
+        {"profile cylinder cut",
+         false,
+         {SurfaceKind::Cylinder, 0.5, 0.5, 1},
+         1,
+         {{0.3, 0.4}, {0.5, 0}},
+         {},
+         {{0.2, 0.2}, {0.45, 0.45}},
+         NAN,
+         {0, 0.5},
+         0},
+    };
+    for (double ratio : {1.0, 1.5, 2.0})
+        for (const CutCase& c : cases) {
+            const std::string name = std::string(c.name) + " at " + std::to_string(ratio);
+            const int side = int(kSide * ratio);
+            QImage image(side, side, QImage::Format_RGB32);
+            image.fill(kGrey);
+            const WorldWindow world = WorldWindow::forZoom(c.zoom, side, side);
+            PaintGaussCut(image, c.surface, c.front, 0.5, world, ratio);
+            const auto pixel = [&](WorldPoint p) {
+                return QPoint(int(PixelIndex(world.toPixelX(p.x))),
+                              int(PixelIndex(world.toPixelY(p.y))));
+            };
+            const auto near = [&](WorldPoint p, QRgb colour) {  // within a device pixel
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        if (image.pixel(pixel(p) + QPoint(dx, dy)) == colour) return true;
+                return false;
+            };
+            for (WorldPoint p : c.stroke) EXPECT_TRUE(near(p, kGaussColour)) << name << p.x;
+            for (WorldPoint p : c.shaded) EXPECT_EQ(image.pixel(pixel(p)), kShaded) << name << p.x;
+            for (WorldPoint p : c.untouched) EXPECT_EQ(image.pixel(pixel(p)), kGrey) << name << p.x;
+            std::set<QRgb> colours;
+            for (int y = 0; y < side; ++y)
+                for (int x = 0; x < side; ++x) colours.insert(image.pixel(x, y));
+            const std::set<QRgb> allowed{kGrey, kGaussColour, kWhite, kShaded};
+            for (QRgb colour : colours) EXPECT_TRUE(allowed.count(colour)) << name << colour;
+            const int width = int(std::lround(2 * ratio));
+            if (!std::isnan(c.strokeRow)) {
+                const int row = pixel({0, c.strokeRow}).y();
+                int stroked = 0;
+                for (int x = 0; x < side; ++x) stroked += image.pixel(x, row) == kGaussColour;
+                EXPECT_EQ(stroked, 2 * width) << name;
+            }
+            const int reach = int(std::lround(kGaussHandleHalf * ratio));
+            if (!std::isnan(c.handle.x)) {  // a square of the stroke's colour, white inside
+                EXPECT_EQ(image.pixel(pixel(c.handle)), kWhite) << name;
+                EXPECT_EQ(image.pixel(pixel(c.handle) + QPoint(reach, -reach)), kGaussColour)
+                    << name;
+            }
+            if (c.dashedRadius > 0) {  // dashes 5 of every 8 logical pixels along it
+                int on = 0, count = 0;
+                for (double a = 0.2; a < 1.4; a += 0.002, ++count)
+                    on += image.pixel(pixel({c.dashedRadius * std::cos(a),
+                                             c.dashedRadius * std::sin(a)})) == kGaussColour;
+                EXPECT_NEAR(double(on) / count, 5.0 / 8, 0.1) << name;
+            }
+        }
+}
