@@ -19,6 +19,7 @@
 #include "field/shapes.h"
 #include "fieldmap/field_grid.h"
 #include "fieldmap/grid_csv.h"
+#include "gauss/flux.h"
 #include "gauss/gauss_surface.h"
 #include "plots/csv.h"
 
@@ -185,6 +186,9 @@ void ExitIfOutputUnwritten() {
 
 void DescribeCommandLine(QCommandLineParser& parser) {
     using namespace gauss_limits;
+    // The radii of the sweep, for the smallest and the largest surface.
+    const SweepRange least = SweepRangeFor({.radius = kRadiusMin});
+    const SweepRange widest = SweepRangeFor({.radius = kRadiusMax});
     parser.setApplicationDescription(
         "Campo eléctrico y potencial de una carga (un segmento, un segmento con λ creciente, "
         "un anillo o un disco): programa para enseñanza de la física.\n\n"
@@ -242,9 +246,8 @@ void DescribeCommandLine(QCommandLineParser& parser) {
          "L", Metres(kStartSurface.length)},
         {"barrido", QString("Con gauss, Φ y Q_enc/ε₀ para %1 radios de %2 m a %3 m, o a %4 "
                             "veces el radio si es más, en vez de una fila.")
-                        .arg(radius_sweep::kCount)
-                        .arg(Metres(radius_sweep::kFrom), Metres(radius_sweep::kLeastTo),
-                             Metres(radius_sweep::kBeyond))},
+                        .arg(kSweepRadii)
+                        .arg(Metres(least.from), Metres(least.to), Metres(widest.to / kRadiusMax))},
     });
 }
 

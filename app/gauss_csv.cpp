@@ -1,6 +1,5 @@
 #include "app/gauss_csv.h"
 
-#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -44,11 +43,6 @@ std::string SurfaceWord(SurfaceKind kind) {
     return kind == SurfaceKind::Sphere ? "esfera" : "cilindro";
 }
 
-RadiusSweep SweepFor(const GaussSurface& surface) {
-    using namespace radius_sweep;
-    return {kFrom, std::max(kLeastTo, kBeyond * surface.radius), kCount};
-}
-
 std::string GaussCsv(const FieldModel& model, const GaussSurface& surface) {
     const GaussFigures g = GaussLaw(model, surface);
     const bool cylinder = surface.kind == SurfaceKind::Cylinder;
@@ -68,13 +62,13 @@ std::string GaussCsv(const FieldModel& model, const GaussSurface& surface) {
 }
 
 std::string GaussSweepCsv(const FieldModel& model, const GaussSurface& surface) {
-    const RadiusSweep sweep = SweepFor(surface);
+    const SweepRange sweep = SweepRangeFor(surface);
     std::string csv = "# Φ frente al radio · " + Surface(surface, false) + " · " +
-                      std::to_string(sweep.count) + " radios de " + CsvNumber(sweep.from) +
+                      std::to_string(kSweepRadii) + " radios de " + CsvNumber(sweep.from) +
                       " m a " + CsvNumber(sweep.to) + " m · " + Source(model) + "\n";
     csv += "radio (m),Φ (V·m),Q_enc/ε₀ (V·m)\n";
     for (const FluxAtRadius& point :
-         FluxAgainstRadius(model, surface, sweep.from, sweep.to, sweep.count))
+         FluxAgainstRadius(model, surface, sweep.from, sweep.to, kSweepRadii))
         csv += Row({point.radius, point.flux, point.enclosedOverEpsilon0});
     return csv;
 }

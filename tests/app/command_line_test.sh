@@ -35,11 +35,15 @@ check "gauss, sphere: header and row of 18 cells" [ "$(sed 1d "$out" | awk -F, '
 check "gauss, sphere: its measures, no length, no caps" grep -qE '^esfera,0.5,0.8,,([^,]+,){11},,$' <(sed -n 3p "$out")
 "${tervik[@]}" --csv gauss --superficie cilindro --centro=-0.25 --radio 0.3 --largo 2 --forma disco >"$out"
 check "gauss, cylinder: status 0, 18 cells" [ $? -eq 0 -a "$(sed 1d "$out" | awk -F, '{print NF}' | uniq)" = 18 ]
-check "gauss, cylinder: its measures" grep -q '^cilindro,-0.25,0.3,2,' <(sed -n 3p "$out")
+check "gauss, cylinder: its measures, every cell filled" grep -qE '^cilindro,-0.25,0.3,2,([^,]+,){13}[^,]+$' <(sed -n 3p "$out")
+# The disk lies at x = 0.5, 0.25 m inside the cap at x = 0.75 and 1.75 m from the other.
+check "gauss, cylinder: the nearer cap, the larger flux" env LC_ALL=C awk -F, 'NR == 3 { exit !(0 < $16 && $16 < $17) }' "$out"
 check "gauss, cylinder: the context names it and the disk" grep -q '^# Ley de Gauss · cilindro · centro x = -0.25 m · radio 0.3 m · largo 2 m · σ = 1 µC/m² · ' "$out"
 "${tervik[@]}" --csv gauss --barrido >"$out"
 check "gauss sweep: 100 radii from 0.01 to 1.5" [ "$(sed 1,2d "$out" | wc -l)" -eq 100 -a "$(sed -n '3p;$p' "$out" | cut -d, -f1 | tr '\n' ' ')" = "0.01 1.5 " ]
 check "gauss sweep: radius, Φ and Q_enc/ε₀" grep -qx 'radio (m),Φ (V·m),Q_enc/ε₀ (V·m)' <(sed -n 2p "$out")
+# A sphere round the whole segment: Φ = Q/ε₀ = 4πk·λ·1 m = 36000π V·m at 1 µC/m.
+check "gauss, exact, sphere round the segment: Φ = 36000π V·m to 1e-9" env LC_ALL=C awk -F, 'NR == 3 { d = $5 / (36000 * atan2(0, -1)) - 1; exit !(-1e-9 < d && d < 1e-9) }' <("${tervik[@]}" --csv gauss --model 0 --centro 0.5 --radio 0.8)
 check "gauss sweep of R = 4: to 6 m" grep -q '^6,' <("${tervik[@]}" --csv gauss --radio 4 --barrido | tail -1)
 # V = 9000·ln((r1 + r2 + 1)/(r1 + r2 − 1)) V at 1 µC/m; in the profile view
 # (0.5, r) with R = √(0.25 + r²): V = 9000·ln((R + 0.5)/(R − 0.5)), |E| = 9000/(r·R).
