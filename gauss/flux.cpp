@@ -237,9 +237,18 @@ SurfaceFlux FluxOfSurface(const FieldModel& model, const GaussSurface& surface, 
                 places.push_back(c.place);
             }
             const double share = charge > 0 ? groupCharge / charge / double(parts.size()) : 0;
-            for (std::size_t k = 0; k < parts.size(); ++k)
-                each[i][k] = FluxOfPart(parts[k], field, BreaksAlong(parts[k], places, size),
-                                        tolerance * share, budget);
+            for (std::size_t k = 0; k < parts.size(); ++k) {
+                // The far charges' fields gather where the charge they model
+                // crosses the outline (the disk's rings, where a sphere cuts it).
+                std::vector<double> breaks = BreaksAlong(parts[k], places, size);
+                if (i == 0) {
+                    const auto more = ExactBreaksAlong(parts[k], model.shape->axialPiece(), size);
+                    breaks.insert(breaks.end(), more.begin(), more.end());
+                    std::sort(breaks.begin(), breaks.end());
+                    breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
+                }
+                each[i][k] = FluxOfPart(parts[k], field, breaks, tolerance * share, budget);
+            }
         }
     });
     for (const auto& circle : each)
