@@ -10,13 +10,17 @@
 #include <map>
 #include <optional>
 #include <string_view>
+#include <tuple>
 
+#include "app/gauss_csv.h"
 #include "field/domain.h"
 #include "field/model_in_use.h"
 #include "field/number_text.h"
 #include "field/shapes.h"
 #include "fieldmap/field_grid.h"
 #include "fieldmap/grid_csv.h"
+#include "gauss/flux.h"
+#include "gauss/gauss_surface.h"
 #include "plots/csv.h"
 
 namespace {
@@ -47,14 +51,26 @@ QStringList ShapeWordTexts() {
 const QStringList kShapes = ShapeWordTexts();
 const QString kStartPointText =
     QString("%1,%2").arg(kStartPoint.x).arg(kStartPoint.y);  // "0.6,0.4"
-const QStringList kFlags{"h", "help", "v", "version"};
+const QStringList kSurfaces{QString::fromStdString(SurfaceWord(SurfaceKind::Sphere)),
+                            QString::fromStdString(SurfaceWord(SurfaceKind::Cylinder))};
+const GaussSurface kStartSurface;
+const QStringList kFlags{"h", "help", "v", "version", "barrido"};
 // The options each plot takes besides --csv; any other one changes nothing there.
 const std::map<QString, QStringList> kPlotOptions{
     {"bisector", {"--forma", "--lambda", "--model"}},
     {"convergence", {"--forma", "--lambda", "--point"}},
+    {"gauss",
+     {"--forma", "--lambda", "--model", "--superficie", "--centro", "--radio", "--largo",
+      "--barrido"}},
     {"grid", {"--forma", "--lambda", "--model", "--zoom", "--view"}},
 };
-const QStringList kOptionsWithValue{"csv", "forma", "lambda", "model", "point", "zoom", "view"};
+const QStringList kPlots = [] {
+    QStringList plots;
+    for (const auto& entry : kPlotOptions) plots << entry.first;
+    return plots;
+}();
+const QStringList kOptionsWithValue{"csv",  "forma",      "lambda", "model", "point", "zoom",
+                                    "view", "superficie", "centro", "radio", "largo"};
 // Options QApplication reads itself, with a value and without one.
 const QStringList kQtOptionsWithValue =
     QString(
@@ -87,6 +103,26 @@ std::optional<std::pair<double, double>> ReadPoint(const QString& text) {
     return std::pair{x, y};
 }
 
+// A number as the command line reads it, with no exponent: "0.0001".
+QString Metres(double value) {
+    return QLocale::c().toString(value, 'f', QLocale::FloatingPointShortest);
+}
+QString Limits(double low, double high) {
+    return QString(", de %1 a %2").arg(Metres(low), Metres(high));
+}
+QString Default(double value) { return " (por omisión " + Metres(value) + ")."; }
+
+// A number of metres from low to high, with a point as the decimal separator;
+// empty for any other text, NaN and the infinities included.
+std::optional<double> ReadMetres(const QString& text, double low, double high) {
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);  // "0,001" is not 1
+    bool ok = false;
+    const double value = c.toDouble(text.trimmed(), &ok);
+    if (!ok || !(value >= low && value <= high)) return std::nullopt;
+    return value;
+}
+
 int Refuse(const QString& line) {
     std::fprintf(stderr, "tervik: %s\n", qPrintable(line));
     return kUsageStatus;
@@ -104,6 +140,39 @@ std::string GridCsv(const QCommandLineParser& parser, double lambda,
     return FieldGridCsv(ViewFieldGrid(model, zoom / 100.0), model, zoom);
 }
 
+// The surface of --superficie, --centro, --radio and --largo; empty, with
+// the line saying why, for a word out of its list or a number out of its limits.
+std::optional<GaussSurface> SurfaceOf(const QCommandLineParser& parser, QString& why) {
+    using namespace gauss_limits;
+    const QString word = parser.value("superficie");
+    if (!kSurfaces.contains(word)) {
+        why = "--superficie espera " + Choices(kSurfaces) + ", no " + Quoted(word);
+        return std::nullopt;
+    }
+    GaussSurface surface;
+    surface.kind = word == kSurfaces[0] ? SurfaceKind::Sphere : SurfaceKind::Cylinder;
+    if (surface.kind == SurfaceKind::Sphere && parser.isSet("largo")) {
+        why = "--largo no se aplica a --superficie " + word + ", solo a " + kSurfaces[1];
+        return std::nullopt;
+    }
+    const std::tuple<const char*, double*, double, double> measures[]{
+        {"centro", &surface.centre, kCentreMin, kCentreMax},
+        {"radio", &surface.radius, kRadiusMin, kRadiusMax},
+        {"largo", &surface.length, kLengthMin, kLengthMax},
+    };
+    for (const auto& [name, measure, low, high] : measures) {
+        const QString text = parser.value(name);
+        const auto metres = ReadMetres(text, low, high);
+        if (!metres) {
+            why = QString("--%1 espera metros de %2 a %3, no %4")
+                      .arg(name, Metres(low), Metres(high), Quoted(text));
+            return std::nullopt;
+        }
+        *measure = *metres;
+    }
+    return surface;
+}
+
 // Text tools end quietly when their reader has gone (`tervik --csv grid |
 // head -1`): what is left unwritten is what nobody wanted.
 void ExitIfOutputUnwritten() {
@@ -116,6 +185,10 @@ void ExitIfOutputUnwritten() {
 }  // namespace
 
 void DescribeCommandLine(QCommandLineParser& parser) {
+    using namespace gauss_limits;
+    // The radii of the sweep, for the smallest and the largest surface.
+    const SweepRange least = SweepRangeFor({.radius = kRadiusMin});
+    const SweepRange widest = SweepRangeFor({.radius = kRadiusMax});
     parser.setApplicationDescription(
         "Campo eléctrico y potencial de una carga (un segmento, un segmento con λ creciente, "
         "un anillo o un disco): programa para enseñanza de la física.\n\n"
@@ -128,8 +201,11 @@ void DescribeCommandLine(QCommandLineParser& parser) {
     parser.addOptions({
         {"csv",
          "Escribe los datos de una gráfica en CSV por la salida estándar, sin ventana: "
-         "bisector (la mediatriz), convergence (el error de las cargas puntuales) o grid (la "
-         "rejilla de campo: x, y, Ex, Ey, |E| y V; en perfil z y Ez en vez de x y Ex). " +
+         "bisector (la mediatriz), convergence (el error de las cargas puntuales), gauss (la "
+         "ley de Gauss en una superficie cerrada: el flujo Φ, Q_enc/ε₀, el área, |E| medio, "
+         "E·n, E·A y, en el cilindro, las tapas y el lateral; con --barrido, Φ frente al "
+         "radio) o grid (la rejilla de campo: x, y, Ex, Ey, |E| y V; en perfil z y Ez en vez "
+         "de x y Ex). " +
              PlotOptionsText(),
          "gráfica"},
         {"forma",
@@ -142,7 +218,8 @@ void DescribeCommandLine(QCommandLineParser& parser) {
              .arg(kStartDensity),
          "densidad", QString::number(kStartDensity)},
         {"model",
-         QString("Número de cargas puntuales: %1 (por omisión %2); en grid, 0 es la integral.")
+         QString("Número de cargas puntuales: %1 (por omisión %2); en grid y gauss, 0 es la "
+                 "integral.")
              .arg(Choices(kModels))
              .arg(kStartElementCount),
          "N", QString::number(kStartElementCount)},
@@ -151,6 +228,26 @@ void DescribeCommandLine(QCommandLineParser& parser) {
         {"zoom", "Ampliación de la rejilla en %: " + Choices(kZooms) + " (por omisión 100).",
          "porcentaje", "100"},
         {"view", "Vista de la rejilla: frente o perfil (por omisión frente).", "vista", "frente"},
+        {"superficie",
+         "Superficie de Gauss: " + Choices(kSurfaces) + ", centrada en el eje x (por omisión " +
+             kSurfaces[0] + ").",
+         "superficie", kSurfaces[0]},
+        {"centro",
+         "x del centro de la superficie en metros" + Limits(kCentreMin, kCentreMax) +
+             Default(kStartSurface.centre),
+         "X", Metres(kStartSurface.centre)},
+        {"radio",
+         "Radio de la superficie en metros" + Limits(kRadiusMin, kRadiusMax) +
+             Default(kStartSurface.radius),
+         "R", Metres(kStartSurface.radius)},
+        {"largo",
+         "Largo del cilindro a lo largo del eje en metros" + Limits(kLengthMin, kLengthMax) +
+             Default(kStartSurface.length),
+         "L", Metres(kStartSurface.length)},
+        {"barrido", QString("Con gauss, Φ y Q_enc/ε₀ para %1 radios de %2 m a %3 m, o a %4 "
+                            "veces el radio si es más, en vez de una fila.")
+                        .arg(kSweepRadii)
+                        .arg(Metres(least.from), Metres(least.to), Metres(widest.to / kRadiusMax))},
     });
 }
 
@@ -197,10 +294,14 @@ bool AsksOnlyForText(const QCommandLineParser& parser) { return !parser.optionNa
 
 int RunWithoutWindow(const QCommandLineParser& parser) {
     const QString plot = parser.value("csv");
-    if (!parser.isSet("csv"))
-        return Refuse("--forma, --lambda, --model, --point, --zoom y --view acompañan a --csv");
+    if (!parser.isSet("csv")) {
+        QStringList others;
+        for (const QString& name : kOptionsWithValue.mid(1) + QStringList{"barrido"})
+            others << "--" + name;
+        return Refuse(Choices(others, " y ") + " acompañan a --csv");
+    }
     if (!kPlotOptions.contains(plot))
-        return Refuse("--csv espera bisector, convergence o grid, no " + Quoted(plot));
+        return Refuse("--csv espera " + Choices(kPlots) + ", no " + Quoted(plot));
     const QStringList& takes = kPlotOptions.at(plot);
     for (const QString& name : parser.optionNames())
         if (name != "csv" && !takes.contains("--" + name))
@@ -215,7 +316,9 @@ int RunWithoutWindow(const QCommandLineParser& parser) {
     if (!kDensities.contains(parser.value("lambda")))
         return Refuse("--lambda espera " + Choices(kDensities) + ", no " +
                       Quoted(parser.value("lambda")));
-    const QStringList models = plot == "grid" ? QStringList{"0"} + kModels : kModels;
+    // The grid and Gauss's law take the model as the window does: 0 is the integral.
+    const bool integral = plot == "grid" || plot == "gauss";
+    const QStringList models = integral ? QStringList{"0"} + kModels : kModels;
     if (!models.contains(parser.value("model")))
         return Refuse("--model espera " + Choices(models) + ", no " +
                       Quoted(parser.value("model")));
@@ -230,7 +333,14 @@ int RunWithoutWindow(const QCommandLineParser& parser) {
     // The same density the window takes: the chosen number of µC/m.
     const double lambda = Val(parser.value("lambda").toStdString()) * kMicro;
     std::string csv;
-    if (plot == "grid") {
+    if (plot == "gauss") {
+        QString why;
+        const auto surface = SurfaceOf(parser, why);
+        if (!surface) return Refuse(why);
+        const FieldModel model =
+            ModelInUse({lambda, parser.value("model").toInt(), View::Front, false, shape});
+        csv = parser.isSet("barrido") ? GaussSweepCsv(model, *surface) : GaussCsv(model, *surface);
+    } else if (plot == "grid") {
         csv = GridCsv(parser, lambda, *shape);
     } else if (plot == "bisector") {
         const int n = parser.value("model").toInt();

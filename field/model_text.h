@@ -4,6 +4,8 @@
 #include <string>
 
 #include "field/charge_distribution.h"
+#include "field/domain.h"
+#include "field/number_text.h"
 
 // The words that tell a reader which constant and which model a number comes
 // from, written once for the about box, the plots' titles and every CSV's
@@ -12,10 +14,22 @@ namespace model_text {
 
 // The constant of Coulomb's law every number of the program uses (segment::kCoulomb).
 inline const std::string kCoulomb = "k = 9·10⁹ N·m²/C²";
+// The permittivity of vacuum Gauss's law divides by, from that constant.
+inline const std::string kPermittivity = "ε₀ = 1/(4π·k)";
 
 // The shape's exact model, or its N-element model of `count` elements.
 inline std::string Model(const ChargeDistribution& shape, int count) {
     return count == 0 ? shape.words().exactModel : shape.elementsText(std::to_string(count));
+}
+
+// The density, given in C/m (C/m² over a surface), in the unit it is chosen
+// in, for a CSV's first line: "λ = -5 µC/m", "σ = 1 µC/m²".
+inline std::string Density(const ChargeDistribution& shape, double density) {
+    return shape.densitySymbol() + " = " + CsvNumber(density / kMicro) + " µ" + shape.densityUnit();
+}
+// The whole charge at that density, in µC: "Q = 0.7853981633974483 µC".
+inline std::string WholeCharge(const ChargeDistribution& shape, double density) {
+    return "Q = " + CsvNumber(density / kMicro * shape.chargePerDensity()) + " µC";
 }
 
 // The shape's name and how its charge follows from the density: "Anillo · Q = λ·π m".

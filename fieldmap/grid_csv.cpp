@@ -9,12 +9,10 @@ namespace {
 std::string Context(const FieldModel& model, int zoomPercent) {
     const bool front = model.view == View::Front;
     const std::string charges = model_text::Model(*model.shape, model.charges);
-    const std::string density = model.shape->densitySymbol() + " = " +
-                                CsvNumber(model.lambda / kMicro) + " µ" +
-                                model.shape->densityUnit();
     return "# Rejilla de campo · vista " + std::string(front ? "frente" : "perfil") +
-           " · ampliación " + std::to_string(zoomPercent) + " % · " + density + " · " + charges +
-           " · " + model_text::Charge(*model.shape) + " · " + model_text::kCoulomb + "\n";
+           " · ampliación " + std::to_string(zoomPercent) + " % · " +
+           model_text::Density(*model.shape, model.lambda) + " · " + charges + " · " +
+           model_text::Charge(*model.shape) + " · " + model_text::kCoulomb + "\n";
 }
 
 }  // namespace

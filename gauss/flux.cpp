@@ -31,8 +31,8 @@ constexpr int kElementsBudget = 60000;
 // A charge nearer the outline than this share of the surface's size puts
 // breaks in the quadrature at the outline's point nearest it, where the
 // integrand peaks as sharply as the charge is near, and either side of it at
-// that distance times 1, 4, 16, ...: the rule meets the peak's every scale
-// on an interval of its own size.
+// that distance times 1, 4, 16, ... up to the share: the rule meets the
+// peak's every scale on an interval of its own size.
 constexpr double kNearShare = 0.05;
 constexpr double kGrading = 4;
 // The mean |E| and the range of E·n are sampled at 4 Gauss points in each
@@ -140,15 +140,17 @@ Flux FluxOfPart(const OutlinePart& part, const HalfPlaneField& field,
 // The part's ends and, of the points given, those of its own nearest the
 // points near it.
 std::vector<double> BreaksAlong(const OutlinePart& part, const std::vector<AxialPoint>& near,
-                                double size) {
+                                double size, double nearShare = kNearShare) {
     std::vector<double> breaks{part.from(), part.to()};
     const double span = part.to() - part.from();
     for (AxialPoint p : near) {
         double distance;
         const double t = part.nearest(p, &distance);
-        if (!(distance < kNearShare * size)) continue;
+        if (!(distance < nearShare * size)) continue;
         breaks.push_back(t);
-        for (double step = distance / part.metresPerUnit(); step > 0 && step < span;
+        // Up to the near share, beyond which halving finds the rest quickly.
+        const double reach = std::min(span, kNearShare * size / part.metresPerUnit());
+        for (double step = distance / part.metresPerUnit(); step > 0 && step < reach;
              step *= kGrading) {
             breaks.push_back(t - step);
             breaks.push_back(t + step);
@@ -200,20 +202,53 @@ SurfaceFlux FluxOfSurface(const FieldModel& model, const GaussSurface& surface, 
         }
         return flux;
     }
-    const std::vector<Circle> circles = CirclesOf(model);
+    // Circles near the surface each get integrals of their own, with breaks
+    // where they peak; the smooth fields of all the others are summed.
+    std::vector<std::vector<Circle>> groups(1);
     double charge = 0;  // of all the circles, |k·q|
-    for (const Circle& c : circles) charge += std::fabs(c.kq);
+    for (const Circle& c : CirclesOf(model)) {
+        charge += std::fabs(c.kq);
+        const bool near =
+            std::fabs(OutwardDistance(surface, c.place.x, c.place.rho)) < kNearShare * size;
+        if (near)
+            groups.push_back({c});
+        else
+            groups.front().push_back(c);
+    }
     const int budget =
-        std::min(kExactBudget, kElementsBudget / int(circles.size())) / int(parts.size());
-    std::vector<std::vector<Flux>> each(circles.size(), std::vector<Flux>(parts.size()));
-    OnBothCores(circles.size(), spread, [&](std::size_t from, std::size_t to) {
+        std::min(kExactBudget, kElementsBudget / int(groups.size())) / int(parts.size());
+    std::vector<std::vector<Flux>> each(groups.size(), std::vector<Flux>(parts.size()));
+    OnBothCores(groups.size(), spread, [&](std::size_t from, std::size_t to) {
         for (std::size_t i = from; i < to; ++i) {
-            const Circle& c = circles[i];
-            const HalfPlaneField field = [&](double x, double rho) { return FieldOf(c, x, rho); };
-            const double share = charge > 0 ? std::fabs(c.kq) / charge / double(parts.size()) : 0;
-            for (std::size_t k = 0; k < parts.size(); ++k)
-                each[i][k] = FluxOfPart(parts[k], field, BreaksAlong(parts[k], {c.place}, size),
-                                        tolerance * share, budget);
+            const std::vector<Circle>& group = groups[i];
+            const HalfPlaneField field = [&](double x, double rho) {
+                std::optional<FieldValue> sum = FieldValue{0, 0, 0};
+                for (const Circle& c : group) {
+                    const auto f = FieldOf(c, x, rho);
+                    if (!f) return f;
+                    sum = FieldValue{sum->ex + f->ex, sum->ey + f->ey, sum->v + f->v};
+                }
+                return sum;
+            };
+            double groupCharge = 0;
+            std::vector<AxialPoint> places;
+            for (const Circle& c : group) {
+                groupCharge += std::fabs(c.kq);
+                places.push_back(c.place);
+            }
+            const double share = charge > 0 ? groupCharge / charge / double(parts.size()) : 0;
+            for (std::size_t k = 0; k < parts.size(); ++k) {
+                // The far charges' fields gather where the charge they model
+                // crosses the outline (the disk's rings, where a sphere cuts it).
+                std::vector<double> breaks = BreaksAlong(parts[k], places, size);
+                if (i == 0) {
+                    const auto more = ExactBreaksAlong(parts[k], model.shape->axialPiece(), size);
+                    breaks.insert(breaks.end(), more.begin(), more.end());
+                    std::sort(breaks.begin(), breaks.end());
+                    breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
+                }
+                each[i][k] = FluxOfPart(parts[k], field, breaks, tolerance * share, budget);
+            }
         }
     });
     for (const auto& circle : each)

@@ -13,14 +13,8 @@
 
 namespace {
 
-constexpr double kFirstRadius = 0.01;  // m
-constexpr int kRadii = 150;
 constexpr int kRadiiAtOnce = 10;  // between two looks at whether the sweep is stale
-static_assert(kRadii % kRadiiAtOnce == 0);
-
-// The chart runs to 1.5 m, or past 1.5 times the radius to the next whole
-// metre, so that most drags of the radius leave it as it is.
-double LastRadius(double radius) { return radius <= 1 ? 1.5 : std::ceil(1.5 * radius); }
+static_assert(kSweepRadii % kRadiiAtOnce == 0);
 
 // The first of 1, 2, 2.5 and 5 times a power of ten from `least` up.
 double RoundStep(double least) {
@@ -30,18 +24,20 @@ double RoundStep(double least) {
     return 10 * power;
 }
 
-double RadiusAt(int i, double to) { return kFirstRadius + (to - kFirstRadius) * i / (kRadii - 1); }
+double RadiusAt(int i, SweepRange range) {
+    return range.from + (range.to - range.from) * i / (kSweepRadii - 1);
+}
 
 // Φ at each radius of the chart, in groups, stopping between them when asked;
 // empty once stopped.
-std::vector<FluxAtRadius> SweepFlux(const FieldModel& model, const GaussSurface& surface, double to,
-                                    std::stop_token stop) {
+std::vector<FluxAtRadius> SweepFlux(const FieldModel& model, const GaussSurface& surface,
+                                    SweepRange range, std::stop_token stop) {
     std::vector<FluxAtRadius> points;
-    for (int first = 0; first < kRadii; first += kRadiiAtOnce) {
+    for (int first = 0; first < kSweepRadii; first += kRadiiAtOnce) {
         if (stop.stop_requested()) return {};
         const int last = first + kRadiiAtOnce - 1;
         const std::vector<FluxAtRadius> group = FluxAgainstRadius(
-            model, surface, RadiusAt(first, to), RadiusAt(last, to), kRadiiAtOnce);
+            model, surface, RadiusAt(first, range), RadiusAt(last, range), kRadiiAtOnce);
         points.insert(points.end(), group.begin(), group.end());
     }
     return points;
@@ -138,7 +134,7 @@ void FluxChart::follow(const ChargeDistribution& shape, double lambda, int eleme
                       surface.kind,
                       surface.centre,
                       cylinder ? surface.length : 0,
-                      LastRadius(surface.radius)};
+                      SweepRangeFor(surface)};
     radius_ = surface.radius;
     if (swept_ != sweep) start(sweep, surface);
     placeMark();
@@ -149,14 +145,15 @@ void FluxChart::follow(const ChargeDistribution& shape, double lambda, int eleme
 void FluxChart::start(const Sweep& sweep, const GaussSurface& surface) {
     swept_ = sweep;
     writeKey(QString::fromStdString(model_text::ShortName(*sweep.shape, sweep.elementCount)));
-    radii_->setRange(0, sweep.to);
-    radii_->setTickInterval(RoundStep(sweep.to / 6));
+    radii_->setRange(0, sweep.radii.to);
+    radii_->setTickInterval(RoundStep(sweep.radii.to / 6));
     worker_ =
         std::jthread([this, sweep, surface, generation = ++generation_](std::stop_token stop) {
             const FieldModel exact{sweep.lambda, 0, View::Front, sweep.shape};
             const FieldModel elements{sweep.lambda, sweep.elementCount, View::Front, sweep.shape};
-            std::vector<FluxAtRadius> exactSweep = SweepFlux(exact, surface, sweep.to, stop);
-            std::vector<FluxAtRadius> elementSweep = SweepFlux(elements, surface, sweep.to, stop);
+            std::vector<FluxAtRadius> exactSweep = SweepFlux(exact, surface, sweep.radii, stop);
+            std::vector<FluxAtRadius> elementSweep =
+                SweepFlux(elements, surface, sweep.radii, stop);
             if (stop.stop_requested()) return;
             QMetaObject::invokeMethod(
                 this,

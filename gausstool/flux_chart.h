@@ -3,6 +3,7 @@
 #include <QChartView>
 #include <optional>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "gauss/flux.h"
@@ -16,7 +17,7 @@ class QValueAxis;
 // model over them; a vertical line marks the surface's radius. The sweep runs
 // on another thread, so the window goes on answering; a sweep asked for a
 // surface or a charge changed since is stopped, and its result never shows.
-// A new radius alone moves the mark, unless it leaves the chart. Its key is a
+// A new radius alone moves the mark, unless it changes the radii swept. Its key is a
 // label of its own, which wraps where the window is narrow.
 class FluxChart : public QChartView {
     Q_OBJECT
@@ -38,8 +39,13 @@ private:
         SurfaceKind kind;
         double centre;
         double length;  // the cylinder's; 0 for a sphere
-        double to;      // the last radius, m
-        bool operator==(const Sweep&) const = default;
+        SweepRange radii;
+        bool operator==(const Sweep& other) const {
+            return std::tie(shape, lambda, elementCount, kind, centre, length, radii.from,
+                            radii.to) == std::tie(other.shape, other.lambda, other.elementCount,
+                                                  other.kind, other.centre, other.length,
+                                                  other.radii.from, other.radii.to);
+        }
     };
     void start(const Sweep& sweep, const GaussSurface& surface);
     void showSweep(int generation, const std::vector<FluxAtRadius>& exact,

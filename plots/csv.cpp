@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "field/domain.h"
+#include "field/model_text.h"
 #include "field/number_text.h"
 
 namespace {
@@ -20,9 +21,7 @@ std::string Row(std::initializer_list<std::optional<double>> values) {
 
 // The density with its symbol and unit, and the whole charge, in µC.
 std::string Charge(const ChargeDistribution& shape, double density) {
-    const double micro = density / kMicro;
-    return shape.densitySymbol() + " = " + CsvNumber(micro) + " µ" + shape.densityUnit() +
-           " · Q = " + CsvNumber(micro * shape.chargePerDensity()) + " µC";
+    return model_text::Density(shape, density) + " · " + model_text::WholeCharge(shape, density);
 }
 
 std::string Slope(const char* what, const std::optional<FittedSlope>& fit, ConvergenceLaw law) {

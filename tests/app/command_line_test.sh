@@ -26,6 +26,25 @@ check "convergence far away on the axis: status 0, 200 rows" [ $? -eq 0 -a "$(gr
 # The plots of the shape --forma names: the disk's axis, the ring's geometric fall.
 check "bisector of the disk: its axis, σ and Q" grep -q '^# Eje del disco · σ = 1 µC/m² · Q = 0.7853981633974483 µC · ' <("${tervik[@]}" --csv bisector --forma disco)
 check "convergence of the ring: its geometric fall" grep -q ' · Anillo · .* · V cae ×10 cada ΔN ≈ 3.79 de N = 20 a 46 · ' <("${tervik[@]}" --csv convergence --forma anillo --point 0.8,0.5)
+# Gauss's law: a context line, a header and one row of 18 cells, the last three
+# (a cylinder's caps and side) empty for a sphere; the sweep, 100 radii from 1 cm
+# to 1.5 m, or to 1.5 R past R = 1 m.
+"${tervik[@]}" --csv gauss --superficie esfera --centro 0.5 --radio 0.8 >"$out"
+check "gauss, sphere: status 0, three lines" [ $? -eq 0 -a "$(wc -l <"$out")" -eq 3 ]
+check "gauss, sphere: header and row of 18 cells" [ "$(sed 1d "$out" | awk -F, '{print NF}' | uniq)" = 18 ]
+check "gauss, sphere: its measures, no length, no caps" grep -qE '^esfera,0.5,0.8,,([^,]+,){11},,$' <(sed -n 3p "$out")
+"${tervik[@]}" --csv gauss --superficie cilindro --centro=-0.25 --radio 0.3 --largo 2 --forma disco >"$out"
+check "gauss, cylinder: status 0, 18 cells" [ $? -eq 0 -a "$(sed 1d "$out" | awk -F, '{print NF}' | uniq)" = 18 ]
+check "gauss, cylinder: its measures, every cell filled" grep -qE '^cilindro,-0.25,0.3,2,([^,]+,){13}[^,]+$' <(sed -n 3p "$out")
+# The disk lies at x = 0.5, 0.25 m inside the cap at x = 0.75 and 1.75 m from the other.
+check "gauss, cylinder: the nearer cap, the larger flux" env LC_ALL=C awk -F, 'NR == 3 { exit !(0 < $16 && $16 < $17) }' "$out"
+check "gauss, cylinder: the context names it and the disk" grep -q '^# Ley de Gauss · cilindro · centro x = -0.25 m · radio 0.3 m · largo 2 m · σ = 1 µC/m² · ' "$out"
+"${tervik[@]}" --csv gauss --barrido >"$out"
+check "gauss sweep: 100 radii from 0.01 to 1.5" [ "$(sed 1,2d "$out" | wc -l)" -eq 100 -a "$(sed -n '3p;$p' "$out" | cut -d, -f1 | tr '\n' ' ')" = "0.01 1.5 " ]
+check "gauss sweep: radius, Φ and Q_enc/ε₀" grep -qx 'radio (m),Φ (V·m),Q_enc/ε₀ (V·m)' <(sed -n 2p "$out")
+# A sphere round the whole segment: Φ = Q/ε₀ = 4πk·λ·1 m = 36000π V·m at 1 µC/m.
+check "gauss, exact, sphere round the segment: Φ = 36000π V·m to 1e-9" env LC_ALL=C awk -F, 'NR == 3 { d = $5 / (36000 * atan2(0, -1)) - 1; exit !(-1e-9 < d && d < 1e-9) }' <("${tervik[@]}" --csv gauss --model 0 --centro 0.5 --radio 0.8)
+check "gauss sweep of R = 4: to 6 m" grep -q '^6,' <("${tervik[@]}" --csv gauss --radio 4 --barrido | tail -1)
 # V = 9000·ln((r1 + r2 + 1)/(r1 + r2 − 1)) V at 1 µC/m; in the profile view
 # (0.5, r) with R = √(0.25 + r²): V = 9000·ln((R + 0.5)/(R − 0.5)), |E| = 9000/(r·R).
 "${tervik[@]}" --csv grid --model 0 --zoom 50 >"$out"
@@ -80,6 +99,16 @@ done <<'CASES'
 2|--point no se aplica a --csv grid|--csv grid --point 0.6,0.4
 2|--model no se aplica a --csv convergence|--csv convergence --model 5
 2|--model no se aplica a --view perfil|--csv grid --view perfil --model 10
+2|«-1»|--csv gauss --radio -1
+2|«10.5»|--csv gauss --radio 10.5
+2|«cubo»|--csv gauss --superficie cubo
+2|«abc»|--csv gauss --centro abc
+2|«nan»|--csv gauss --radio nan
+2|«0,001»|--csv gauss --centro 0,001
+2|«0»|--csv gauss --superficie cilindro --largo 0
+2|--largo no se aplica a --superficie esfera|--csv gauss --largo 2
+2|--barrido no se aplica a --csv grid|--csv grid --barrido
+2|«--barrido=1»|--csv gauss --barrido=1
 1|platform offscreen|
 1|«:78»|-display :78
 CASES
