@@ -35,6 +35,7 @@ void GaussTool::follow(Settings::Changes what) {
 
 void GaussTool::raise() {
     settings_.setGaussOpen(true);
+    if (!gauss_) return;  // the program is ending
     gauss_->raise();
     gauss_->activateWindow();
 }
