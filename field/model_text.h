@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cctype>
 #include <string>
 
 #include "field/charge_distribution.h"
@@ -34,6 +35,29 @@ inline std::string WholeCharge(const ChargeDistribution& shape, double density) 
 // The shape's name and how its charge follows from the density: "Anillo · Q = λ·π m".
 inline std::string Charge(const ChargeDistribution& shape) {
     return shape.words().name + " · " + shape.words().totalCharge;
+}
+
+// The charge's name in a sentence: "segmento", "anillo", "disco".
+inline std::string ChargeNoun(const ChargeDistribution& shape) {
+    std::string noun = shape.words().name.substr(0, shape.words().name.find(' '));
+    noun[0] = char(std::tolower(static_cast<unsigned char>(noun[0])));
+    return noun;
+}
+
+// Whether the shape's `count` elements are rings rather than point charges.
+inline bool ElementsAreRings(const ChargeDistribution& shape, int count) {
+    return count > 0 && shape.element(1, count).ringRadius > 0;
+}
+
+// The model as a tool's window names it, not for a CSV: "segmento continuo
+// (integral)", "5 cargas puntuales", "5 anillos"; with manualSum, the
+// window's read-outs show a sum of elements picked by hand, and the tool says
+// (after a comma) that it takes all N.
+inline std::string ShortName(const ChargeDistribution& shape, int count, bool manualSum = false) {
+    if (count == 0) return ChargeNoun(shape) + " continuo (integral)";
+    const std::string name =
+        std::to_string(count) + (ElementsAreRings(shape, count) ? " anillos" : " cargas puntuales");
+    return manualSum ? name + ", todas\n(no solo las sumadas a mano)" : name;
 }
 
 }  // namespace model_text

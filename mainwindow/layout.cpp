@@ -30,6 +30,7 @@
 #include <utility>
 
 #include "field/shapes.h"
+#include "gausstool/gauss_tool.h"
 #include "gausstool/surface_drag.h"
 #include "mainwindow/colours.h"
 #include "settings/settings.h"
@@ -479,12 +480,7 @@ void Layout::buildMenus() {
     ui_.plotsAction->setObjectName("plotsAction");
     ui_.plotsAction->setShortcut(QKeySequence("Ctrl+G"));
     WholeField::AddTools(*herramientas, *ui_.surface, *ui_.fieldKeys, settings_, kSegmentColour);
-    // TEMPORARY, until the tool's window is merged: its menu item, showing the surface.
-    QAction* gauss = herramientas->addAction("Superficie de Gauss...");
-    gauss->setObjectName("gaussAction");
-    gauss->setShortcut(QKeySequence("Ctrl+U"));
-    QObject::connect(gauss, &QAction::triggered, &settings_,
-                     [&s = settings_] { s.setGaussOpen(!s.gaussOpen()); });
+    GaussTool::AddTool(*herramientas, window_, settings_);
     QMenu* ayuda = window_.menuBar()->addMenu("Ayuda");
     ayuda->setObjectName("helpMenu");
     ui_.aboutAction = ayuda->addAction("Acerca de ...");

@@ -36,6 +36,31 @@ inline QString SignificantText(double value, int digits) {
     return ReadoutLocale().toString(value, 'g', digits);
 }
 
+// A value that may span many decades, with up to `digits` significant
+// digits: written out from 0.001 to below a million ("113097", "0,0125"),
+// else as a power of ten ("1,5·10⁻⁹", "-2,25·10⁷").
+inline QString DecadesText(double value, int digits) {
+    if (!std::isfinite(value) || value == 0) return ReadoutLocale().toString(value);
+    // The digits and the exponent once rounded: 999999.7 is 1·10⁶.
+    const QString rounded = QLocale::c().toString(value, 'e', digits - 1);
+    const double mantissa = rounded.section('e', 0, 0).toDouble();
+    const int exponent = rounded.section('e', 1).toInt();
+    const auto shortest = [](QString text) {  // no trailing zeros after the separator
+        if (!text.contains(ReadoutLocale().decimalPoint())) return text;
+        while (text.endsWith('0')) text.chop(1);
+        if (text.endsWith(ReadoutLocale().decimalPoint())) text.chop(1);
+        return text;
+    };
+    if (exponent >= -3 && exponent < 6)
+        return shortest(ReadoutLocale().toString(mantissa * std::pow(10.0, exponent), 'f',
+                                                 std::max(0, digits - 1 - exponent)));
+    static const QString kSuperscripts = QString::fromUtf8("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString power;
+    for (QChar c : QString::number(std::abs(exponent))) power += kSuperscripts[c.digitValue()];
+    return shortest(ReadoutLocale().toString(mantissa, 'f', digits - 1)) +
+           QString::fromUtf8("·10") + (exponent < 0 ? QString::fromUtf8("⁻") : QString()) + power;
+}
+
 // The whole charge as the window and the plots' titles state it: "Q = 3,1416 µC".
 inline QString TotalChargeText(double microCoulomb) {
     return QString("Q = %1 µC").arg(SignificantText(microCoulomb, 5));

@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "field/model_text.h"
 #include "field/number_text.h"
 #include "view/readout_text.h"
 
@@ -27,20 +28,16 @@ std::optional<double> TypedCharge(const QString& text) {
     return value;
 }
 
-// The charge's name in the sentences below: "segmento", "anillo", "disco".
 QString ChargeNoun(const FieldModel& model) {
-    return QString::fromStdString(model.shape->words().name).section(' ', 0, 0).toLower();
+    return QString::fromStdString(model_text::ChargeNoun(*model.shape));
 }
 
 bool ElementsAreRings(const FieldModel& model) {
-    return model.charges > 0 && model.shape->element(1, model.charges).ringRadius > 0;
+    return model_text::ElementsAreRings(*model.shape, model.charges);
 }
 
 QString ModelName(const FieldModel& model, bool manualSum) {
-    if (model.charges == 0) return ChargeNoun(model) + " continuo (integral)";
-    const QString charges = QString::number(model.charges) +
-                            (ElementsAreRings(model) ? " anillos" : " cargas puntuales");
-    return manualSum ? charges + ", todas\n(no solo las sumadas a mano)" : charges;
+    return QString::fromStdString(model_text::ShortName(*model.shape, model.charges, manualSum));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -264,4 +265,37 @@ QString WindowDriver::shownLabel(const QString& name) {
         if (auto* label = top->findChild<QLabel*>(name); label && top->isVisible())
             return label->text();
     return "(no se ve)";
+}
+
+// The Gauss tool's window, when it shows.
+static QWidget* GaussWindowShown() {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == "SuperficieGauss" && top->isVisible()) return top;
+    return nullptr;
+}
+
+bool WindowDriver::chooseSurface(SurfaceKind kind) {
+    QWidget* gauss = GaussWindowShown();
+    auto* option = gauss ? gauss->findChild<QAbstractButton*>(
+                               kind == SurfaceKind::Sphere ? "gaussSphere" : "gaussCylinder")
+                         : nullptr;
+    if (!option || !option->isEnabled()) return false;
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(7, option->height() / 2));
+    return true;
+}
+
+bool WindowDriver::typeSurface(const char* name, const QString& metres) {
+    QWidget* gauss = GaussWindowShown();
+    auto* box = gauss ? gauss->findChild<QDoubleSpinBox*>(name) : nullptr;
+    if (!box || !box->isEnabled()) return false;
+    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, metres);
+    return true;
+}
+
+QString WindowDriver::gaussReadout(const QString& name) {
+    QWidget* gauss = GaussWindowShown();
+    auto* label = gauss ? gauss->findChild<QLabel*>(name) : nullptr;
+    return label && label->isVisible() ? label->text() : "(no se ve)";
 }

@@ -85,6 +85,21 @@ public:
     void enterIn(Box box) { QTest::keyClick(textBox(box), Qt::Key_Return); }
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);  // to the focus
 
+    // In the Gauss tool's window: a kind of surface clicked, a measure in
+    // metres typed key by key over its box's text (Shown("0.3") as the user writes it).
+    static bool chooseSurface(SurfaceKind kind);
+    static bool typeSurfaceCentre(const QString& metres) {
+        return typeSurface("gaussCentreBox", metres);
+    }
+    static bool typeSurfaceRadius(const QString& metres) {
+        return typeSurface("gaussRadiusBox", metres);
+    }
+    static bool typeSurfaceLength(const QString& metres) {
+        return typeSurface("gaussLengthBox", metres);
+    }
+    // A figure of the tool's window by its name: "flux", "enclosedOverEpsilon0", "side".
+    static QString gaussReadout(const QString& name);
+
     QString readout(Box box) const { return textBox(box)->text(); }
     QString caption(Box box) const;  // of the label that names the box
     // The text of a label in any window on the screen, such as the voltmeter's.
@@ -144,6 +159,7 @@ private:
     QPoint logicalPixel(double x, double y) const;
     void finishSet();
     void clickMenuItem(const QString& menuCaption, int item);
+    static bool typeSurface(const char* box, const QString& metres);
     void drag(WorldPoint from, WorldPoint to);
 
     std::unique_ptr<MainWindow> window_;

@@ -15,6 +15,7 @@
 #include "view/gauss_cut.h"
 #include "view/pixel_index.h"
 #include "view/raster.h"
+#include "view/readout_text.h"
 
 namespace {
 
@@ -38,6 +39,31 @@ auto Circle(double cx, double cy, double r) { return Painted(RasterCircle, cx, c
 
 // Lines paint their start pixel but not their end, so continued strokes
 // paint each vertex once; far points are clipped; circles stay in the image.
+// Figures that span many decades: six significant digits written out from
+// 0.001 to below a million, else as a power of ten with a superscript
+// exponent; rounding that reaches the next decade takes its exponent.
+TEST(ReadoutText, DecadesWrittenOutOrAsAPowerOfTen) {
+    const struct {
+        double value;
+        int digits;
+        const char* shown;  // with a point for the user's separator
+    } rows[] = {{113097.33552923, 6, "113097"},
+                {0.0125, 6, "0.0125"},
+                {0.001, 6, "0.001"},
+                {0.00099, 6, "9.9·10⁻⁴"},
+                {1.5e-9, 2, "1.5·10⁻⁹"},
+                {999999.7, 6, "1·10⁶"},
+                {-2.25e7, 6, "-2.25·10⁷"},
+                {123456789012.0, 6, "1.23457·10¹¹"},
+                {0, 6, "0"},
+                {150, 2, "150"},
+                {0.4000000000000001, 10, "0.4"}};
+    for (const auto& row : rows) {
+        const QString shown = QString::fromUtf8(row.shown).replace('.', QLocale().decimalPoint());
+        EXPECT_EQ(DecadesText(row.value, row.digits), shown) << row.value;
+    }
+}
+
 TEST(Raster, LinesAndCircles) {
     const auto pixels = Line(10.5, 10.5, 20.5, 14.2);
     EXPECT_EQ(pixels.count({10, 10}) + pixels.count({20, 14}) + pixels.size(), 11u);

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+
+#include "gauss/flux.h"
+#include "settings/settings.h"
+
+class FluxChart;
+class QButtonGroup;
+class QDoubleSpinBox;
+class QFormLayout;
+class QLabel;
+
+// "Superficie de Gauss": the closed surface round the axis, set by its boxes
+// (live: each edit is one change of the settings), and what Gauss's law says
+// of it for the model in use: the flux Φ and its error, E·A beside it, the
+// enclosed charge and Q_enc/ε₀, how far they part, the area, the mean |E|,
+// the range of E·n, and for a cylinder the flux through each cap and the
+// side; under them Φ against the radius for both models. The boxes and the
+// figures follow the settings, so a drag on the drawing moves them too.
+class GaussWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    GaussWindow(Settings& settings, QWidget* parent);
+
+signals:
+    void visibilityChanged(bool shown);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void buildControls(QFormLayout& form);
+    QDoubleSpinBox* addBox(QFormLayout& form, const char* name, const QString& caption, double low,
+                           double high);
+    QLabel* addReadout(const char* name, const QString& caption, int lines = 1);
+    void display(QLabel* readout, const QString& text);
+    void follow(Settings::Changes what);
+    void showSurface();
+    void showFigures();
+    void onBoxesEdited();
+
+    Settings& settings_;
+    bool showingSettings_ = false;  // the boxes are being set to show the settings
+    QFormLayout* figures_;
+    QButtonGroup* kind_;
+    QDoubleSpinBox *centre_, *radius_, *length_;
+    QLabel *modelName_, *flux_, *fieldTimesArea_, *charge_, *chargeOverEpsilon0_, *difference_,
+        *area_, *meanField_, *normalRange_, *lowCap_, *highCap_, *side_;
+    FluxChart* chart_;
+};
