@@ -10,7 +10,8 @@
 #include <QShortcut>
 
 #include "field/model_text.h"
-#include "gausstool/flux_chart.h"
+#include "plotwindow/plot_module.h"
+#include "plotwindow/plot_view.h"
 #include "settings/model_in_use.h"
 #include "view/readout_text.h"
 
@@ -87,14 +88,31 @@ GaussWindow::GaussWindow(Settings& settings, QWidget* parent)
     lowCap_ = addReadout("lowCap", QString::fromUtf8("Tapa izquierda (V·m)"));
     highCap_ = addReadout("highCap", QString::fromUtf8("Tapa derecha (V·m)"));
     side_ = addReadout("side", QString::fromUtf8("Lateral (V·m)"));
-    chart_ = new FluxChart(this);
-    column->addWidget(chart_, 1);
-    column->addWidget(chart_->key());
+    addChart(*column);
     showSurface();
     connect(&settings, &Settings::changed, this, &GaussWindow::follow);
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+}
+
+// The chart comes from the plots' module, loaded now that the tool is first
+// opened; without it the window says so where the chart would be.
+void GaussWindow::addChart(QBoxLayout& column) {
+    QString error;
+    const auto make =
+        reinterpret_cast<MakeFluxChartFunction>(PlotModuleEntry(kMakeFluxChartName, error));
+    if (make) chart_ = make(this);
+    if (!chart_) {
+        auto* missing =
+            new QLabel(QString::fromUtf8("No se pudo cargar la gráfica.\n") + error, this);
+        missing->setObjectName("gaussPlotMissing");
+        missing->setWordWrap(true);
+        column.addWidget(missing, 1);
+        return;
+    }
+    column.addWidget(chart_->widget(), 1);
+    column.addWidget(chart_->key());
 }
 
 void GaussWindow::buildControls(QFormLayout& form) {
@@ -186,7 +204,8 @@ void GaussWindow::showSurface() {
         length_->setEnabled(surface.kind == SurfaceKind::Cylinder);
     }
     showFigures();
-    chart_->follow(settings_.shape(), settings_.lambda(), settings_.elementCount(), surface);
+    if (chart_)
+        chart_->follow(settings_.shape(), settings_.lambda(), settings_.elementCount(), surface);
 }
 
 void GaussWindow::showFigures() {

@@ -5,7 +5,8 @@
 #include "gauss/flux.h"
 #include "settings/settings.h"
 
-class FluxChart;
+class FluxChartView;
+class QBoxLayout;
 class QButtonGroup;
 class QDoubleSpinBox;
 class QFormLayout;
@@ -33,6 +34,7 @@ protected:
 
 private:
     void buildControls(QFormLayout& form);
+    void addChart(QBoxLayout& column);
     QDoubleSpinBox* addBox(QFormLayout& form, const char* name, const QString& caption, double low,
                            double high);
     QLabel* addReadout(const char* name, const QString& caption, int lines = 1);
@@ -49,5 +51,5 @@ private:
     QDoubleSpinBox *centre_, *radius_, *length_;
     QLabel *modelName_, *flux_, *fieldTimesArea_, *charge_, *chargeOverEpsilon0_, *difference_,
         *area_, *meanField_, *normalRange_, *lowCap_, *highCap_, *side_;
-    FluxChart* chart_;
+    FluxChartView* chart_ = nullptr;  // none where the plots' module cannot be loaded
 };

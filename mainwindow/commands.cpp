@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QLibrary>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,6 +18,7 @@
 
 #include "field/model_text.h"
 #include "mainwindow/plot_follower.h"
+#include "plotwindow/plot_module.h"
 #include "plotwindow/plot_view.h"
 #include "settings/model_in_use.h"
 #include "settings/settings.h"
@@ -94,11 +94,9 @@ namespace {
 // The plot window, made by its module; none, with the reason in error, when
 // the module cannot be loaded. The module stays loaded to the end.
 PlotView* LoadPlotView(QWidget* parent, QString& error) {
-    QLibrary module(QCoreApplication::applicationDirPath() + "/" TERVIK_PLOT_MODULE);
-    const auto make = reinterpret_cast<MakePlotViewFunction>(module.resolve(kMakePlotViewName));
-    if (make) return make(parent);
-    error = module.errorString();
-    return nullptr;
+    const auto make =
+        reinterpret_cast<MakePlotViewFunction>(PlotModuleEntry(kMakePlotViewName, error));
+    return make ? make(parent) : nullptr;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gauss/gauss_surface.h"
+
 class QWidget;
 class ChargeDistribution;
 
@@ -31,3 +33,19 @@ protected:
 // a child of parent.
 using MakePlotViewFunction = PlotView* (*)(QWidget* parent);
 inline constexpr char kMakePlotViewName[] = "MakePlotView";
+
+// "Φ frente al radio" in the Gauss tool's window, made by the same module:
+// the flux of the exact model and of N elements as the surface grows.
+class FluxChartView {
+public:
+    virtual QWidget* widget() = 0;  // the chart, owned by the parent it was made for
+    virtual QWidget* key() = 0;     // its key, for the window to place under it; owned likewise
+    virtual void follow(const ChargeDistribution& shape, double lambda, int elementCount,
+                        const GaussSurface& surface) = 0;
+
+protected:
+    ~FluxChartView() = default;  // the widget's parent deletes it
+};
+
+using MakeFluxChartFunction = FluxChartView* (*)(QWidget* parent);
+inline constexpr char kMakeFluxChartName[] = "MakeFluxChart";

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gauss/flux.h"
+#include "plotwindow/plot_view.h"
 
 class QLabel;
 class QLineSeries;
@@ -19,16 +20,16 @@ class QValueAxis;
 // surface or a charge changed since is stopped, and its result never shows.
 // A new radius alone moves the mark, unless it changes the radii swept. Its key is a
 // label of its own, which wraps where the window is narrow.
-class FluxChart : public QChartView {
+class FluxChart : public QChartView, public FluxChartView {
     Q_OBJECT
 
 public:
     explicit FluxChart(QWidget* parent);
 
-    QLabel* key() const { return key_; }
-
+    QWidget* widget() override { return this; }
+    QWidget* key() override;
     void follow(const ChargeDistribution& shape, double lambda, int elementCount,
-                const GaussSurface& surface);
+                const GaussSurface& surface) override;
 
 private:
     // What a sweep depends on.

@@ -1,4 +1,4 @@
-#include "gausstool/flux_chart.h"
+#include "plotwindow/flux_chart.h"
 
 #include <QChart>
 #include <QLabel>
@@ -187,3 +187,5 @@ void FluxChart::showSweep(int generation, const std::vector<FluxAtRadius>& exact
 void FluxChart::placeMark() {
     mark_->replace({QPointF(radius_, fluxes_->min()), QPointF(radius_, fluxes_->max())});
 }
+
+QWidget* FluxChart::key() { return key_; }
