@@ -42,7 +42,7 @@ void BM_GaussFigures(benchmark::State& state) {
     state.counters["rel.diff"] = worst;
 }
 BENCHMARK(BM_GaussFigures)
-    ->ArgsProduct({{0, 1, 2, 3}, {0, 50}, {0, 1, 2}})
+    ->ArgsProduct({{0, 1, 2, 3}, {0, 50}, {0, 1, 2, 3, 4}})
     ->ArgNames({"shape", "N", "surface"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
