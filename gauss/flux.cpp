@@ -35,10 +35,10 @@ constexpr int kElementsBudget = 60000;
 // peak's every scale on an interval of its own size.
 constexpr double kNearShare = 0.05;
 constexpr double kGrading = 4;
-// The mean |E| and the range of E·n are sampled at 4 Gauss points in each
-// of 16 panels along each part of the outline, and off the axis at 8 angles
-// across the turn in which point elements round it repeat.
-constexpr int kPanels = 16;
+// The mean |E| is integrated to a part in 10⁸ of the whole charge's flux,
+// and the range of E·n found at every point that integral looks at; off the
+// axis at 8 angles across the turn in which point elements round it repeat.
+constexpr double kFieldAreaTolerance = 1e-8;
 constexpr int kAngles = 8;
 
 // Runs work(from, to) on the items [0, count) split in two, one half on
@@ -368,6 +368,12 @@ std::optional<SpaceField> FieldInSpace(const FieldModel& model, SpacePoint p) {
     return sum;
 }
 
+// The angle round the axis, from +y towards +z, of the first element off it.
+double ChargeAngle(const FieldModel& model) {
+    const ChargeElement e = model.shape->element(1, model.charges);
+    return std::atan2(e.centre.z, e.centre.y);
+}
+
 // The angles round the axis the figures sample: one where the model looks
 // the same all round, else kAngles across the turn 2π/N in which point
 // elements standing evenly round the axis (the ring's) repeat.
@@ -382,36 +388,88 @@ std::vector<double> SampledAngles(const FieldModel& model) {
     return angles;
 }
 
-struct Sampled {
-    double fieldArea = 0;  // ∫|E| dA
+// ∫|E| dA, and the least and greatest E·n over the surface.
+struct FieldOverSurface {
+    double fieldArea = 0;
     double leastNormal = std::numeric_limits<double>::infinity();
     double greatestNormal = -std::numeric_limits<double>::infinity();
 };
 
-void SamplePart(const OutlinePart& part, const FieldModel& model, const std::vector<double>& angles,
-                Sampled& sampled) {
-    // The 4-point Gauss–Legendre rule on [−1, 1].
-    static const double node[] = {-0.8611363115940526, -0.3399810435848563, 0.3399810435848563,
-                                  0.8611363115940526};
-    static const double weight[] = {0.3478548451374538, 0.6521451548625461, 0.6521451548625461,
-                                    0.3478548451374538};
-    const double width = (part.to() - part.from()) / kPanels;
-    for (int panel = 0; panel < kPanels; ++panel) {
-        for (int j = 0; j < 4; ++j) {
-            const double t = part.from() + width * (panel + (node[j] + 1) / 2);
-            const OutlinePoint p = part.at(t);
-            for (double angle : angles) {
-                const double c = std::cos(angle), s = std::sin(angle);
-                const auto f = FieldInSpace(model, {p.x, p.rho * c, p.rho * s});
-                if (!f) continue;
-                const double normal = f->ex * p.nx + (f->ey * c + f->ez * s) * p.nrho;
-                sampled.leastNormal = std::min(sampled.leastNormal, normal);
-                sampled.greatestNormal = std::max(sampled.greatestNormal, normal);
-                sampled.fieldArea += std::sqrt(f->ex * f->ex + f->ey * f->ey + f->ez * f->ez) *
-                                     p.areaRate * weight[j] * width / 2 / double(angles.size());
-            }
+// |E| integrated along the part with the breaks the flux takes, where the
+// field peaks; E·n noted at each point looked at. Off the axis, where the
+// model is not the same all round it, |E| is the mean over the angles.
+// The angles sample the turn between charges; E·n is also looked at in line
+// with a charge and at the breaks, where it peaks.
+void FieldOverPart(const OutlinePart& part, const FieldModel& model,
+                   const std::vector<double>& angles, const std::vector<double>& breaks,
+                   double tolerance, int budget, FieldOverSurface& over) {
+    const auto normalAt = [&](const OutlinePoint& p, double angle, std::optional<SpaceField>& f) {
+        const double c = std::cos(angle), s = std::sin(angle);
+        f = FieldInSpace(model, {p.x, p.rho * c, p.rho * s});
+        if (!f) return;
+        const double normal = f->ex * p.nx + (f->ey * c + f->ez * s) * p.nrho;
+        over.leastNormal = std::min(over.leastNormal, normal);
+        over.greatestNormal = std::max(over.greatestNormal, normal);
+    };
+    const auto integrand = [&](double t) {
+        const OutlinePoint p = part.at(t);
+        std::optional<SpaceField> f;
+        if (angles.size() > 1) normalAt(p, ChargeAngle(model), f);
+        double sum = 0;
+        for (double angle : angles) {
+            normalAt(p, angle, f);
+            if (f) sum += std::sqrt(f->ex * f->ex + f->ey * f->ey + f->ez * f->ez);
         }
+        return sum / double(angles.size()) * p.areaRate;
+    };
+    // The breaks are where the field peaks, nearest the charges: E·n there too.
+    for (double t : breaks) {
+        std::optional<SpaceField> f;
+        normalAt(part.at(t), angles.size() > 1 ? ChargeAngle(model) : 0, f);
     }
+    over.fieldArea += Integrate(integrand, breaks, tolerance, budget).value;
+}
+
+// Where charge lies on the surface at points or along a wire, or a line of
+// charge along the axis ends on it, the field has no bound there: nor has the mean |E| where
+// points or a wire lie on it.
+void MarkUnbounded(const FieldModel& model, const GaussSurface& surface,
+                   const EnclosedCharge& inside, FieldOverSurface& over) {
+    const AxialPiece piece = model.shape->axialPiece();
+    const bool point = piece.x0 == piece.x1 && piece.rho0 == piece.rho1;
+    const bool onIt = inside.elementsOnSurface > 0 || (inside.chargeOnSurface && point);
+    bool endOnIt = false;  // the segments' lines along the axis
+    if (model.charges == 0 && piece.rho0 == 0 && piece.rho1 == 0)
+        for (AxialPoint end : {AxialPoint{piece.x0, piece.rho0}, AxialPoint{piece.x1, piece.rho1}})
+            endOnIt = endOnIt || SideOf(surface, end.x, end.rho) == Side::On;
+    if (!onIt && !endOnIt) return;
+    const double infinity = std::numeric_limits<double>::infinity();
+    if (model.lambda > 0) over.greatestNormal = infinity;
+    if (model.lambda < 0) over.leastNormal = -infinity;
+    if (onIt) over.fieldArea = infinity;
+}
+
+FieldOverSurface FieldOver(const FieldModel& model, const GaussSurface& surface,
+                           const EnclosedCharge& inside) {
+    FieldOverSurface over;
+    const std::vector<double> angles = SampledAngles(model);
+    const double size = SurfaceSize(surface);
+    std::vector<AxialPoint> places;
+    if (model.charges > 0)
+        for (int i = 1; i <= model.charges; ++i)
+            places.push_back(PlaceOf(model.shape->element(i, model.charges)));
+    const std::vector<OutlinePart> parts = OutlineOf(surface);
+    const double tolerance = kFieldAreaTolerance * FluxScale(model) / double(parts.size());
+    const int cost = std::max(model.charges, 1) * int(angles.size());
+    const int budget = std::max(kExactBudget / cost, 150) / int(parts.size());
+    for (const OutlinePart& part : parts) {
+        const auto breaks = model.charges == 0
+                                ? ExactBreaksAlong(part, model.shape->axialPiece(), size)
+                                : BreaksAlong(part, places, size);
+        FieldOverPart(part, model, angles, breaks, tolerance, budget, over);
+    }
+    MarkUnbounded(model, surface, inside, over);
+    return over;
 }
 
 }  // namespace
@@ -472,13 +530,11 @@ GaussFigures GaussLaw(const FieldModel& model, const GaussSurface& surface) {
     figures.relativeDifference =
         reference > 0 ? (figures.total.value - figures.enclosedOverEpsilon0) / reference : 0;
     figures.area = SurfaceArea(surface);
-    Sampled sampled;
-    const std::vector<double> angles = SampledAngles(model);
-    for (const OutlinePart& part : OutlineOf(surface)) SamplePart(part, model, angles, sampled);
-    figures.leastNormal = sampled.leastNormal;
-    figures.greatestNormal = sampled.greatestNormal;
-    figures.fieldTimesArea = sampled.fieldArea;
-    figures.meanField = sampled.fieldArea / figures.area;
+    const FieldOverSurface over = FieldOver(model, surface, inside);
+    figures.leastNormal = over.leastNormal;
+    figures.greatestNormal = over.greatestNormal;
+    figures.fieldTimesArea = over.fieldArea;
+    figures.meanField = over.fieldArea / figures.area;
     return figures;
 }
 
@@ -498,5 +554,5 @@ std::vector<FluxAtRadius> FluxAgainstRadius(const FieldModel& model, GaussSurfac
 }
 
 SweepRange SweepRangeFor(const GaussSurface& surface) {
-    return {0.01, std::max(1.5, 1.5 * surface.radius)};
+    return {0.01, std::min(std::max(1.5, 1.5 * surface.radius), gauss_limits::kRadiusMax)};
 }

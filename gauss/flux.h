@@ -29,10 +29,13 @@ struct GaussFigures {
     // (Φ − Q_enc/ε₀) over Q_enc/ε₀; over the whole charge's Q/ε₀ where the
     // surface encloses none, or less than a millionth of it.
     double relativeDifference = 0;
-    double area = 0;            // A, m²
-    double meanField = 0;       // the mean of |E| over the surface, V/m
-    double leastNormal = 0;     // the least E·n over the surface, V/m (n outwards)
-    double greatestNormal = 0;  // the greatest
+    double area = 0;  // A, m²
+    // The mean of |E| over the surface, V/m, and the least and greatest E·n
+    // (n outwards). Infinite where charge lies on the surface at points or
+    // along a wire, or a line of charge ends on it: the field has no bound there.
+    double meanField = 0;
+    double leastNormal = 0;
+    double greatestNormal = 0;
     double fieldTimesArea = 0;  // mean |E| times A: what "E times area" gives, V·m
 };
 
@@ -63,7 +66,7 @@ std::vector<FluxAtRadius> FluxAgainstRadius(const FieldModel& model, GaussSurfac
 
 // The radii the plot of Φ against the radius and the command line's sweep
 // take: kSweepRadii of them, from 1 cm to 1.5 m, or to 1.5 times the
-// surface's radius where that is larger.
+// surface's radius where that is larger, within the radii the boxes accept.
 constexpr int kSweepRadii = 100;
 struct SweepRange {
     double from;

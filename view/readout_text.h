@@ -40,7 +40,9 @@ inline QString SignificantText(double value, int digits) {
 // digits: written out from 0.001 to below a million ("113097", "0,0125"),
 // else as a power of ten ("1,5·10⁻⁹", "-2,25·10⁷").
 inline QString DecadesText(double value, int digits) {
-    if (!std::isfinite(value) || value == 0) return ReadoutLocale().toString(value);
+    if (std::isinf(value))  // a figure with no bound
+        return (value < 0 ? ReadoutLocale().negativeSign() : QString()) + QString::fromUtf8("∞");
+    if (std::isnan(value) || value == 0) return ReadoutLocale().toString(value);
     // The digits and the exponent once rounded: 999999.7 is 1·10⁶.
     const QString rounded = QLocale::c().toString(value, 'e', digits - 1);
     const double mantissa = rounded.section('e', 0, 0).toDouble();

@@ -164,6 +164,19 @@ TEST(GaussLaw, FieldTimesAreaIsTheFluxOnlyRoundAPointCharge) {
     EXPECT_GT(line.greatestNormal, 1.5 * line.leastNormal);
 }
 
+// A thin cylinder round a point charge: |E| peaks a millimetre from it, and
+// E·A is, by hand, 4πkq·atan(L/2r) over the side and 2πkq·ln(1 + 4r²/L²)
+// over the caps, 176527,598... V·m (mpmath); E·n peaks at kq/r², 9·10⁹ V/m.
+// Where the charge lies on the surface, neither has a bound.
+TEST(GaussLaw, FieldFiguresFollowTheFieldsPeaks) {
+    const GaussFigures thin = GaussLaw(Model(kSegment, 1), Cylinder(0.5, 1e-3, 0.2));
+    EXPECT_NEAR(thin.fieldTimesArea, 176527.59814521816, 1e-6 * 176527.6);
+    EXPECT_NEAR(thin.greatestNormal, 9e9, 1e-6 * 9e9);
+    const GaussFigures on = GaussLaw(Model(kSegment, 5), Sphere(0.7, 0.4));
+    EXPECT_EQ(on.greatestNormal, INFINITY);
+    EXPECT_EQ(on.meanField, INFINITY);
+}
+
 // The surfaces the boxes accept at their limits, a hair round the charge and
 // far off it, keep the flux to 1e-9 of the enclosed charge's, or of the whole
 // charge's where they enclose little or none.

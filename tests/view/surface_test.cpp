@@ -56,6 +56,8 @@ TEST(ReadoutText, DecadesWrittenOutOrAsAPowerOfTen) {
                 {-2.25e7, 6, "-2.25·10⁷"},
                 {123456789012.0, 6, "1.23457·10¹¹"},
                 {0, 6, "0"},
+                {INFINITY, 6, "∞"},
+                {-INFINITY, 6, "-∞"},
                 {150, 2, "150"},
                 {0.4000000000000001, 10, "0.4"}};
     for (const auto& row : rows) {
