@@ -138,16 +138,18 @@ Flux FluxOfPart(const OutlinePart& part, const HalfPlaneField& field,
 }
 
 // The part's ends and, of the points given, those of its own nearest the
-// points near it.
+// points near it; graded, with the breaks either side that meet the peak's
+// every scale (the flux's, which must be exact; not the figures beside it).
 std::vector<double> BreaksAlong(const OutlinePart& part, const std::vector<AxialPoint>& near,
-                                double size, double nearShare = kNearShare) {
+                                double size, bool graded = true) {
     std::vector<double> breaks{part.from(), part.to()};
     const double span = part.to() - part.from();
     for (AxialPoint p : near) {
         double distance;
         const double t = part.nearest(p, &distance);
-        if (!(distance < nearShare * size)) continue;
+        if (!(distance < kNearShare * size)) continue;
         breaks.push_back(t);
+        if (!graded) continue;
         // Up to the near share, beyond which halving finds the rest quickly.
         const double reach = std::min(span, kNearShare * size / part.metresPerUnit());
         for (double step = distance / part.metresPerUnit(); step > 0 && step < reach;
@@ -465,7 +467,7 @@ FieldOverSurface FieldOver(const FieldModel& model, const GaussSurface& surface,
     for (const OutlinePart& part : parts) {
         const auto breaks = model.charges == 0
                                 ? ExactBreaksAlong(part, model.shape->axialPiece(), size)
-                                : BreaksAlong(part, places, size);
+                                : BreaksAlong(part, places, size, false);
         FieldOverPart(part, model, angles, breaks, tolerance, budget, over);
     }
     MarkUnbounded(model, surface, inside, over);
