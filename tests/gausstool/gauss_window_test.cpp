@@ -53,6 +53,9 @@ TEST(GaussTool, ACylinderRoundTheSegmentReadInTheUsersLocale) {
     driver.press(Qt::Key_F, Qt::ControlModifier);
     ASSERT_TRUE(driver.settings().gaussOpen());
     EXPECT_EQ(GaussWindow()->windowTitle(), "Superficie de Gauss");
+    const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(GaussWindow());
+    EXPECT_EQ(spoken->role(), QAccessible::Dialog);  // a window, to a screen reader
+    EXPECT_EQ(spoken->text(QAccessible::Name), "Superficie de Gauss");
     EXPECT_EQ(driver.gaussReadout("gaussModel"), "segmento continuo (integral)");
     EXPECT_NEAR(Number(driver.gaussReadout("flux")), kWholeFlux, 2e-4);
     EXPECT_EQ(driver.gaussReadout("enclosedOverEpsilon0"), Shown("113097.3355"));
@@ -94,6 +97,21 @@ TEST(GaussTool, ACylinderRoundTheSegmentReadInTheUsersLocale) {
     QApplication::setActiveWindow(GaussWindow());
     QTest::keyClick(GaussWindow(), Qt::Key_Escape);
     EXPECT_FALSE(driver.settings().gaussOpen());
+}
+
+// Round the ring of radius 0,5 m, 1 µC/m, the start sphere holds its whole
+// charge, 2π·0,5·1 = π µC, shown in six digits as the other figures; with no
+// half-counted charge to note, its row is one line high as theirs.
+TEST(GaussTool, TheEnclosedChargeAsTheOtherFigures) {
+    WindowDriver driver;
+    driver.chooseShape(Ring());
+    driver.chooseIntegral();
+    driver.openGaussTool();
+    EXPECT_EQ(driver.gaussReadout("enclosedCharge"), Shown("3.14159"));
+    const auto height = [](const char* name) {
+        return GaussWindow()->findChild<QLabel*>(name)->height();
+    };
+    EXPECT_EQ(height("enclosedCharge"), height("area"));
 }
 
 // Φ over r in the plot, from the series the chart draws, at the samples
