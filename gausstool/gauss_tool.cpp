@@ -29,6 +29,7 @@ void GaussTool::follow(Settings::Changes what) {
         gauss_ = new GaussWindow(settings_, &window_);
         connect(gauss_, &GaussWindow::visibilityChanged, this,
                 [this](bool shown) { settings_.setGaussOpen(shown); });
+        gauss_->placeBeside(window_);
     }
     gauss_->show();
 }

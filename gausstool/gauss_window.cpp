@@ -7,7 +7,11 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
+#include <algorithm>
 
 #include "field/model_text.h"
 #include "plotwindow/plot_module.h"
@@ -16,6 +20,9 @@
 #include "view/readout_text.h"
 
 namespace {
+
+// The significant digits of the figures that have no read-out format of their own.
+constexpr int kFigureDigits = 6;
 
 // A measure in metres, in the user's locale; either decimal separator is
 // taken when typed, and shows as the user's.
@@ -52,7 +59,7 @@ QString FluxUnits(double value) {
 
 // Q_enc in µC, and what of the charge counts half, lying on the surface.
 QString ChargeText(const GaussFigures& figures, const FieldModel& model) {
-    QString text = DecadesText(figures.enclosedCharge / kMicro, 10);
+    QString text = DecadesText(figures.enclosedCharge / kMicro, kFigureDigits);
     if (const int on = figures.elementsOnSurface; on > 0) {
         const bool rings = model_text::ElementsAreRings(*model.shape, model.charges);
         text += QString("\n%1 %2 sobre la superficie\n%3 la mitad")
@@ -69,17 +76,24 @@ QString ChargeText(const GaussFigures& figures, const FieldModel& model) {
 }  // namespace
 
 GaussWindow::GaussWindow(Settings& settings, QWidget* parent)
-    : QWidget(parent, Qt::Window), settings_(settings) {
+    : QDialog(parent), settings_(settings) {
     setObjectName("SuperficieGauss");
     setWindowTitle("Superficie de Gauss");
-    auto* column = new QVBoxLayout(this);
+    setAccessibleName(windowTitle());
+    setModal(false);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("gaussScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* contents = new QWidget(scroll);
+    auto* column = new QVBoxLayout(contents);
     auto* form = figures_ = new QFormLayout;
     column->addLayout(form);
     buildControls(*form);
     modelName_ = addReadout("gaussModel", "Modelo", 2);
     flux_ = addReadout("flux", QString::fromUtf8("Flujo Φ (V·m)"));
     fieldTimesArea_ = addReadout("fieldTimesArea", QString::fromUtf8("E·A (|E| medio × A) (V·m)"));
-    charge_ = addReadout("enclosedCharge", QString::fromUtf8("Q encerrada (µC)"), 3);
+    charge_ = addReadout("enclosedCharge", QString::fromUtf8("Q encerrada (µC)"));
     chargeOverEpsilon0_ = addReadout("enclosedOverEpsilon0", QString::fromUtf8("Q_enc/ε₀ (V·m)"));
     difference_ = addReadout("relativeDifference", "Diferencia relativa");
     area_ = addReadout("area", QString::fromUtf8("Área A (m²)"));
@@ -88,7 +102,11 @@ GaussWindow::GaussWindow(Settings& settings, QWidget* parent)
     lowCap_ = addReadout("lowCap", QString::fromUtf8("Tapa izquierda (V·m)"));
     highCap_ = addReadout("highCap", QString::fromUtf8("Tapa derecha (V·m)"));
     side_ = addReadout("side", QString::fromUtf8("Lateral (V·m)"));
-    addChart(*column);
+    addChart(*contents, *column);
+    scroll->setWidget(contents);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(scroll);
     showSurface();
     connect(&settings, &Settings::changed, this, &GaussWindow::follow);
     for (const QKeySequence& keys :
@@ -98,14 +116,14 @@ GaussWindow::GaussWindow(Settings& settings, QWidget* parent)
 
 // The chart comes from the plots' module, loaded now that the tool is first
 // opened; without it the window says so where the chart would be.
-void GaussWindow::addChart(QBoxLayout& column) {
+void GaussWindow::addChart(QWidget& contents, QBoxLayout& column) {
     QString error;
     const auto make =
         reinterpret_cast<MakeFluxChartFunction>(PlotModuleEntry(kMakeFluxChartName, error));
-    if (make) chart_ = make(this);
+    if (make) chart_ = make(&contents);
     if (!chart_) {
         auto* missing =
-            new QLabel(QString::fromUtf8("No se pudo cargar la gráfica.\n") + error, this);
+            new QLabel(QString::fromUtf8("No se pudo cargar la gráfica.\n") + error, &contents);
         missing->setObjectName("gaussPlotMissing");
         missing->setWordWrap(true);
         column.addWidget(missing, 1);
@@ -218,11 +236,11 @@ void GaussWindow::showFigures() {
     display(charge_, ChargeText(figures, model));
     display(chargeOverEpsilon0_, FluxUnits(figures.enclosedOverEpsilon0));
     display(difference_, DecadesText(figures.relativeDifference, 2));
-    display(area_, DecadesText(figures.area, 6));
-    display(meanField_, DecadesText(figures.meanField, 6));
-    display(normalRange_,
-            QString("de %1 a %2")
-                .arg(DecadesText(figures.leastNormal, 6), DecadesText(figures.greatestNormal, 6)));
+    display(area_, DecadesText(figures.area, kFigureDigits));
+    display(meanField_, DecadesText(figures.meanField, kFigureDigits));
+    display(normalRange_, QString("de %1 a %2")
+                              .arg(DecadesText(figures.leastNormal, kFigureDigits),
+                                   DecadesText(figures.greatestNormal, kFigureDigits)));
     for (auto [readout, part] :
          {std::pair{lowCap_, figures.lowCap}, std::pair{highCap_, figures.highCap},
           std::pair{side_, figures.side}}) {
@@ -231,13 +249,36 @@ void GaussWindow::showFigures() {
     }
 }
 
+void GaussWindow::placeBeside(const QWidget& main) {
+    const QScreen* screen = main.screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const auto* scroll = findChild<QScrollArea*>("gaussScroll");
+    // The window's frame, as far as the window system shows it already.
+    const QSize border = frameGeometry().size() - size();
+    QSize wanted = scroll->widget()->sizeHint();
+    wanted.setHeight(std::min(wanted.height(), room.height() - border.height()));
+    if (wanted.height() < scroll->widget()->sizeHint().height())  // room for the scroll bar
+        wanted.rwidth() += scroll->verticalScrollBar()->sizeHint().width();
+    wanted.setWidth(std::min(wanted.width(), room.width() - border.width()));
+    resize(wanted);
+    const QRect beside = main.frameGeometry();
+    const int outerWidth = wanted.width() + border.width();
+    int x = beside.right() + 1;
+    if (x + outerWidth > room.right() + 1) x = beside.left() - outerWidth;
+    if (x < room.left()) x = room.right() + 1 - outerWidth;  // no side has room: over it
+    const int outerHeight = wanted.height() + border.height();
+    const int y = std::clamp(beside.top(), room.top(), room.bottom() + 1 - outerHeight);
+    move(std::max(x, room.left()), std::max(y, room.top()));
+}
+
 void GaussWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
     showSurface();  // a hidden window follows nothing
     emit visibilityChanged(true);
 }
 
 void GaussWindow::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
+    QDialog::hideEvent(event);
     emit visibilityChanged(false);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 #include "gauss/flux.h"
 #include "settings/settings.h"
@@ -19,11 +19,17 @@ class QLabel;
 // the range of E·n, and for a cylinder the flux through each cap and the
 // side; under them Φ against the radius for both models. The boxes and the
 // figures follow the settings, so a drag on the drawing moves them too.
-class GaussWindow : public QWidget {
+// A dialog that blocks nothing, so that a screen reader takes it for a
+// window; its contents scroll where the screen is too small for them.
+class GaussWindow : public QDialog {
     Q_OBJECT
 
 public:
     GaussWindow(Settings& settings, QWidget* parent);
+
+    // Sized to its contents, or to the screen where they do not fit, and put
+    // beside `main` on the side with room for it, else where it fits.
+    void placeBeside(const QWidget& main);
 
 signals:
     void visibilityChanged(bool shown);
@@ -34,7 +40,7 @@ protected:
 
 private:
     void buildControls(QFormLayout& form);
-    void addChart(QBoxLayout& column);
+    void addChart(QWidget& contents, QBoxLayout& column);
     QDoubleSpinBox* addBox(QFormLayout& form, const char* name, const QString& caption, double low,
                            double high);
     QLabel* addReadout(const char* name, const QString& caption, int lines = 1);

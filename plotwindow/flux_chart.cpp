@@ -171,15 +171,29 @@ void FluxChart::showSweep(int generation, const std::vector<FluxAtRadius>& exact
     exact_->replace(Points(exact, &FluxAtRadius::flux));
     elements_->replace(Points(elements, &FluxAtRadius::flux));
     enclosed_->replace(Points(exact, &FluxAtRadius::enclosedOverEpsilon0));
+    // Within this of 0 a flux is the quadrature's rounding: the accuracy of
+    // Φ against the flux of the whole charge, Q/ε₀.
+    const double whole =
+        std::fabs(swept_->lambda) * swept_->shape->chargePerDensity() / VacuumPermittivity();
+    const double noise = 1e-9 * whole;
     double low = 0, high = 0;
     for (const auto* sweep : {&exact, &elements})
         for (const FluxAtRadius& p : *sweep)
             for (double value : {p.flux, p.enclosedOverEpsilon0})
                 if (std::isfinite(value)) low = std::min(low, value), high = std::max(high, value);
-    if (high - low <= 0) high = 1;  // nothing enclosed anywhere: a range all the same
+    // An end of the axis is 0 on a side no value reaches; on a side one does,
+    // or on both where none does, it lies at least a thousandth of Q/ε₀ from
+    // 0, so that rounding is not drawn as a jagged curve.
+    const bool below = (low < -noise), above = (high > noise), neither = !below && !above;
+    const double least = 1e-3 * whole;
+    low = below || neither ? std::min(low, -least) : 0;
+    high = above || neither ? std::max(high, least) : 0;
+    if (!(high > low)) high = 1;  // no charge at all
     const double margin = (high - low) / 20;
     fluxes_->setRange(low < 0 ? low - margin : 0, high > 0 ? high + margin : 0);
     fluxes_->applyNiceNumbers();
+    if (!below && !neither) fluxes_->setMin(0);
+    if (!above && !neither) fluxes_->setMax(0);
     placeMark();
 }
 

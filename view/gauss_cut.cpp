@@ -103,8 +103,8 @@ std::vector<GaussHandlePoint> GaussHandles(const GaussSurface& s, bool front) {
     if (!front) return {{GaussHandle::Size, {0, s.radius}}};
     std::vector<GaussHandlePoint> handles{{GaussHandle::Size, {s.centre, s.radius}}};
     if (s.kind == SurfaceKind::Cylinder)
-        handles.push_back({GaussHandle::Length, {s.centre + s.length / 2, 0}});
-    handles.push_back({GaussHandle::Centre, {s.centre, 0}});
+        handles.push_back({GaussHandle::Length, {s.centre + s.length / 2, s.radius / 2}});
+    handles.push_back({GaussHandle::Centre, {s.centre, s.radius / 2}});
     return handles;
 }
 

@@ -23,8 +23,9 @@ struct GaussHandlePoint {
 };
 
 // The handles the view shows. Front view: the radius at the top of the cut,
-// (c, R), the length at the cylinder's right end on the axis, (c + L/2, 0),
-// and the centre, (c, 0). Profile view: the radius at the top of the disc the
+// (c, R), the length at the cylinder's right end, (c + L/2, R/2), and the
+// centre, (c, R/2): off the axis, where the charge's bar would hide them.
+// Profile view: the radius at the top of the disc the
 // surface covers seen along the axis, (0, R). In that order, the first
 // taking a press that reaches two.
 std::vector<GaussHandlePoint> GaussHandles(const GaussSurface& surface, bool front);

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QChartView>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineSeries>
 #include <QTest>
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
+#include "field/ring_field.h"
 #include "tests/support/window_driver.h"
 
 namespace {
@@ -49,6 +53,9 @@ TEST(GaussTool, ACylinderRoundTheSegmentReadInTheUsersLocale) {
     driver.press(Qt::Key_F, Qt::ControlModifier);
     ASSERT_TRUE(driver.settings().gaussOpen());
     EXPECT_EQ(GaussWindow()->windowTitle(), "Superficie de Gauss");
+    const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(GaussWindow());
+    EXPECT_EQ(spoken->role(), QAccessible::Dialog);  // a window, to a screen reader
+    EXPECT_EQ(spoken->text(QAccessible::Name), "Superficie de Gauss");
     EXPECT_EQ(driver.gaussReadout("gaussModel"), "segmento continuo (integral)");
     EXPECT_NEAR(Number(driver.gaussReadout("flux")), kWholeFlux, 2e-4);
     EXPECT_EQ(driver.gaussReadout("enclosedOverEpsilon0"), Shown("113097.3355"));
@@ -92,6 +99,21 @@ TEST(GaussTool, ACylinderRoundTheSegmentReadInTheUsersLocale) {
     EXPECT_FALSE(driver.settings().gaussOpen());
 }
 
+// Round the ring of radius 0,5 m, 1 µC/m, the start sphere holds its whole
+// charge, 2π·0,5·1 = π µC, shown in six digits as the other figures; with no
+// half-counted charge to note, its row is one line high as theirs.
+TEST(GaussTool, TheEnclosedChargeAsTheOtherFigures) {
+    WindowDriver driver;
+    driver.chooseShape(Ring());
+    driver.chooseIntegral();
+    driver.openGaussTool();
+    EXPECT_EQ(driver.gaussReadout("enclosedCharge"), Shown("3.14159"));
+    const auto height = [](const char* name) {
+        return GaussWindow()->findChild<QLabel*>(name)->height();
+    };
+    EXPECT_EQ(height("enclosedCharge"), height("area"));
+}
+
 // Φ over r in the plot, from the series the chart draws, at the samples
 // nearest the radii below: the sphere centred at 0.5 m encloses 2r of the
 // segment while r < 0.5 m, so the exact Φ is min(2r, 1)·Q/ε₀; N point charges
@@ -129,6 +151,40 @@ TEST(GaussTool, FluxAgainstTheRadiusForBothModels) {
     const QPointF sample = near(0, 0.22);
     EXPECT_NEAR(sample.y(), exact(sample.x()), 1e-8);
     EXPECT_EQ(series(3)->at(0).x(), 0.22);
+}
+
+// The plot's Φ axis. Round the ring every flux is ≥ 0: the axis starts at 0,
+// not below. A sphere centred at 10 m sweeps radii up to 1,5 m and never
+// reaches the segment: every flux is rounding (|Φ| ≤ 10⁻⁹ Q/ε₀), drawn on
+// an axis at least a thousandth of Q/ε₀ either side of 0, not scaled to it.
+TEST(GaussTool, TheFluxAxisFromZeroAndNotScaledToRounding) {
+    const struct {
+        const ChargeDistribution* shape;
+        const char* centre;
+        double bottom;  // the axis's bottom, or the highest it may be: × Q/ε₀
+    } rows[] = {{&Ring(), "0.5", 0}, {nullptr, "10", -1e-3}};
+    for (const auto& row : rows) {
+        WindowDriver driver;
+        if (row.shape) driver.chooseShape(*row.shape);
+        const double whole = std::fabs(driver.settings().lambda()) *
+                             driver.settings().shape().chargePerDensity() * 4 * pi * 9e9;
+        driver.openGaussTool();
+        driver.typeSurfaceCentre(Shown(row.centre));
+        auto* view = GaussWindow()->findChild<QChartView*>("gaussPlot");
+        auto* axis = static_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).first());
+        const auto* exact = static_cast<QLineSeries*>(view->chart()->series()[0]);
+        const bool encloses = row.shape;  // at the greatest radius, 1,5 m
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return exact->count() > 0 && (exact->points().last().y() > whole / 2) == encloses;
+            },
+            30000));
+        EXPECT_GE(axis->max(), 1e-3 * whole) << row.centre;
+        if (row.bottom == 0)
+            EXPECT_EQ(axis->min(), 0) << row.centre;
+        else
+            EXPECT_LE(axis->min(), row.bottom * whole) << row.centre;
+    }
 }
 
 }  // namespace

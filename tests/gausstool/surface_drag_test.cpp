@@ -102,8 +102,8 @@ TEST(GaussDrag, AClickOffTheHandlesEvaluatesThePoint) {
     }
 }
 
-// Over a handle the pointer shows what it moves, also over the charge, where
-// it is otherwise a cross-hair; elsewhere, and once the tool is closed, it is
+// Over a handle the pointer shows what it moves; over the charge, which no
+// handle covers, it stays a cross-hair; elsewhere, and once the tool is closed, it is
 // what it was. (Not on scaled screens: the offscreen screen, smaller than the
 // window there, takes no pointer moves below its edge.)
 TEST(GaussPointer, ShowsWhatAHandleMoves) {
@@ -114,8 +114,10 @@ TEST(GaussPointer, ShowsWhatAHandleMoves) {
     driver.openGaussTool();
     driver.pointAt(0.5, 0.8);
     EXPECT_EQ(shape(), Qt::SizeVerCursor);
-    driver.pointAt(0.5, 0);
+    driver.pointAt(0.5, 0.4);  // the centre's handle, at half the radius above it
     EXPECT_EQ(shape(), Qt::OpenHandCursor);
+    driver.pointAt(0.5, 0);  // the charge, bare of handles
+    EXPECT_EQ(shape(), Qt::CrossCursor);
     driver.pointAt(0.3, 0.3);
     EXPECT_EQ(shape(), Qt::ArrowCursor);
     driver.pointAt(0.5, 0.8);

@@ -147,7 +147,8 @@ void WindowDriver::drag(WorldPoint from, WorldPoint to) {
 }
 
 void WindowDriver::dragSurfaceCentre(double toX) {
-    drag({settings().gaussSurface().centre, 0}, {toX, 0});
+    const GaussSurface& s = settings().gaussSurface();
+    drag({s.centre, s.radius / 2}, {toX, s.radius / 2});
 }
 
 void WindowDriver::dragSurfaceSize(double toY) {

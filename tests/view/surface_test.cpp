@@ -390,19 +390,20 @@ TEST(GaussCut, StrokesWhereTheGeometryPutsThem) {
          1,
          {{0.9, r60}, {0.1, r60}},
          {},
-         {{0.5, 0.4}, {1.0, 1.0}},
+         {{0.5, 0.6}, {1.0, 1.0}},
          NAN,
          {0.5, 0.8},
          0},
-        // The rectangle [0.1, 0.9] × [−0.3, 0.3]; the row y = 0.15 crosses its sides.
+        // The rectangle [0.1, 0.9] × [−0.3, 0.3]; the row y = 0.05 crosses its
+        // sides, below the handles at half the radius above the axis.
         {"front cylinder",
          true,
          {SurfaceKind::Cylinder, 0.5, 0.3, 0.8},
          1,
          {{0.3, 0.3}, {0.1, 0.2}, {0.9, -0.05}},
          {},
-         {{0.5, 0.15}, {0.5, 0.5}, {0.95, 0.15}},
-         0.15,
+         {{0.5, 0.05}, {0.5, 0.5}, {0.95, 0.05}},
+         0.05,
          {0.5, 0.3},
          0},
         // 10 m round (−10, 0) at zoom 10 %: at y = 2 it passes x = −10 + √96.
