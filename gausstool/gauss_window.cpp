@@ -256,9 +256,13 @@ void GaussWindow::placeBeside(const QWidget& main) {
     const auto* scroll = findChild<QScrollArea*>("gaussScroll");
     // The window's frame, as far as the window system shows it already.
     const QSize border = frameGeometry().size() - size();
-    QSize wanted = scroll->widget()->sizeHint();
+    // Room also for what may come: a cylinder's three rows and a two-line
+    // note on the elements lying on the surface.
+    const int more = 6 * fontMetrics().lineSpacing();
+    const QSize contents = scroll->widget()->sizeHint() + QSize(0, more);
+    QSize wanted = contents;
     wanted.setHeight(std::min(wanted.height(), room.height() - border.height()));
-    if (wanted.height() < scroll->widget()->sizeHint().height())  // room for the scroll bar
+    if (wanted.height() < contents.height())  // room for the scroll bar
         wanted.rwidth() += scroll->verticalScrollBar()->sizeHint().width();
     wanted.setWidth(std::min(wanted.width(), room.width() - border.width()));
     resize(wanted);
