@@ -71,13 +71,14 @@ QList<QPointF> Points(const std::vector<FluxAtRadius>& sweep, double FluxAtRadiu
 
 }  // namespace
 
-FluxChart::FluxChart(QWidget* parent) : QChartView(parent) {
+// The view is made with its chart: one set later would leave the view's own
+// first chart to no owner.
+FluxChart::FluxChart(QWidget* parent) : QChartView(new QChart, parent) {
     setObjectName("gaussPlot");
     setAccessibleName(QString::fromUtf8("Φ frente al radio"));
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(350, 300);  // the window fits beside the main one on a 1280-pixel screen
-    auto* chart = new QChart;
-    setChart(chart);
+    QChart* chart = this->chart();
     chart->setTitle(QString::fromUtf8("Φ frente al radio"));
     chart->setLocalizeNumbers(true);
     chart->setLocale(PlotLocale());
