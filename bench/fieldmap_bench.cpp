@@ -126,17 +126,10 @@ void BM_VoltmeterFarCharges(benchmark::State& state) {
 void BM_VoltmeterNearGrowing(benchmark::State& state) {
     Voltmeter(state, Shaped(GrowingSegment(), 0), kAlongStart, kAlongEnd);
 }
-void BM_VoltmeterNearRing(benchmark::State& state) {
-    Voltmeter(state, Shaped(Ring(), 0), kAcrossLow, kAcrossHigh);
-}
-void BM_VoltmeterNearRingCharges(benchmark::State& state) {
-    Voltmeter(state, Shaped(Ring(), 50), kAcrossLow, kAcrossHigh);
-}
-void BM_VoltmeterNearDisk(benchmark::State& state) {
-    Voltmeter(state, Shaped(Disk(), 0), kAcrossLow, kAcrossHigh);
-}
-void BM_VoltmeterNearDiskRings(benchmark::State& state) {
-    Voltmeter(state, Shaped(Disk(), 50), kAcrossLow, kAcrossHigh);
+// Across the cut of the ring (shape 0) or the disk (1), exact or as 50 charges.
+void BM_VoltmeterAcross(benchmark::State& state) {
+    const ChargeDistribution& shape = state.range(0) == 0 ? Ring() : Disk();
+    Voltmeter(state, Shaped(shape, int(state.range(1))), kAcrossLow, kAcrossHigh);
 }
 void BM_VoltmeterFarDisk(benchmark::State& state) {
     Voltmeter(state, Shaped(Disk(), 0), kFar, kBeside);
@@ -146,10 +139,10 @@ BENCHMARK(BM_VoltmeterNearCharges)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_VoltmeterFarExact)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_VoltmeterFarCharges)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_VoltmeterNearGrowing)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_VoltmeterNearRing)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_VoltmeterNearRingCharges)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_VoltmeterNearDisk)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_VoltmeterNearDiskRings)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_VoltmeterAcross)
+    ->ArgsProduct({{0, 1}, {0, 50}})
+    ->ArgNames({"disk", "N"})
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_VoltmeterFarDisk)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

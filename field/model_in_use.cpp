@@ -11,27 +11,27 @@ std::optional<FieldSample> Rounded(const std::optional<SpaceField>& f) {
     return f ? Rounded(InPlane(*f)) : std::nullopt;
 }
 
-// The sum of the N elements' fields in doubles, in element order.
-std::optional<FieldValue> ChargesFieldAt(const FieldModel& model, SpacePoint p) {
-    FieldValue sum{0, 0, 0};
-    for (int i = 1; i <= model.charges; ++i) {
-        const auto term = model.shape->elementField(i, model.charges, p, model.lambda);
-        if (!term) return std::nullopt;
-        sum = {sum.ex + term->ex, sum.ey + term->ey, sum.v + term->v};
-    }
-    if (!std::isfinite(sum.ex) || !std::isfinite(sum.ey) || !std::isfinite(sum.v))
-        return std::nullopt;
-    return sum;
-}
-
 std::optional<FieldValue> FieldInPlane(const FieldModel& model, SpacePoint p) {
-    if (model.charges > 0) return ChargesFieldAt(model, p);
-    const auto f = model.shape->exactField(p, model.lambda);
+    const auto f = model.fieldInSpace(p);
     if (!f) return std::nullopt;
     return InPlane(*f);
 }
 
 }  // namespace
+
+std::optional<SpaceField> FieldModel::fieldInSpace(SpacePoint p) const {
+    if (charges == 0) return shape->exactField(p, lambda);
+    SpaceField sum{0, 0, 0, 0};
+    for (int i = 1; i <= charges; ++i) {
+        const auto term = shape->elementField(i, charges, p, lambda);
+        if (!term) return std::nullopt;
+        sum = {sum.ex + term->ex, sum.ey + term->ey, sum.ez + term->ez, sum.v + term->v};
+    }
+    if (!std::isfinite(sum.ex) || !std::isfinite(sum.ey) || !std::isfinite(sum.ez) ||
+        !std::isfinite(sum.v))
+        return std::nullopt;
+    return sum;
+}
 
 SpacePoint FieldModel::evaluatedAt(WorldPoint p) const {
     if (view == View::Front) return {p.x, p.y, 0};
@@ -51,7 +51,7 @@ std::optional<FieldValue> FieldModel::fieldAt(WorldPoint p) const {
 std::optional<double> FieldModel::potentialAt(WorldPoint p) const {
     const SpacePoint at = evaluatedAt(p);
     if (charges == 0) return shape->exactPotential(at, lambda);
-    const auto f = ChargesFieldAt(*this, at);
+    const auto f = fieldInSpace(at);
     if (!f) return std::nullopt;
     return f->v;
 }

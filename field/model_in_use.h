@@ -14,6 +14,11 @@ struct FieldModel {
     View view = View::Front;
     const ChargeDistribution* shape = &StartShape();
 
+    // The field and potential at a point of space, not rounded: the integral,
+    // or the N elements' fields summed in element order. Empty where the
+    // model has no value there.
+    std::optional<SpaceField> fieldInSpace(SpacePoint p) const;
+
     // Where a point of the view's drawing is evaluated. Front view: (x, y, 0).
     // Profile view: the shape looks the same all round its axis, so a point
     // at the distance r = hypot(x, y) from the axis takes the values of the

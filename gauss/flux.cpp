@@ -5,6 +5,7 @@
 #include <limits>
 #include <numbers>
 #include <thread>
+#include <utility>
 
 #include "field/axial_field.h"
 #include "field/domain.h"
@@ -18,9 +19,9 @@ double VacuumPermittivity() { return 1 / (4 * pi * segment::kCoulomb); }
 
 namespace {
 
-// The flux is wanted to a part in 10¹¹ of the charge it should equal, or of
-// the whole charge's flux where the surface encloses little or none: two
-// orders of magnitude inside what the tool promises.
+// The flux is wanted to a part in 10¹⁰ of the charge it should equal, or of
+// the whole charge's flux where the surface encloses little or none: an
+// order of magnitude inside what the tool promises.
 constexpr double kRelativeTolerance = 1e-10;
 // A plot needs fewer digits; it asks for many surfaces at once.
 constexpr double kSweepTolerance = 1e-7;
@@ -103,12 +104,6 @@ std::optional<FieldValue> FieldOf(const Circle& c, double x, double rho) {
     return FiniteField({e * a, e * rho, c.kq / d});
 }
 
-std::optional<FieldValue> ExactFieldAt(const FieldModel& model, double x, double rho) {
-    const auto f = model.shape->exactField({x, rho, 0}, model.lambda);
-    if (!f) return std::nullopt;
-    return FieldValue{f->ex, f->ey, f->v};
-}
-
 using HalfPlaneField = std::function<std::optional<FieldValue>(double x, double rho)>;
 
 // E·n at a point of the outline. Where the outline runs along a charge
@@ -137,6 +132,14 @@ Flux FluxOfPart(const OutlinePart& part, const HalfPlaneField& field,
     return {q.value, q.error};
 }
 
+// The breaks of both, in order, each once.
+std::vector<double> Merged(std::vector<double> breaks, const std::vector<double>& more) {
+    breaks.insert(breaks.end(), more.begin(), more.end());
+    std::sort(breaks.begin(), breaks.end());
+    breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
+    return breaks;
+}
+
 // The part's ends and, of the points given, those of its own nearest the
 // points near it; graded, with the breaks either side that meet the peak's
 // every scale (the flux's, which must be exact; not the figures beside it).
@@ -158,20 +161,15 @@ std::vector<double> BreaksAlong(const OutlinePart& part, const std::vector<Axial
             breaks.push_back(t + step);
         }
     }
-    std::sort(breaks.begin(), breaks.end());
-    breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
     std::erase_if(breaks, [&](double t) { return t < part.from() || t > part.to(); });
-    return breaks;
+    return Merged(std::move(breaks), {});
 }
 
 // The exact charge peaks where its piece crosses the part and at its ends.
 std::vector<double> ExactBreaksAlong(const OutlinePart& part, const AxialPiece& piece,
                                      double size) {
     const AxialPoint a{piece.x0, piece.rho0}, b{piece.x1, piece.rho1};
-    std::vector<double> breaks = BreaksAlong(part, {a, b}, size);
-    for (double t : part.crossings(a, b)) breaks.push_back(t);
-    std::sort(breaks.begin(), breaks.end());
-    return breaks;
+    return Merged(BreaksAlong(part, {a, b}, size), part.crossings(a, b));
 }
 
 struct SurfaceFlux {
@@ -194,8 +192,10 @@ SurfaceFlux FluxOfSurface(const FieldModel& model, const GaussSurface& surface, 
     const double size = SurfaceSize(surface);
     SurfaceFlux flux{std::vector<Flux>(parts.size()), {}};
     if (model.charges == 0) {
-        const HalfPlaneField field = [&](double x, double rho) {
-            return ExactFieldAt(model, x, rho);
+        const HalfPlaneField field = [&](double x, double rho) -> std::optional<FieldValue> {
+            const auto f = model.fieldInSpace({x, rho, 0});
+            if (!f) return std::nullopt;
+            return FieldValue{f->ex, f->ey, f->v};
         };
         for (std::size_t k = 0; k < parts.size(); ++k) {
             const auto breaks = ExactBreaksAlong(parts[k], model.shape->axialPiece(), size);
@@ -243,12 +243,9 @@ SurfaceFlux FluxOfSurface(const FieldModel& model, const GaussSurface& surface, 
                 // The far charges' fields gather where the charge they model
                 // crosses the outline (the disk's rings, where a sphere cuts it).
                 std::vector<double> breaks = BreaksAlong(parts[k], places, size);
-                if (i == 0) {
-                    const auto more = ExactBreaksAlong(parts[k], model.shape->axialPiece(), size);
-                    breaks.insert(breaks.end(), more.begin(), more.end());
-                    std::sort(breaks.begin(), breaks.end());
-                    breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
-                }
+                if (i == 0)
+                    breaks =
+                        Merged(breaks, ExactBreaksAlong(parts[k], model.shape->axialPiece(), size));
                 each[i][k] = FluxOfPart(parts[k], field, breaks, tolerance * share, budget);
             }
         }
@@ -293,6 +290,14 @@ SurfaceFlux FluxWithChargeOnIt(const FieldModel& model, const GaussSurface& surf
     return mean;
 }
 
+// Whether charge lies on the surface at points or along a wire (elements,
+// the ring's wire), where the field has no bound: not a sheet lying in it.
+bool PointsOrWireOnSurface(const FieldModel& model, const EnclosedCharge& inside) {
+    const AxialPiece piece = model.shape->axialPiece();
+    const bool wire = piece.x0 == piece.x1 && piece.rho0 == piece.rho1;
+    return inside.elementsOnSurface > 0 || (inside.chargeOnSurface && wire);
+}
+
 // Below this share of the whole charge, a surface encloses a sliver or none,
 // and its flux is measured against the whole charge's, Q/ε₀.
 constexpr double kSliver = 1e-6;
@@ -312,10 +317,7 @@ double ToleranceFor(const FieldModel& model, double enclosedCharge, double relat
 SurfaceFlux FluxFor(const FieldModel& model, const GaussSurface& surface,
                     const EnclosedCharge& inside, double relative, bool spread) {
     const double tolerance = ToleranceFor(model, inside.charge, relative);
-    const AxialPiece piece = model.shape->axialPiece();
-    const bool wireOnSurface =
-        inside.chargeOnSurface && piece.x0 == piece.x1 && piece.rho0 == piece.rho1;
-    if (inside.elementsOnSurface > 0 || wireOnSurface)
+    if (PointsOrWireOnSurface(model, inside))
         return FluxWithChargeOnIt(model, surface, tolerance, spread);
     return FluxOfSurface(model, surface, tolerance, spread);
 }
@@ -358,18 +360,6 @@ std::optional<Stretch> InsideStretch(const AxialPiece& piece, const GaussSurface
     return Stretch{from, to};
 }
 
-// The field of the model at a point of space, as the read-outs take it.
-std::optional<SpaceField> FieldInSpace(const FieldModel& model, SpacePoint p) {
-    if (model.charges == 0) return model.shape->exactField(p, model.lambda);
-    SpaceField sum{0, 0, 0, 0};
-    for (int i = 1; i <= model.charges; ++i) {
-        const auto f = model.shape->elementField(i, model.charges, p, model.lambda);
-        if (!f) return std::nullopt;
-        sum = {sum.ex + f->ex, sum.ey + f->ey, sum.ez + f->ez, sum.v + f->v};
-    }
-    return sum;
-}
-
 // The angle round the axis, from +y towards +z, of the first element off it.
 double ChargeAngle(const FieldModel& model) {
     const ChargeElement e = model.shape->element(1, model.charges);
@@ -407,7 +397,7 @@ void FieldOverPart(const OutlinePart& part, const FieldModel& model,
                    double tolerance, int budget, FieldOverSurface& over) {
     const auto normalAt = [&](const OutlinePoint& p, double angle, std::optional<SpaceField>& f) {
         const double c = std::cos(angle), s = std::sin(angle);
-        f = FieldInSpace(model, {p.x, p.rho * c, p.rho * s});
+        f = model.fieldInSpace({p.x, p.rho * c, p.rho * s});
         if (!f) return;
         const double normal = f->ex * p.nx + (f->ey * c + f->ez * s) * p.nrho;
         over.leastNormal = std::min(over.leastNormal, normal);
@@ -438,8 +428,7 @@ void FieldOverPart(const OutlinePart& part, const FieldModel& model,
 void MarkUnbounded(const FieldModel& model, const GaussSurface& surface,
                    const EnclosedCharge& inside, FieldOverSurface& over) {
     const AxialPiece piece = model.shape->axialPiece();
-    const bool point = piece.x0 == piece.x1 && piece.rho0 == piece.rho1;
-    const bool onIt = inside.elementsOnSurface > 0 || (inside.chargeOnSurface && point);
+    const bool onIt = PointsOrWireOnSurface(model, inside);
     bool endOnIt = false;  // the segments' lines along the axis
     if (model.charges == 0 && piece.rho0 == 0 && piece.rho1 == 0)
         for (AxialPoint end : {AxialPoint{piece.x0, piece.rho0}, AxialPoint{piece.x1, piece.rho1}})
@@ -456,10 +445,7 @@ FieldOverSurface FieldOver(const FieldModel& model, const GaussSurface& surface,
     FieldOverSurface over;
     const std::vector<double> angles = SampledAngles(model);
     const double size = SurfaceSize(surface);
-    std::vector<AxialPoint> places;
-    if (model.charges > 0)
-        for (int i = 1; i <= model.charges; ++i)
-            places.push_back(PlaceOf(model.shape->element(i, model.charges)));
+    const std::vector<AxialPoint> places = MarkedPoints(model);
     const std::vector<OutlinePart> parts = OutlineOf(surface);
     const double tolerance = kFieldAreaTolerance * FluxScale(model) / double(parts.size());
     const int cost = std::max(model.charges, 1) * int(angles.size());

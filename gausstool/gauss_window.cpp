@@ -17,6 +17,7 @@
 #include "plotwindow/plot_module.h"
 #include "plotwindow/plot_view.h"
 #include "settings/model_in_use.h"
+#include "view/readout_rows.h"
 #include "view/readout_text.h"
 
 namespace {
@@ -169,24 +170,11 @@ QDoubleSpinBox* GaussWindow::addBox(QFormLayout& form, const char* name, const Q
 }
 
 QLabel* GaussWindow::addReadout(const char* name, const QString& caption, int lines) {
-    auto* readout = new QLabel(this);
-    readout->setObjectName(name);
-    readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    figures_->addRow(caption, readout);
-    // Room for the lines of its longest message, so that the window keeps its
-    // height whatever it shows; caption and value from the top of the row.
-    for (QWidget* side : {figures_->labelForField(readout), static_cast<QWidget*>(readout)}) {
-        side->setMinimumHeight(lines * readout->fontMetrics().lineSpacing());
-        static_cast<QLabel*>(side)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
-    return readout;
+    return AddReadoutRow(*figures_, name, caption, lines);
 }
 
-// The value, and for a screen reader the row's caption with it.
 void GaussWindow::display(QLabel* readout, const QString& text) {
-    readout->setText(text);
-    const auto* caption = static_cast<QLabel*>(figures_->labelForField(readout));
-    readout->setAccessibleName(caption->text() + ": " + QString(text).replace('\n', ' '));
+    ShowReadout(*figures_, readout, text);
 }
 
 // One edit of the boxes is one change of the surface.

@@ -216,6 +216,7 @@ void DrawingSurface::setCrossHair(bool on) {
 }
 
 void DrawingSurface::setHandleCursor(std::optional<Qt::CursorShape> shape) {
+    if (handleCursor_ == shape) return;  // asked on every move of the pointer
     handleCursor_ = shape;
     showCursor();
 }

@@ -11,6 +11,7 @@
 
 #include "field/model_text.h"
 #include "field/number_text.h"
+#include "view/readout_rows.h"
 #include "view/readout_text.h"
 
 namespace {
@@ -68,25 +69,11 @@ VoltmeterWindow::VoltmeterWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
 }
 
 QLabel* VoltmeterWindow::addReadout(const char* name, const QString& caption, int lines) {
-    auto* readout = new QLabel(this);
-    readout->setObjectName(name);
-    readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // Room for the lines of its longest message, so that the window keeps its
-    // height whatever it shows.
-    form_->addRow(caption, readout);
-    // Caption and value from the top of the row, so they stand side by side.
-    for (QWidget* side : {form_->labelForField(readout), static_cast<QWidget*>(readout)}) {
-        side->setMinimumHeight(lines * readout->fontMetrics().lineSpacing());
-        static_cast<QLabel*>(side)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
-    return readout;
+    return AddReadoutRow(*form_, name, caption, lines);
 }
 
-// The value, and for a screen reader the row's caption with it.
 void VoltmeterWindow::display(QLabel* readout, const QString& text) {
-    readout->setText(text);
-    const auto* caption = static_cast<QLabel*>(form_->labelForField(readout));
-    readout->setAccessibleName(caption->text() + ": " + QString(text).replace('\n', ' '));
+    ShowReadout(*form_, readout, text);
 }
 
 void VoltmeterWindow::measure(const FieldModel& model, bool manualSum, std::optional<WorldPoint> a,
